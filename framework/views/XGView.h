@@ -1,0 +1,149 @@
+// The view: a rectangle inside a window's client area with a parent, an
+// ordered list of children and a rule that keeps it placed when the parent
+// changes size. Views are not native windows; every view keeps its global
+// (window-client) position and clipped rectangle so that drawing,
+// invalidation and hit testing need no walk up the tree.
+#pragma once
+
+#include "RectMath.h"
+#include "XGDispatch.h"
+#include "XGTypes.h"
+
+class XGArgStream;
+class XGWindow;
+struct HWND__;
+
+// The common view fields, as read from a record or filled in code.
+struct XGSViewInitRecord {
+    long fViewType;
+    short fViewID;
+    long fRefNum;
+    bool fLockLeft;
+    bool fLockTop;
+    bool fLockRight;
+    bool fLockBottom;
+    short fAutoLeft;
+    short fAutoTop;
+    short fAutoRight;
+    short fAutoBottom;
+    bool fVisible;
+    bool fEnabled;
+    bool fTabStop;
+};
+
+class XGView : public XGDispatch {
+public:
+    // construction
+    XGView(XGView* parent, XGArgStream& stream);
+    XGView(XGView* parent, XGSViewInitRecord& record);
+    explicit XGView(XGWindow* window);
+    ~XGView() override;
+
+    XGView(const XGView&) = delete;
+    XGView& operator=(const XGView&) = delete;
+
+    // accessors
+    XGView* GetChild() const { return fChild; }
+    XGView* GetSibling() const { return fSibling; }
+    XGView* GetParent() const { return fParent; }
+    XGWindow* GetWindow() const { return fWindow; }
+    HWND__* GetRootWindow() const { return fRootWindow; }
+    void SetRootWindow(HWND__* root) { fRootWindow = root; }
+    long GetViewType() const { return fViewType; }
+    short GetViewID() const { return fViewID; }
+    long GetRefNum() const { return fRefNum; }
+    void SetRefNum(long refNum) { fRefNum = refNum; }
+    Point GetPos() const { return fPos; }
+    Point GetSize() const { return fSize; }
+    Point GetGlobalPos() const { return fGlobalPos; }
+    tagRECT GetGlobalRect() const { return fGlobalRect; }
+    bool IsTabStop() const { return fTabStop; }
+
+    // state
+    bool IsVisible() const;
+    bool IsEnabled() const;
+    bool IsActive() const;
+
+    // tree and look-up
+    XGView* FindViewByID(short id);
+    XGView* FindFirstView();
+    XGView* FindLastView();
+    XGView* FindBeforeView(short id);
+    XGView* FindAfterView(short id);
+    XGView* FindNextView();
+    XGView* FindViewByAccel(char c);
+    XGView* FindClick(Point global);
+
+    // geometry
+    void SetLocation(tagRECT r);
+    tagRECT CalcAutoLocate(tagRECT parentContent) const;
+    void CalcPos();
+    void ViewToGlobal(Point* pt) const;
+    void ViewToGlobal(tagRECT* r) const;
+    void GlobalToView(Point* pt) const;
+    void GlobalToView(tagRECT* r) const;
+    void ViewToScreen(tagRECT* r) const;
+    void InvalView(const tagRECT* area = nullptr);
+    void UpdateView();
+    void ScrollView(long dh, long dv, const tagRECT* area = nullptr, unsigned long unused = 0);
+
+    // visibility
+    void ShowView();
+
+    // virtual operations, in slot order after those of XGDispatch
+    void SetFocus() override;
+    const _DispatchData* _GetDispatchTable() override;
+    virtual void DoDrawView(tagRECT area);
+    virtual void DoActivate(bool active);
+    virtual bool DoMouseDown(Point where, short modifiers);
+    virtual void DoMouseMove(Point where, short modifiers);
+    virtual void DoMouseUp(Point where, short modifiers);
+    virtual void DoMouseEnter(Point where, short modifiers);
+    virtual void DoMouseLeave();
+    virtual void DoSizeView();
+    virtual void DoMoveView();
+    virtual void DoShowHide();
+    virtual void DoEnable();
+    virtual void GetTitle(char* out) const;
+    virtual void SetTitle(const char* title);
+    virtual tagRECT GetContentRect() const;
+    virtual tagRECT CalcChildPos(XGView* child);
+    virtual void Scroll(long dh, long dv);
+    virtual void ProcessDraw(tagRECT update);
+    virtual void ProcessActivate(bool active);
+
+protected:
+    XGDispatch* GetParentDispatch() override;
+
+    static const _DispatchData _TableData;
+    static const _DispatchTable _Dispatch[];
+
+private:
+    void IInitView(XGView* parent, const XGSViewInitRecord& record);
+    bool IsTabCandidate() const;
+
+protected:
+    XGWindow* fWindow;
+    XGView* fChild;
+    XGView* fSibling;
+    XGView* fParent;
+    HWND__* fRootWindow;
+    bool fVisible;
+    bool fEnabled;
+    bool fTabStop;
+    long fViewType;
+    short fViewID;
+    long fRefNum;
+    Point fSize;
+    Point fPos;
+    Point fGlobalPos;
+    tagRECT fGlobalRect;
+    bool fLockLeft;
+    bool fLockTop;
+    bool fLockRight;
+    bool fLockBottom;
+    short fAutoLeft;
+    short fAutoTop;
+    short fAutoRight;
+    short fAutoBottom;
+};
