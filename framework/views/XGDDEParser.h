@@ -1,0 +1,33 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+// One command of a DDE execute string: "[name(arg1,arg2,...)]".
+// The buffers are fixed: the text comes from another process and nothing in it
+// may decide how much we copy.
+struct XGDDECommand {
+    enum { kNameSize = 256, kArgSize = 260, kMaxArgs = 20 };
+    char name[kNameSize];           // at most 255 characters, NUL-terminated
+    int32_t argCount;               // 0..kMaxArgs
+    char args[kMaxArgs][kArgSize];  // each at most 259 characters (a full path)
+};
+
+// Byte-level parser of WM_DDE_EXECUTE strings; the Windows side turns the
+// commands into messages (XGDDEServer).
+class XGDDEParser {
+public:
+    // Called once per command with a non-empty name, in string order.
+    typedef void (*CommandProc)(const XGDDECommand& command, void* context);
+
+    // Runs every "[...]" command of text. The text ends at its first NUL or
+    // after size bytes, whichever comes first.
+    static void ParseDDEExecute(const char* text, size_t size, CommandProc proc, void* context);
+
+    // Reads one command starting just after its "[" at text[pos]; returns the
+    // position where scanning for the next "[" resumes (at the command's ")"
+    // or "]", or the end).
+    static size_t ParseDDECommand(const char* text, size_t end, size_t pos, XGDDECommand& command);
+
+    // ASCII letters compared without case; everything else byte for byte.
+    static bool EqualNoCase(const char* a, const char* b);
+};

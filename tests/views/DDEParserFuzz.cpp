@@ -1,0 +1,21 @@
+#include "XGDDEParser.h"
+
+#include <cstdint>
+#include <cstring>
+
+static void Check(const XGDDECommand& command, void*)
+{
+    // Every copy stays inside its buffer and is terminated there.
+    if (std::strlen(command.name) >= sizeof command.name || command.argCount < 0 ||
+        command.argCount > XGDDECommand::kMaxArgs)
+        __builtin_trap();
+    for (int i = 0; i < command.argCount; ++i)
+        if (std::strlen(command.args[i]) >= XGDDECommand::kArgSize)
+            __builtin_trap();
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    XGDDEParser::ParseDDEExecute(reinterpret_cast<const char*>(data), size, Check, nullptr);
+    return 0;
+}
