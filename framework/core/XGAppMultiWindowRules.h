@@ -1,0 +1,24 @@
+#pragma once
+#include <cstdint>
+
+// Ordering and numbering rules of the Windows menu, free of any window so
+// that they can be checked on their own.
+class XGAppMultiWindowRules {
+public:
+    enum : int16_t {
+        kTile = 9, kCascade = 10, kArrange = 11, kEmpty = 12,
+        kFirstWindowCommand = 0x7000, kLastWindowCommand = 0x7FFF,
+        kFirstDigit = 1, kLastDigit = 9, kNone = -1
+    };
+
+    // Titles compare with only a-z folded to upper case, as signed characters;
+    // a prefix comes first.
+    static int CompareTitles(const char* a, const char* b);
+    // Attribute words first (signed 16-bit), then titles.
+    static int CompareWindows(uint16_t attributesA, const char* titleA,
+                              uint16_t attributesB, const char* titleB);
+    static bool IsWindowItem(int32_t command);
+    static bool IsWindowsMenuNumber(int32_t command);
+    // The smallest value in [first, last] not in `used`, or kNone.
+    static int16_t FirstFree(const int16_t* used, int32_t count, int16_t first, int16_t last);
+};
