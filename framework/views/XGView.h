@@ -92,7 +92,7 @@ public:
 
     // virtual operations, in slot order after those of XGDispatch
     void SetFocus() override;
-    const _DispatchData* _GetDispatchTable() override;
+    XG_DECLARE_DISPATCH(XGView)
     virtual void DoDrawView(tagRECT area);
     virtual void DoActivate(bool active);
     virtual bool DoMouseDown(Point where, short modifiers);
@@ -114,9 +114,6 @@ public:
 
 protected:
     XGDispatch* GetParentDispatch() override;
-
-    static const _DispatchData _TableData;
-    static const _DispatchTable _Dispatch[];
 
 private:
     void IInitView(XGView* parent, const XGSViewInitRecord& record);
