@@ -1,0 +1,155 @@
+// A framework window: a native top-level (or multiple-document child) window
+// that is at the same time the root view of its view tree. It places itself
+// from its record, creates the native window in the framework's classes,
+// links itself into the list of framework windows and relays mouse, keyboard,
+// drawing and sizing into its views.
+#pragma once
+
+#include "XGView.h"
+
+class XGArgStream;
+class XGForm;
+struct HWND__;
+
+// The window fields of a record (or filled in code), in record order.
+// Sizes are stored width first although the window keeps them as Points.
+struct XGSWindowInitRecord {
+    long fWindowType;
+    short fWindowKind;
+    short fWindowID;
+    bool fShow;
+    short fLeft;
+    short fTop;
+    short fRight;
+    short fBottom;
+    short fMinWidth;
+    short fMinHeight;
+    short fMaxWidth;
+    short fMaxHeight;
+    short fDefWidth;
+    short fDefHeight;
+    short fZoomWidth;
+    short fZoomHeight;
+    char fTitle[256];
+    short fMenuBar;
+};
+
+// Attribute bits (GetWindowAttributes) that other parts read.
+enum : unsigned short {
+    kWindowAttrFixedSize = 0x02,
+    kWindowAttrUnlisted = 0x08,
+    kWindowAttrFloating = 0x10
+};
+
+class XGWindow : public XGView {
+public:
+    // construction
+    XGWindow(XGArgStream& stream, XGForm* form);
+    XGWindow(XGSWindowInitRecord& record, XGForm* form);
+    ~XGWindow() override;
+
+    // Reads the window fields of a record (the class code included).
+    static void ReadInitRecord(XGArgStream& stream, XGSWindowInitRecord& record);
+
+    // accessors
+    HWND__* GetHWND() const { return fWindow; }
+    short GetWindowID() const { return fWindowID; }
+    short GetWindowKind() const { return fWindowKind; }
+    long GetWindowType() const { return fWindowType; }
+    unsigned short GetWindowAttributes() const;
+    static unsigned short GetWindowAttributes(short windowKind);
+    XGForm* GetForm() const { return fForm; }
+    XGWindow* GetNextWindow() const { return fNext; }
+    XGWindow* GetPrevWindow() const { return fPrev; }
+    HWND__* GetDlogParent() const { return fDlogParent; }
+    HWND__* GetSizeBox() const { return fCorner; }
+    // The view of this window that last took the focus.
+    XGView* GetFocusView() const { return fFocus; }
+    void SetFocusView(XGView* view) { fFocus = view; }
+
+    // showing and ordering
+    void ShowWindow();
+    void HideWindow();
+    bool IsVisible() const;     // the native window's visibility
+    void SelectWindow();
+    static XGWindow* GetFrontWindow();
+    static XGWindow* GetXGWindow(HWND__* window);
+
+    // geometry: content is the client area, size the whole frame
+    static void GetScreenSize(tagRECT* bounds);
+    Point GetContentSize() const;
+    Point GetWindowSize() const;
+    Point GetWindowPos() const;
+    tagRECT GetWindowLocation() const;
+    static void ContentToSize(Point* size);
+    static void ContentToSize(tagRECT* rect);
+    static void SizeToContent(Point* size);
+    static void SizeToContent(tagRECT* rect);
+
+    // keyboard focus
+    void NextTabStop();
+    void PrevTabStop();
+
+    // mouse, in the window's client (global) coordinates
+    XGView* ProcessMouseDown(Point where, short modifiers);
+    void ProcessMouseMove(Point where, short modifiers, XGView* capture);
+    bool ProcessMouseUp(Point where, short modifiers, XGView* capture);
+    static void ProcessMouseEnter(Point where, short modifiers, XGView* view);
+    static void ProcessMouseLeave();
+
+    // overridden operations of XGView
+    XG_DECLARE_DISPATCH(XGWindow)
+    void GetTitle(char* out) const override;     // at most 255 characters
+    void SetTitle(const char* title) override;
+    tagRECT GetContentRect() const override;
+    void ProcessDraw(tagRECT update) override;
+
+    // operations a subclass may override, in slot order
+    virtual bool CloseWindow();
+    virtual Point MinWindowSize();
+    virtual Point MaxWindowSize();
+    virtual Point ZoomWindowSize();
+    virtual short GetMenuBarID();
+    virtual void ProcessSizeWindow();
+
+    // message handlers
+    // long Dispatch(long msg, long arg, void* data): runs before the table.
+    long Dispatch(long msg, long arg, void* data);
+    long DoKey(long key, void* data);
+    long DoMenuKey(long key, void* data);
+
+    // class-wide state
+    static XGWindow* gList;         // first framework window
+    static XGView* gLastView;       // view under the mouse
+    static HWND__* gLastHWND;       // and its native window
+    static XGView* gCapture;        // view hit by the last press
+    static bool gHoldCapture;       // set in DoMouseUp to keep the capture
+
+protected:
+    XGDispatch* GetParentDispatch() override;
+
+    void IInitWindow(XGSWindowInitRecord& record);
+    void ICreateWindow(const char* title, tagRECT content);
+
+private:
+    void Build(XGSWindowInitRecord& record, XGForm* form);
+    void LinkWindow();
+    void UnlinkWindow();
+    void Notify(long msg);
+    void DestroyNativeWindow();
+
+    HWND__* fWindow;        // the native window (the view part's fWindow is this object)
+    HWND__* fDlogParent;    // owner disabled while this dialog-style window exists
+    HWND__* fCorner;        // size box, or null
+    XGWindow* fPrev;
+    XGWindow* fNext;
+    XGForm* fForm;
+    XGView* fFocus;
+    Point fMin;
+    Point fMax;
+    Point fZoom;
+    short fMenuBar;
+    long fWindowType;
+    short fWindowKind;
+    short fWindowID;
+};
