@@ -1,0 +1,81 @@
+#pragma once
+#include <windows.h>
+#include "XGDispatch.h"
+#include "XGGlobals.h"
+#include "XGTime.h"
+
+class XGWindow;
+class XGView;
+class XGAppCore;
+
+// Supplied by the application: builds its application object with new.
+XGAppCore* StartApplication();
+
+// The framework's program entry, called by WinMain: builds the application,
+// runs it, deletes it. Not named main, so that the C runtime enters through
+// WinMain.
+int XGMain();
+
+// The one application object: the event loop, modal turns, quitting and the
+// last-resort exception handlers. Always used through a frame subclass.
+class XGAppCore : public XGDispatch {
+public:
+    // construction
+    XGAppCore();
+    ~XGAppCore() override;
+
+    static XGAppCore* GetApplication() { return gApplication; }
+
+    // the event loop
+    void RunOnce(XGWindow* modal);
+    bool IsModalWindow() const { return fModalWindow != nullptr; }
+    XGWindow* GetModalWindow() const { return fModalWindow; }
+    XGWindow* GetEventOwner() const { return fEventOwner; }
+    void SetEventOwner(XGWindow* owner) { fEventOwner = owner; }
+    bool GetQuitFlag() const { return fQuitFlag; }
+
+    // overridable, in slot order (after those of XGDispatch)
+    XG_DECLARE_DISPATCH(XGAppCore)
+    virtual void Run();
+    virtual void Exit();
+    virtual bool FilterEvent(void* event);
+    virtual void ShowCopyright();
+    virtual void OpenCopyright();
+    virtual void CloseCopyright();
+
+    // message handlers
+    long DoGetMenuStatus(long arg, void* data);     // 'stat'
+    long DoMenuCommand(long arg, void* data);       // 'menu'
+    long DoQuitApplication(long arg, void* data);   // 'qapp'
+
+    static XGAppCore* gApplication;
+    static MSG gLastMessage;
+    static short gLastMods;
+    static XGView* gCaptureView;
+
+protected:
+    XGDispatch* GetParentDispatch() override;
+
+    // Called inside catch (...): shows the exception in flight the way the
+    // event loop does (an XGError through DisplayError, anything else as
+    // "Random exception caught").
+    static void ReportException();
+
+    XGWindow* fEventOwner;
+    XGWindow* fModalWindow;
+    bool fQuitFlag;
+    HANDLE fMutex;
+
+private:
+    void InitOS();
+    void KillOS();
+    void RegisterDefaultClasses();
+    void GetAppArgs();
+    void DoEvent();
+    void DoPreEvent();
+    void DoPostEvent();
+    void AdjustFocus();
+
+    HWND fCopyrightWindow;
+    unsigned long fCopyrightUntil;
+};
