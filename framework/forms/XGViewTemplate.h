@@ -1,0 +1,18 @@
+// Binds a view class to a class code: XGViewTemplate<XGStaticText>::Register('text').
+#pragma once
+
+#include <new>
+
+#include "XGViewFactory.h"
+
+template <class T>
+class XGViewTemplate {
+public:
+    static XGView* Constructor(XGView* parent, XGArgStream& stream)
+    {
+        T* view = new (std::nothrow) T(parent, stream);
+        return view;
+    }
+
+    static void Register(long code) { XGViewFactory::Register(code, &Constructor); }
+};

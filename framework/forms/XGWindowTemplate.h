@@ -1,0 +1,18 @@
+// Binds a window class to a class code: XGWindowTemplate<XGDialog>::Register('dlog').
+#pragma once
+
+#include <new>
+
+#include "XGWindowFactory.h"
+
+template <class T>
+class XGWindowTemplate {
+public:
+    static XGWindow* Constructor(XGArgStream& stream, XGForm* form)
+    {
+        T* window = new (std::nothrow) T(stream, form);
+        return window;
+    }
+
+    static void Register(long code) { XGWindowFactory::Register(code, &Constructor); }
+};
