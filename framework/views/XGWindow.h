@@ -66,6 +66,8 @@ public:
     // The view of this window that last took the focus.
     XGView* GetFocusView() const { return fFocus; }
     void SetFocusView(XGView* view) { fFocus = view; }
+    // Used by the window procedures: WM_CREATE attaches, WM_DESTROY detaches.
+    void SetHWND(HWND__* window);
 
     // showing and ordering
     void ShowWindow();

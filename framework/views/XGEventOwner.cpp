@@ -1,0 +1,15 @@
+#include "XGEventOwner.h"
+
+#include "XGAppCore.h"
+
+XGEventOwner::XGEventOwner(XGWindow* window)
+{
+    if (XGAppCore* app = XGAppCore::GetApplication())
+        app->SetEventOwner(window);
+}
+
+XGEventOwner::~XGEventOwner()
+{
+    if (XGAppCore* app = XGAppCore::GetApplication())
+        app->SetEventOwner(nullptr);
+}

@@ -1,0 +1,58 @@
+// The seam between Windows and the framework: the four window procedures, the
+// handler every framework window shares, the keyboard translation run by the
+// event loop and the reading of the modifier word.
+#pragma once
+
+#include <windows.h>
+
+#include "XGControlMessage.h"
+
+class XGWindow;
+class XGView;
+class XGMenuBar;
+
+// Modifier word bits (mouse and key events).
+enum : unsigned short {
+    kModShift = 0x0001,
+    kModControl = 0x0002,
+    kModAlt = 0x0008,
+    kModLeftButton = 0x0010,
+    kModRightButton = 0x0020,
+    kModMiddleButton = 0x0040,
+    kModDoubleClick = 0x1000,
+    kModCaptured = 0x2000,
+    kModQuickClick = 0x4000,
+    kModExtendedKey = 0x8000
+};
+
+// The window under construction: messages for a native window not yet
+// attached (before its WM_CREATE) go to it.
+extern XGWindow* _GWindow;
+
+LRESULT CALLBACK _GSingleWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK _GChildWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK _GMainMDIWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK _GToolBarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+class XGWindowProc {
+public:
+    XGWindowProc() = delete;
+
+    // -1 means not handled.
+    static LRESULT ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Called by the event loop before translation; anything but -1 consumes
+    // the message.
+    static LRESULT ProcKeyboardCommon(UINT message, WPARAM wParam, LPARAM lParam);
+    // Reads the modifier word and keeps it in XGAppCore::gLastMods.
+    static short GetStateFlags();
+    // The framework code of a virtual key, or -1; lParam is not used.
+    static short GetExtendedKeyCode(WPARAM virtualKey, LPARAM lParam);
+
+    // Seams for parts that arrive later. Each starts empty, meaning "nothing
+    // there": no current menu bar, no open pop-up window.
+    static XGMenuBar* (*gCurMenuHook)();        // the frame's GetCurMenu
+    static long (*gPopCountHook)();             // XGPopWindow::GetPopCount
+
+    static XGMenuBar* GetCurMenu() { return gCurMenuHook ? gCurMenuHook() : nullptr; }
+    static long GetPopCount() { return gPopCountHook ? gPopCountHook() : 0; }
+};
