@@ -63,6 +63,8 @@ public:
     bool IsVisible() const;
     bool IsEnabled() const;
     bool IsActive() const;
+    // A view that tab order may visit: an ID, a tab stop, enabled and visible.
+    bool IsTabCandidate() const;
 
     // tree and look-up
     XGView* FindViewByID(short id);
@@ -117,7 +119,7 @@ protected:
 
 private:
     void IInitView(XGView* parent, const XGSViewInitRecord& record);
-    bool IsTabCandidate() const;
+    void ReclipChildren();
 
 protected:
     XGWindow* fWindow;

@@ -1,0 +1,529 @@
+#include "XGDraw.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "XGFont.h"
+#include "XGGlobals.h"
+#include "XGResBitmap.h"
+#include "XGView.h"
+
+HFONT__* GDefaultFont = nullptr;
+
+XGDraw* XGDraw::gDraw = nullptr;
+tagRECT* XGDraw::gUpdate = nullptr;
+_RTL_CRITICAL_SECTION* XGDraw::gCritSec = nullptr;
+
+namespace {
+
+const COLORREF kBlack = RGB(0, 0, 0);
+const COLORREF kWhite = RGB(255, 255, 255);
+
+int TextLength(const char* text, short length)
+{
+    return length < 0 ? int(std::strlen(text)) : length;
+}
+
+HINSTANCE ProgramModule()
+{
+    return _GInstance ? _GInstance : ::GetModuleHandleA(nullptr);
+}
+
+}  // namespace
+
+// construction
+
+XGDraw::XGDraw(XGView* view, bool flag)
+{
+    if (!gCritSec) {
+        gCritSec = new CRITICAL_SECTION;
+        ::InitializeCriticalSection(gCritSec);
+    }
+    ::EnterCriticalSection(gCritSec);
+
+    fLast = gDraw;
+    gDraw = this;
+    fView = view;
+    fPrinter = nullptr;
+    fFontPtr = nullptr;
+    fPenWidth = 1;
+    fAUnderscore = true;
+    fForeColor = kBlack;
+    fBackColor = kWhite;
+    fDefFont = nullptr;
+    fDC = nullptr;
+    fDCSave = 0;
+
+    if (fLast)
+        fLast->SaveContext();
+    CreateContext(flag);
+}
+
+XGDraw::~XGDraw()
+{
+    DestroyContext();
+    gDraw = fLast;
+    if (fLast)
+        fLast->RestoreContext();
+    ::LeaveCriticalSection(gCritSec);
+}
+
+void XGDraw::SaveContext()
+{
+    fDCSave = ::SaveDC(fDC);
+}
+
+void XGDraw::RestoreContext()
+{
+    ::RestoreDC(fDC, int(fDCSave));
+}
+
+void XGDraw::CreateContext(bool)
+{
+    if (fView && fView->GetRootWindow()) {
+        fDC = ::GetDC(fView->GetRootWindow());
+    } else {
+        // A view whose window does not exist yet still measures text; its
+        // drawing goes nowhere instead of onto the screen (GetDC of no window).
+        fDC = ::CreateCompatibleDC(nullptr);
+    }
+    if (fView) {
+        ClipRect(nullptr);
+        Point origin = fView->GetGlobalPos();
+        ::SetViewportOrgEx(fDC, origin.h, origin.v, nullptr);
+    }
+    ::SetTextColor(fDC, kBlack);
+    fForeColor = kBlack;
+    ::SetBkColor(fDC, kWhite);
+    fBackColor = kWhite;
+    ::SetTextAlign(fDC, TA_UPDATECP | TA_BASELINE);
+    ::SetBkMode(fDC, TRANSPARENT);
+    if (!GDefaultFont) {
+        int height = -::MulDiv(8, ::GetDeviceCaps(fDC, LOGPIXELSY), 72);
+        GDefaultFont = ::CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
+                                     FF_SWISS, "Arial");
+    }
+    fDefFont = static_cast<HFONT>(::SelectObject(fDC, GDefaultFont));
+    fPenWidth = 1;
+    fAUnderscore = true;
+}
+
+void XGDraw::DestroyContext()
+{
+    ::SelectObject(fDC, fDefFont);
+    if (fFontPtr) {
+        XGFont* font = fFontPtr;
+        fFontPtr = nullptr;
+        font->Detach();
+    }
+    if (fView && fView->GetRootWindow())
+        ::ReleaseDC(fView->GetRootWindow(), fDC);
+    else
+        ::DeleteDC(fDC);
+    fDC = nullptr;
+}
+
+void XGDraw::ClipRect(const tagRECT* r)
+{
+    if (!fView)
+        return;
+    tagRECT clip = fView->GetGlobalRect();
+    if (r) {
+        fView->GlobalToView(&clip);
+        RectMath::SectRectLong(&clip, r, &clip);
+        fView->ViewToGlobal(&clip);
+    }
+    if (gUpdate)
+        RectMath::SectRectLong(&clip, gUpdate, &clip);
+    HRGN region = ::CreateRectRgnIndirect(&clip);
+    ::SelectClipRgn(fDC, region);
+    ::DeleteObject(region);
+}
+
+void XGDraw::UpdateRect(tagRECT* update)
+{
+    gUpdate = update;
+}
+
+Point XGDraw::GetPenPos() const
+{
+    POINT p = {0, 0};
+    ::GetCurrentPositionEx(fDC, &p);
+    Point pt;
+    pt.v = int16_t(p.y);
+    pt.h = int16_t(p.x);
+    return pt;
+}
+
+// lines and shapes
+
+void XGDraw::MoveTo(short x, short y)
+{
+    ::MoveToEx(fDC, x, y, nullptr);
+}
+
+void XGDraw::LineTo(short x, short y)
+{
+    HPEN pen = ::CreatePen(PS_SOLID, fPenWidth, fForeColor);
+    HGDIOBJ old = ::SelectObject(fDC, pen);
+    ::LineTo(fDC, x, y);
+    ::SelectObject(fDC, old);
+    ::DeleteObject(pen);
+}
+
+void XGDraw::PaintOval(tagRECT r)
+{
+    HBRUSH brush = ::CreateSolidBrush(fForeColor);
+    HGDIOBJ oldBrush = ::SelectObject(fDC, brush);
+    HGDIOBJ oldPen = ::SelectObject(fDC, ::GetStockObject(NULL_PEN));
+    // Without a pen the figure loses its right and bottom pixel; widen it so
+    // that the oval fills the rectangle.
+    ::Ellipse(fDC, r.left, r.top, r.right + 1, r.bottom + 1);
+    ::SelectObject(fDC, oldPen);
+    ::SelectObject(fDC, oldBrush);
+    ::DeleteObject(brush);
+}
+
+void XGDraw::FrameRect(tagRECT r)
+{
+    HBRUSH brush = ::CreateSolidBrush(fForeColor);
+    ::FrameRect(fDC, &r, brush);
+    ::DeleteObject(brush);
+}
+
+void XGDraw::EraseRect(tagRECT r)
+{
+    HBRUSH brush = ::CreateSolidBrush(::GetBkColor(fDC));
+    ::FillRect(fDC, &r, brush);
+    ::DeleteObject(brush);
+}
+
+void XGDraw::InvertRect(tagRECT r)
+{
+    ::InvertRect(fDC, &r);
+}
+
+void XGDraw::FillRect(tagRECT r, unsigned long color)
+{
+    HBRUSH brush = ::CreateSolidBrush(ColorFromPalette(color));
+    ::FillRect(fDC, &r, brush);
+    ::DeleteObject(brush);
+}
+
+void XGDraw::FillRect(short left, short top, short right, short bottom, unsigned long color)
+{
+    tagRECT r;
+    r.left = left;
+    r.top = top;
+    r.right = right;
+    r.bottom = bottom;
+    FillRect(r, color);
+}
+
+void XGDraw::Draw3DRect(tagRECT r, XGERectType type)
+{
+    auto frame = [this](const tagRECT& f, unsigned long topLeft, unsigned long bottomRight) {
+        FillRect(short(f.left), short(f.top), short(f.right), short(f.top + 1), topLeft);
+        FillRect(short(f.left), short(f.top + 1), short(f.left + 1), short(f.bottom), topLeft);
+        FillRect(short(f.left + 1), short(f.bottom - 1), short(f.right), short(f.bottom), bottomRight);
+        FillRect(short(f.right - 1), short(f.top + 1), short(f.right), short(f.bottom - 1), bottomRight);
+    };
+    tagRECT inner = r;
+    RectMath::InsetRect(&inner, 1, 1);
+    switch (type) {
+    case kRectBlackFrame:
+        frame(r, kPaletteBlack, kPaletteBlack);
+        break;
+    case kRectSunken:
+        frame(r, kPaletteButtonShadow, kPaletteButtonHighlight);
+        break;
+    case kRectRaised:
+        frame(r, kPaletteButtonHighlight, kPaletteButtonShadow);
+        break;
+    case kRectBlackRaised:
+        frame(r, kPaletteBlack, kPaletteBlack);
+        frame(inner, kPaletteButtonHighlight, kPaletteButtonShadow);
+        break;
+    case kRectBlackSunken:
+        frame(r, kPaletteBlack, kPaletteBlack);
+        frame(inner, kPaletteButtonShadow, kPaletteButtonHighlight);
+        break;
+    case kRectShadowFrame:
+        frame(r, kPaletteButtonShadow, kPaletteButtonShadow);
+        break;
+    case kRectFaceFrame:
+        frame(r, kPaletteButtonFace, kPaletteButtonFace);
+        break;
+    case kRectFaceFill:
+        FillRect(r, kPaletteButtonFace);
+        break;
+    case kRectHighlightFrame:
+        frame(r, kPaletteButtonHighlight, kPaletteButtonHighlight);
+        break;
+    default:
+        // Unknown types draw nothing.
+        break;
+    }
+}
+
+// text
+
+void XGDraw::SetFont(XGFont* font, bool attach)
+{
+    if (!font)
+        return;
+    XGFont* old = fFontPtr;
+    fFontPtr = font;
+    if (attach)
+        font->Attach();
+    ::SelectObject(fDC, font->GetFont(fDC));
+    if (old)
+        old->Detach();
+}
+
+short XGDraw::GetFontAscent()
+{
+    TEXTMETRICA metrics;
+    ::GetTextMetricsA(fDC, &metrics);
+    return short(metrics.tmAscent);
+}
+
+short XGDraw::GetFontDescent()
+{
+    TEXTMETRICA metrics;
+    ::GetTextMetricsA(fDC, &metrics);
+    return short(metrics.tmDescent);
+}
+
+short XGDraw::GetFontHeight()
+{
+    TEXTMETRICA metrics;
+    ::GetTextMetricsA(fDC, &metrics);
+    return short(metrics.tmHeight);
+}
+
+short XGDraw::StringWidth(const char* text, short length)
+{
+    int count = TextLength(text, length);
+    if (count <= 0)
+        return 0;
+    SIZE size = {0, 0};
+    ::GetTextExtentPoint32A(fDC, text, count, &size);
+    return short(size.cx);
+}
+
+void XGDraw::DrawRun(const char* text, int length)
+{
+    if (length > 0)
+        ::TextOutA(fDC, 0, 0, text, length);
+}
+
+void XGDraw::DrawString(const char* text, short length)
+{
+    DrawRun(text, TextLength(text, length));
+}
+
+void XGDraw::DrawStringA(const char* text, short length)
+{
+    int count = TextLength(text, length);
+    int runStart = 0;
+    for (int i = 0; i + 1 < count; ++i) {
+        if (text[i] != '&')
+            continue;
+        DrawRun(text + runStart, i - runStart);
+        char marked = text[i + 1];
+        if (fAUnderscore && marked != '&') {
+            Point pen = GetPenPos();
+            short width = StringWidth(&marked, 1);
+            MoveTo(short(pen.h + width - 2), short(pen.v + 1));
+            LineTo(short(pen.h - 1), short(pen.v + 1));
+            MoveTo(pen.h, pen.v);
+        }
+        // The marked character starts the next run, so "&&" leaves one "&".
+        runStart = i + 1;
+        ++i;
+    }
+    DrawRun(text + runStart, count - runStart);
+}
+
+short XGDraw::StringWidthA(const char* text, short length)
+{
+    // Measured without a fixed buffer, so titles of any length are safe.
+    int count = TextLength(text, length);
+    std::string shown;
+    shown.reserve(size_t(count > 0 ? count : 0));
+    for (int i = 0; i < count; ++i) {
+        if (text[i] == '&' && i + 1 < count)
+            ++i;
+        shown += text[i];
+    }
+    if (shown.size() > 0x7FFF)
+        shown.resize(0x7FFF);
+    return StringWidth(shown.c_str(), short(shown.size()));
+}
+
+namespace {
+
+// The width of "tabChars" characters "m", at least one pixel so that a tab
+// always moves forward.
+int TabWidth(XGDraw& draw, unsigned short tabChars)
+{
+    int width = (tabChars ? tabChars : 8) * draw.StringWidth("m", 1);
+    return width > 0 ? width : 1;
+}
+
+int NextTabStop(int x, int tab)
+{
+    return (x / tab + 1) * tab;
+}
+
+}  // namespace
+
+short XGDraw::TabStringWidth(const char* text, unsigned long length, unsigned short tabChars,
+                             bool masked, unsigned short startWidth)
+{
+    int tab = TabWidth(*this, tabChars);
+    int starWidth = masked ? StringWidth("*", 1) : 0;
+    int x = startWidth;
+    unsigned long runStart = 0;
+    auto measure = [&](unsigned long from, unsigned long to) {
+        unsigned long n = to - from;
+        if (n == 0)
+            return 0;
+        if (masked)
+            return int(n) * starWidth;
+        SIZE size = {0, 0};
+        ::GetTextExtentPoint32A(fDC, text + from, int(n), &size);
+        return int(size.cx);
+    };
+    for (unsigned long i = 0; i < length; ++i) {
+        if (text[i] == '\t') {
+            x += measure(runStart, i);
+            x = NextTabStop(x, tab);
+            runStart = i + 1;
+        }
+    }
+    x += measure(runStart, length);
+    return short(x);
+}
+
+void XGDraw::TabDrawString(const char* text, unsigned long start, unsigned long end,
+                           unsigned short tabChars, bool masked)
+{
+    if (end <= start || end == 0)
+        return;
+    int tab = TabWidth(*this, tabChars);
+    int x = TabStringWidth(text, start, tabChars, masked, 0);
+    auto draw = [&](unsigned long from, unsigned long to) {
+        unsigned long n = to - from;
+        if (n == 0)
+            return;
+        Point before = GetPenPos();
+        if (masked) {
+            std::string stars(n, '*');
+            DrawRun(stars.c_str(), int(n));
+        } else {
+            DrawRun(text + from, int(n));
+        }
+        x += GetPenPos().h - before.h;
+    };
+    unsigned long runStart = start;
+    for (unsigned long i = start; i < end; ++i) {
+        if (text[i] == '\t') {
+            draw(runStart, i);
+            int next = NextTabStop(x, tab);
+            Point pen = GetPenPos();
+            MoveTo(short(pen.h + (next - x)), pen.v);
+            x = next;
+            runStart = i + 1;
+        }
+    }
+    draw(runStart, end);
+}
+
+// icons and pictures
+
+void XGDraw::DrawIcon(short icon, short x, short y, bool enabled)
+{
+    HICON handle = nullptr;
+    bool owned = false;
+    switch (icon) {
+    case 0:
+        handle = ::LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_HAND));
+        break;
+    case 1:
+        handle = ::LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_ASTERISK));
+        break;
+    case 2:
+        handle = ::LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_EXCLAMATION));
+        break;
+    default:
+        handle = static_cast<HICON>(::LoadImageA(ProgramModule(), MAKEINTRESOURCEA(icon), IMAGE_ICON,
+                                                 0, 0, 0));
+        owned = true;
+        break;
+    }
+    if (!handle)
+        return;
+    if (enabled)
+        ::DrawIconEx(fDC, x, y, handle, 0, 0, 0, nullptr, DI_NORMAL);
+    else
+        ::DrawStateA(fDC, nullptr, nullptr, reinterpret_cast<LPARAM>(handle), 0, x, y, 0, 0,
+                     DST_ICON | DSS_DISABLED);
+    if (owned)
+        ::DestroyIcon(handle);
+}
+
+void XGDraw::DrawPicture(short bitmap, short x, short y)
+{
+    DrawResBitmap(fDC, bitmap, x, y);
+}
+
+// colours
+
+void XGDraw::SetForeColor(unsigned long color)
+{
+    fForeColor = ColorFromPalette(color);
+    ::SetTextColor(fDC, fForeColor);
+}
+
+void XGDraw::SetBackColor(unsigned long color)
+{
+    fBackColor = ColorFromPalette(color);
+    ::SetBkColor(fDC, fBackColor);
+}
+
+unsigned long XGDraw::ColorFromPalette(unsigned long color)
+{
+    if ((color >> 24) != 0x10)
+        return color;
+    switch (short(color & 0xFFFF)) {
+    case 0:
+        return kBlack;
+    case 1:
+        return kWhite;
+    case 2:
+        return ::GetSysColor(COLOR_BTNTEXT);
+    case 3:
+        return ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    case 4:
+        return ::GetSysColor(COLOR_BTNFACE);
+    case 5:
+        return ::GetSysColor(COLOR_BTNSHADOW);
+    case 6:
+    case 8:
+        return ::GetSysColor(COLOR_HIGHLIGHT);
+    case 7:
+    case 9:
+        return ::GetSysColor(COLOR_HIGHLIGHTTEXT);
+    case 10:
+        return ::GetSysColor(COLOR_INFOBK);
+    case 11:
+        return ::GetSysColor(COLOR_INFOTEXT);
+    default:
+        return kBlack;
+    }
+}

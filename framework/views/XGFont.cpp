@@ -1,0 +1,126 @@
+#include "XGFont.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "XGAssert.h"
+
+XGPDynArray<XGFont> XGFont::gFontArray;
+
+namespace {
+
+struct BuiltInFont {
+    const char* face;
+    short size;
+    short flags;
+};
+
+const BuiltInFont kBuiltInFonts[] = {
+    {"Arial", 9, XGFont::kBold},
+    {"Arial", 8, 0},
+    {"Courier New", 8, 0},
+};
+
+}  // namespace
+
+XGFont::XGFont()
+    : fAttach(1), fFontResID(-1), fFontFlags(0), fFontSize(9), fFontName(), fFontHandle(nullptr)
+{
+    gFontArray += this;
+}
+
+XGFont::~XGFont() noexcept(false)
+{
+    // The storage goes whether or not the check below fails, so the registry
+    // must not keep pointing at it.
+    for (long i = 0; i < gFontArray.Length(); ++i) {
+        if (gFontArray[i] == this) {
+            gFontArray.Delete(i);
+            break;
+        }
+    }
+    DeleteHandle();
+    XG_ASSERT(fAttach <= 0, "XGFont", 122);
+}
+
+XGFont* XGFont::LoadFont(short number)
+{
+    if (number < 0 || number >= short(sizeof(kBuiltInFonts) / sizeof(kBuiltInFonts[0])))
+        return nullptr;
+    const BuiltInFont& row = kBuiltInFonts[number];
+    XGFont* font = new XGFont;
+    font->SetFontName(row.face);
+    font->SetFontSize(row.size);
+    font->SetFontFlags(row.flags);
+    font->fFontResID = number;
+    return font;
+}
+
+void XGFont::Attach()
+{
+    ++fAttach;
+}
+
+void XGFont::Detach()
+{
+    --fAttach;
+    if (fAttach < 1)
+        delete this;
+}
+
+void XGFont::SetFontFlags(short flags)
+{
+    if (fAttach != 1)
+        return;
+    DeleteHandle();
+    fFontFlags = flags;
+    fFontResID = -1;
+}
+
+void XGFont::SetFontName(const char* name)
+{
+    if (fAttach != 1)
+        return;
+    DeleteHandle();
+    std::strncpy(fFontName, name, sizeof(fFontName) - 1);
+    fFontName[sizeof(fFontName) - 1] = '\0';
+    fFontResID = -1;
+}
+
+void XGFont::SetFontSize(short size)
+{
+    if (fAttach != 1)
+        return;
+    DeleteHandle();
+    fFontSize = size;
+    fFontResID = -1;
+}
+
+HFONT__* XGFont::GetFont(HDC__* dc)
+{
+    if (fFontHandle)
+        return fFontHandle;
+    HDC device = dc;
+    if (!device)
+        device = ::CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    int height = -(fFontSize * ::GetDeviceCaps(device, LOGPIXELSY) / 72);
+    int weight = (fFontFlags & kBold) ? 700 : 400;
+    BYTE pitch = (fFontFlags & kFixedPitch) ? FIXED_PITCH : VARIABLE_PITCH;
+    BYTE family = (fFontFlags & kRoman) ? FF_ROMAN : FF_SWISS;
+    fFontHandle = ::CreateFontA(height, 0, 0, 0, weight, (fFontFlags & kItalic) ? TRUE : FALSE,
+                                (fFontFlags & kUnderline) ? TRUE : FALSE, FALSE, DEFAULT_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                BYTE(pitch | family), fFontName);
+    if (!dc)
+        ::DeleteDC(device);
+    return fFontHandle;
+}
+
+void XGFont::DeleteHandle()
+{
+    if (fFontHandle) {
+        ::DeleteObject(fFontHandle);
+        fFontHandle = nullptr;
+    }
+}

@@ -1,0 +1,586 @@
+#include "XGView.h"
+#include "XGWindow.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "XGAppCore.h"
+#include "XGArgStream.h"
+#include "XGAssert.h"
+#include "XGCursor.h"
+#include "XGDraw.h"
+#include "XGResource.h"
+#include "XGGlobals.h"
+#include "XGInline.h"
+
+namespace {
+
+bool SamePoint(Point a, Point b)
+{
+    return a.v == b.v && a.h == b.h;
+}
+
+tagRECT RectOf(Point pos, Point size)
+{
+    tagRECT r;
+    r.left = pos.h;
+    r.top = pos.v;
+    r.right = pos.h + size.h;
+    r.bottom = pos.v + size.v;
+    return r;
+}
+
+char UpperC(char c)
+{
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
+
+}  // namespace
+
+XG_BEGIN_DISPATCH(XGView, XGDispatch)
+XG_END_DISPATCH()
+
+XGView::XGView(XGView* parent, XGArgStream& stream)
+{
+    XGSViewInitRecord record;
+    record.fViewType = stream.ReadInteger();
+    record.fViewID = short(stream.ReadInteger());
+    record.fRefNum = stream.ReadInteger();
+    record.fLockLeft = stream.ReadBoolean();
+    record.fLockTop = stream.ReadBoolean();
+    record.fLockRight = stream.ReadBoolean();
+    record.fLockBottom = stream.ReadBoolean();
+    record.fAutoLeft = short(stream.ReadInteger());
+    record.fAutoTop = short(stream.ReadInteger());
+    record.fAutoRight = short(stream.ReadInteger());
+    record.fAutoBottom = short(stream.ReadInteger());
+    record.fVisible = stream.ReadBoolean();
+    record.fEnabled = stream.ReadBoolean();
+    record.fTabStop = stream.ReadBoolean();
+    IInitView(parent, record);
+}
+
+XGView::XGView(XGView* parent, XGSViewInitRecord& record)
+{
+    IInitView(parent, record);
+}
+
+XGView::XGView(XGWindow* window)
+{
+    XGSViewInitRecord record = {};
+    record.fAutoLeft = 1;
+    record.fAutoTop = 1;
+    record.fAutoRight = 1;
+    record.fAutoBottom = 1;
+    record.fVisible = true;
+    record.fEnabled = true;
+    IInitView(nullptr, record);
+    fWindow = window;
+    fRootWindow = nullptr;
+}
+
+void XGView::IInitView(XGView* parent, const XGSViewInitRecord& record)
+{
+    fChild = nullptr;
+    fSibling = nullptr;
+    fParent = parent;
+    if (parent) {
+        fWindow = parent->fWindow;
+        fRootWindow = parent->fRootWindow;
+        XGView** link = &parent->fChild;
+        while (*link)
+            link = &(*link)->fSibling;
+        *link = this;
+    } else {
+        fWindow = nullptr;
+        fRootWindow = nullptr;
+    }
+
+    fViewType = record.fViewType;
+    fViewID = record.fViewID;
+    fRefNum = record.fRefNum;
+    fLockLeft = record.fLockLeft;
+    fLockTop = record.fLockTop;
+    fLockRight = record.fLockRight;
+    fLockBottom = record.fLockBottom;
+    fAutoLeft = record.fAutoLeft;
+    fAutoTop = record.fAutoTop;
+    fAutoRight = record.fAutoRight;
+    fAutoBottom = record.fAutoBottom;
+    // Nothing may look at these before the geometry is set up below.
+    fVisible = false;
+    fEnabled = false;
+    fTabStop = false;
+
+    tagRECT r;
+    if (parent) {
+        r = parent->CalcChildPos(this);
+    } else {
+        r.left = 0;
+        r.top = 0;
+        r.right = 1000;
+        r.bottom = 1000;
+    }
+    fSize.h = int16_t(r.right - r.left);
+    fSize.v = int16_t(r.bottom - r.top);
+    fPos.h = int16_t(r.left);
+    fPos.v = int16_t(r.top);
+    fGlobalPos = fPos;
+    fGlobalRect = r;
+    if (parent) {
+        parent->ViewToGlobal(&fGlobalPos);
+        parent->ViewToGlobal(&fGlobalRect);
+        RectMath::SectRectLong(&fGlobalRect, &parent->fGlobalRect, &fGlobalRect);
+    }
+
+    fVisible = record.fVisible;
+    fEnabled = record.fEnabled;
+    fTabStop = record.fTabStop;
+
+    InvalView(nullptr);
+}
+
+XGView::~XGView()
+{
+    XGView* self = this;
+    bool isWindowPart = fWindow && static_cast<XGView*>(fWindow) == self;
+    if (fWindow && !isWindowPart && fWindow->GetFocusView() == this)
+        fWindow->SetFocusView(fParent);
+    if (XGWindow::gLastView == this) {
+        XGWindow::gLastView = nullptr;
+        XGWindow::gLastHWND = nullptr;
+    }
+    // A dead capture view would receive the rest of the gesture.
+    if (XGWindow::gCapture == this)
+        XGWindow::gCapture = nullptr;
+    if (fRootWindow)
+        InvalView(nullptr);
+
+    while (fChild)
+        delete fChild;
+
+    if (fParent) {
+        XGView** link = &fParent->fChild;
+        while (*link && *link != this)
+            link = &(*link)->fSibling;
+        if (*link)
+            *link = fSibling;
+        fParent = nullptr;
+        fSibling = nullptr;
+    }
+}
+
+// state
+
+bool XGView::IsVisible() const
+{
+    return fVisible && (!fParent || fParent->IsVisible());
+}
+
+bool XGView::IsEnabled() const
+{
+    return fEnabled && (!fParent || fParent->IsEnabled());
+}
+
+bool XGView::IsActive() const
+{
+    if (!fRootWindow)
+        return false;
+    if (::GetActiveWindow() == fRootWindow)
+        return true;
+    if (_GMDIWindow) {
+        for (HWND w = ::GetWindow(_GMDIWindow, GW_CHILD); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
+            if (::IsWindowVisible(w) && ::GetPropA(w, _GWindowClass))
+                return w == fRootWindow;
+        }
+    }
+    return false;
+}
+
+// tree and look-up
+
+XGView* XGView::FindViewByID(short id)
+{
+    if (fViewID == id)
+        return this;
+    for (XGView* child = fChild; child; child = child->fSibling) {
+        if (XGView* found = child->FindViewByID(id))
+            return found;
+    }
+    return nullptr;
+}
+
+bool XGView::IsTabCandidate() const
+{
+    return fViewID != 0 && fTabStop && IsEnabled() && IsVisible();
+}
+
+namespace {
+
+// Pre-order walk for the tab candidate with the smallest (or largest) ID
+// strictly between low and high; strict comparisons keep the first view met
+// among equal IDs.
+XGView* PickTabView(XGView* view, XGView* best, long low, long high, bool smallest)
+{
+    short id = view->GetViewID();
+    if (view->IsTabCandidate() && id > low && id < high) {
+        if (!best || (smallest ? id < best->GetViewID() : id > best->GetViewID()))
+            best = view;
+    }
+    for (XGView* child = view->GetChild(); child; child = child->GetSibling())
+        best = PickTabView(child, best, low, high, smallest);
+    return best;
+}
+
+const long kBelowAnyID = -32769;
+const long kAboveAnyID = 32768;
+
+}  // namespace
+
+XGView* XGView::FindFirstView()
+{
+    return PickTabView(this, nullptr, kBelowAnyID, kAboveAnyID, true);
+}
+
+XGView* XGView::FindLastView()
+{
+    return PickTabView(this, nullptr, kBelowAnyID, kAboveAnyID, false);
+}
+
+XGView* XGView::FindAfterView(short id)
+{
+    return PickTabView(this, nullptr, id, kAboveAnyID, true);
+}
+
+XGView* XGView::FindBeforeView(short id)
+{
+    return PickTabView(this, nullptr, kBelowAnyID, id, false);
+}
+
+XGView* XGView::FindNextView()
+{
+    if (fChild)
+        return fChild;
+    for (XGView* v = this; v; v = v->fParent) {
+        if (v->fSibling)
+            return v->fSibling;
+    }
+    return nullptr;
+}
+
+XGView* XGView::FindViewByAccel(char c)
+{
+    // Window titles fill up to 256 characters; room to spare for a subclass
+    // that writes its terminator after them.
+    char title[512] = {};
+    GetTitle(title);
+    char wanted = UpperC(c);
+    for (const char* p = title; *p; ++p) {
+        if (p[0] == '&' && p[1] != '\0' && UpperC(p[1]) == wanted)
+            return this;
+    }
+    for (XGView* child = fChild; child; child = child->fSibling) {
+        if (XGView* found = child->FindViewByAccel(c))
+            return found;
+    }
+    return nullptr;
+}
+
+XGView* XGView::FindClick(Point global)
+{
+    if (!fVisible || !fEnabled)
+        return nullptr;
+    if (!RectMath::PtInRectInclusive(global, &fGlobalRect))
+        return nullptr;
+    XGView* hit = this;
+    for (XGView* child = fChild; child; child = child->fSibling) {
+        if (XGView* found = child->FindClick(global))
+            hit = found;
+    }
+    return hit;
+}
+
+// geometry
+
+tagRECT XGView::CalcAutoLocate(tagRECT parentContent) const
+{
+    RectMath::AutoLocation location = {fLockLeft, fLockTop, fLockRight, fLockBottom,
+                                       fAutoLeft, fAutoTop, fAutoRight, fAutoBottom};
+    return RectMath::AutoLocate(location, parentContent);
+}
+
+void XGView::SetLocation(tagRECT r)
+{
+    XGInline::CloseInline(this);
+    InvalView(nullptr);
+
+    tagRECT oldGlobalRect = fGlobalRect;
+    fGlobalRect = r;
+    if (fParent) {
+        fParent->ViewToGlobal(&fGlobalRect);
+        RectMath::SectRectLong(&fGlobalRect, &fParent->fGlobalRect, &fGlobalRect);
+    }
+
+    Point oldPos = fPos;
+    Point oldSize = fSize;
+    fPos.h = int16_t(r.left);
+    fPos.v = int16_t(r.top);
+    fSize.h = int16_t(r.right - r.left);
+    fSize.v = int16_t(r.bottom - r.top);
+    fGlobalPos = fPos;
+    if (fParent)
+        fParent->ViewToGlobal(&fGlobalPos);
+
+    InvalView(nullptr);
+
+    bool moved = !SamePoint(oldPos, fPos);
+    bool sized = !SamePoint(oldSize, fSize);
+    if (moved)
+        CalcPos();
+    if (sized)
+        DoSizeView();
+    // A view that kept its place but is now clipped differently by its
+    // parent must pass the new clip on, or children once cut away by a
+    // small window would stay invisible after it grows.
+    if (!moved && !sized && !RectMath::EqualRect(&oldGlobalRect, &fGlobalRect))
+        ReclipChildren();
+}
+
+void XGView::ReclipChildren()
+{
+    for (XGView* child = fChild; child; child = child->fSibling) {
+        tagRECT r = RectOf(child->fGlobalPos, child->fSize);
+        RectMath::SectRectLong(&r, &fGlobalRect, &child->fGlobalRect);
+        child->ReclipChildren();
+    }
+}
+
+void XGView::CalcPos()
+{
+    for (XGView* child = fChild; child; child = child->fSibling) {
+        Point global;
+        global.h = int16_t(fGlobalPos.h + child->fPos.h);
+        global.v = int16_t(fGlobalPos.v + child->fPos.v);
+        if (!SamePoint(global, child->fGlobalPos)) {
+            child->fGlobalPos = global;
+            tagRECT r = RectOf(global, child->fSize);
+            RectMath::SectRectLong(&r, &fGlobalRect, &child->fGlobalRect);
+            child->CalcPos();
+        }
+    }
+    DoMoveView();
+}
+
+void XGView::ViewToGlobal(Point* pt) const
+{
+    pt->h = int16_t(pt->h + fGlobalPos.h);
+    pt->v = int16_t(pt->v + fGlobalPos.v);
+}
+
+void XGView::ViewToGlobal(tagRECT* r) const
+{
+    RectMath::OffsetRect(r, fGlobalPos.h, fGlobalPos.v);
+}
+
+void XGView::GlobalToView(Point* pt) const
+{
+    pt->h = int16_t(pt->h - fGlobalPos.h);
+    pt->v = int16_t(pt->v - fGlobalPos.v);
+}
+
+void XGView::GlobalToView(tagRECT* r) const
+{
+    RectMath::OffsetRect(r, -fGlobalPos.h, -fGlobalPos.v);
+}
+
+void XGView::ViewToScreen(tagRECT* r) const
+{
+    ViewToGlobal(r);
+    POINT origin = {0, 0};
+    if (fRootWindow)
+        ::ClientToScreen(fRootWindow, &origin);
+    RectMath::OffsetRect(r, origin.x, origin.y);
+}
+
+void XGView::InvalView(const tagRECT* area)
+{
+    if (!fRootWindow)
+        return;
+    tagRECT r = GetContentRect();
+    if (area && !RectMath::SectRectLong(area, &r, &r))
+        return;
+    ViewToGlobal(&r);
+    ::InvalidateRect(fRootWindow, &r, FALSE);
+}
+
+void XGView::UpdateView()
+{
+    if (fRootWindow)
+        ::UpdateWindow(fRootWindow);
+}
+
+void XGView::ScrollView(long dh, long dv, const tagRECT* area, unsigned long)
+{
+    XGInline::CloseInline(this);
+    if (!fRootWindow)
+        return;
+    tagRECT r = area ? *area : GetContentRect();
+    ViewToGlobal(&r);
+    if (!RectMath::SectRectLong(&r, &fGlobalRect, &r))
+        return;
+    if (std::labs(dh) < r.right - r.left && std::labs(dv) < r.bottom - r.top)
+        ::ScrollWindowEx(fRootWindow, int(dh), int(dv), &r, &r, nullptr, nullptr,
+                         SW_INVALIDATE | SW_ERASE);
+    else
+        InvalView(nullptr);
+}
+
+// visibility
+
+void XGView::ShowView()
+{
+    if (fVisible)
+        return;
+    fVisible = true;
+    if (IsVisible()) {
+        DoShowHide();
+        InvalView(nullptr);
+    }
+}
+
+// virtual operations
+
+void XGView::SetFocus()
+{
+    XGDispatch::SetFocus();
+    if (fWindow) {
+        fWindow->SetFocusView(this);
+        if (fRootWindow && XGWindow::GetFrontWindow() == fWindow)
+            ::SetFocus(fRootWindow);
+    }
+}
+
+XGDispatch* XGView::GetParentDispatch()
+{
+    if (fParent)
+        return fParent;
+    if (fWindow)
+        return fWindow;
+    return XGAppCore::GetApplication();
+}
+
+void XGView::DoDrawView(tagRECT)
+{
+    if (fChild)
+        return;
+    XGDraw draw(this, true);
+    tagRECT content = GetContentRect();
+    draw.Draw3DRect(content, kRectFaceFill);
+    char label[64];
+    yformat(label, "'#I'#L", XGArg(fViewType), XGArg(fViewID));
+    draw.MoveTo(5, 15);
+    draw.DrawString(label, -1);
+    draw.Draw3DRect(content, kRectRaised);
+}
+
+void XGView::DoActivate(bool)
+{
+}
+
+bool XGView::DoMouseDown(Point, short)
+{
+    XGInline::Close();
+    return false;
+}
+
+void XGView::DoMouseMove(Point, short)
+{
+    SetCursorID(0);
+}
+
+void XGView::DoMouseUp(Point, short)
+{
+}
+
+void XGView::DoMouseEnter(Point, short)
+{
+}
+
+void XGView::DoMouseLeave()
+{
+    // FIXME: close the open tool tip (XGToolTip::CloseTip) once tool tips exist.
+}
+
+void XGView::DoSizeView()
+{
+    for (XGView* child = fChild; child; child = child->fSibling)
+        child->SetLocation(CalcChildPos(child));
+}
+
+void XGView::DoMoveView()
+{
+}
+
+void XGView::DoShowHide()
+{
+    if (!IsVisible() && HasFocus() && fWindow)
+        static_cast<XGView*>(fWindow)->SetFocus();
+    for (XGView* child = fChild; child; child = child->fSibling)
+        child->DoShowHide();
+}
+
+void XGView::DoEnable()
+{
+}
+
+void XGView::GetTitle(char* out) const
+{
+    out[0] = '\0';
+}
+
+void XGView::SetTitle(const char*)
+{
+    XG_ASSERT(0, "XGView", 688);
+}
+
+tagRECT XGView::GetContentRect() const
+{
+    tagRECT r;
+    r.left = 0;
+    r.top = 0;
+    r.right = fSize.h;
+    r.bottom = fSize.v;
+    return r;
+}
+
+tagRECT XGView::CalcChildPos(XGView* child)
+{
+    return child->CalcAutoLocate(GetContentRect());
+}
+
+void XGView::Scroll(long dh, long dv)
+{
+    ScrollView(dh, dv, nullptr, 0);
+}
+
+void XGView::ProcessDraw(tagRECT update)
+{
+    if (!fVisible)
+        return;
+    tagRECT r;
+    if (!RectMath::SectRectLong(&update, &fGlobalRect, &r))
+        return;
+    tagRECT local = r;
+    GlobalToView(&local);
+    DoDrawView(local);
+    for (XGView* child = fChild; child; child = child->fSibling)
+        child->ProcessDraw(r);
+}
+
+void XGView::ProcessActivate(bool active)
+{
+    for (XGView* child = fChild; child; child = child->fSibling)
+        child->ProcessActivate(active);
+    DoActivate(active);
+}
