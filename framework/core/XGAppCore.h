@@ -48,6 +48,12 @@ public:
     long DoMenuCommand(long arg, void* data);       // 'menu'
     long DoQuitApplication(long arg, void* data);   // 'qapp'
 
+    // Window-procedure helpers, defined with the window procedures.
+    static long ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM wParam, LPARAM lParam);
+    static long ProcKeyboardCommon(UINT message, WPARAM wParam, LPARAM lParam);
+    static short GetStateFlags();
+    static short GetExtendedKeyCode(WPARAM virtualKey, LPARAM lParam);
+
     static XGAppCore* gApplication;
     static MSG gLastMessage;
     static short gLastMods;
@@ -78,4 +84,5 @@ private:
 
     HWND fCopyrightWindow;
     unsigned long fCopyrightUntil;
+    bool fOleReady;     // OleUninitialize only balances a successful OleInitialize
 };

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 class XGView;
+class XGWindow;
 
 // Process-wide state filled by the entry point (and by the frames for the
 // window handles); read everywhere.
@@ -14,6 +15,7 @@ extern HWND _GMainWindow;      // MDI frame, or the single main window
 extern HWND _GMDIWindow;       // MDI client
 extern HWND _GToolWindow;      // tool bar strip
 extern XGView* _GToolView;
+extern XGWindow* _GWindow;     // the window under construction, until its handle is known
 
 // Window-class names carry the module handle so that two programs built on
 // the framework never share a class. Formatted once by the entry point.
@@ -31,3 +33,8 @@ extern UINT_PTR GTimerID;
 
 // Formats the eight class names from a module handle.
 void XGFormatClassNames(HINSTANCE module);
+
+// What WinMain does before it hands over to XGMain: stores its arguments,
+// clears the frame's window handles and formats the class names from the
+// running program's module. Tests that run without WinMain call it first.
+void XGInitProcess(HINSTANCE instance, HINSTANCE prevInstance, LPSTR argString, int argShow);

@@ -3,4 +3,20 @@ list(APPEND KEBO_SOURCES
     ${dir}/XGDispatch.cpp
     ${dir}/XGSend.cpp
     ${dir}/XGBroadcast.cpp
-    ${dir}/XGPeriodic.cpp)
+    ${dir}/XGPeriodic.cpp
+    ${dir}/XGGlobals.cpp
+    ${dir}/XGTime.cpp
+    ${dir}/XGAppArgs.cpp
+    ${dir}/XGAppCore.cpp
+    ${dir}/XGAppDefaults.cpp
+    ${dir}/XGAppLinks.cpp)
+list(APPEND KEBO_NATIVE_SOURCES ${dir}/XGAppArgs.cpp)
+
+# The program entry (WinMain and XGMain) is linked as objects, not from the
+# archive: the C runtime's reference to WinMain comes after the archive has
+# been searched. Applications link kebo_entry; tests with their own main don't.
+if(WIN32)
+    add_library(kebo_entry OBJECT ${dir}/XGMain.cpp)
+    target_link_libraries(kebo_entry PUBLIC kebo)
+    kebo_warnings(kebo_entry)
+endif()

@@ -1,0 +1,351 @@
+#include "XGAppCore.h"
+#include <commctrl.h>
+#include <ole2.h>
+#include "XGAppArgs.h"
+#include "XGAppLinks.h"
+#include "XGBroadcast.h"
+#include "XGCopyrightWindow.h"
+#include "XGDirectory.h"
+#include "XGError.h"
+#include "XGFileSpecifier.h"
+#include "XGMenuStatus.h"
+#include "XGPeriodic.h"
+
+XGAppCore* XGAppCore::gApplication = nullptr;
+MSG XGAppCore::gLastMessage;
+short XGAppCore::gLastMods = 0;
+XGView* XGAppCore::gCaptureView = nullptr;
+
+// long Handler(long arg, void* data); -1 passes the message on.
+XG_BEGIN_DISPATCH(XGAppCore, XGDispatch)
+    XG_ON('stat', DoGetMenuStatus)
+    XG_ON('menu', DoMenuCommand)
+    XG_ON('qapp', DoQuitApplication)
+XG_END_DISPATCH()
+
+namespace {
+
+enum : long {
+    kCommandAbout = 1,
+    kCommandClose = 2,
+    kCommandQuit = 3
+};
+
+// The time the splash must at least stay up.
+const unsigned long kCopyrightMinimum = 3000;
+
+// Every exit from an event step leaves no owner behind: a window closed by a
+// later event must never be reached through a stale owner.
+class EventOwnerReset {
+public:
+    explicit EventOwnerReset(XGAppCore* app) : fApp(app) {}
+    ~EventOwnerReset() { fApp->SetEventOwner(nullptr); }
+    EventOwnerReset(const EventOwnerReset&) = delete;
+    EventOwnerReset& operator=(const EventOwnerReset&) = delete;
+private:
+    XGAppCore* fApp;
+};
+
+}
+
+XGAppCore::XGAppCore()
+    : fEventOwner(nullptr),
+      fModalWindow(nullptr),
+      fQuitFlag(false),
+      fMutex(nullptr),
+      fCopyrightWindow(nullptr),
+      fCopyrightUntil(0),
+      fOleReady(false)
+{
+    XG_ASSERT(gApplication == NULL, "XGAppCore", 81);
+    gApplication = this;
+    gLastMods = 0;
+    try {
+        XGDirectory::InitDirectoryInfo();
+        InitOS();
+        RegisterDefaultClasses();
+    } catch (...) {
+        // The destructor will not run for an object that was never built.
+        KillOS();
+        gApplication = nullptr;
+        throw;
+    }
+    fMutex = nullptr;
+}
+
+XGAppCore::~XGAppCore()
+{
+    if (fCopyrightWindow)
+        DestroyWindow(fCopyrightWindow);
+    KillOS();
+    if (gApplication == this)
+        gApplication = nullptr;
+    if (fMutex)
+        CloseHandle(fMutex);
+}
+
+void XGAppCore::InitOS()
+{
+    InitCommonControls();
+    fOleReady = SUCCEEDED(OleInitialize(nullptr));
+    // A thread timer: the loop wakes twenty times a second even when the user
+    // does nothing, so the periodic messages keep running.
+    GTimerID = SetTimer(nullptr, 0, 50, nullptr);
+}
+
+void XGAppCore::KillOS()
+{
+    if (GTimerID) {
+        KillTimer(nullptr, GTimerID);
+        GTimerID = 0;
+    }
+    if (fOleReady) {
+        OleUninitialize();
+        fOleReady = false;
+    }
+}
+
+XGDispatch* XGAppCore::GetParentDispatch()
+{
+    return nullptr;
+}
+
+void XGAppCore::ReportException()
+{
+    // Showing an error runs a modal alert that may itself fail; nothing may
+    // leave the loop's handlers.
+    try {
+        try {
+            throw;
+        } catch (const XGError& error) {
+            error.DisplayError();
+        } catch (...) {
+            Error(kErrRandomException);
+        }
+    } catch (...) {
+    }
+}
+
+void XGAppCore::Run()
+{
+    OpenCopyright();
+    fQuitFlag = false;
+    CloseCopyright();
+
+    try {
+        AdjustFocus();
+        GetAppArgs();
+        XGBroadcast::SendPostBroadcast();
+        XGBroadcast::SendBroadcast('post', 0, nullptr);
+        XGPeriodic::SendPeriodic(true);
+    } catch (...) {
+        ReportException();
+    }
+
+    for (;;) {
+        while (!fQuitFlag)
+            RunOnce(nullptr);
+
+        try {
+            while (XGWindow* front = XGAppLinks::FrontWindow()) {
+                // A window that claims to close but stays in front would
+                // otherwise keep this loop turning for ever.
+                if (!XGAppLinks::CloseWindow(front) || XGAppLinks::FrontWindow() == front) {
+                    fQuitFlag = false;
+                    break;
+                }
+            }
+        } catch (...) {
+            fQuitFlag = false;
+            ReportException();
+        }
+
+        if (!XGAppLinks::FrontWindow())
+            return;
+    }
+}
+
+void XGAppCore::Exit()
+{
+    fQuitFlag = true;
+}
+
+bool XGAppCore::FilterEvent(void* /*event*/)
+{
+    return false;
+}
+
+void XGAppCore::RunOnce(XGWindow* modal)
+{
+    fModalWindow = modal;
+    try {
+        DoPreEvent();
+        DoEvent();
+        DoPostEvent();
+    } catch (...) {
+        ReportException();
+    }
+    fModalWindow = nullptr;
+}
+
+void XGAppCore::DoPreEvent()
+{
+    XGPeriodic::SendPeriodic(false);
+    XGBroadcast::SendBroadcast('pree', 0, nullptr);
+    SendDispatch('peri', 0, nullptr);
+}
+
+void XGAppCore::DoEvent()
+{
+    XGAppLinks::TrackMouseLeave();
+
+    BOOL got = GetMessageA(&gLastMessage, nullptr, 0, 0);
+    if (got == 0) {
+        fQuitFlag = true;
+        return;
+    }
+    if (got == -1)
+        return;
+
+    if (_GMDIWindow && TranslateMDISysAccel(_GMDIWindow, &gLastMessage))
+        return;
+    if (XGAppLinks::TranslateMenuAccelerator(&gLastMessage))
+        return;
+
+    EventOwnerReset ownerReset(this);
+    if (XGWindow* owner = XGAppLinks::WindowOf(gLastMessage.hwnd))
+        fEventOwner = owner;
+
+    if (FilterEvent(&gLastMessage))
+        return;
+    if (SendDispatch('even', 0, &gLastMessage) == 1)
+        return;
+    if (XGAppLinks::TranslateKeyboard(gLastMessage) != -1)
+        return;
+
+    TranslateMessage(&gLastMessage);
+    DispatchMessageA(&gLastMessage);
+}
+
+void XGAppCore::DoPostEvent()
+{
+    AdjustFocus();
+    XGBroadcast::SendPostBroadcast();
+    XGBroadcast::SendBroadcast('post', 0, nullptr);
+    XGPeriodic::SendPeriodic(true);
+}
+
+void XGAppCore::AdjustFocus()
+{
+    if (XGAppLinks::FocusIsSettled(fModalWindow))
+        return;
+    if (!XGAppLinks::FocusFrontWindow())
+        SetFocus();
+    XGAppLinks::SyncNativeFocus();
+}
+
+void XGAppCore::GetAppArgs()
+{
+    char buffer[kXGAppArgsBufferSize];
+    char* args[kXGAppArgsMax];
+    int count = XGSplitAppArgs(_GArgString, buffer, args);
+
+    if (count == 0) {
+        SendDispatch('oapp', 0, nullptr);
+        return;
+    }
+    XGFileSpecifier file;
+    for (int i = 0; i < count; ++i) {
+        file = args[i];
+        SendDispatch('odoc', 0, &file);
+    }
+}
+
+long XGAppCore::DoGetMenuStatus(long arg, void* data)
+{
+    if (IsModalWindow())
+        return -1;
+    XGMenuStatus* status = static_cast<XGMenuStatus*>(data);
+    switch (arg) {
+    case kCommandAbout:
+    case kCommandQuit:
+        status->enabled = true;
+        return 0;
+    case kCommandClose:
+        status->enabled = XGAppLinks::FrontWindow() != nullptr;
+        return 0;
+    default:
+        return -1;
+    }
+}
+
+long XGAppCore::DoMenuCommand(long arg, void* /*data*/)
+{
+    if (IsModalWindow())
+        return -1;
+    switch (arg) {
+    case kCommandAbout:
+        ShowCopyright();
+        return 0;
+    case kCommandQuit:
+        SendDispatch('qapp', 0, nullptr);
+        return 0;
+    case kCommandClose:
+        if (XGWindow* front = XGAppLinks::FrontWindow())
+            XGAppLinks::CloseWindow(front);
+        return 0;
+    default:
+        return -1;
+    }
+}
+
+long XGAppCore::DoQuitApplication(long /*arg*/, void* /*data*/)
+{
+    while (XGWindow* first = XGAppLinks::FirstWindow()) {
+        if (!XGAppLinks::CloseWindow(first) || XGAppLinks::FirstWindow() == first)
+            return -1;
+    }
+    Exit();
+    return 0;
+}
+
+void XGAppCore::OpenCopyright()
+{
+    fCopyrightWindow = XGCreateCopyrightWindow();
+    fCopyrightUntil = GetTickCount() + kCopyrightMinimum;
+}
+
+void XGAppCore::CloseCopyright()
+{
+    if (!fCopyrightWindow)
+        return;
+    // The difference, not a comparison, so that the tick count's wrap after
+    // 49 days neither skips nor stretches the wait.
+    while (static_cast<long>(fCopyrightUntil - GetTickCount()) > 0)
+        Sleep(10);
+    DestroyWindow(fCopyrightWindow);
+    fCopyrightWindow = nullptr;
+}
+
+void XGAppCore::ShowCopyright()
+{
+    HWND window = XGCreateCopyrightWindow();
+    if (!window)
+        return;
+    MSG message;
+    for (;;) {
+        BOOL got = GetMessageA(&message, window, 0, 0);
+        if (got == 0) {
+            // The quit message belongs to the event loop.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (got == -1)
+            break;
+        if (message.message == WM_LBUTTONDOWN || message.message == WM_RBUTTONDOWN
+            || message.message == WM_MBUTTONDOWN || message.message == WM_KEYDOWN)
+            break;
+        DispatchMessageA(&message);
+    }
+    DestroyWindow(window);
+}

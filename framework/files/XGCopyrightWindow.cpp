@@ -1,0 +1,101 @@
+#include "XGCopyrightWindow.h"
+#include <cstdlib>
+#include "XGAppVersion.h"
+#include "XGGlobals.h"
+#include "XGResBitmap.h"
+
+namespace {
+
+bool gRegistered = false;
+
+void PaintCopyright(HWND window)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    DrawResBitmap(dc, kCopyrightBitmap, 0, 0);
+
+    char version[256];
+    if (XGGetAppVersion(version, sizeof(version))) {
+        int height = -MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72);
+        HFONT font = CreateFontA(height, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 FF_SWISS, "Ariel");
+        HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
+        RECT client;
+        GetClientRect(window, &client);
+        int oldMode = SetBkMode(dc, TRANSPARENT);
+        UINT oldAlign = SetTextAlign(dc, TA_RIGHT | TA_TOP);
+        TextOutA(dc, client.right - 5, 0, version, lstrlenA(version));
+        SetTextAlign(dc, oldAlign);
+        SetBkMode(dc, oldMode);
+        if (font) {
+            SelectObject(dc, oldFont);
+            DeleteObject(font);
+        }
+    }
+    EndPaint(window, &paint);
+}
+
+LRESULT CALLBACK CopyrightWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_PAINT) {
+        PaintCopyright(window);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool RegisterCopyrightClass()
+{
+    if (gRegistered)
+        return true;
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = CopyrightWindowProc;
+    wc.hInstance = _GInstance;
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
+    wc.lpszClassName = _GCopyrightClass;
+    gRegistered = RegisterClassA(&wc) != 0;
+    return gRegistered;
+}
+
+// Width and height from the bitmap resource's own header.
+bool BitmapSize(int* width, int* height)
+{
+    HRSRC source = FindResourceA(_GInstance, MAKEINTRESOURCEA(kCopyrightBitmap), MAKEINTRESOURCEA(2));    // RT_BITMAP
+    if (!source || SizeofResource(_GInstance, source) < sizeof(BITMAPINFOHEADER))
+        return false;
+    HGLOBAL handle = LoadResource(_GInstance, source);
+    const BITMAPINFOHEADER* header = handle ? static_cast<const BITMAPINFOHEADER*>(LockResource(handle)) : nullptr;
+    if (!header)
+        return false;
+    *width = header->biWidth;
+    *height = std::abs(header->biHeight);   // negative for top-down bitmaps
+    FreeResource(handle);
+    return true;
+}
+
+}
+
+HWND XGCreateCopyrightWindow()
+{
+    int width = 0;
+    int height = 0;
+    if (!BitmapSize(&width, &height))
+        return nullptr;
+    if (!RegisterCopyrightClass())
+        return nullptr;
+
+    width += 2 * GetSystemMetrics(SM_CXDLGFRAME);
+    height += 2 * GetSystemMetrics(SM_CYDLGFRAME);
+    int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+
+    HWND window = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, _GCopyrightClass, "Copyright",
+                                  WS_POPUP | WS_VISIBLE, left, top, width, height,
+                                  nullptr, nullptr, _GInstance, nullptr);
+    if (!window)
+        return nullptr;
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    return window;
+}

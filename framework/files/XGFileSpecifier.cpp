@@ -1,0 +1,15 @@
+#include "XGFileSpecifier.h"
+
+XGFileSpecifier::XGFileSpecifier()
+{
+}
+
+XGFileSpecifier::~XGFileSpecifier()
+{
+}
+
+XGFileSpecifier& XGFileSpecifier::operator=(const char* path)
+{
+    fPath = path;
+    return *this;
+}
