@@ -1,0 +1,3 @@
+#include "XGError.h"
+
+XGError::~XGError() = default;

@@ -1,0 +1,17 @@
+#include <windows.h>
+#include "XGResource.h"
+
+bool GetResourceMessage(int16_t resID, int16_t index, char* title, char* message)
+{
+    // Resource type names compare without regard to case: "EMsg" finds the EMSG table.
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(uint16_t(resID)), "EMsg");
+    if (!found)
+        return false;
+    HGLOBAL loaded = LoadResource(module, found);
+    if (!loaded)
+        return false;
+    bool ok = ReadResourceMessage(LockResource(loaded), SizeofResource(module, found), index, title, message);
+    FreeResource(loaded);
+    return ok;
+}
