@@ -59,8 +59,8 @@ public:
     unsigned short GetWindowAttributes() const;
     static unsigned short GetWindowAttributes(short windowKind);
     XGForm* GetForm() const { return fForm; }
-    XGWindow* GetNextWindow() const { return fNext; }
-    XGWindow* GetPrevWindow() const { return fPrev; }
+    XGWindow* GetNext() const { return fNext; }
+    XGWindow* GetPrev() const { return fPrev; }
     HWND__* GetDlogParent() const { return fDlogParent; }
     HWND__* GetSizeBox() const { return fCorner; }
     // The view of this window that last took the focus.

@@ -1,3 +1,9 @@
 set(dir ${CMAKE_CURRENT_LIST_DIR})
 list(APPEND KEBO_NATIVE_SOURCES ${dir}/XGDDEParser.cpp)
-list(APPEND KEBO_SOURCES ${dir}/XGDDEParser.cpp)
+list(APPEND KEBO_SOURCES
+    ${dir}/XGDDEParser.cpp
+    ${dir}/XGDDEServer.cpp
+    ${dir}/XGEventOwner.cpp
+    ${dir}/XGWindow.cpp
+    ${dir}/XGWindowClasses.cpp
+    ${dir}/XGWindowProc.cpp)

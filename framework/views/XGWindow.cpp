@@ -1,0 +1,728 @@
+#include <windows.h>
+
+#include "XGWindow.h"
+
+#include <cstring>
+
+#include "XGAppCore.h"
+#include "XGArgStream.h"
+#include "XGButton.h"
+#include "XGForm.h"
+#include "XGPostError.h"
+#include "XGWindowProc.h"
+
+XGWindow* XGWindow::gList = nullptr;
+XGView* XGWindow::gLastView = nullptr;
+HWND XGWindow::gLastHWND = nullptr;
+XGView* XGWindow::gCapture = nullptr;
+bool XGWindow::gHoldCapture = false;
+
+namespace {
+
+// The quick-click test: a release counts as quick when it comes before the
+// deadline set by its press; only the first release test of a press counts.
+unsigned long gClickDeadline = 0;
+bool gClickTested = false;
+
+// Cascading placement steps through five positions.
+short gStagger = 0;
+
+enum : short { kKindDocument = 0, kKindFloating = 3 };
+
+int FrameWidth() { return GetSystemMetrics(SM_CXFRAME); }
+int FrameHeight() { return GetSystemMetrics(SM_CYFRAME); }
+int CaptionHeight() { return GetSystemMetrics(SM_CYCAPTION); }
+int MenuHeight() { return GetSystemMetrics(SM_CYMENU); }
+
+bool IsDocumentKind(short kind) { return kind == kKindDocument || kind == kKindFloating; }
+
+Point LocalPoint(XGView* view, Point global)
+{
+    view->GlobalToView(&global);
+    return global;
+}
+
+short ContentLength(short low, short high, short defLength, short minLength, short maxLength)
+{
+    if (high != 0)
+        return static_cast<short>(high - low);
+    if (defLength >= 1)
+        return defLength;
+    short length = 320;
+    if (minLength > length)
+        length = minLength;
+    if (maxLength != 0 && maxLength < length)
+        length = maxLength;
+    return length;
+}
+
+} // namespace
+
+XG_BEGIN_DISPATCH_WITH(XGWindow, XGView, &XGWindow::Dispatch)
+    XG_ON('keye', DoKey)
+    XG_ON('keym', DoMenuKey)
+XG_END_DISPATCH()
+
+// construction
+
+XGWindow::XGWindow(XGArgStream& stream, XGForm* form)
+    : XGView(this), fWindow(nullptr), fDlogParent(nullptr), fCorner(nullptr), fPrev(nullptr),
+      fNext(nullptr), fForm(nullptr), fFocus(this), fMin{0, 0}, fMax{0, 0}, fZoom{0, 0},
+      fMenuBar(0), fWindowType(0), fWindowKind(0), fWindowID(0)
+{
+    XGSWindowInitRecord record;
+    ReadInitRecord(stream, record);
+    Build(record, form);
+}
+
+XGWindow::XGWindow(XGSWindowInitRecord& record, XGForm* form)
+    : XGView(this), fWindow(nullptr), fDlogParent(nullptr), fCorner(nullptr), fPrev(nullptr),
+      fNext(nullptr), fForm(nullptr), fFocus(this), fMin{0, 0}, fMax{0, 0}, fZoom{0, 0},
+      fMenuBar(0), fWindowType(0), fWindowKind(0), fWindowID(0)
+{
+    Build(record, form);
+}
+
+void XGWindow::ReadInitRecord(XGArgStream& stream, XGSWindowInitRecord& record)
+{
+    record.fWindowType = stream.ReadInteger();
+    record.fWindowKind = static_cast<short>(stream.ReadInteger());
+    record.fWindowID = static_cast<short>(stream.ReadInteger());
+    record.fShow = stream.ReadBoolean();
+    record.fLeft = static_cast<short>(stream.ReadInteger());
+    record.fTop = static_cast<short>(stream.ReadInteger());
+    record.fRight = static_cast<short>(stream.ReadInteger());
+    record.fBottom = static_cast<short>(stream.ReadInteger());
+    record.fMinWidth = static_cast<short>(stream.ReadInteger());
+    record.fMinHeight = static_cast<short>(stream.ReadInteger());
+    record.fMaxWidth = static_cast<short>(stream.ReadInteger());
+    record.fMaxHeight = static_cast<short>(stream.ReadInteger());
+    record.fDefWidth = static_cast<short>(stream.ReadInteger());
+    record.fDefHeight = static_cast<short>(stream.ReadInteger());
+    record.fZoomWidth = static_cast<short>(stream.ReadInteger());
+    record.fZoomHeight = static_cast<short>(stream.ReadInteger());
+    stream.ReadString(record.fTitle);
+    record.fMenuBar = static_cast<short>(stream.ReadInteger());
+}
+
+// A failure anywhere after the native window exists takes back everything
+// done so far, so that a thrown constructor leaves no listed or visible window.
+void XGWindow::Build(XGSWindowInitRecord& record, XGForm* form)
+{
+    fForm = form;
+    try {
+        IInitWindow(record);
+        LinkWindow();
+        Notify('crew');
+        if (record.fShow) {
+            ShowWindow();
+            SelectWindow();
+        }
+    } catch (...) {
+        UnlinkWindow();
+        DestroyNativeWindow();
+        SetRootWindow(nullptr);
+        throw;
+    }
+}
+
+XGWindow::~XGWindow()
+{
+    if (XGAppCore::gCaptureView && XGAppCore::gCaptureView->GetWindow() == this)
+        XGAppCore::gCaptureView = nullptr;
+    if (gCapture && gCapture->GetWindow() == this)
+        gCapture = nullptr;
+    if (fWindow && GetCapture() == fWindow)
+        ReleaseCapture();
+
+    while (fChild)
+        delete fChild;
+    UnlinkWindow();
+    Notify('desw');
+    if (fForm) {
+        XGForm* form = fForm;
+        fForm = nullptr;
+        delete form;
+    }
+    DestroyNativeWindow();
+    SetRootWindow(nullptr);
+}
+
+void XGWindow::LinkWindow()
+{
+    fPrev = nullptr;
+    fNext = gList;
+    if (gList)
+        gList->fPrev = this;
+    gList = this;
+}
+
+void XGWindow::UnlinkWindow()
+{
+    if (gList == this)
+        gList = fNext;
+    else if (fPrev && fPrev->fNext == this)
+        fPrev->fNext = fNext;
+    if (fNext && fNext->fPrev == this)
+        fNext->fPrev = fPrev;
+    fPrev = fNext = nullptr;
+}
+
+void XGWindow::Notify(long msg)
+{
+    XGWindow* self = this;
+    DoDispatch(msg, fWindowID, &self, true);
+}
+
+// The owner is enabled again even when the native window is already gone
+// (destroyed from outside), so that a dialog never leaves its owner dead.
+void XGWindow::DestroyNativeWindow()
+{
+    if (fDlogParent) {
+        HWND owner = fDlogParent;
+        fDlogParent = nullptr;
+        EnableWindow(owner, TRUE);
+        SetWindowPos(owner, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        // An outer modal window keeps its own owner disabled. The walk is
+        // bounded so that no chain of owners can loop.
+        XGWindow* outer = GetXGWindow(owner);
+        for (int guard = 0; outer && outer->fDlogParent && guard < 1000; ++guard) {
+            EnableWindow(outer->fDlogParent, FALSE);
+            outer = GetXGWindow(outer->fDlogParent);
+        }
+    }
+    if (!fWindow)
+        return;
+    HWND window = fWindow;
+    fWindow = nullptr;
+    fCorner = nullptr;
+    RemovePropA(window, _GWindowClass);
+    if (_GMDIWindow && ::GetParent(window) == _GMDIWindow)
+        SendMessageA(_GMDIWindow, WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
+    else
+        DestroyWindow(window);
+}
+
+// initialisation
+
+unsigned short XGWindow::GetWindowAttributes(short windowKind)
+{
+    const short kind = windowKind & 0x0F;
+    if (!(windowKind & 0x100)) {
+        if (kind == 1 || kind == 2)
+            return 0x0B;
+        if (kind == 3)
+            return 0x17;
+        return 0;
+    }
+    unsigned short attributes = 0;
+    if (!(windowKind & 0x200))
+        attributes |= 0x01;
+    if (!(windowKind & 0x400))
+        attributes |= 0x02;
+    if (windowKind & 0x1000)
+        attributes |= 0x08;
+    if (windowKind & 0x800)
+        attributes |= 0x04;
+    if (windowKind & 0x2000)
+        attributes |= 0x20;
+    if (kind == 3)
+        attributes |= 0x10;
+    return attributes;
+}
+
+unsigned short XGWindow::GetWindowAttributes() const { return GetWindowAttributes(fWindowKind); }
+
+void XGWindow::IInitWindow(XGSWindowInitRecord& record)
+{
+    fFocus = this;
+    // FIXME: a form has no operations yet; this is where it would be offered the record.
+
+    // Checked before anything changes, so that a bad kind leaves no trace
+    // (not even a step of the cascade).
+    const short kind = record.fWindowKind & 0x0F;
+    if (kind > kKindFloating)
+        throw XGPostError(kErrOutOfMemory);
+
+    fMin = Point{record.fMinHeight, record.fMinWidth};
+    fMax = Point{record.fMaxHeight, record.fMaxWidth};
+    fZoom = Point{record.fZoomHeight, record.fZoomWidth};
+    fMenuBar = record.fMenuBar;
+    fWindowKind = record.fWindowKind;
+    fWindowType = record.fWindowType;
+    fWindowID = record.fWindowID;
+    fCorner = nullptr;
+
+    const long width = ContentLength(record.fLeft, record.fRight, record.fDefWidth,
+                                     record.fMinWidth, record.fMaxWidth);
+    const long height = ContentLength(record.fTop, record.fBottom, record.fDefHeight,
+                                      record.fMinHeight, record.fMaxHeight);
+
+    long left = record.fLeft;
+    long top = record.fTop;
+    if (left == 0 && top == 0) {
+        const int placement = record.fWindowKind & 0xF0;
+        if (placement == 0x00) {
+            const long step = CaptionHeight() + FrameHeight();
+            top = step * (gStagger + 1) + MenuHeight();
+            left = step * gStagger + FrameWidth();
+            gStagger = static_cast<short>(gStagger >= 4 ? 0 : gStagger + 1);
+        } else {
+            tagRECT ref;
+            XGWindow* front = placement == 0x10 ? GetFrontWindow() : nullptr;
+            if (front) {
+                ref = front->GetWindowLocation();
+                ContentToSize(&ref);
+            } else {
+                GetScreenSize(&ref);
+            }
+            left = (ref.left + ref.right - width) / 2;
+            top = (ref.top + ref.bottom - height) / 2;
+            if (_GMDIWindow) {
+                const bool newIsDocument = IsDocumentKind(kind);
+                const bool refIsDocument = front ? IsDocumentKind(front->fWindowKind & 0x0F) : true;
+                if (newIsDocument != refIsDocument) {
+                    POINT origin = {0, 0};
+                    ClientToScreen(_GMDIWindow, &origin);
+                    const long sign = newIsDocument ? -1 : 1;
+                    left += sign * origin.x;
+                    top += sign * origin.y;
+                }
+            }
+            if (top < 0)
+                top = 0;
+            if (left < 24)
+                left = 24;
+        }
+    }
+    tagRECT content = {static_cast<LONG>(left), static_cast<LONG>(top),
+                       static_cast<LONG>(left + width), static_cast<LONG>(top + height)};
+
+    tagRECT bounds;
+    if (!_GMDIWindow || IsDocumentKind(kind))
+        GetScreenSize(&bounds);
+    else
+        bounds = tagRECT{0, 0, GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN)};
+    SizeToContent(&bounds);
+    if (content.right > bounds.right)
+        OffsetRect(&content, bounds.right - content.right, 0);
+    if (content.bottom > bounds.bottom)
+        OffsetRect(&content, 0, bounds.bottom - content.bottom);
+    if (content.left < bounds.left)
+        OffsetRect(&content, bounds.left - content.left, 0);
+    if (content.top < bounds.top)
+        OffsetRect(&content, 0, bounds.top - content.top);
+
+    ICreateWindow(record.fTitle, content);
+    SetRootWindow(fWindow);
+    ProcessSizeWindow();
+}
+
+void XGWindow::ICreateWindow(const char* title, tagRECT content)
+{
+    tagRECT frame = content;
+    ContentToSize(&frame);
+    ::SetFocus(nullptr);
+    fDlogParent = nullptr;
+    _GWindow = this;
+
+    const short kind = fWindowKind & 0x0F;
+    const bool fixedFrame = (fWindowKind & 0x100) && !(fWindowKind & 0x400);
+    HWND created = nullptr;
+    if (_GMDIWindow && IsDocumentKind(kind)) {
+        created = CreateMDIWindowA(_GWindowClass, title, fixedFrame ? 0x40C80000 : 0x40CF0000,
+                                   frame.left, frame.top, frame.right - frame.left,
+                                   frame.bottom - frame.top, _GMDIWindow, _GInstance, 0);
+    } else if (IsDocumentKind(kind)) {
+        created = CreateWindowExA(kind == kKindFloating ? 0x88 : 0, _GWindowClass, title,
+                                  fixedFrame ? 0x00CB0000 : 0x02CF0000, frame.left, frame.top,
+                                  frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                                  nullptr, _GInstance, nullptr);
+    } else if (kind == 1 || kind == 2) {
+        XGAppCore* app = XGAppCore::GetApplication();
+        HWND owner = _GMainWindow;
+        if (app && app->GetModalWindow())
+            owner = app->GetModalWindow()->GetHWND();
+        frame.top += MenuHeight();     // dialog-style windows have no menu bar
+        created = CreateWindowExA(WS_EX_DLGMODALFRAME, _GDlogClass, title, 0x82C80000, frame.left,
+                                  frame.top, frame.right - frame.left, frame.bottom - frame.top,
+                                  owner, nullptr, _GInstance, nullptr);
+        if (created && owner) {
+            EnableWindow(owner, FALSE);
+            fDlogParent = owner;
+        }
+    }
+    _GWindow = nullptr;
+    if (created)
+        fWindow = created;
+    if (!fWindow)
+        throw XGPostError(kErrOutOfMemory);
+
+    if (!(GetWindowAttributes() & kWindowAttrFixedSize)) {
+        RECT client;
+        GetClientRect(fWindow, &client);
+        const int w = GetSystemMetrics(SM_CXVSCROLL);
+        const int h = GetSystemMetrics(SM_CYHSCROLL);
+        fCorner = CreateWindowExA(0, "SCROLLBAR", nullptr, 0x40000014, client.right - w,
+                                  client.bottom - h, w, h, fWindow, nullptr, _GInstance, nullptr);
+        if (fCorner)
+            ::ShowWindow(fCorner, SW_SHOW);
+    }
+    ::SetFocus(fWindow);
+}
+
+void XGWindow::SetHWND(HWND__* window) { fWindow = window; }
+
+// showing and ordering
+
+void XGWindow::ShowWindow()
+{
+    if (fWindow && !IsWindowVisible(fWindow))
+        ::ShowWindow(fWindow, SW_SHOWNORMAL);
+}
+
+void XGWindow::HideWindow()
+{
+    if (fWindow && IsWindowVisible(fWindow))
+        ::ShowWindow(fWindow, SW_HIDE);
+}
+
+bool XGWindow::IsVisible() const { return fWindow && IsWindowVisible(fWindow); }
+
+void XGWindow::SelectWindow()
+{
+    if (!fWindow)
+        return;
+    if (!_GMDIWindow || ::GetParent(fWindow) != _GMDIWindow) {
+        SetWindowPos(fWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        ::ShowWindow(fWindow, SW_RESTORE);
+    } else {
+        SendMessageA(_GMDIWindow, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(fWindow), 0);
+        if (IsIconic(fWindow))
+            SendMessageA(_GMDIWindow, WM_MDIRESTORE, reinterpret_cast<WPARAM>(fWindow), 0);
+    }
+}
+
+XGWindow* XGWindow::GetFrontWindow()
+{
+    XGAppCore* app = XGAppCore::GetApplication();
+    if (app && app->GetModalWindow())
+        return app->GetModalWindow();
+    if (_GMDIWindow) {
+        for (HWND child = ::GetWindow(_GMDIWindow, GW_CHILD); child;
+             child = ::GetWindow(child, GW_HWNDNEXT)) {
+            if (IsWindowVisible(child) && GetPropA(child, _GWindowClass))
+                return GetXGWindow(child);
+        }
+        return nullptr;
+    }
+    if (_GMainWindow) {
+        if (XGWindow* main = GetXGWindow(_GMainWindow))
+            return main;
+    }
+    return GetXGWindow(GetActiveWindow());
+}
+
+XGWindow* XGWindow::GetXGWindow(HWND__* window)
+{
+    if (!window)
+        return nullptr;
+    for (XGWindow* w = gList; w; w = w->fNext) {
+        if (w->fWindow == window)
+            return w;
+    }
+    return nullptr;
+}
+
+// geometry
+
+void XGWindow::GetScreenSize(tagRECT* bounds)
+{
+    if (_GMDIWindow) {
+        GetClientRect(_GMDIWindow, bounds);
+        return;
+    }
+    *bounds = tagRECT{0, 0, GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN)};
+}
+
+Point XGWindow::GetContentSize() const
+{
+    RECT client = {0, 0, 0, 0};
+    if (fWindow)
+        GetClientRect(fWindow, &client);
+    return Point{static_cast<int16_t>(client.bottom), static_cast<int16_t>(client.right)};
+}
+
+Point XGWindow::GetWindowSize() const
+{
+    RECT frame = {0, 0, 0, 0};
+    if (fWindow)
+        GetWindowRect(fWindow, &frame);
+    Point size{static_cast<int16_t>(frame.bottom - frame.top),
+               static_cast<int16_t>(frame.right - frame.left)};
+    SizeToContent(&size);
+    return size;
+}
+
+Point XGWindow::GetWindowPos() const
+{
+    POINT origin = {0, 0};
+    if (fWindow) {
+        ClientToScreen(fWindow, &origin);
+        if (_GMDIWindow && ::GetParent(fWindow) == _GMDIWindow)
+            ScreenToClient(_GMDIWindow, &origin);
+    }
+    return Point{static_cast<int16_t>(origin.y), static_cast<int16_t>(origin.x)};
+}
+
+tagRECT XGWindow::GetWindowLocation() const
+{
+    const Point pos = GetWindowPos();
+    const Point size = GetWindowSize();
+    return tagRECT{pos.h, pos.v, pos.h + size.h, pos.v + size.v};
+}
+
+void XGWindow::ContentToSize(Point* size)
+{
+    if (size->h > 0)
+        size->h = static_cast<int16_t>(size->h + 2 * FrameWidth());
+    if (size->v > 0)
+        size->v = static_cast<int16_t>(size->v + 2 * FrameHeight() + CaptionHeight() + MenuHeight());
+}
+
+void XGWindow::SizeToContent(Point* size)
+{
+    if (size->h > 0)
+        size->h = static_cast<int16_t>(size->h - 2 * FrameWidth());
+    if (size->v > 0)
+        size->v = static_cast<int16_t>(size->v - (2 * FrameHeight() + CaptionHeight() + MenuHeight()));
+}
+
+void XGWindow::ContentToSize(tagRECT* rect)
+{
+    if (RectMath::EmptyRect(rect))
+        return;
+    rect->left -= FrameWidth();
+    rect->right += FrameWidth();
+    rect->bottom += FrameHeight();
+    rect->top -= CaptionHeight() + FrameHeight() + MenuHeight();
+}
+
+void XGWindow::SizeToContent(tagRECT* rect)
+{
+    if (RectMath::EmptyRect(rect))
+        return;
+    rect->left += FrameWidth();
+    rect->right -= FrameWidth();
+    rect->bottom -= FrameHeight();
+    rect->top += CaptionHeight() + FrameHeight() + MenuHeight();
+}
+
+// overridden operations of XGView
+
+XGDispatch* XGWindow::GetParentDispatch()
+{
+    if (fForm)
+        return fForm;
+    return XGAppCore::GetApplication();
+}
+
+void XGWindow::GetTitle(char* out) const
+{
+    out[0] = 0;
+    if (fWindow)
+        GetWindowTextA(fWindow, out, 256);
+}
+
+void XGWindow::SetTitle(const char* title)
+{
+    if (fWindow)
+        SetWindowTextA(fWindow, title);
+    Notify('namw');
+}
+
+tagRECT XGWindow::GetContentRect() const
+{
+    if (!fWindow)
+        return XGView::GetContentRect();
+    RECT client;
+    GetClientRect(fWindow, &client);
+    return tagRECT{0, 0, client.right - client.left, client.bottom - client.top};
+}
+
+void XGWindow::ProcessDraw(tagRECT update) { XGView::ProcessDraw(update); }
+
+// operations a subclass may override
+
+bool XGWindow::CloseWindow()
+{
+    // FIXME: a form has no operations yet; this is where it could refuse.
+    XGWindow* self = this;
+    if (DoDispatch('pdsw', fWindowID, &self, true) == 0)
+        return false;
+    delete this;
+    return true;
+}
+
+Point XGWindow::MinWindowSize() { return fMin; }
+Point XGWindow::MaxWindowSize() { return fMax; }
+Point XGWindow::ZoomWindowSize() { return fZoom; }
+short XGWindow::GetMenuBarID() { return fMenuBar; }
+
+void XGWindow::ProcessSizeWindow()
+{
+    if (!fWindow)
+        return;
+    RECT client;
+    GetClientRect(fWindow, &client);
+    if (fCorner) {
+        RECT box;
+        GetWindowRect(fCorner, &box);
+        SetWindowPos(fCorner, nullptr, client.right - (box.right - box.left),
+                     client.bottom - (box.bottom - box.top), 0, 0,
+                     SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    SetLocation(tagRECT{0, 0, client.right, client.bottom});
+}
+
+// message handlers
+
+long XGWindow::Dispatch(long msg, long, void*)
+{
+    XGAppCore* app = XGAppCore::GetApplication();
+    if (app && app->IsModalWindow() && (msg == 'stat' || msg == 'menu'))
+        return 0;
+    return -1;
+}
+
+long XGWindow::DoKey(long key, void*)
+{
+    const unsigned long value = static_cast<unsigned long>(key);
+    const bool extended = (value >> 16) & 0x8000;
+    if ((value & 0xFFFF) != 9 || extended)
+        return -1;
+    if (value & 0x10000)
+        PrevTabStop();
+    else
+        NextTabStop();
+    return 0;
+}
+
+void XGWindow::NextTabStop()
+{
+    XGView* focus = dynamic_cast<XGView*>(XGDispatch::GetFocus());
+    XGView* target = nullptr;
+    if (!focus || focus == this) {
+        target = FindFirstView();
+    } else {
+        target = FindAfterView(focus->GetViewID());
+        if (!target)
+            target = FindFirstView();
+    }
+    if (target)
+        target->SetFocus();
+}
+
+void XGWindow::PrevTabStop()
+{
+    XGView* focus = dynamic_cast<XGView*>(XGDispatch::GetFocus());
+    XGView* target = nullptr;
+    if (!focus || focus == this) {
+        target = FindLastView();
+    } else {
+        target = FindBeforeView(focus->GetViewID());
+        if (!target)
+            target = FindLastView();
+    }
+    if (target)
+        target->SetFocus();
+}
+
+long XGWindow::DoMenuKey(long key, void*)
+{
+    XGView* labelled = FindViewByAccel(static_cast<char>(key & 0xFF));
+    if (!labelled)
+        return -1;
+    if (labelled->IsTabStop()) {
+        labelled->SetFocus();
+        if (XGButton* button = dynamic_cast<XGButton*>(labelled))
+            button->PushButton();
+        return 0;
+    }
+    // A label hands the focus on to the next tab stop in tree order.
+    XGView* view = labelled;
+    for (;;) {
+        view = view->FindNextView();
+        if (!view)
+            view = this;
+        if (view == labelled)
+            return -1;
+        if (view->IsTabStop()) {
+            view->SetFocus();
+            return 0;
+        }
+    }
+}
+
+// mouse
+
+XGView* XGWindow::ProcessMouseDown(Point where, short modifiers)
+{
+    gClickTested = false;
+    gClickDeadline = XGGetTime() + XGGetDoubleClick();
+    gCapture = FindClick(where);
+    ProcessMouseEnter(where, modifiers, gCapture);
+    if (gCapture && gCapture->DoMouseDown(LocalPoint(gCapture, where), modifiers))
+        return gCapture;
+    return nullptr;
+}
+
+void XGWindow::ProcessMouseMove(Point where, short modifiers, XGView* capture)
+{
+    XGView* view = capture ? capture : FindClick(where);
+    ProcessMouseEnter(where, modifiers, view);
+    if (view)
+        view->DoMouseMove(LocalPoint(view, where), modifiers);
+}
+
+bool XGWindow::ProcessMouseUp(Point where, short modifiers, XGView* capture)
+{
+    gHoldCapture = false;
+    if (!gClickTested && (modifiers & 0x2000)) {
+        gClickTested = true;
+        // Compared as a signed difference so that the tick count may wrap.
+        if (static_cast<long>(static_cast<unsigned long>(XGGetTime()) - gClickDeadline) <= 0)
+            modifiers = static_cast<short>(modifiers | 0x4000);
+    }
+    XGView* view = capture ? capture : FindClick(where);
+    if (!view)
+        return false;
+    view->DoMouseUp(LocalPoint(view, where), modifiers);
+    return gHoldCapture;
+}
+
+void XGWindow::ProcessMouseEnter(Point where, short modifiers, XGView* view)
+{
+    if (view == gLastView)
+        return;
+    XGView* old = gLastView;
+    gLastView = view;
+    if (old)
+        old->DoMouseLeave();
+    if (!view) {
+        gLastHWND = nullptr;
+        return;
+    }
+    gLastHWND = view->GetRootWindow();
+    view->DoMouseEnter(LocalPoint(view, where), modifiers);
+}
+
+void XGWindow::ProcessMouseLeave()
+{
+    XGView* old = gLastView;
+    if (!old)
+        return;
+    gLastView = nullptr;
+    gLastHWND = nullptr;
+    old->DoMouseLeave();
+}

@@ -1,0 +1,517 @@
+#include "XGWindowProc.h"
+
+#include "XGAppCore.h"
+#include "XGDDEServer.h"
+#include "XGDraw.h"
+#include "XGError.h"
+#include "XGEventOwner.h"
+#include "XGInline.h"
+#include "XGMenuBar.h"
+#include "XGWindow.h"
+
+XGWindow* _GWindow = nullptr;
+
+XGMenuBar* (*XGWindowProc::gCurMenuHook)() = nullptr;
+long (*XGWindowProc::gPopCountHook)() = nullptr;
+
+namespace {
+
+// The modifier words of the gesture in progress: set at the press and
+// carried, with kModCaptured, to its moves and its release.
+short gGestureMods = 0;
+short gToolGestureMods = 0;
+
+enum { kToolBarHeight = 27, kToolViewMinWidth = 0x1000 };
+
+Point MousePoint(LPARAM lParam)
+{
+    return Point{static_cast<int16_t>(HIWORD(lParam)), static_cast<int16_t>(LOWORD(lParam))};
+}
+
+short WithBits(short mods, unsigned short bits) { return static_cast<short>(mods | bits); }
+
+bool IsPress(UINT message)
+{
+    return message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDOWN
+        || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK;
+}
+
+bool IsDoubleClick(UINT message)
+{
+    return message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
+}
+
+bool IsRelease(UINT message)
+{
+    return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
+}
+
+long KeyValue(short mods, unsigned key)
+{
+    return static_cast<long>((static_cast<unsigned long>(static_cast<unsigned short>(mods)) << 16)
+                             | (key & 0xFFFF));
+}
+
+LRESULT DispatchToControl(XGWindow* window, HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!control)
+        return 0;
+    XGDispatch* target = static_cast<XGDispatch*>(GetPropA(control, _GControlClass));
+    if (!target)
+        return 0;
+    XGControlMessage record = {window->GetHWND(), message, wParam, lParam};
+    return target->DoDispatch('wint', 0, &record, true);
+}
+
+void PaintView(HWND hwnd, XGView* view)
+{
+    PAINTSTRUCT paint;
+    BeginPaint(hwnd, &paint);
+    tagRECT update = paint.rcPaint;
+    XGDraw::UpdateRect(&update);
+    view->ProcessDraw(update);
+    XGDraw::UpdateRect(nullptr);
+    EndPaint(hwnd, &paint);
+}
+
+// Nothing escapes a window procedure: C++ exceptions must not unwind through
+// the system's frames. They are shown the way the event loop shows them.
+void ReportException()
+{
+    try {
+        throw;
+    } catch (const XGError& error) {
+        error.DisplayError();
+    } catch (...) {
+        Error(kErrRandomException);
+    }
+}
+
+void FrameMouse(XGWindow* window, HWND hwnd, UINT message, LPARAM lParam)
+{
+    const Point where = MousePoint(lParam);
+    if (IsPress(message)) {
+        if (GetCapture() == hwnd)
+            return;
+        short mods = XGWindowProc::GetStateFlags();
+        if (IsDoubleClick(message))
+            mods = WithBits(mods, kModDoubleClick);
+        gGestureMods = mods;
+        XGAppCore::gCaptureView = window->ProcessMouseDown(where, mods);
+        if (XGAppCore::gCaptureView)
+            SetCapture(hwnd);
+    } else if (message == WM_MOUSEMOVE) {
+        short mods;
+        if (GetCapture() == hwnd) {
+            mods = WithBits(gGestureMods, kModCaptured);
+        } else {
+            mods = XGWindowProc::GetStateFlags();
+            XGAppCore::gCaptureView = nullptr;
+        }
+        window->ProcessMouseMove(where, mods, XGAppCore::gCaptureView);
+    } else if (IsRelease(message)) {
+        if (GetCapture() != hwnd)
+            return;
+        const short mods = WithBits(gGestureMods, kModCaptured);
+        ReleaseCapture();
+        if (window->ProcessMouseUp(where, mods, XGAppCore::gCaptureView))
+            SetCapture(hwnd);
+    }
+}
+
+void ToolBarMouse(HWND hwnd, UINT message, LPARAM lParam)
+{
+    XGView* tool = _GToolView;
+    if (!tool)
+        return;
+    const Point where = MousePoint(lParam);
+    if (IsPress(message)) {
+        if (GetCapture())
+            return;
+        short mods = XGWindowProc::GetStateFlags();
+        if (IsDoubleClick(message))
+            mods = WithBits(mods, kModDoubleClick);
+        gToolGestureMods = mods;
+        XGWindow::ProcessMouseEnter(where, mods, tool);
+        if (tool->DoMouseDown(where, mods)) {
+            XGAppCore::gCaptureView = tool;
+            SetCapture(hwnd);
+        }
+    } else if (message == WM_MOUSEMOVE) {
+        short mods;
+        if (GetCapture() == hwnd) {
+            mods = WithBits(gToolGestureMods, kModCaptured);
+        } else {
+            mods = XGWindowProc::GetStateFlags();
+            XGAppCore::gCaptureView = nullptr;
+        }
+        XGWindow::ProcessMouseEnter(where, mods, tool);
+        XGView* view = XGAppCore::gCaptureView ? XGAppCore::gCaptureView : tool;
+        view->DoMouseMove(where, mods);
+    } else if (IsRelease(message)) {
+        if (GetCapture() != hwnd)
+            return;
+        const short mods = WithBits(gToolGestureMods, kModCaptured);
+        ReleaseCapture();
+        XGWindow::gHoldCapture = false;
+        XGView* view = XGAppCore::gCaptureView ? XGAppCore::gCaptureView : tool;
+        view->DoMouseUp(where, mods);
+        if (XGWindow::gHoldCapture)
+            SetCapture(hwnd);
+    }
+}
+
+tagRECT ToolViewRect(HWND hwnd)
+{
+    RECT client;
+    GetClientRect(hwnd, &client);
+    tagRECT r = {0, 0, client.right - client.left, client.bottom - client.top};
+    if (r.right < kToolViewMinWidth)
+        r.right = kToolViewMinWidth;
+    return r;
+}
+
+bool IsMoveOrSize(UINT message)
+{
+    return message == WM_MOVE || message == WM_SIZE || message == WM_SIZING || message == WM_MOVING;
+}
+
+XGWindow* WindowFor(HWND hwnd)
+{
+    XGWindow* window = XGWindow::GetXGWindow(hwnd);
+    return window ? window : _GWindow;
+}
+
+void Attach(XGWindow* window, HWND hwnd)
+{
+    SetPropA(hwnd, _GWindowClass, static_cast<HANDLE>(window));
+    window->SetHWND(hwnd);
+}
+
+} // namespace
+
+// the modifier word and key codes
+
+short XGWindowProc::GetStateFlags()
+{
+    struct Key {
+        int virtualKey;
+        unsigned short bit;
+    };
+    static const Key keys[] = {
+        {VK_SHIFT, kModShift},         {VK_CONTROL, kModControl},
+        {VK_MENU, kModAlt},            {VK_LBUTTON, kModLeftButton},
+        {VK_RBUTTON, kModRightButton}, {VK_MBUTTON, kModMiddleButton},
+    };
+    unsigned short mods = 0;
+    for (const Key& key : keys) {
+        // Held means any bit of the state other than the toggle bit.
+        if (static_cast<unsigned short>(GetKeyState(key.virtualKey)) & 0xFFFE)
+            mods |= key.bit;
+    }
+    XGAppCore::gLastMods = static_cast<short>(mods);
+    return static_cast<short>(mods);
+}
+
+short XGWindowProc::GetExtendedKeyCode(WPARAM virtualKey, LPARAM)
+{
+    struct Code {
+        WPARAM virtualKey;
+        short code;
+    };
+    static const Code codes[] = {
+        {VK_UP, 0x80},     {VK_DOWN, 0x81},  {VK_LEFT, 0x82},   {VK_RIGHT, 0x83},
+        {VK_INSERT, 0x84}, {VK_DELETE, 0x85}, {VK_HOME, 0x86},  {VK_END, 0x87},
+        {VK_PRIOR, 0x88},  {VK_NEXT, 0x89},  {VK_ESCAPE, 0x8A}, {VK_HELP, 0x8B},
+        {VK_NUMLOCK, 0x8C},
+    };
+    for (const Code& code : codes) {
+        if (code.virtualKey == virtualKey)
+            return code.code;
+    }
+    if (virtualKey >= VK_F1 && virtualKey <= VK_F15)
+        return static_cast<short>(0xA0 + (virtualKey - VK_F1));
+    return -1;
+}
+
+LRESULT XGWindowProc::ProcKeyboardCommon(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_KEYDOWN: {
+        const short mods = GetStateFlags();
+        const short code = GetExtendedKeyCode(wParam, lParam);
+        if (code != -1) {
+            XGDispatch::SendDispatch('keye', KeyValue(WithBits(mods, kModExtendedKey), code), nullptr);
+            return 0;
+        }
+        if (wParam == VK_TAB) {
+            // Consumed here, so no WM_CHAR follows and Tab arrives once.
+            XGDispatch::SendDispatch('keye', KeyValue(mods, 9), nullptr);
+            return 0;
+        }
+        return -1;
+    }
+    case WM_CHAR:
+        return XGDispatch::SendDispatch('keye', KeyValue(GetStateFlags(), static_cast<unsigned>(wParam)), nullptr);
+    case WM_SYSCHAR:
+        return XGDispatch::SendDispatch('keym', KeyValue(GetStateFlags(), static_cast<unsigned>(wParam)), nullptr);
+    default:
+        return -1;
+    }
+}
+
+// the handler every framework window shares
+
+LRESULT XGWindowProc::ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_GETMINMAXINFO) {
+        MINMAXINFO* info = reinterpret_cast<MINMAXINFO*>(lParam);
+        if (!window) {
+            info->ptMinTrackSize.x = 150;
+            info->ptMinTrackSize.y = 100;
+            return -1;
+        }
+        struct Limit {
+            Point size;
+            POINT* target;
+        };
+        const Limit limits[] = {
+            {window->MinWindowSize(), &info->ptMinTrackSize},
+            {window->MaxWindowSize(), &info->ptMaxTrackSize},
+            {window->ZoomWindowSize(), &info->ptMaxSize},
+        };
+        for (const Limit& limit : limits) {
+            Point size = limit.size;
+            XGWindow::ContentToSize(&size);
+            if (size.h > 0)
+                limit.target->x = size.h;
+            if (size.v > 0)
+                limit.target->y = size.v;
+        }
+        return -1;
+    }
+    if (!window)
+        return -1;
+
+    const HWND hwnd = window->GetHWND();
+    if (IsPress(message) || IsRelease(message) || message == WM_MOUSEMOVE) {
+        if (hwnd)
+            FrameMouse(window, hwnd, message, lParam);
+        return 0;
+    }
+    switch (message) {
+    case WM_DESTROY:
+        window->SetHWND(nullptr);
+        // A window whose creation fails is still inside its constructor,
+        // which cleans up itself.
+        if (window != _GWindow)
+            delete window;
+        return 0;
+    case WM_SIZE:
+        XGInline::Close();
+        if (!IsIconic(hwnd) && window != _GWindow && hwnd)
+            window->ProcessSizeWindow();
+        return -1;
+    case WM_CTLCOLORBTN:
+        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    case WM_NCACTIVATE:
+        if (wParam == 0 && XGWindowProc::GetPopCount() > 0)
+            return 0;
+        return -1;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        if (!hwnd || IsIconic(hwnd))
+            return -1;
+        PaintView(hwnd, window);
+        return 0;
+    case WM_COMMAND:
+        if (lParam == 0) {
+            XGMenuBar* menu = XGWindowProc::GetCurMenu();
+            if (menu && menu->MenuCommand(LOWORD(wParam)))
+                return 0;
+            return -1;
+        }
+        return DispatchToControl(window, reinterpret_cast<HWND>(lParam), message, wParam, lParam);
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        return DispatchToControl(window, reinterpret_cast<HWND>(lParam), message, wParam, lParam);
+    default:
+        return -1;
+    }
+}
+
+// the window procedures
+
+LRESULT CALLBACK _GSingleWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    XGWindow* window = WindowFor(hwnd);
+    if (!window)
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    try {
+        XGEventOwner owner(window);
+        LRESULT result = XGDDEServer::ProcDDECommon(hwnd, message, wParam, lParam);
+        if (result != -1)
+            return result;
+        result = XGWindowProc::ProcXGWindowCommon(window, message, wParam, lParam);
+        if (result != -1)
+            return result;
+        switch (message) {
+        case WM_CREATE:
+            Attach(window, hwnd);
+            return 0;
+        case WM_CLOSE:
+            window->CloseWindow();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return window->CloseWindow() ? 1 : 0;
+        case WM_ACTIVATE:
+            if (window->GetHWND())
+                window->ProcessActivate(LOWORD(wParam) != WA_INACTIVE);
+            return 0;
+        default:
+            if (IsMoveOrSize(message))
+                XGInline::Close();
+            return DefWindowProcA(hwnd, message, wParam, lParam);
+        }
+    } catch (...) {
+        ReportException();
+        return 0;
+    }
+}
+
+LRESULT CALLBACK _GChildWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    XGWindow* window = WindowFor(hwnd);
+    if (!window)
+        return DefMDIChildProcA(hwnd, message, wParam, lParam);
+    try {
+        LRESULT result = XGWindowProc::ProcXGWindowCommon(window, message, wParam, lParam);
+        if (result != -1)
+            return result;
+        switch (message) {
+        case WM_CREATE:
+            Attach(window, hwnd);
+            return 0;
+        case WM_NCCREATE:
+            if ((window->GetWindowKind() & 0x0F) == 3)
+                SetWindowLongPtrA(hwnd, GWL_EXSTYLE, WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
+            return DefMDIChildProcA(hwnd, message, wParam, lParam);
+        case WM_CLOSE:
+            window->CloseWindow();
+            return 0;
+        case WM_MDIACTIVATE:
+            if (window->GetHWND())
+                window->ProcessActivate(reinterpret_cast<HWND>(lParam) == hwnd);
+            return 0;
+        default:
+            if (IsMoveOrSize(message))
+                XGInline::Close();
+            return DefMDIChildProcA(hwnd, message, wParam, lParam);
+        }
+    } catch (...) {
+        ReportException();
+        return 0;
+    }
+}
+
+LRESULT CALLBACK _GMainMDIWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    try {
+        LRESULT result = XGDDEServer::ProcDDECommon(hwnd, message, wParam, lParam);
+        if (result != -1)
+            return result;
+        switch (message) {
+        case WM_CREATE: {
+            CLIENTCREATESTRUCT client = {nullptr, 10000};
+            _GMDIWindow = CreateWindowExA(0, "MDIClient", "", 0x46000001, 0, 0, 0, 0, hwnd, nullptr,
+                                          _GInstance, &client);
+            if (!_GMDIWindow)
+                return -1;
+            ShowWindow(_GMDIWindow, SW_SHOW);
+            return 0;
+        }
+        case WM_DESTROY:
+            _GMainWindow = nullptr;
+            PostQuitMessage(0);
+            return 0;
+        case WM_CLOSE:
+            XGDispatch::SendDispatch('qapp', 0, nullptr);
+            return 0;
+        case WM_QUERYENDSESSION:
+            return XGDispatch::SendDispatch('qapp', 0, nullptr) == 0 ? 1 : 0;
+        case WM_SIZE: {
+            XGInline::Close();
+            RECT client;
+            GetClientRect(hwnd, &client);
+            if (_GToolWindow) {
+                MoveWindow(_GToolWindow, 0, 0, client.right - client.left, kToolBarHeight, TRUE);
+                client.top += kToolBarHeight;
+            }
+            if (_GMDIWindow)
+                MoveWindow(_GMDIWindow, client.left, client.top, client.right - client.left,
+                           client.bottom - client.top, TRUE);
+            return 0;
+        }
+        case WM_COMMAND: {
+            const long command = static_cast<short>(LOWORD(wParam));
+            if (XGDispatch::SendDispatch('menu', command, nullptr) != -1)
+                return 0;
+            return DefFrameProcA(hwnd, _GMDIWindow, message, wParam, lParam);
+        }
+        default:
+            if (IsMoveOrSize(message))
+                XGInline::Close();
+            return DefFrameProcA(hwnd, _GMDIWindow, message, wParam, lParam);
+        }
+    } catch (...) {
+        ReportException();
+        return 0;
+    }
+}
+
+LRESULT CALLBACK _GToolBarWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    try {
+        if (IsPress(message) || IsRelease(message) || message == WM_MOUSEMOVE) {
+            ToolBarMouse(hwnd, message, lParam);
+            return 0;
+        }
+        switch (message) {
+        case WM_CREATE:
+            if (_GToolView) {
+                _GToolView->SetRootWindow(hwnd);
+                _GToolView->SetLocation(ToolViewRect(hwnd));
+            }
+            return 0;
+        case WM_DESTROY:
+            delete _GToolView;
+            _GToolView = nullptr;
+            _GToolWindow = nullptr;
+            return 0;
+        case WM_PAINT:
+            if (!_GToolView)
+                return DefWindowProcA(hwnd, message, wParam, lParam);
+            PaintView(hwnd, _GToolView);
+            return 0;
+        case WM_SIZE: {
+            XGInline::Close();
+            if (_GToolView) {
+                const tagRECT r = ToolViewRect(hwnd);
+                const tagRECT current = _GToolView->GetContentRect();
+                if (!RectMath::EqualRect(&r, &current))
+                    _GToolView->SetLocation(r);
+            }
+            return 0;
+        }
+        default:
+            if (IsMoveOrSize(message))
+                XGInline::Close();
+            return DefWindowProcA(hwnd, message, wParam, lParam);
+        }
+    } catch (...) {
+        ReportException();
+        return 0;
+    }
+}
