@@ -1,0 +1,168 @@
+#include "HCYInstallerView.h"
+
+#include "RegEdit.h"
+#include "XGButton.h"
+#include "XGCursor.h"
+#include "XGDraw.h"
+#include "XGGlobals.h"
+#include "XGWindowProc.h"
+
+#include <windows.h>
+
+namespace {
+const unsigned long kSplashMilliseconds = 3000;
+const short kCheckBoxID = 3;
+const short kButtonIDs[] = {1, 2};
+}
+
+// long Handler(long arg, void* data); -1 passes the message on.
+XG_BEGIN_DISPATCH(HCYInstallerView, XGView)
+    XG_ON('peri', DoPeriodic)
+    XG_ON('cclk', ControlClick)
+XG_END_DISPATCH()
+
+HCYInstallerView::HCYInstallerView(XGView* parent, XGArgStream& stream)
+    : XGView(parent, stream)
+    , gTimer(0)
+    , kBackgroundPic(kSplashPic)
+    , GTimer(0)
+    , bFirst(true)
+{
+}
+
+HCYInstallerView::~HCYInstallerView()
+{
+    // Closing the start window ends the launcher.
+    PostQuitMessage(0);
+}
+
+void HCYInstallerView::DoDrawView(tagRECT)
+{
+    XGDraw draw(this);
+    tagRECT content = GetContentRect();
+    draw.FillRect(content, RGB(0, 0, 0));
+    tagRECT frame = content;
+    RectMath::InsetRect(&frame, -1, -1);
+    draw.Draw3DRect(frame, kRectSunken);
+
+    if (bFirst) {
+        // The first picture goes straight onto the window, outside the paint
+        // clipping, so that the whole splash is up before the wait begins.
+        HWND window = GetRootWindow();
+        HBITMAP bitmap = LoadBitmapA(_GInstance, MAKEINTRESOURCEA(kBackgroundPic));
+        if (bitmap) {
+            HDC windowDC = ::GetDC(window);
+            HDC memoryDC = CreateCompatibleDC(windowDC);
+            HGDIOBJ previous = SelectObject(memoryDC, bitmap);
+            BitBlt(windowDC, 0, 0, 640, 480, memoryDC, 0, 0, SRCCOPY);
+            SelectObject(memoryDC, previous);
+            DeleteDC(memoryDC);
+            ReleaseDC(window, windowDC);
+            DeleteObject(bitmap);
+        }
+        bFirst = false;
+    } else {
+        draw.DrawPicture(static_cast<short>(kBackgroundPic), static_cast<short>(content.left),
+                         static_cast<short>(content.top));
+    }
+
+    if (kBackgroundPic != kMainPic)
+        DoTimer();
+}
+
+void HCYInstallerView::DoTimer()
+{
+    GTimer = GetTickCount() + kSplashMilliseconds;
+    MSG msg = {};
+    bool interrupted = false;
+    // The framework's 50 ms thread timer keeps messages coming, so the time
+    // is checked often enough although only between messages.
+    while (GetTickCount() < GTimer) {
+        if (GetMessageA(&msg, _GMainWindow, 0, 0) == -1)
+            break;
+        if (msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN || msg.message == WM_MBUTTONDOWN
+            || msg.message == WM_KEYDOWN || msg.message == WM_QUIT) {
+            interrupted = true;
+            break;
+        }
+        DispatchMessageA(&msg);
+    }
+
+    if (msg.message != WM_NCLBUTTONDOWN && msg.message != WM_QUIT)
+        ChangeBackground();
+    // Only a left click skips the splash; any other button or a key ends the
+    // program, and a quit message taken here is put back.
+    if (interrupted && msg.message != WM_LBUTTONDOWN)
+        PostQuitMessage(0);
+}
+
+void HCYInstallerView::ChangeBackground()
+{
+    if (kBackgroundPic == kMainPic)
+        return;
+    kBackgroundPic = kMainPic;
+    DoDrawView(GetContentRect());
+    for (short id : kButtonIDs)
+        if (XGView* button = FindViewByID(id))
+            button->ShowView();
+}
+
+void HCYInstallerView::DoGainFocus()
+{
+    kBackgroundPic = kMainPic;
+    DoDrawView(GetContentRect());
+    for (short id : kButtonIDs)
+        if (XGView* button = FindViewByID(id))
+            button->DoDrawView(button->GetContentRect());
+}
+
+void HCYInstallerView::DoLoseFocus()
+{
+}
+
+bool HCYInstallerView::DoMouseDown(Point where, short modifiers)
+{
+    if (modifiers & kModCaptured)
+        return false;
+    XGView::DoMouseUp(where, modifiers);
+    return true;
+}
+
+void HCYInstallerView::DoMouseMove(Point, short modifiers)
+{
+    if (!(modifiers & kModCaptured))
+        SetCursorID(1);
+}
+
+void HCYInstallerView::DoMouseUp(Point where, short modifiers)
+{
+    ChangeBackground();
+    if (!(modifiers & kModCaptured))
+        XGView::DoMouseUp(where, modifiers);
+}
+
+void HCYInstallerView::DoSizeView()
+{
+    XGView::DoSizeView();
+    InvalView(nullptr);
+}
+
+long HCYInstallerView::DoPeriodic(long, void*)
+{
+    return -1;
+}
+
+long HCYInstallerView::ControlClick(long viewID, void*)
+{
+    if (viewID != kCheckBoxID)
+        return 1;
+    if (auto* box = dynamic_cast<XGButton*>(FindViewByID(kCheckBoxID)))
+        box->SetValue(box->GetValue() == 0 ? 1 : 0);
+
+    RegEdit reg("Control Panel\\Screen Saver.Halcyra", "Screen Saver");
+    int playSound = 0;
+    reg.ReadValue("Play Sound", &playSound);
+    if (playSound == 1)
+        MessageBoxA(nullptr, "kl", "kl", MB_OK);
+    return 1;
+}

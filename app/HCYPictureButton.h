@@ -1,0 +1,46 @@
+#pragma once
+
+#include "HCYDoInstall.h"
+#include "XGView.h"
+
+// A button drawn entirely from three bitmaps (normal, hover, pressed) chosen
+// by its view ID; releasing a press it accepted runs the action of that ID,
+// wherever the pointer is by then.
+class HCYPictureButton : public XGView {
+public:
+    // construction
+    HCYPictureButton(XGView* parent, XGArgStream& stream);
+    ~HCYPictureButton() override;
+
+    // operations
+    void ChangePicture(short bitmap);
+
+    // overridden operations of XGView, in slot order
+    void DoGainFocus() override;
+    void DoLoseFocus() override;
+    XG_DECLARE_DISPATCH(HCYPictureButton)
+    void DoDrawView(tagRECT area) override;
+    void DoActivate(bool active) override;
+    bool DoMouseDown(Point where, short modifiers) override;
+    void DoMouseMove(Point where, short modifiers) override;
+    void DoMouseUp(Point where, short modifiers) override;
+    void DoMouseLeave() override;
+
+    // message handlers
+    long DoKey(long key, void* data);           // 'keye'
+
+    // View IDs of the launcher's buttons.
+    enum : short { kInstall = 1, kExit = 2, kInstallQuickTime = 5, kClose = 6 };
+
+    short ResIDState1;
+    short ResIDState2;
+    short ResIDState3;
+    short CurrentResID;
+    short pWidth;
+    short pHeight;
+    short ViewID;
+    HCYDoInstall cInstall;
+
+private:
+    void RunAction();
+};
