@@ -1,0 +1,20 @@
+// The fields each class reads from its record, in stream order.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "VresModel.h"
+
+namespace vres {
+
+struct FieldSpec {
+    const char* name;
+    Type type;
+    int count; // values in the field: "lock" has 4 Booleans
+};
+
+// Common fields first (window or view), then the class's own.
+std::vector<FieldSpec> FieldsOf(uint32_t code, bool window);
+
+} // namespace vres
