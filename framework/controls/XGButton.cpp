@@ -1,0 +1,108 @@
+#include "XGButton.h"
+#include "XGArgStream.h"
+#include "XGControlMessage.h"
+#include "XGFont.h"
+
+// long Handler(long arg, void* data); -1 passes the message on.
+XG_BEGIN_DISPATCH(XGButton, XGView)
+    XG_ON('wint', DoWInternal)
+XG_END_DISPATCH()
+
+XGButton::XGButton(XGView* parent, XGArgStream& stream)
+    : XGControl(parent, stream), fFont(nullptr), fControl(nullptr)
+{
+    fFont = XGFont::LoadFont(short(stream.ReadInteger()));
+}
+
+XGButton::~XGButton()
+{
+    DestroyControl(fControl);
+    fControl = nullptr;
+    if (fFont)
+        fFont->Detach();
+    fFont = nullptr;
+}
+
+void XGButton::PushButton()
+{
+    if (fControl && (IsEnabled() || IsActive()))
+        SendMessageA(fControl, BM_CLICK, 0, 0);
+}
+
+void XGButton::SetFocus()
+{
+    SetControlFocus(fControl);
+}
+
+void XGButton::DoDrawView(tagRECT)
+{
+    ShowControl(fControl);
+}
+
+void XGButton::DoActivate(bool) {}
+
+void XGButton::DoSizeView()
+{
+    DoMoveView();
+    XGView::DoSizeView();
+}
+
+void XGButton::DoMoveView()
+{
+    MoveControl(fControl, GetRootRect());
+}
+
+void XGButton::DoShowHide()
+{
+    if (fControl && !XGView::IsVisible())
+        ::ShowWindow(fControl, SW_HIDE);
+    XGView::DoShowHide();
+}
+
+void XGButton::DoEnable()
+{
+    if (fControl)
+        EnableWindow(fControl, IsEnabled());
+}
+
+void XGButton::GetTitle(char* out) const
+{
+    out[0] = 0;
+    if (fControl)
+        SendMessageA(fControl, WM_GETTEXT, 256, LPARAM(out));
+}
+
+void XGButton::SetTitle(const char* title)
+{
+    if (fControl)
+        SendMessageA(fControl, WM_SETTEXT, 0, LPARAM(title));
+}
+
+long XGButton::GetValue()
+{
+    if (!fControl)
+        return 0;
+    switch (SendMessageA(fControl, BM_GETCHECK, 0, 0)) {
+    case BST_CHECKED: return 1;
+    case BST_INDETERMINATE: return -1;
+    default: return 0;
+    }
+}
+
+void XGButton::SetValue(long value)
+{
+    if (!fControl)
+        return;
+    WPARAM state = value == 1 ? BST_CHECKED : value == 2 ? BST_INDETERMINATE : BST_UNCHECKED;
+    SendMessageA(fControl, BM_SETCHECK, state, 0);
+}
+
+long XGButton::DoWInternal(long, void* data)
+{
+    const XGControlMessage* message = static_cast<const XGControlMessage*>(data);
+    if (message && message->message == WM_COMMAND && HIWORD(message->wParam) == BN_CLICKED) {
+        DoDispatch('cclk', fViewID, nullptr, true);
+        return 0;
+    }
+    return -1;
+}

@@ -1,0 +1,40 @@
+#include "XGCommandButton.h"
+#include "XGArgStream.h"
+
+XGCommandButton::XGCommandButton(XGView* parent, XGArgStream& stream)
+    : XGButton(parent, stream), fDefault(false)
+{
+    stream.ReadInteger();
+    char title[256];
+    stream.ReadString(title);
+    InitControl(title);
+}
+
+XGCommandButton::~XGCommandButton() = default;
+
+tagRECT XGCommandButton::GetButtonRect() const
+{
+    tagRECT r = GetRootRect();
+    RectMath::InsetRect(&r, 4, 4);
+    return r;
+}
+
+void XGCommandButton::InitControl(const char* title)
+{
+    fControl = CreateControl("BUTTON", WS_CHILD | BS_PUSHBUTTON, title, GetButtonRect(), fFont);
+}
+
+void XGCommandButton::SetDefault(bool isDefault)
+{
+    if (isDefault == fDefault)
+        return;
+    fDefault = isDefault;
+    InvalView();
+    if (fControl)
+        SendMessageA(fControl, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+void XGCommandButton::DoMoveView()
+{
+    MoveControl(fControl, GetButtonRect());
+}

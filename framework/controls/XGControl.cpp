@@ -1,0 +1,78 @@
+#include "XGControl.h"
+#include "XGFont.h"
+#include "XGGlobals.h"
+#include "XGWindow.h"
+
+XGControl::XGControl(XGView* parent, XGArgStream& stream) : XGView(parent, stream) {}
+
+XGControl::XGControl(XGView* parent, XGSViewInitRecord& record) : XGView(parent, record) {}
+
+XGControl::~XGControl() = default;
+
+void XGControl::SetControlFocus(HWND control)
+{
+    XGDispatch::SetFocus();
+    if (fWindow) {
+        fWindow->SetFocusView(this);
+        if (fWindow == XGWindow::GetFrontWindow()) {
+            HWND target = control ? control : fRootWindow;
+            if (target)
+                ::SetFocus(target);
+        }
+    }
+}
+
+XGControl* XGControl::FromHWND(HWND control)
+{
+    if (!control)
+        return nullptr;
+    return static_cast<XGControl*>(static_cast<XGDispatch*>(GetPropA(control, _GControlClass)));
+}
+
+tagRECT XGControl::GetRootRect() const
+{
+    tagRECT r = GetContentRect();
+    ViewToGlobal(&r);
+    return r;
+}
+
+HWND XGControl::CreateControl(const char* className, DWORD style, const char* title,
+                              const tagRECT& rect, XGFont* font)
+{
+    if (!fRootWindow)
+        return nullptr;
+    HWND control = CreateWindowExA(0, className, title, style, rect.left, rect.top,
+                                   rect.right - rect.left, rect.bottom - rect.top,
+                                   fRootWindow, nullptr, _GInstance, nullptr);
+    if (!control)
+        return nullptr;
+    // The window procedures find the wrapper of a notifying control by this property.
+    SetPropA(control, _GControlClass, static_cast<HANDLE>(static_cast<XGDispatch*>(this)));
+    if (font)
+        SendMessageA(control, WM_SETFONT, WPARAM(font->GetFont(nullptr)), FALSE);
+    return control;
+}
+
+void XGControl::DestroyControl(HWND control)
+{
+    if (!control)
+        return;
+    RemovePropA(control, _GControlClass);
+    DestroyWindow(control);
+}
+
+void XGControl::MoveControl(HWND control, const tagRECT& rect)
+{
+    if (!control)
+        return;
+    SetWindowPos(control, nullptr, rect.left, rect.top, rect.right - rect.left,
+                 rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+}
+
+void XGControl::ShowControl(HWND control)
+{
+    if (!control)
+        return;
+    ::ShowWindow(control, SW_SHOW);
+    InvalidateRect(control, nullptr, FALSE);
+}

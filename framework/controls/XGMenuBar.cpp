@@ -1,0 +1,131 @@
+#include "XGMenuBar.h"
+#include "XGDispatch.h"
+#include "XGError.h"
+#include "XGGlobals.h"
+#include "XGMenu.h"
+#include "XGMenuStatus.h"
+
+HACCEL XGMenuBar::gAccel = nullptr;
+long XGMenuBar::gAccelRef = 0;
+bool XGMenuBar::gAccelRes = false;
+
+XGMenuBar::XGMenuBar(HWND owner, bool frameMenu)
+    : fResID(-1), fRedraw(false), fFrameMenu(frameMenu), fOwner(owner), fMenuHandle(nullptr)
+{
+    ++gAccelRef;
+}
+
+XGMenuBar::~XGMenuBar()
+{
+    DeleteMenus();
+    if (--gAccelRef < 1) {
+        gAccelRef = 0;
+        if (gAccel) {
+            if (!gAccelRes)
+                DestroyAcceleratorTable(gAccel);
+            gAccel = nullptr;
+        }
+    }
+}
+
+void XGMenuBar::DeleteMenus()
+{
+    for (long i = 0; i < fMenus.Length(); ++i)
+        delete fMenus[i];
+    fMenus.DeleteAll();
+}
+
+XGMenu* XGMenuBar::GetMenu(long position) const
+{
+    if (position < 0 || position >= fMenus.Length())
+        return nullptr;
+    return fMenus[position];
+}
+
+bool XGMenuBar::LoadFromResource(short resID)
+{
+    if (resID == fResID)
+        return false;
+    fResID = resID;
+    HMENU menu = LoadMenuA(_GInstance, MAKEINTRESOURCEA(static_cast<unsigned short>(resID)));
+    if (!menu)
+        _InlineError("menu != NULL", "XGMenuBar", 475);
+
+    DeleteMenus();
+    int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        XGMenu* top = new XGMenu(::GetSubMenu(menu, i), menu, short(i));
+        top->SetShared(true);
+        fMenus += top;
+    }
+
+    if (fFrameMenu)
+        SendMessageA(_GMDIWindow, WM_MDISETMENU, WPARAM(menu), 0);
+    else
+        SetMenu(fOwner, menu);
+    // The replaced bar is no longer attached to any window: free it.
+    if (fMenuHandle && fMenuHandle != menu)
+        DestroyMenu(fMenuHandle);
+    fMenuHandle = menu;
+    fRedraw = true;
+
+    if (!gAccel) {
+        gAccelRes = true;
+        gAccel = LoadAcceleratorsA(_GInstance, MAKEINTRESOURCEA(128));
+    }
+    return true;
+}
+
+bool XGMenuBar::UpdateMenu(XGMenu* menu, XGDispatch* target)
+{
+    bool anyEnabled = false;
+    long length = menu->GetLength();
+    for (long position = 0; position < length; ++position) {
+        XGMenuStatus status;
+        status.enabled = false;
+        status.checked = false;
+        status.mark = 0x12;
+        short command = menu->GetItemID(position);
+        if (command != 0 && target)
+            target->DoDispatch('stat', command, &status, true);
+        bool below = false;
+        if (XGMenu* sub = menu->GetSubMenu(position))
+            below = UpdateMenu(sub, target);
+        bool enabled = status.enabled || below;
+        menu->SetEnabled(position, enabled);
+        anyEnabled = anyEnabled || enabled;
+        if (status.checked) {
+            if (status.mark == 0)
+                status.mark = 0x12;
+            menu->SetCheckmark(position, status.mark);
+        } else {
+            menu->SetCheckmark(position, 0);
+        }
+    }
+    return anyEnabled;
+}
+
+void XGMenuBar::UpdateMenuBar(XGDispatch* target)
+{
+    for (long i = 0; i < fMenus.Length(); ++i) {
+        XGMenu* top = fMenus[i];
+        if (top->EnableMenu(UpdateMenu(top, target)))
+            fRedraw = true;
+    }
+    if (fRedraw) {
+        fRedraw = false;
+        DrawMenuBar(fOwner);
+    }
+}
+
+bool XGMenuBar::MenuCommand(unsigned int command)
+{
+    return XGDispatch::SendDispatch('menu', long(command), nullptr) != -1;
+}
+
+long XGMenuBar::TranslateAcceleratorA(HWND window, tagMSG* message)
+{
+    if (!gAccel)
+        return 0;
+    return ::TranslateAcceleratorA(window, gAccel, message);
+}

@@ -1,0 +1,36 @@
+#include "XGPicture.h"
+#include "XGArgStream.h"
+#include "XGDraw.h"
+
+XGPicture::XGPicture(XGView* parent, XGArgStream& stream)
+    : XGView(parent, stream), fWidth(0), fHeight(0), fPictID(0)
+{
+    fPictID = short(stream.ReadInteger());
+    fWidth = short(stream.ReadInteger());
+    fHeight = short(stream.ReadInteger());
+}
+
+XGPicture::~XGPicture() = default;
+
+tagRECT XGPicture::CenteredBand(tagRECT r, short width, short height)
+{
+    if (width > 0) {
+        r.left = (r.left + r.right - width) / 2;
+        r.right = r.left + width;
+    }
+    if (height > 0) {
+        r.top = (r.top + r.bottom - height) / 2;
+        r.bottom = r.top + height;
+    }
+    return r;
+}
+
+void XGPicture::DoDrawView(tagRECT area)
+{
+    XGDraw draw(this);
+    draw.Draw3DRect(area, kRectFaceFill);
+    tagRECT r = CenteredBand(GetContentRect(), fWidth, fHeight);
+    tagRECT frame = {r.left - 1, r.top - 1, r.right + 1, r.bottom + 1};
+    draw.Draw3DRect(frame, kRectSunken);
+    draw.DrawPicture(fPictID, short(r.left), short(r.top));
+}

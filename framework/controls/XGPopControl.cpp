@@ -1,0 +1,199 @@
+#include "XGPopControl.h"
+#include "XGArgStream.h"
+#include "XGControlMessage.h"
+#include "XGDraw.h"
+#include "XGFont.h"
+#include "XGInline.h"
+
+// long Handler(long arg, void* data); -1 passes the message on.
+XG_BEGIN_DISPATCH(XGPopControl, XGView)
+    XG_ON('keye', DoKey)
+    XG_ON('pcls', DoInlineClose)
+    XG_ON('wint', DoWInternal)
+XG_END_DISPATCH()
+
+XGPopControl::XGPopControl(XGView* parent, XGArgStream& stream)
+    : XGControl(parent, stream), fInline(nullptr), fFont(nullptr), fFontID(0), fValue(0),
+      fControl(nullptr)
+{
+    fFontID = short(stream.ReadInteger());
+    fFont = XGFont::LoadFont(fFontID);
+    InitControl();
+}
+
+XGPopControl::~XGPopControl()
+{
+    delete fInline;
+    fInline = nullptr;
+    fItems.DeleteAll();
+    if (fFont)
+        fFont->Detach();
+    fFont = nullptr;
+    DestroyControl(fControl);
+    fControl = nullptr;
+}
+
+tagRECT XGPopControl::GetComboRect() const
+{
+    tagRECT r = GetRootRect();
+    r.bottom += 500;
+    return r;
+}
+
+void XGPopControl::InitControl()
+{
+    fControl = CreateControl("COMBOBOX", WS_CHILD | CBS_DROPDOWNLIST, "", GetComboRect(), fFont);
+}
+
+long XGPopControl::Length() const
+{
+    return fItems.GetNumStrings();
+}
+
+void XGPopControl::ReloadItems()
+{
+    if (!fControl)
+        return;
+    SendMessageA(fControl, CB_RESETCONTENT, 0, 0);
+    char text[256];
+    for (long i = 0; i < Length(); ++i) {
+        fItems.GetString(i, text);
+        SendMessageA(fControl, CB_ADDSTRING, 0, LPARAM(text));
+    }
+    SendMessageA(fControl, CB_SETCURSEL, WPARAM(fValue), 0);
+}
+
+void XGPopControl::DeleteAll()
+{
+    fItems.DeleteAll();
+    ReloadItems();
+    InvalView();
+}
+
+long XGPopControl::GetValue()
+{
+    return fValue;
+}
+
+void XGPopControl::SetValue(long value)
+{
+    if (value > Length() - 1)
+        value = Length() - 1;
+    if (value < 0)
+        value = 0;
+    if (value == fValue)
+        return;
+    fValue = value;
+    if (fControl)
+        SendMessageA(fControl, CB_SETCURSEL, WPARAM(value), 0);
+    InvalView();
+}
+
+void XGPopControl::SetFocus()
+{
+    SetControlFocus(fControl);
+}
+
+void XGPopControl::DoGainFocus()
+{
+    InvalView();
+}
+
+void XGPopControl::DoLoseFocus()
+{
+    InvalView();
+}
+
+void XGPopControl::DoDrawView(tagRECT)
+{
+    ShowControl(fControl);
+}
+
+void XGPopControl::DoActivate(bool) {}
+
+bool XGPopControl::DoMouseDown(Point where, short modifiers)
+{
+    if (!fControl)
+        return false;
+    SetFocus();
+    return XGView::DoMouseDown(where, modifiers);
+}
+
+void XGPopControl::DoSizeView()
+{
+    DoMoveView();
+    XGView::DoSizeView();
+}
+
+void XGPopControl::DoMoveView()
+{
+    if (!fControl) {
+        XGView::DoMoveView();
+        return;
+    }
+    MoveControl(fControl, GetComboRect());
+}
+
+void XGPopControl::DoShowHide()
+{
+    if (fControl && !XGView::IsVisible())
+        ::ShowWindow(fControl, SW_HIDE);
+    XGView::DoShowHide();
+}
+
+void XGPopControl::DoEnable()
+{
+    if (fControl)
+        EnableWindow(fControl, IsEnabled());
+}
+
+long XGPopControl::DoKey(long key, void*)
+{
+    if (!((key >> 16) & 0x8000))
+        return -1;
+    switch (key & 0xFFFF) {
+    case 0x80: SetValue(fValue - 1); break;  // up arrow
+    case 0x81: SetValue(fValue + 1); break;  // down arrow
+    default: return -1;
+    }
+    DoDispatch('pval', fViewID, nullptr, true);
+    return 0;
+}
+
+long XGPopControl::DoWInternal(long, void* data)
+{
+    const XGControlMessage* message = static_cast<const XGControlMessage*>(data);
+    if (fControl && message && message->message == WM_COMMAND
+        && HIWORD(message->wParam) == CBN_CLOSEUP) {
+        long selected = long(SendMessageA(fControl, CB_GETCURSEL, 0, 0));
+        if (selected != fValue) {
+            fValue = selected;
+            DoDispatch('pval', fViewID, nullptr, true);
+        }
+    }
+    return 0;
+}
+
+long XGPopControl::DoInlineClose(long, void* data)
+{
+    if (!fInline)
+        return 0;
+    delete fInline;
+    fInline = nullptr;
+    if (const XGPopCloseRecord* record = static_cast<const XGPopCloseRecord*>(data))
+        fValue = record->index;
+    DoDispatch('pval', fViewID, nullptr, true);
+
+    XGDraw draw(this);
+    if (fFont) {
+        fFont->Attach();
+        draw.SetFont(fFont, false);
+    }
+    tagRECT r = GetContentRect();
+    draw.Draw3DRect(r, kRectBlackRaised);
+    long side = r.bottom - r.top;
+    tagRECT square = {r.right - side, r.top, r.right, r.bottom};
+    RectMath::InsetRect(&square, 2, 2);
+    draw.Draw3DRect(square, kRectRaised);
+    return 0;
+}

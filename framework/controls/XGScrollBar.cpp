@@ -1,0 +1,189 @@
+#include "XGScrollBar.h"
+#include "XGControlMessage.h"
+#include "XGScrollScale.h"
+
+// long Handler(long arg, void* data); -1 passes the message on.
+XG_BEGIN_DISPATCH(XGScrollBar, XGView)
+    XG_ON('wint', DoWInternal)
+XG_END_DISPATCH()
+
+XGScrollBar::XGScrollBar(XGView* parent, XGSScrollInitRecord& record)
+    : XGSlider(parent, record), fPageSize(1), fStepSize(1), fValue(0), fMinValue(0),
+      fMaxValue(0), fScale(1), fControl(nullptr)
+{
+    InitScrollBar(record);
+}
+
+XGScrollBar::~XGScrollBar()
+{
+    DestroyControl(fControl);
+    fControl = nullptr;
+}
+
+void XGScrollBar::InitScrollBar(const XGSScrollInitRecord& record)
+{
+    tagRECT r = GetRootRect();
+    DWORD orientation = (r.bottom - r.top) >= (r.right - r.left) ? SBS_VERT : SBS_HORZ;
+    fControl = CreateControl("SCROLLBAR", WS_CHILD | orientation, "", r, nullptr);
+    SetMinValue(record.fMinValue);
+    SetMaxValue(record.fMaxValue);
+    SetValue(record.fValue);
+    SetPageSize(record.fPageSize);
+    SetStepSize(record.fStepSize);
+}
+
+Point XGScrollBar::GetDefaultSize()
+{
+    Point size;
+    size.v = int16_t(GetSystemMetrics(SM_CYHSCROLL));
+    size.h = int16_t(GetSystemMetrics(SM_CXVSCROLL));
+    return size;
+}
+
+void XGScrollBar::SetPageSize(long page)
+{
+    fPageSize = page;
+    LoadControl();
+}
+
+void XGScrollBar::ChangeValue(long value)
+{
+    DoDispatch('scrs', fViewID, nullptr, true);
+    XGScrollValueRecord record = {this, fValue, value};
+    fValue = value;
+    DoDispatch('sval', fViewID, &record, true);
+}
+
+long XGScrollBar::GetValue()
+{
+    return fValue;
+}
+
+void XGScrollBar::SetValue(long value)
+{
+    if (value < fMinValue)
+        value = fMinValue;
+    if (value > fMaxValue)
+        value = fMaxValue;
+    if (value != fValue)
+        ChangeValue(value);
+    AdjustScale();
+    LoadControl();
+}
+
+long XGScrollBar::GetMinValue()
+{
+    return fMinValue;
+}
+
+long XGScrollBar::GetMaxValue()
+{
+    return fMaxValue;
+}
+
+void XGScrollBar::SetMinValue(long value)
+{
+    if (value > fMaxValue)
+        value = fMaxValue;
+    if (value != fMinValue) {
+        fMinValue = value;
+        if (fValue < fMinValue)
+            ChangeValue(fMinValue);
+    }
+    AdjustScale();
+    LoadControl();
+}
+
+void XGScrollBar::SetMaxValue(long value)
+{
+    if (value < fMinValue)
+        value = fMinValue;
+    if (value != fMaxValue) {
+        fMaxValue = value;
+        if (fValue > fMaxValue)
+            ChangeValue(fMaxValue);
+    }
+    AdjustScale();
+    LoadControl();
+}
+
+void XGScrollBar::AdjustScale()
+{
+    fScale = XGScrollScale::AdjustScale(fMinValue, fMaxValue);
+}
+
+void XGScrollBar::LoadControl()
+{
+    if (!fControl)
+        return;
+    if (fMinValue < fMaxValue) {
+        XGScrollScale native = XGScrollScale::Native(fMinValue, fMaxValue, fPageSize, fValue, fScale);
+        SCROLLINFO info = {};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        info.nMin = native.min;
+        info.nMax = native.max;
+        info.nPage = UINT(native.page < 0 ? 0 : native.page);
+        info.nPos = native.pos;
+        SetScrollInfo(fControl, SB_CTL, &info, TRUE);
+        EnableWindow(fControl, TRUE);
+    } else {
+        EnableWindow(fControl, FALSE);
+    }
+}
+
+void XGScrollBar::SetFocus()
+{
+    SetControlFocus(fControl);
+}
+
+void XGScrollBar::DoDrawView(tagRECT)
+{
+    if (XGView::IsVisible())
+        ShowControl(fControl);
+}
+
+void XGScrollBar::DoActivate(bool) {}
+
+void XGScrollBar::DoSizeView()
+{
+    DoMoveView();
+    XGView::DoSizeView();
+}
+
+void XGScrollBar::DoMoveView()
+{
+    MoveControl(fControl, GetRootRect());
+}
+
+void XGScrollBar::DoShowHide()
+{
+    if (fControl && !XGView::IsVisible())
+        ::ShowWindow(fControl, SW_HIDE);
+    XGView::DoShowHide();
+}
+
+void XGScrollBar::DoEnable()
+{
+    if (fControl)
+        EnableWindow(fControl, IsEnabled());
+}
+
+long XGScrollBar::DoWInternal(long, void* data)
+{
+    const XGControlMessage* message = static_cast<const XGControlMessage*>(data);
+    if (!message || (message->message != WM_HSCROLL && message->message != WM_VSCROLL))
+        return -1;
+    switch (LOWORD(message->wParam)) {
+    case SB_LINEUP: SetValue(GetValue() - fStepSize); break;
+    case SB_LINEDOWN: SetValue(GetValue() + fStepSize); break;
+    case SB_PAGEUP: SetValue(GetValue() - fPageSize); break;
+    case SB_PAGEDOWN: SetValue(GetValue() + fPageSize); break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK: SetValue(long(HIWORD(message->wParam)) * fScale); break;
+    case SB_TOP: SetValue(fMinValue); break;
+    case SB_BOTTOM: SetValue(fMaxValue); break;
+    default: break;  // SB_ENDSCROLL
+    }
+    return 0;
+}

@@ -1,0 +1,89 @@
+#include "XGStaticText.h"
+#include "XGArgStream.h"
+#include "XGDraw.h"
+#include "XGFont.h"
+#include "XGPalette.h"
+#include "XGTextLines.h"
+#include <cstring>
+
+XGStaticText::XGStaticText(XGView* parent, XGArgStream& stream) : XGView(parent, stream), fFont(nullptr)
+{
+    char text[256];
+    stream.ReadString(text);
+    short fontNumber = short(stream.ReadInteger());
+    Init(text, fontNumber);
+}
+
+XGStaticText::~XGStaticText()
+{
+    if (fFont)
+        fFont->Detach();
+    fFont = nullptr;
+}
+
+void XGStaticText::Init(const char* text, short fontNumber)
+{
+    fFont = XGFont::LoadFont(fontNumber);
+    fText = text;
+}
+
+void XGStaticText::GetTitle(char* out) const
+{
+    std::strcpy(out, fText.Get());
+}
+
+void XGStaticText::SetTitle(const char* title)
+{
+    fText = title;
+    InvalView();
+}
+
+void XGStaticText::DoDrawView(tagRECT)
+{
+    XGDraw draw(this);
+    tagRECT r = GetContentRect();
+    if (!IsEnabled())
+        draw.SetForeColor(kPaletteButtonShadow);
+    if (fFont) {
+        fFont->Attach();
+        draw.SetFont(fFont, false);  // the context drops this reference when it ends
+    }
+    DrawLines(draw, fText.Get(), short(r.left + 1), short(r.top), short(r.right - r.left - 2));
+}
+
+short XGStaticText::SkipSpace(const char* text, short index)
+{
+    return short(XGTextLines::SkipSpace(text, index));
+}
+
+short XGStaticText::NextWord(const char* text, short index)
+{
+    return short(XGTextLines::NextWord(text, index));
+}
+
+static int32_t MeasureInContext(void* context, const char* text, int32_t length)
+{
+    // StringWidthA works on fewer than 256 characters.
+    return static_cast<XGDraw*>(context)->StringWidthA(text, short(length > 255 ? 255 : length));
+}
+
+short XGStaticText::CharWidth(XGDraw& draw, const char* text, short width)
+{
+    return short(XGTextLines::LineLength(text, width, MeasureInContext, &draw));
+}
+
+void XGStaticText::DrawLines(XGDraw& draw, const char* text, short x, short y, short width)
+{
+    short step = draw.GetFontHeight();
+    long baseline = y + draw.GetFontAscent();
+    for (;;) {
+        short n = CharWidth(draw, text, width);
+        draw.MoveTo(x, short(baseline));
+        draw.DrawStringA(text, n);
+        text += n;
+        text += XGTextLines::SkipBreaks(text, 0);
+        if (*text == 0)
+            return;
+        baseline += step;
+    }
+}

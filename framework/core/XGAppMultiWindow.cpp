@@ -1,0 +1,449 @@
+#include "XGAppMultiWindow.h"
+#include "XGAppMultiWindowRules.h"
+#include "XGBroadcast.h"
+#include "XGError.h"
+#include "XGMenu.h"
+#include "XGMenuBar.h"
+#include "XGMenuStatus.h"
+#include "XGWindow.h"
+#include "XGWindowProc.h"
+#include <cstdio>
+
+using Rules = XGAppMultiWindowRules;
+
+// long Handler(long arg, void* data); -1 passes the message on.
+XG_BEGIN_DISPATCH(XGAppMultiWindow, XGAppCore)
+    XG_ON('crew', DoWindowCreate)
+    XG_ON('desw', DoWindowDestroy)
+    XG_ON('namw', DoWindowName)
+    XG_ON('stat', DoGetMenuStatus)
+    XG_ON('menu', DoMenuCommand)
+    XG_ON('post', DoPostPeriodic)
+XG_END_DISPATCH()
+
+static XGMenuBar* CurrentMenuOfApplication()
+{
+    XGAppMultiWindow* application = dynamic_cast<XGAppMultiWindow*>(XGAppCore::GetApplication());
+    return application ? application->GetCurMenu() : nullptr;
+}
+
+XGAppMultiWindow::XGAppMultiWindow(const char* title) : fMyMenuBar(nullptr), fMDI(title != nullptr)
+{
+    if (!fMDI) {
+        if (!_GPrevInstance)
+            InitSDIApplication();
+        InitSDIInstance();
+    } else {
+        if (!_GPrevInstance)
+            InitMDIApplication();
+        InitMDIInstance(title);
+        fMyMenuBar = new XGMenuBar(_GMainWindow, true);
+        fMyMenuBar->LoadFromResource(128);
+    }
+    XGWindowProc::gCurMenuHook = CurrentMenuOfApplication;
+    XGBroadcast::AddBroadcast(this);
+    InitToolbar(128);
+}
+
+XGAppMultiWindow::~XGAppMultiWindow()
+{
+    if (XGWindowProc::gCurMenuHook == CurrentMenuOfApplication)
+        XGWindowProc::gCurMenuHook = nullptr;
+    delete fMyMenuBar;
+    fMyMenuBar = nullptr;
+    for (long i = 0; i < fWindowList.Length(); ++i) {
+        delete fWindowList[i].fMenuBar;
+        fWindowList[i].fMenuBar = nullptr;
+    }
+    fWindowList.DeleteAll();
+}
+
+WNDCLASSEXA XGAppMultiWindow::DescribeFrameClass(const char* name, UINT style, WNDPROC procedure,
+                                                 bool icons, bool arrow, int background, bool menu)
+{
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    wc.style = style;
+    wc.lpfnWndProc = procedure;
+    wc.cbClsExtra = 0;
+    wc.cbWndExtra = 0;
+    wc.hInstance = _GInstance;
+    if (icons) {
+        wc.hIcon = static_cast<HICON>(LoadImageA(_GInstance, "AppIcon", IMAGE_ICON, 32, 32, LR_SHARED));
+        wc.hIconSm = static_cast<HICON>(LoadImageA(_GInstance, "AppIconSmall", IMAGE_ICON, 16, 16, LR_SHARED));
+    }
+    // Classes without a cursor leave it to the window procedures.
+    wc.hCursor = arrow ? LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)) : nullptr;  // IDC_ARROW
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background + 1));
+    wc.lpszMenuName = menu ? MAKEINTRESOURCEA(128) : nullptr;
+    wc.lpszClassName = name;
+    return wc;
+}
+
+bool XGAppMultiWindow::RegisterFrameClass(WNDCLASSEXA* wc)
+{
+    if (RegisterClassExA(wc))
+        return true;
+    // A class left by an earlier frame of this process (or by the windows'
+    // own stand-in registration) may carry another procedure: replace it.
+    if (GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        return false;
+    UnregisterClassA(wc->lpszClassName, wc->hInstance);
+    return RegisterClassExA(wc) != 0;
+}
+
+void XGAppMultiWindow::InitMDIApplication()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    WNDCLASSEXA wc = DescribeFrameClass(_GToolClass, 0, _GToolBarWindowProc, false, true, COLOR_BTNFACE, false);
+    if (!RegisterFrameClass(&wc))
+        _InlineError("RegisterClassEx(&wc)", "XGAppMultiWindow", 1094);
+    wc = DescribeFrameClass(_GMainClass, 0, _GMainMDIWindowProc, true, true, COLOR_APPWORKSPACE, true);
+    if (!RegisterFrameClass(&wc))
+        _InlineError("RegisterClassEx(&wc)", "XGAppMultiWindow", 1108);
+    wc = DescribeFrameClass(_GWindowClass, CS_DBLCLKS, _GChildWindowProc, false, false, COLOR_WINDOW, false);
+    if (!RegisterFrameClass(&wc))
+        _InlineError("RegisterClassEx(&wc)", "XGAppMultiWindow", 1122);
+    wc = DescribeFrameClass(_GDlogClass, CS_DBLCLKS, _GSingleWindowProc, true, false, COLOR_BTNFACE, false);
+    if (!RegisterFrameClass(&wc))
+        _InlineError("RegisterClassEx(&wc)", "XGAppMultiWindow", 1136);
+}
+
+void XGAppMultiWindow::InitMDIInstance(const char* title)
+{
+    if (!title)
+        title = "KEBO Application";
+    _GMainWindow = CreateWindowExA(0, _GMainClass, title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                   nullptr, nullptr, _GInstance, nullptr);
+    XG_ASSERT(_GMainWindow, "XGAppMultiWindow", 1154);
+    ::ShowWindow(_GMainWindow, _GArgShow);
+    UpdateWindow(_GMainWindow);
+}
+
+void XGAppMultiWindow::InitSDIApplication()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    WNDCLASSEXA wc = DescribeFrameClass(_GWindowClass, CS_DBLCLKS, _GSingleWindowProc, true, false, COLOR_WINDOW, false);
+    if (!RegisterFrameClass(&wc))
+        _InlineError("RegisterClassEx(&wc)", "XGAppMultiWindow", 1190);
+    wc = DescribeFrameClass(_GDlogClass, CS_DBLCLKS, _GSingleWindowProc, true, false, COLOR_BTNFACE, false);
+    if (!RegisterFrameClass(&wc))
+        _InlineError("RegisterClassEx(&wc)", "XGAppMultiWindow", 1204);
+}
+
+void XGAppMultiWindow::InitSDIInstance() {}
+
+void XGAppMultiWindow::InitToolbar(short resID)
+{
+    // FIXME: builds an XGToolbarView (and its strip in MDI mode) once the
+    // tool bar exists. Without a "TMenu" resource that view's construction
+    // fails and the frame goes on without a tool bar, as it does here.
+    _GToolView = nullptr;
+    if (!FindResourceA(_GInstance, MAKEINTRESOURCEA(static_cast<unsigned short>(resID)), "TMenu"))
+        return;
+}
+
+bool XGAppMultiWindow::IsListed(XGWindow* window)
+{
+    return window && window->GetWindowKind() == 0
+        && (window->GetWindowAttributes() & kWindowAttrUnlisted) == 0;
+}
+
+XGMenuBar* XGAppMultiWindow::GetCurMenu()
+{
+    if (fMDI)
+        return fMyMenuBar;
+    XGWindow* window = fEventOwner ? fEventOwner : XGWindow::GetFrontWindow();
+    long index = FindRecord(window);
+    return index < 0 ? nullptr : fWindowList[index].fMenuBar;
+}
+
+long XGAppMultiWindow::FindRecord(XGWindow* window) const
+{
+    if (!window)
+        return -1;
+    for (long i = 0; i < fWindowList.Length(); ++i)
+        if (fWindowList[i].fWindow == window)
+            return i;
+    return -1;
+}
+
+long XGAppMultiWindow::DoWindowCreate(long, void* data)
+{
+    XGWindow* window = data ? *static_cast<XGWindow**>(data) : nullptr;
+    if (IsListed(window))
+        DoCreateWindow(window);
+    return -1;
+}
+
+long XGAppMultiWindow::DoWindowDestroy(long, void* data)
+{
+    XGWindow* window = data ? *static_cast<XGWindow**>(data) : nullptr;
+    if (IsListed(window))
+        DoDestroyWindow(window);
+    return -1;
+}
+
+long XGAppMultiWindow::DoWindowName(long, void* data)
+{
+    XGWindow* window = data ? *static_cast<XGWindow**>(data) : nullptr;
+    if (IsListed(window) && FindRecord(window) >= 0)
+        DoRenameWindow(window);
+    return -1;
+}
+
+void XGAppMultiWindow::DoCreateWindow(XGWindow* window)
+{
+    XGMenuBar* menuBar = nullptr;
+    if (!fMDI) {
+        short id = window->GetMenuBarID();
+        if (id == 0)
+            id = 128;
+        if (id != -1) {
+            menuBar = new XGMenuBar(window->GetHWND(), false);
+            try {
+                menuBar->LoadFromResource(id);
+            } catch (...) {
+                delete menuBar;
+                throw;
+            }
+        }
+    }
+    XGLstRecord record = {Rules::kNone, Rules::kNone, window, menuBar};
+    fWindowList += record;
+    SortWindowList();
+    UpdateWindowMenu();
+}
+
+void XGAppMultiWindow::DoDestroyWindow(XGWindow* window)
+{
+    long index = FindRecord(window);
+    if (index >= 0) {
+        delete fWindowList[index].fMenuBar;
+        fWindowList.Delete(index);
+        if (fWindowList.Length() == 0 && !_GMDIWindow)
+            XGDispatch::SendDispatch('qapp', 0, nullptr);
+    }
+    UpdateWindowMenu();
+}
+
+void XGAppMultiWindow::DoRenameWindow(XGWindow*)
+{
+    SortWindowList();
+    UpdateWindowMenu();
+}
+
+void XGAppMultiWindow::SortWindowList()
+{
+    // Insertion sort: stable, and the list is short and nearly sorted.
+    char titleA[256], titleB[256];
+    for (long i = 1; i < fWindowList.Length(); ++i) {
+        XGLstRecord moving = fWindowList[i];
+        moving.fWindow->GetTitle(titleA);
+        long j = i;
+        while (j > 0) {
+            XGWindow* before = fWindowList[j - 1].fWindow;
+            before->GetTitle(titleB);
+            if (Rules::CompareWindows(before->GetWindowAttributes(), titleB,
+                                      moving.fWindow->GetWindowAttributes(), titleA) <= 0)
+                break;
+            fWindowList[j] = fWindowList[j - 1];
+            --j;
+        }
+        fWindowList[j] = moving;
+    }
+}
+
+void XGAppMultiWindow::UpdateWindowMenu()
+{
+    if (fMDI) {
+        UpdateWindowMenu(fMyMenuBar);
+        return;
+    }
+    for (long i = 0; i < fWindowList.Length(); ++i) {
+        if (!fWindowList[i].fMenuBar)
+            continue;
+        fEventOwner = fWindowList[i].fWindow;
+        UpdateWindowMenu(fWindowList[i].fMenuBar);
+        fEventOwner = nullptr;
+    }
+}
+
+void XGAppMultiWindow::UpdateWindowMenu(XGMenuBar* menuBar)
+{
+    if (!menuBar)
+        return;
+    XGMenu* menu = nullptr;
+    long position = -1;
+    for (long m = 0; m < menuBar->GetLength() && !menu; ++m) {
+        XGMenu* candidate = menuBar->GetMenu(m);
+        for (long p = 0; candidate && p < candidate->GetLength(); ++p) {
+            if (Rules::IsWindowsMenuNumber(candidate->GetItemID(p))) {
+                menu = candidate;
+                position = p;
+                break;
+            }
+        }
+    }
+    if (!menu)
+        return;
+
+    while (position < menu->GetLength() && Rules::IsWindowsMenuNumber(menu->GetItemID(position)))
+        menu->DeleteItem(position);
+
+    long count = fWindowList.Length();
+    int16_t used[2][Rules::kLastWindowCommand - Rules::kFirstWindowCommand + 1];
+    bool digitsLeft = true, commandsLeft = true;
+    for (long i = 0; i < count; ++i) {
+        // Taken values are collected afresh per record: a value just given counts.
+        if (digitsLeft && fWindowList[i].fDigit == Rules::kNone) {
+            long n = 0;
+            for (long k = 0; k < count && n < 4096; ++k)
+                used[0][n++] = fWindowList[k].fDigit;
+            short digit = Rules::FirstFree(used[0], n, Rules::kFirstDigit, Rules::kLastDigit);
+            if (digit == Rules::kNone)
+                digitsLeft = false;
+            else
+                fWindowList[i].fDigit = digit;
+        }
+    }
+    for (long i = 0; i < count; ++i) {
+        if (commandsLeft && fWindowList[i].fCommand == Rules::kNone) {
+            long n = 0;
+            for (long k = 0; k < count && n < 4096; ++k)
+                if (fWindowList[k].fCommand != Rules::kNone)
+                    used[1][n++] = fWindowList[k].fCommand;
+            short command = Rules::FirstFree(used[1], n, Rules::kFirstWindowCommand, Rules::kLastWindowCommand);
+            if (command == Rules::kNone)
+                commandsLeft = false;
+            else
+                fWindowList[i].fCommand = command;
+        }
+    }
+
+    if (count == 0) {
+        menu->InsertItem(position);
+        menu->SetItemID(position, Rules::kEmpty);
+        menu->SetText(position, "Empty");
+        return;
+    }
+    for (long i = 0; i < count; ++i) {
+        const XGLstRecord& record = fWindowList[i];
+        char title[256], text[272];
+        record.fWindow->GetTitle(title);
+        if (record.fDigit == Rules::kNone)
+            snprintf(text, sizeof text, "%s", title);
+        else
+            snprintf(text, sizeof text, "&%d %s", record.fDigit, title);
+        menu->InsertItem(position + i);
+        menu->SetItemID(position + i, record.fCommand);
+        menu->SetText(position + i, text);
+    }
+}
+
+long XGAppMultiWindow::DoGetMenuStatus(long arg, void* data)
+{
+    if (IsModalWindow())
+        return -1;
+    XGMenuStatus* status = static_cast<XGMenuStatus*>(data);
+    if (Rules::IsWindowItem(arg)) {
+        if (status) {
+            status->enabled = true;
+            long front = FindRecord(XGWindow::GetFrontWindow());
+            if (front >= 0 && fWindowList[front].fCommand == arg)
+                status->checked = true;
+        }
+        return 1;
+    }
+    if (arg == Rules::kTile || arg == Rules::kCascade || arg == Rules::kArrange) {
+        if (_GMDIWindow && fWindowList.Length() > 0) {
+            if (status)
+                status->enabled = true;
+            return 1;
+        }
+        return -1;
+    }
+    return -1;
+}
+
+long XGAppMultiWindow::DoMenuCommand(long arg, void*)
+{
+    if (IsModalWindow())
+        return -1;
+    if (Rules::IsWindowItem(arg)) {
+        for (long i = 0; i < fWindowList.Length(); ++i) {
+            if (fWindowList[i].fCommand == arg) {
+                XGWindow* window = fWindowList[i].fWindow;
+                window->ShowWindow();
+                window->SelectWindow();
+                return 1;
+            }
+        }
+        return -1;
+    }
+    switch (arg) {
+    case Rules::kTile: TileWindows(); return 1;
+    case Rules::kCascade: CascadeWindows(); return 1;
+    case Rules::kArrange: ArrangeIcons(); return 1;
+    default: return -1;
+    }
+}
+
+void XGAppMultiWindow::TileWindows()
+{
+    SendMessageA(_GMDIWindow, WM_MDITILE, 0, 0);
+}
+
+void XGAppMultiWindow::CascadeWindows()
+{
+    SendMessageA(_GMDIWindow, WM_MDICASCADE, 0, 0);
+}
+
+void XGAppMultiWindow::ArrangeIcons()
+{
+    SendMessageA(_GMDIWindow, WM_MDIICONARRANGE, 0, 0);
+}
+
+long XGAppMultiWindow::DoPostPeriodic(long, void*)
+{
+    if (fMDI) {
+        if (!fMyMenuBar)
+            return 0;
+        short id = 128;
+        if (XGWindow* front = XGWindow::GetFrontWindow()) {
+            id = front->GetMenuBarID();
+            if (id == 0)
+                id = 128;
+            if (id == -1)
+                return 0;
+        }
+        fMyMenuBar->LoadFromResource(id);
+        // FIXME: tell the tool bar (ChangeToolMenu) once it exists.
+        UpdateWindowMenu();
+        fMyMenuBar->UpdateMenuBar(XGDispatch::GetFocus());
+        return 0;
+    }
+    for (long i = 0; i < fWindowList.Length(); ++i) {
+        XGLstRecord& record = fWindowList[i];
+        short id = record.fWindow->GetMenuBarID();
+        if (id == 0)
+            id = 128;
+        if (id == -1 || !record.fMenuBar)
+            continue;
+        bool changed = record.fMenuBar->LoadFromResource(id);
+        fEventOwner = record.fWindow;
+        if (changed)
+            UpdateWindowMenu(record.fMenuBar);
+        XGView* focus = record.fWindow->GetFocusView();
+        record.fMenuBar->UpdateMenuBar(focus ? static_cast<XGDispatch*>(focus) : record.fWindow);
+        fEventOwner = nullptr;
+    }
+    return 0;
+}

@@ -1,0 +1,120 @@
+#include "XGAppSingleWindow.h"
+#include "XGAppMultiWindow.h"
+#include "XGBroadcast.h"
+#include "XGError.h"
+#include "XGMenuBar.h"
+#include "XGWindow.h"
+#include "XGWindowProc.h"
+
+// long Handler(long arg, void* data); -1 passes the message on.
+XG_BEGIN_DISPATCH(XGAppSingleWindow, XGAppCore)
+    XG_ON('crew', DoWindowCreate)
+    XG_ON('desw', DoWindowDestroy)
+    XG_ON('post', DoPostPeriodic)
+XG_END_DISPATCH()
+
+static XGMenuBar* CurrentMenuOfApplication()
+{
+    XGAppSingleWindow* application = dynamic_cast<XGAppSingleWindow*>(XGAppCore::GetApplication());
+    return application ? application->GetCurMenu() : nullptr;
+}
+
+XGAppSingleWindow::XGAppSingleWindow() : fAppWindow(nullptr), fAppMenuBar(nullptr)
+{
+    _GMainWindow = nullptr;
+    _GMDIWindow = nullptr;
+    if (!_GPrevInstance)
+        InitApplication();
+    InitInstance();
+    XGWindowProc::gCurMenuHook = CurrentMenuOfApplication;
+    XGBroadcast::AddBroadcast(this);
+}
+
+XGAppSingleWindow::~XGAppSingleWindow()
+{
+    if (XGWindowProc::gCurMenuHook == CurrentMenuOfApplication)
+        XGWindowProc::gCurMenuHook = nullptr;
+    // Cleared first: the window's going is no request to quit.
+    XGWindow* window = fAppWindow;
+    fAppWindow = nullptr;
+    delete window;
+    delete fAppMenuBar;
+    fAppMenuBar = nullptr;
+}
+
+void XGAppSingleWindow::InitApplication()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    WNDCLASSEXA wc = XGAppMultiWindow::DescribeFrameClass(_GWindowClass, CS_DBLCLKS, _GSingleWindowProc,
+                                                          true, false, COLOR_WINDOW, false);
+    if (!XGAppMultiWindow::RegisterFrameClass(&wc))
+        _InlineError("RegisterClassEx(&wc)", "XGAppSingleWindow", 276);
+    wc = XGAppMultiWindow::DescribeFrameClass(_GDlogClass, CS_DBLCLKS, _GSingleWindowProc,
+                                              true, false, COLOR_BTNFACE, false);
+    if (!XGAppMultiWindow::RegisterFrameClass(&wc))
+        _InlineError("RegisterClassEx(&wc)", "XGAppSingleWindow", 290);
+}
+
+void XGAppSingleWindow::InitInstance() {}
+
+void XGAppSingleWindow::Run()
+{
+    if (!fAppWindow)
+        throw XGPostError(kErrWindowNotBuilt);
+    XGAppCore::Run();
+}
+
+XGMenuBar* XGAppSingleWindow::GetCurMenu()
+{
+    return fAppMenuBar;
+}
+
+long XGAppSingleWindow::DoWindowCreate(long, void* data)
+{
+    XGWindow* window = data ? *static_cast<XGWindow**>(data) : nullptr;
+    if (!window || window->GetWindowKind() != 0)
+        return -1;
+    if (fAppWindow)
+        throw XGPostError(kErrWindowAlreadyBuilt);
+    fAppWindow = window;
+    _GMainWindow = window->GetHWND();
+    // A bar kept from an earlier main window is replaced, not leaked.
+    delete fAppMenuBar;
+    fAppMenuBar = new XGMenuBar(_GMainWindow, false);
+    short menuID = window->GetMenuBarID();
+    XG_ASSERT(menuID != -1, "XGAppSingleWindow", 157);
+    if (menuID == 0)
+        menuID = 128;
+    fAppMenuBar->LoadFromResource(menuID);
+    return -1;
+}
+
+long XGAppSingleWindow::DoWindowDestroy(long, void* data)
+{
+    XGWindow* window = data ? *static_cast<XGWindow**>(data) : nullptr;
+    if (!window || window->GetWindowKind() != 0 || window != fAppWindow)
+        return -1;
+    fAppWindow = nullptr;
+    _GMainWindow = nullptr;
+    XGDispatch::SendDispatch('qapp', 0, nullptr);
+    return -1;
+}
+
+long XGAppSingleWindow::DoPostPeriodic(long, void*)
+{
+    if (!fAppMenuBar || !fAppWindow)
+        return 0;
+    short id = fAppWindow->GetMenuBarID();
+    if (id == -1)
+        return 0;
+    if (id == 0)
+        id = 128;
+    fAppMenuBar->LoadFromResource(id);
+    fEventOwner = fAppWindow;
+    fAppMenuBar->UpdateMenuBar(XGDispatch::GetFocus());
+    fEventOwner = nullptr;
+    return 0;
+}

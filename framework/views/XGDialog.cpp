@@ -1,0 +1,222 @@
+#include "XGDialog.h"
+#include "XGAppCore.h"
+#include "XGArgStream.h"
+#include "XGCommandButton.h"
+#include "XGDialogText.h"
+#include "XGDraw.h"
+#include "XGGlobals.h"
+#include "XGStaticText.h"
+#include "XGWindowFactory.h"
+
+// long Handler(long arg, void* data); -1 passes the message on.
+XG_BEGIN_DISPATCH_WITH(XGDialog, XGWindow, &XGDialog::Dispatch)
+    XG_ON('keye', DoKey)
+XG_END_DISPATCH()
+
+XGDialog::XGDialog(XGArgStream& stream, XGForm* form)
+    : XGWindow(stream, form), fResult(0), fDone(false), fModal(false), fUserData(nullptr),
+      fDialogProc(nullptr), fDefaultID(0), fCancelID(0), fInitializing(false), fDestroyed(nullptr)
+{
+    fDefaultID = short(stream.ReadInteger());
+    fCancelID = short(stream.ReadInteger());
+}
+
+XGDialog::~XGDialog()
+{
+    if (fDialogProc)
+        SendMessageA('dmsg', kDialogDestroy, nullptr);
+    fDialogProc = nullptr;
+    fUserData = nullptr;
+    fDone = true;
+    if (fDestroyed)
+        *fDestroyed = true;
+}
+
+XGDialog* XGDialog::Create(const unsigned char* form, XGDialogProc proc, void* userData)
+{
+    XGWindow* window = XGWindowFactory::CreateFromData(form, nullptr);
+    XGDialog* dialog = dynamic_cast<XGDialog*>(window);
+    if (!dialog) {
+        // Not a 'dlog' form: nothing to run.
+        delete window;
+        return nullptr;
+    }
+    return CreateInit(dialog, proc, userData);
+}
+
+XGDialog* XGDialog::CreateInit(XGDialog* dialog, XGDialogProc proc, void* userData)
+{
+    if (!dialog)
+        return nullptr;
+
+    // ID 0 would find the dialog itself: only real items take part.
+    XGView* defaultItem = dialog->fDefaultID ? dialog->FindViewByID(dialog->fDefaultID) : nullptr;
+    XGView* cancelItem = dialog->fCancelID ? dialog->FindViewByID(dialog->fCancelID) : nullptr;
+    if (defaultItem && cancelItem && defaultItem != cancelItem
+        && defaultItem->GetPos().v == cancelItem->GetPos().v) {
+        // Forms put the default button right of the cancel button; it is shown on the left.
+        Point defaultPos = defaultItem->GetPos(), defaultSize = defaultItem->GetSize();
+        Point cancelPos = cancelItem->GetPos(), cancelSize = cancelItem->GetSize();
+        tagRECT toCancel = {cancelPos.h, cancelPos.v, cancelPos.h + defaultSize.h, cancelPos.v + defaultSize.v};
+        tagRECT toDefault = {defaultPos.h, defaultPos.v, defaultPos.h + cancelSize.h, defaultPos.v + cancelSize.v};
+        defaultItem->SetLocation(toCancel);
+        cancelItem->SetLocation(toDefault);
+    }
+
+    dialog->fDialogProc = proc;
+    dialog->fUserData = userData;
+
+    dialog->fInitializing = true;
+    long answer = dialog->SendMessageA('dmsg', kDialogInit, nullptr);
+    if (answer == -1)
+        answer = 0;
+    if (answer == 0 && !dialog->fDone) {
+        if (XGView* first = dialog->FindFirstView())
+            first->SetFocus();
+        if (XGCommandButton* button = dynamic_cast<XGCommandButton*>(defaultItem))
+            button->SetDefault(true);
+    }
+    dialog->fInitializing = false;
+
+    if (dialog->fDone) {
+        delete dialog;
+        return nullptr;
+    }
+    return dialog;
+}
+
+long XGDialog::ModalDialog(const unsigned char* form, XGDialogProc proc, void* userData)
+{
+    return ModalRun(Create(form, proc, userData));
+}
+
+long XGDialog::ModalRun(XGDialog* dialog)
+{
+    if (!dialog)
+        return 0;
+    HWND main = _GMainWindow;
+    // Remember whether the main window was already disabled (an outer modal
+    // dialog, or this dialog's own owner): only what was enabled comes back.
+    bool mainWasEnabled = main && !EnableWindow(main, FALSE);
+
+    bool destroyed = false;
+    dialog->fDestroyed = &destroyed;
+    dialog->fModal = true;
+    XGAppCore* application = XGAppCore::GetApplication();
+    while (!destroyed && !dialog->fDone) {
+        dialog->SendMessageA('dmsg', kDialogIdle, nullptr);
+        if (destroyed || dialog->fDone)
+            break;
+        if (application) {
+            application->RunOnce(dialog);
+        } else {
+            // No application object: keep the alert alive with a plain loop.
+            MSG message;
+            if (GetMessageA(&message, nullptr, 0, 0) <= 0)
+                break;
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+
+    if (mainWasEnabled && IsWindow(main))
+        EnableWindow(main, TRUE);
+    if (destroyed)
+        return 0;
+    long result = dialog->fResult;
+    dialog->fDestroyed = nullptr;
+    delete dialog;
+    return result;
+}
+
+long XGDialog::ModalAlert(const unsigned char* form, const char* s0, const char* s1,
+                          const char* s2, const char* s3)
+{
+    const char* strings[4] = {s0, s1, s2, s3};
+    return ModalDialog(form, AlertProc, strings);
+}
+
+void XGDialog::ModifyText(char* text, const char* const* strings)
+{
+    XGDialogText::ModifyText(text, strings);
+}
+
+long XGDialog::AlertProc(XGDialog* dialog, void* userData, long msg, long arg, void*)
+{
+    const char* const* strings = static_cast<const char* const*>(userData);
+    if (msg == 'dmsg' && arg == kDialogInit) {
+        char text[XGDialogText::kBufferSize];
+        for (XGView* child = dialog->GetChild(); child; child = child->GetSibling()) {
+            if (dynamic_cast<XGStaticText*>(child)) {
+                child->GetTitle(text);
+                ModifyText(text, strings);
+                child->SetTitle(text);
+            }
+        }
+        dialog->GetTitle(text);
+        ModifyText(text, strings);
+        dialog->SetTitle(text);
+        return -1;  // the default initialisation follows
+    }
+    if (msg == 'cclk') {
+        dialog->EndDialog(arg);
+        return 0;
+    }
+    return -1;
+}
+
+void XGDialog::EndDialog(long result)
+{
+    fDone = true;
+    fResult = result;
+    if (!fModal && !fInitializing)
+        delete this;
+}
+
+long XGDialog::SendMessageA(long msg, long arg, void* data)
+{
+    if (!fDialogProc)
+        return 0;
+    return fDialogProc(this, fUserData, msg, arg, data);
+}
+
+long XGDialog::Dispatch(long msg, long arg, void* data)
+{
+    long answer = SendMessageA(msg, arg, data);
+    if (answer == -1 && !fDone)
+        answer = XGWindow::Dispatch(msg, arg, data);
+    return answer;
+}
+
+void XGDialog::PressButton(short id)
+{
+    if (XGCommandButton* button = dynamic_cast<XGCommandButton*>(FindViewByID(id)))
+        button->PushButton();
+}
+
+long XGDialog::DoKey(long key, void*)
+{
+    long code = key & 0xFFFF;
+    bool extended = ((key >> 16) & 0x8000) != 0;
+    if (code == 13 && !extended && fDefaultID != 0) {
+        PressButton(fDefaultID);
+        return 0;
+    }
+    if (code == 0x8A && extended && fCancelID != 0) {
+        PressButton(fCancelID);
+        return 0;
+    }
+    return -1;
+}
+
+void XGDialog::DoDrawView(tagRECT area)
+{
+    XGDraw draw(this);
+    draw.Draw3DRect(area, kRectFaceFill);
+}
+
+bool XGDialog::CloseWindow()
+{
+    EndDialog(0);
+    return true;
+}
