@@ -1,0 +1,316 @@
+#include <gtest/gtest.h>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+#include "TestApp.h"
+#include "XGError.h"
+#include "XGMenuStatus.h"
+
+namespace {
+
+void QuitNow(int)
+{
+    PostQuitMessage(0);
+}
+
+class AppCoreTest : public ::testing::Test {
+protected:
+    void SetUp() override { StartTestProcess(""); }
+};
+
+// An error that records its display instead of running an alert.
+int gDisplayed = 0;
+class RecordedError : public XGError {
+public:
+    void DisplayError() const override { ++gDisplayed; }
+    void GetShortError(char* buffer) const override { strcpy(buffer, "recorded"); }
+    void GetLongError(char* buffer) const override { strcpy(buffer, "recorded"); }
+};
+
+TEST_F(AppCoreTest, TheApplicationObjectIsTheOneApplication)
+{
+    TestApp app;
+    EXPECT_EQ(&app, XGAppCore::GetApplication());
+}
+
+TEST_F(AppCoreTest, ApplicationIsGoneAfterItsDestructor)
+{
+    {
+        TestApp app;
+    }
+    EXPECT_EQ(nullptr, XGAppCore::GetApplication());
+}
+
+TEST_F(AppCoreTest, SecondApplicationFailsTheAssertionAndLeavesTheFirst)
+{
+    TestApp first;
+    bool thrown = false;
+    try {
+        TestApp second;
+    } catch (const XGPostError& error) {
+        thrown = true;
+        char text[256];
+        error.GetLongError(text);
+        EXPECT_STREQ("Internal software error (gApplication == NULL) at XGAppCore 81", text);
+    }
+    EXPECT_TRUE(thrown);
+    EXPECT_EQ(&first, XGAppCore::GetApplication());
+}
+
+TEST_F(AppCoreTest, WithoutArgumentsRunSendsOneOpenApplication)
+{
+    TestApp app;
+    app.fOnPeriodic = QuitNow;
+    app.Run();
+    EXPECT_EQ(1, app.fOpenApplication);
+    EXPECT_TRUE(app.fDocuments.empty());
+}
+
+struct ArgsCase {
+    const char* commandLine;
+    std::vector<std::string> documents;
+};
+
+class AppArgsTest : public ::testing::TestWithParam<ArgsCase> {};
+
+TEST_P(AppArgsTest, EachArgumentIsOpenedInOrder)
+{
+    StartTestProcess(GetParam().commandLine);
+    TestApp app;
+    app.fOnPeriodic = QuitNow;
+    app.Run();
+    EXPECT_EQ(0, app.fOpenApplication);
+    EXPECT_EQ(GetParam().documents, app.fDocuments);
+}
+
+std::vector<std::string> Numbered(int count)
+{
+    std::vector<std::string> out;
+    for (int i = 0; i < count; ++i)
+        out.push_back(std::to_string(i));
+    return out;
+}
+
+std::string NumberedLine(int count)
+{
+    std::string line;
+    for (int i = 0; i < count; ++i)
+        line += std::to_string(i) + " ";
+    return line;
+}
+
+const std::string kForty = NumberedLine(40);
+const std::string kLong = "first " + std::string(300, 'x');
+
+INSTANTIATE_TEST_SUITE_P(CommandLines, AppArgsTest, ::testing::Values(
+    ArgsCase {"a.txt b.txt c.txt", {"a.txt", "b.txt", "c.txt"}},
+    ArgsCase {"\"a b\" c", {"a b", "c"}},
+    ArgsCase {"  one\t two  ", {"one", "two"}},
+    ArgsCase {"\"unterminated quote", {"unterminated quote"}},
+    ArgsCase {kForty.c_str(), Numbered(32)},
+    // The copy holds 255 characters: the long argument is cut there.
+    ArgsCase {kLong.c_str(), {"first", std::string(255 - 6, 'x')}}));
+
+TEST_F(AppCoreTest, LoopTurnsOnItsTimerWithoutInputAndEndsOnQuit)
+{
+    TestApp app;
+    int timers = 0;
+    app.fOnEvent = [&](const MSG& message) -> long {
+        if (message.message == WM_TIMER && message.hwnd == nullptr && ++timers == 3)
+            PostQuitMessage(0);
+        return -1;
+    };
+    app.Run();
+    EXPECT_EQ(3, timers);
+    EXPECT_TRUE(app.GetQuitFlag());
+    EXPECT_GE(app.fPeriodic, 3);
+}
+
+TEST_F(AppCoreTest, ExitFromAHandlerEndsTheLoop)
+{
+    TestApp app;
+    app.fOnPeriodic = [&](int turn) {
+        if (turn == 2)
+            app.DoDispatch('qapp', 0, nullptr);
+    };
+    app.Run();
+    EXPECT_EQ(2, app.fPeriodic);
+}
+
+// A native window that counts the test message it receives.
+int gDelivered = 0;
+const UINT kTestMessage = WM_USER + 7;
+
+LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == kTestMessage)
+        ++gDelivered;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND MakeCountingWindow()
+{
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = CountingProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "CoreTestCounting";
+        registered = RegisterClassA(&wc) != 0;
+    }
+    return CreateWindowA("CoreTestCounting", "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                         GetModuleHandleA(nullptr), nullptr);
+}
+
+struct EventCase {
+    long answer;
+    int delivered;
+};
+
+class RawEventTest : public ::testing::TestWithParam<EventCase> {
+protected:
+    void SetUp() override { StartTestProcess(""); }
+};
+
+TEST_P(RawEventTest, OnlyAnAnswerOfOneConsumesTheEvent)
+{
+    HWND window = MakeCountingWindow();
+    ASSERT_NE(nullptr, window);
+    gDelivered = 0;
+    TestApp app;
+    app.fOnPeriodic = [&](int turn) {
+        if (turn == 1)
+            PostMessageA(window, kTestMessage, 0, 0);
+    };
+    app.fOnEvent = [&](const MSG& message) -> long {
+        if (message.message != kTestMessage)
+            return -1;
+        PostQuitMessage(0);
+        return GetParam().answer;
+    };
+    app.Run();
+    DestroyWindow(window);
+    EXPECT_EQ(GetParam().delivered, gDelivered);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, RawEventTest, ::testing::Values(
+    EventCase {1, 0}, EventCase {0, 1}, EventCase {-1, 1}, EventCase {2, 1}));
+
+TEST_F(AppCoreTest, ErrorInAHandlerIsShownAndTheLoopGoesOn)
+{
+    gDisplayed = 0;
+    TestApp app;
+    app.fOnPeriodic = [&](int turn) {
+        if (turn == 1)
+            throw RecordedError();
+        PostQuitMessage(0);
+    };
+    app.Run();
+    EXPECT_EQ(1, gDisplayed);
+    EXPECT_GE(app.fPeriodic, 2);
+}
+
+TEST_F(AppCoreTest, ErrorWhileOpeningIsShownAndTheLoopStillRuns)
+{
+    gDisplayed = 0;
+    TestApp app;
+    app.fOnOpen = [] { throw RecordedError(); };
+    app.fOnPeriodic = QuitNow;
+    app.Run();
+    EXPECT_EQ(1, gDisplayed);
+    EXPECT_EQ(1, app.fPeriodic);
+}
+
+TEST_F(AppCoreTest, DyingFocusHandsItToTheApplicationSilently)
+{
+    TestApp app;
+    app.SetFocus();
+    app.fGainFocus = 0;
+    {
+        XGDispatch holder;
+        holder.SetFocus();
+        EXPECT_EQ(&holder, XGDispatch::GetFocus());
+    }
+    EXPECT_EQ(&app, XGDispatch::GetFocus());
+    EXPECT_EQ(0, app.fGainFocus);
+}
+
+struct MenuCase {
+    long command;
+    bool modal;
+    long result;
+    bool enabled;
+};
+
+class MenuStatusTest : public ::testing::TestWithParam<MenuCase> {
+protected:
+    void SetUp() override { StartTestProcess(""); }
+};
+
+TEST_P(MenuStatusTest, StatusIsAnsweredOnlyOutsideModalLoops)
+{
+    TestApp app;
+    const MenuCase& c = GetParam();
+    XGMenuStatus status;
+    long result = 0;
+    bool seenModal = false;
+    app.fOnPeriodic = [&](int) {
+        seenModal = app.IsModalWindow();
+        result = app.DoDispatch('stat', c.command, &status, true);
+    };
+    // Any non-null window marks the turn as a modal loop's; no window is opened.
+    int stand = 0;
+    app.RunOnce(c.modal ? reinterpret_cast<XGWindow*>(&stand) : nullptr);
+    EXPECT_EQ(c.modal, seenModal);
+    EXPECT_FALSE(app.IsModalWindow());
+    EXPECT_EQ(c.result, result);
+    EXPECT_EQ(c.enabled, status.enabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, MenuStatusTest, ::testing::Values(
+    MenuCase {1, false, 0, true}, MenuCase {3, false, 0, true}, MenuCase {2, false, 0, false},
+    MenuCase {4, false, -1, false},
+    MenuCase {1, true, -1, false}, MenuCase {2, true, -1, false}, MenuCase {3, true, -1, false}));
+
+TEST_F(AppCoreTest, MenuCommandsAreRefusedDuringAModalLoop)
+{
+    TestApp app;
+    long results[3] = {};
+    int stand = 0;
+    app.fOnPeriodic = [&](int) {
+        for (long command = 1; command <= 3; ++command)
+            results[command - 1] = app.DoDispatch('menu', command, nullptr, true);
+    };
+    app.RunOnce(reinterpret_cast<XGWindow*>(&stand));
+    EXPECT_EQ(-1, results[0]);
+    EXPECT_EQ(-1, results[1]);
+    EXPECT_EQ(-1, results[2]);
+    EXPECT_FALSE(app.GetQuitFlag());
+}
+
+TEST_F(AppCoreTest, QuitCommandQuitsOutsideModalLoops)
+{
+    TestApp app;
+    long result = 0;
+    app.fOnPeriodic = [&](int) { result = app.DoDispatch('menu', 3, nullptr, true); };
+    app.Run();
+    EXPECT_EQ(0, result);
+    EXPECT_EQ(1, app.fPeriodic);
+}
+
+TEST_F(AppCoreTest, ClassNamesCarryTheModuleHandleInEightHexDigits)
+{
+    XGFormatClassNames(reinterpret_cast<HINSTANCE>(static_cast<UINT_PTR>(0x1A2B3C)));
+    EXPECT_STREQ("_XGWindow_001A2B3C", _GWindowClass);
+    EXPECT_STREQ("_XGPop_001A2B3C", _GPopClass);
+    EXPECT_STREQ("_XGMain_001A2B3C", _GMainClass);
+    EXPECT_STREQ("_XGTool_001A2B3C", _GToolClass);
+    EXPECT_STREQ("_XGFrame_001A2B3C", _GFrameClass);
+    EXPECT_STREQ("_XGControl_001A2B3C", _GControlClass);
+    EXPECT_STREQ("_XGDialog_001A2B3C", _GDlogClass);
+    EXPECT_STREQ("_XGC_001A2B3C", _GCopyrightClass);
+    StartTestProcess("");
+}
+
+}

@@ -1,0 +1,61 @@
+// A small framework program: it starts through WinMain, shows the splash,
+// turns its event loop five times and quits by posting the quit message. When
+// the command line names a file it writes what it saw there at the end.
+#include <cstdio>
+#include <string>
+#include "XGAppCore.h"
+#include "XGAppVersion.h"
+#include "XGFileSpecifier.h"
+
+class CoreApp : public XGAppCore {
+public:
+    XG_DECLARE_DISPATCH(CoreApp)
+
+    ~CoreApp() override
+    {
+        if (fReport.empty())
+            return;
+        char version[32] = "";
+        XGGetAppVersion(version, sizeof(version));
+        if (FILE* file = fopen(fReport.c_str(), "w")) {
+            fprintf(file, "turns=%d open=%d version=%s\n", fTurns, fOpenApplication, version);
+            fclose(file);
+        }
+    }
+
+    long DoOpenApplication(long, void*)
+    {
+        ++fOpenApplication;
+        return 0;
+    }
+
+    long DoOpenDocument(long, void* data)
+    {
+        fReport = static_cast<XGFileSpecifier*>(data)->GetPath();
+        return 0;
+    }
+
+    long DoPeriodic(long, void*)
+    {
+        if (++fTurns == 5)
+            PostQuitMessage(0);
+        return 0;
+    }
+
+private:
+    std::string fReport;
+    int fTurns = 0;
+    int fOpenApplication = 0;
+};
+
+// long Handler(long arg, void* data); -1 passes the message on.
+XG_BEGIN_DISPATCH(CoreApp, XGAppCore)
+    XG_ON('oapp', DoOpenApplication)
+    XG_ON('odoc', DoOpenDocument)
+    XG_ON('peri', DoPeriodic)
+XG_END_DISPATCH()
+
+XGAppCore* StartApplication()
+{
+    return new CoreApp;
+}

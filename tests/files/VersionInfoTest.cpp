@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+#include <cstring>
+#include <string>
+#include <vector>
+#include "VersionBlock.h"
+#include "XGVersionInfo.h"
+
+namespace {
+
+std::vector<uint8_t> Sample()
+{
+    return VersionBlock::Resource({VersionBlock::String("CompanyName", "Halcyra"),
+                                   VersionBlock::String("FileVersion", "1.1"),
+                                   VersionBlock::String("ProductName", "KEBO")});
+}
+
+struct SizeCase {
+    int16_t size;
+    const char* text;
+};
+
+class VersionSizeTest : public ::testing::TestWithParam<SizeCase> {};
+
+TEST_P(VersionSizeTest, CopiesAtMostSizeMinusOneCharactersAndATerminator)
+{
+    std::vector<uint8_t> block = Sample();
+    char buffer[16];
+    memset(buffer, '#', sizeof(buffer));
+    EXPECT_TRUE(XGFindVersionString(block.data(), block.size(), "FileVersion", buffer, GetParam().size));
+    EXPECT_STREQ(GetParam().text, buffer);
+    EXPECT_EQ('#', buffer[GetParam().size]) << "wrote past the buffer";
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, VersionSizeTest, ::testing::Values(
+    SizeCase {1, ""}, SizeCase {2, "1"}, SizeCase {3, "1."}, SizeCase {4, "1.1"}, SizeCase {15, "1.1"}));
+
+TEST(VersionInfoTest, MissingValueLeavesTheBufferUntouched)
+{
+    std::vector<uint8_t> block = VersionBlock::Resource({VersionBlock::String("CompanyName", "Halcyra"),
+                                                         VersionBlock::String("FileVersionX", "9")});
+    char buffer[8] = "keep";
+    EXPECT_FALSE(XGFindVersionString(block.data(), block.size(), "FileVersion", buffer, sizeof(buffer)));
+    EXPECT_STREQ("keep", buffer);
+}
+
+TEST(VersionInfoTest, ShorterKeyDoesNotMatch)
+{
+    std::vector<uint8_t> block = VersionBlock::Resource({VersionBlock::String("FileVer", "2")});
+    char buffer[8] = "keep";
+    EXPECT_FALSE(XGFindVersionString(block.data(), block.size(), "FileVersion", buffer, sizeof(buffer)));
+}
+
+TEST(VersionInfoTest, ZeroSizeBufferIsNotWritten)
+{
+    std::vector<uint8_t> block = Sample();
+    char buffer[4] = "abc";
+    EXPECT_TRUE(XGFindVersionString(block.data(), block.size(), "FileVersion", buffer, 0));
+    EXPECT_STREQ("abc", buffer);
+}
+
+TEST(VersionInfoTest, CutBlocksAreNeverReadPastTheirEnd)
+{
+    std::vector<uint8_t> block = Sample();
+    for (size_t size = 0; size < block.size(); ++size) {
+        // A copy of exactly 'size' bytes, so that the sanitizer sees any overrun.
+        std::vector<uint8_t> cut(block.begin(), block.begin() + size);
+        char buffer[16] = "";
+        bool found = XGFindVersionString(cut.data(), cut.size(), "FileVersion", buffer, sizeof(buffer));
+        if (found)
+            EXPECT_EQ(0, std::string("1.1").find(buffer)) << size;
+    }
+}
+
+TEST(VersionInfoTest, ChildOfZeroLengthEndsTheWalk)
+{
+    std::vector<uint8_t> block = Sample();
+    // The first string of the table starts after root (40 + 52), string info (36) and table (24) headers.
+    size_t first = 92 + 36 + 24;
+    ASSERT_EQ('C', block[first + 6]);
+    block[first] = 0;
+    block[first + 1] = 0;
+    char buffer[8] = "keep";
+    EXPECT_FALSE(XGFindVersionString(block.data(), block.size(), "FileVersion", buffer, sizeof(buffer)));
+}
+
+}
