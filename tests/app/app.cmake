@@ -5,3 +5,16 @@ if(WIN32 AND HALCYRA_HAS_DOINSTALL)
     target_compile_definitions(test_app_actions PRIVATE "HALCYRA_DEMO_DIR=\"${HALCYRA_DEMO_DIR}\"")
     add_dependencies(test_app_actions halcyra_demo)
 endif()
+if(WIN32 AND TARGET halcyra_views)
+    kebo_wine_test(NAME test_app_views SOURCES ${dir}/InstallerViewsTest.cpp RC ${dir}/test_app.rc
+        LIBS halcyra_views)
+    target_compile_definitions(test_app_views PRIVATE "HALCYRA_DEMO_DIR=\"${HALCYRA_DEMO_DIR}\"")
+    target_compile_options(test_app_views PRIVATE $<$<COMPILE_LANGUAGE:RC>:-I${CMAKE_SOURCE_DIR}/app>)
+    add_dependencies(test_app_views halcyra_demo)
+endif()
+if(WIN32 AND TARGET halcyra)
+    # The real launcher in the test display, driven with xdotool.
+    add_test(NAME e2e_launcher COMMAND ${dir}/launcher-e2e.sh $<TARGET_FILE:halcyra> ${HALCYRA_DEMO_DIR}
+        ${CMAKE_SOURCE_DIR}/app/bitmaps ${CMAKE_BINARY_DIR}/screenshots)
+    set_tests_properties(e2e_launcher PROPERTIES TIMEOUT 300)
+endif()

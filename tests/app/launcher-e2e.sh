@@ -1,0 +1,238 @@
+#!/usr/bin/env bash
+# Drives the real launcher in the test display with xdotool, run after run,
+# and checks what it shows (against the committed bitmaps) and what it starts
+# (through the stand-in installers' records).
+#
+#   launcher-e2e.sh LAUNCHER.exe DEMO_FOLDER BITMAP_FOLDER [SHOT_FOLDER]
+#
+# Needs DISPLAY and WINEPREFIX of a running session (the test script's).
+set -uo pipefail
+launcher=$1
+demo=$2
+bitmaps=$3
+shots=${4:-$demo/../screenshots}
+mkdir -p "$shots"
+export HALCYRA_STANDIN_QUIET=1
+export WINEDEBUG=${WINEDEBUG:--all}
+system32=$WINEPREFIX/drive_c/windows/system32
+work=$(mktemp -d)
+failures=0
+pid=""
+
+fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
+note() { echo "--- $*"; }
+
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    rm -rf "$work"
+    rm -f "$system32/QuickTime.qts"
+}
+trap cleanup EXIT
+
+# The demo folder with its setup.ini, or one whose product installer is missing.
+setup_ini() {
+    if [ "$1" = missing ]; then
+        printf '[FilePath]\r\nHalcyra=Halcyra\\NoSuchSetup.exe\r\nQuicktime=QuickTime\\QuickTimeInstaller.exe\r\n' \
+            >"$demo/setup.ini"
+    else
+        printf '[FilePath]\r\nHalcyra=Halcyra\\HalcyraSetup.exe\r\nQuicktime=QuickTime\\QuickTimeInstaller.exe\r\n' \
+            >"$demo/setup.ini"
+    fi
+}
+
+quicktime() {
+    if [ "$1" = present ]; then echo stand-in >"$system32/QuickTime.qts"; else rm -f "$system32/QuickTime.qts"; fi
+}
+
+start() {
+    rm -f "$demo/Halcyra/HalcyraSetup.args" "$demo/QuickTime/QuickTimeInstaller.args"
+    (cd "$demo" && exec wine "$launcher") &
+    pid=$!
+    window=""
+    for _ in $(seq 100); do
+        window=$(xdotool search --onlyvisible --name '^Halcyra  International$' 2>/dev/null | head -1)
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
+    [ -n "$window" ] || { fail "no start window titled 'Halcyra  International'"; return 1; }
+    # The splash begins with the window's first paint.
+    started=$(date +%s%3N)
+    client_origin "$window"
+}
+
+# Waits until MS milliseconds after the launcher was started.
+sleep_until() {
+    local left=$(($1 - ($(date +%s%3N) - started)))
+    [ "$left" -gt 0 ] && sleep "$(awk -v ms="$left" 'BEGIN { printf "%.3f", ms / 1000 }')"
+    return 0
+}
+
+# The window's client area on the screen, from its outer geometry: the frame
+# is as wide on the left, right and bottom; the rest on top is the caption.
+client_origin() {
+    local w=$1 content_w=${2:-640} content_h=${3:-480}
+    eval "$(xdotool getwindowgeometry --shell "$w")"
+    local border=$(((WIDTH - content_w) / 2))
+    cx=$((X + border))
+    cy=$((Y + HEIGHT - content_h - border))
+}
+
+# Exit code of the launcher once it has ended, or "running" after 10 seconds.
+wait_end() {
+    local code
+    for _ in $(seq 100); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid"; code=$?
+            pid=""
+            echo "$code"
+            return
+        fi
+        sleep 0.1
+    done
+    echo running
+}
+
+stop() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; pid=""; sleep 0.5; }
+
+shot() { import -window root "$work/screen.png"; cp "$work/screen.png" "$shots/$1.png"; }
+
+# Share of the pixels of an area of the screen (x y w h, screen coordinates)
+# that differ from the same area of a bitmap (bx by), in thousandths.
+differs() {
+    local x=$1 y=$2 w=$3 h=$4 bitmap=$5 bx=$6 by=$7
+    convert "$work/screen.png" -crop "${w}x${h}+${x}+${y}" +repage "$work/a.png"
+    convert "$bitmaps/$bitmap" -crop "${w}x${h}+${bx}+${by}" +repage "$work/b.png"
+    compare -metric AE -fuzz 6% "$work/a.png" "$work/b.png" null: 2>&1 | awk -v n=$((w * h)) '{ printf "%d", $1 * 1000 / n }'
+}
+# The part of the backgrounds that no button covers.
+shows_background() {
+    local d; d=$(differs "$cx" "$cy" 640 380 "$1" 0 0)
+    [ "$d" -lt 20 ]
+}
+# A button's picture: the parts of the picture inside the view (Install's
+# bottom three rows are clipped away).
+shows_button() {
+    local x=$1 y=$2 w=$3 h=$4 bitmap=$5 d
+    d=$(differs "$((cx + x))" "$((cy + y))" "$w" "$h" "$bitmap" 0 0)
+    [ "$d" -lt 20 ]
+}
+click_at() { xdotool mousemove "$1" "$2" click 1; }
+install_x() { echo $((cx + 420)); }
+install_y() { echo $((cy + 428)); }
+
+note "splash for three seconds, then the main background and both buttons"
+setup_ini normal; quicktime present
+if start; then
+    sleep_until 1500; shot splash
+    shows_background Splash.bmp || fail "the splash is not shown after 1.5 seconds"
+    sleep_until 4500; shot main
+    shows_background Background.bmp || fail "the main background is not shown after 4.5 seconds"
+    shows_button 355 402 135 55 InstallNormal.bmp || fail "the Install button is not shown"
+    shows_button 504 403 136 61 ExitNormal.bmp || fail "the Exit button is not shown"
+    xdotool mousemove "$(install_x)" "$(install_y)"; sleep 0.2; xdotool mousemove_relative 2 1; sleep 0.5; shot install-hover
+    shows_button 355 402 135 55 InstallHover.bmp || fail "the Install button does not show its hover picture"
+    xdotool mousemove $((cx + 570)) $((cy + 430)); sleep 0.5
+    shows_button 355 402 135 55 InstallNormal.bmp || true
+    note "Exit ends the launcher"
+    click_at $((cx + 570)) $((cy + 430))
+    code=$(wait_end)
+    [ "$code" = 0 ] || fail "Exit: the launcher answered $code instead of ending with 0"
+fi
+stop
+
+note "a left click ends the splash early"
+if start; then
+    sleep_until 1000
+    click_at $((cx + 100)) $((cy + 100))
+    sleep_until 2000; shot click-ends-splash
+    shows_background Background.bmp || fail "a left click did not end the splash"
+fi
+stop
+
+note "a key during the splash ends the launcher"
+if start; then
+    sleep_until 1000
+    xdotool key --window "$window" space 2>/dev/null || xdotool key space
+    code=$(wait_end)
+    [ "$code" = 0 ] || fail "a key during the splash: the launcher answered $code instead of ending with 0"
+fi
+stop
+
+note "Install with QuickTime present starts the product's installer with -a -a<folder>\\\$ and ends"
+if start; then
+    sleep_until 4000
+    xdotool mousemove "$(install_x)" "$(install_y)"; sleep 0.3
+    xdotool mousedown 1; sleep 0.5; shot install-pressed
+    shows_button 355 402 135 55 InstallPressed.bmp || fail "the Install button does not show its pressed picture"
+    xdotool mouseup 1
+    code=$(wait_end)
+    [ "$code" = 0 ] || fail "Install: the launcher answered $code instead of ending with 0"
+    for _ in $(seq 50); do [ -s "$demo/Halcyra/HalcyraSetup.args" ] && break; sleep 0.1; done
+    folder=$(cd "$demo" && winepath -w . 2>/dev/null | sed 's/\\\.\?$//')
+    expected="-a -a${folder}\\\$ "
+    actual=$(cat "$demo/Halcyra/HalcyraSetup.args" 2>/dev/null; echo x)
+    actual=${actual%x}
+    [ "$actual" = "$expected" ] || fail "the product's installer got [$actual], expected [$expected]"
+fi
+stop
+
+note "Install with QuickTime absent opens the offer; Install QuickTime starts its installer and hides the offer"
+quicktime absent
+if start; then
+    sleep_until 4000
+    click_at "$(install_x)" "$(install_y)"
+    offer=""
+    for _ in $(seq 50); do
+        for w in $(xdotool search --onlyvisible --name '^Halcyra  International$' 2>/dev/null); do
+            [ "$w" != "$window" ] && offer=$w
+        done
+        [ -n "$offer" ] && break
+        sleep 0.1
+    done
+    if [ -z "$offer" ]; then
+        fail "no QuickTime offer window"
+    else
+        sleep 0.5
+        main_x=$cx main_y=$cy
+        client_origin "$offer" 355 456
+        shot offer
+        d=$(differs "$cx" "$cy" 355 360 QuickTimeOffer.bmp 0 0)
+        [ "$d" -lt 20 ] || fail "the offer does not show its background ($d)"
+        [ -e "$demo/Halcyra/HalcyraSetup.args" ] && fail "the product's installer was started without QuickTime"
+        click_at $((cx + 176)) $((cy + 397))
+        for _ in $(seq 50); do [ -e "$demo/QuickTime/QuickTimeInstaller.args" ] && break; sleep 0.1; done
+        sleep 0.3
+        actual=$(cat "$demo/QuickTime/QuickTimeInstaller.args" 2>/dev/null || echo "(not started)")
+        [ "$actual" = "" ] || fail "QuickTime's installer got [$actual], expected no parameters"
+        xdotool search --onlyvisible --name '^Halcyra  International$' 2>/dev/null | grep -qx "$offer" \
+            && fail "the offer is still shown after Install QuickTime"
+        kill -0 "$pid" 2>/dev/null || fail "the launcher ended after Install QuickTime"
+        cx=$main_x cy=$main_y
+    fi
+fi
+stop
+
+note "a missing installer shows the File Open Error alert and the launcher stays"
+quicktime present; setup_ini missing
+if start; then
+    sleep_until 4000
+    click_at "$(install_x)" "$(install_y)"
+    alert=""
+    for _ in $(seq 50); do
+        alert=$(xdotool search --onlyvisible --name '^Error$' 2>/dev/null | head -1)
+        [ -n "$alert" ] && break
+        sleep 0.1
+    done
+    sleep 0.5; shot error-alert
+    [ -n "$alert" ] || fail "no Error alert for the missing installer"
+    sleep 1
+    kill -0 "$pid" 2>/dev/null || fail "the launcher ended although the installer could not be started"
+fi
+stop
+setup_ini normal
+
+if [ "$failures" -gt 0 ]; then
+    echo "$failures check(s) failed; screenshots in $shots"
+    exit 1
+fi
+echo "all checks passed; screenshots in $shots"
