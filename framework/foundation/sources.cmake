@@ -19,8 +19,12 @@ set(KEBO_FOUNDATION_BYTE_SOURCES
 list(APPEND KEBO_SOURCES ${KEBO_FOUNDATION_BYTE_SOURCES}
     ${dir}/XGResource.cpp
     ${dir}/XGResBitmap.cpp
-    ${dir}/XGErrorAlert.cpp
     ${dir}/XGInline.cpp)
+# XGShowErrorAlert runs the built-in alert forms once dialogs provide them
+# (views/XGDialogAlert.cpp); until then a system message box stands in.
+if(NOT EXISTS ${dir}/../views/XGDialogAlert.cpp)
+    list(APPEND KEBO_SOURCES ${dir}/XGErrorAlert.cpp)
+endif()
 
 if(WIN32)
     # The host tools and the generated folder are set up after the fragments are read,

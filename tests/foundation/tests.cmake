@@ -1,3 +1,17 @@
 set(dir ${CMAKE_CURRENT_LIST_DIR})
-kebo_native_test(NAME native_foundation SOURCES ${dir}/ByteOrderTest.cpp)
-kebo_wine_test(NAME test_foundation SOURCES ${dir}/ByteOrderTest.cpp RC ${dir}/test_foundation.rc)
+# Byte-level behaviour runs natively under the sanitizers and again in the 64-bit Windows
+# build, where long is 32 bits and the message table is a real resource.
+set(KEBO_FOUNDATION_TESTS
+    ${dir}/ExpectedMessages.cpp
+    ${dir}/ArrayTest.cpp
+    ${dir}/HandleTest.cpp
+    ${dir}/StringTest.cpp
+    ${dir}/StringListTest.cpp
+    ${dir}/FormatTest.cpp
+    ${dir}/MessageTableTest.cpp
+    ${dir}/PostErrorTest.cpp
+    ${dir}/ByteOrderTest.cpp)
+kebo_native_test(NAME native_foundation SOURCES ${KEBO_FOUNDATION_TESTS})
+kebo_wine_test(NAME test_foundation SOURCES ${KEBO_FOUNDATION_TESTS}
+    ${dir}/ResBitmapTest.cpp ${dir}/ErrorDisplayTest.cpp
+    RC ${dir}/test_foundation.rc)
