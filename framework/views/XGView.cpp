@@ -61,7 +61,7 @@ XGView::XGView(XGView* parent, XGArgStream& stream)
     IInitView(parent, record);
 }
 
-XGView::XGView(XGView* parent, XGSViewInitRecord& record)
+XGView::XGView(XGView* parent, const XGSViewInitRecord& record)
 {
     IInitView(parent, record);
 }

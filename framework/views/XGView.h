@@ -35,7 +35,7 @@ class XGView : public XGDispatch {
 public:
     // construction
     XGView(XGView* parent, XGArgStream& stream);
-    XGView(XGView* parent, XGSViewInitRecord& record);
+    XGView(XGView* parent, const XGSViewInitRecord& record);
     explicit XGView(XGWindow* window);
     ~XGView() override;
 
