@@ -1,9 +1,8 @@
 #include "XGBroadcast.h"
 #include "XGDispatch.h"
-#include <cstddef>
 
 XGSend XGBroadcast::gSend;
-std::vector<_PostRecord> XGBroadcast::gPostStack;
+XGSDynArray<_PostRecord> XGBroadcast::gPostStack;
 
 void XGBroadcast::AddBroadcast(XGDispatch* d)
 {
@@ -17,17 +16,17 @@ void XGBroadcast::SendBroadcast(long msg, long arg, void* data)
 
 void XGBroadcast::PostBroadcast(long msg, long arg, void* data)
 {
-    gPostStack.push_back(_PostRecord { msg, arg, data });
+    gPostStack += _PostRecord { msg, arg, data };
 }
 
 void XGBroadcast::SendPostBroadcast()
 {
     // Records posted while these are delivered are dropped with them, so a
     // receiver that posts on every delivery cannot keep the loop busy.
-    size_t count = gPostStack.size();
-    for (size_t i = 0; i < count; ++i) {
+    long count = gPostStack.Length();
+    for (long i = 0; i < count; ++i) {
         _PostRecord record = gPostStack[i];
         gSend.SendMessageA(record.msg, record.arg, record.data);
     }
-    gPostStack.clear();
+    gPostStack.DeleteAll();
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include <vector>
+#include "XGArray.h"
 #include "XGSend.h"
 
 class XGDispatch;
@@ -23,6 +23,5 @@ public:
     static void SendPostBroadcast();
 
     static XGSend gSend;
-    // FIXME: becomes XGSDynArray<_PostRecord> once the foundation's arrays land.
-    static std::vector<_PostRecord> gPostStack;
+    static XGSDynArray<_PostRecord> gPostStack;
 };

@@ -20,8 +20,8 @@ XGDispatch::~XGDispatch()
     // over, not gained, and the dying object must not be told it lost it.
     if (gFocus == this)
         gFocus = XGAppCore::GetApplication() == this ? nullptr : XGAppCore::GetApplication();
-    while (!fSend.empty())
-        fSend.front()->RemoveReceiver(this);
+    while (fSend.Length() > 0)
+        fSend[0]->RemoveReceiver(this);
 }
 
 long XGDispatch::DoDispatch(long msg, long arg, void* data, bool up)

@@ -1,5 +1,5 @@
 #pragma once
-#include <vector>
+#include "XGArray.h"
 
 class XGDispatch;
 class XGSend;
@@ -87,8 +87,7 @@ protected:
 private:
     friend class XGSend;
 
-    // FIXME: becomes XGPDynArray<XGSend> once the foundation's arrays land.
-    std::vector<XGSend*> fSend;    // the receiver lists that hold this object
+    XGPDynArray<XGSend> fSend;     // the receiver lists that hold this object
 
     static XGDispatch* gFocus;
 };

@@ -1,7 +1,18 @@
 #include "XGSend.h"
 #include "XGDispatch.h"
-#include <algorithm>
-#include <cstddef>
+
+namespace {
+
+long FindTarget(const XGSDynArray<XGSDispRecord>& records, const XGDispatch* d)
+{
+    for (long i = 0; i < records.Length(); ++i) {
+        if (records[i].fTarget == d)
+            return i;
+    }
+    return -1;
+}
+
+}
 
 XGSend::XGSend()
     : fChanged(false)
@@ -10,50 +21,51 @@ XGSend::XGSend()
 
 XGSend::~XGSend()
 {
-    while (!fReceivers.empty())
-        RemoveReceiver(fReceivers.front().fTarget);
+    while (fReceivers.Length() > 0)
+        RemoveReceiver(fReceivers[0].fTarget);
 }
 
 bool XGSend::HasReceiver(const XGDispatch* d) const
 {
-    return std::any_of(fReceivers.begin(), fReceivers.end(),
-                       [d](const XGSDispRecord& r) { return r.fTarget == d; });
+    return FindTarget(fReceivers, d) >= 0;
 }
 
 void XGSend::AddReceiver(XGDispatch* d)
 {
     if (HasReceiver(d))
         return;
-    fReceivers.push_back(XGSDispRecord { false, d });
-    d->fSend.push_back(this);
+    fReceivers += XGSDispRecord { false, d };
+    d->fSend += this;
 }
 
 void XGSend::RemoveReceiver(XGDispatch* d)
 {
-    auto record = std::find_if(fReceivers.begin(), fReceivers.end(),
-                               [d](const XGSDispRecord& r) { return r.fTarget == d; });
-    if (record != fReceivers.end()) {
-        fReceivers.erase(record);
+    long record = FindTarget(fReceivers, d);
+    if (record >= 0) {
+        fReceivers.Delete(record);
         fChanged = true;
     }
-    auto list = std::find(d->fSend.begin(), d->fSend.end(), this);
-    if (list != d->fSend.end())
-        d->fSend.erase(list);
+    for (long i = 0; i < d->fSend.Length(); ++i) {
+        if (d->fSend[i] == this) {
+            d->fSend.Delete(i);
+            break;
+        }
+    }
 }
 
 void XGSend::SendMessageA(long msg, long arg, void* data)
 {
     fChanged = false;
-    size_t count = fReceivers.size();
-    for (XGSDispRecord& record : fReceivers)
-        record.fSent = false;
+    long count = fReceivers.Length();
+    for (long i = 0; i < count; ++i)
+        fReceivers[i].fSent = false;
 
     // A receiver removed during a call shifts the records behind it, so the
     // pass starts again; the fSent marks keep anyone from being served twice.
     bool complete = false;
     while (!complete) {
         complete = true;
-        for (size_t i = 0; i < count && i < fReceivers.size(); ++i) {
+        for (long i = 0; i < count && i < fReceivers.Length(); ++i) {
             if (!fReceivers[i].fSent) {
                 fReceivers[i].fSent = true;
                 fReceivers[i].fTarget->DoDispatch(msg, arg, data, false);
@@ -64,7 +76,7 @@ void XGSend::SendMessageA(long msg, long arg, void* data)
             }
         }
         if (!complete) {
-            count = fReceivers.size();
+            count = fReceivers.Length();
             fChanged = false;
         }
     }

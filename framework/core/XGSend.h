@@ -1,5 +1,5 @@
 #pragma once
-#include <vector>
+#include "XGArray.h"
 
 class XGDispatch;
 
@@ -22,11 +22,10 @@ public:
     void RemoveReceiver(XGDispatch* d);
     void SendMessageA(long msg, long arg, void* data);
 
-    long CountReceivers() const { return static_cast<long>(fReceivers.size()); }
+    long CountReceivers() const { return fReceivers.Length(); }
     bool HasReceiver(const XGDispatch* d) const;
 
 private:
     bool fChanged;
-    // FIXME: becomes XGSDynArray<XGSDispRecord> once the foundation's arrays land.
-    std::vector<XGSDispRecord> fReceivers;
+    XGSDynArray<XGSDispRecord> fReceivers;
 };

@@ -261,6 +261,7 @@ TEST_P(MenuStatusTest, StatusIsAnsweredOnlyOutsideModalLoops)
     };
     // Any non-null window marks the turn as a modal loop's; no window is opened.
     int stand = 0;
+    app.SetFocus();     // Run would give it the focus; a lone turn does not
     app.RunOnce(c.modal ? reinterpret_cast<XGWindow*>(&stand) : nullptr);
     EXPECT_EQ(c.modal, seenModal);
     EXPECT_FALSE(app.IsModalWindow());
@@ -282,6 +283,7 @@ TEST_F(AppCoreTest, MenuCommandsAreRefusedDuringAModalLoop)
         for (long command = 1; command <= 3; ++command)
             results[command - 1] = app.DoDispatch('menu', command, nullptr, true);
     };
+    app.SetFocus();
     app.RunOnce(reinterpret_cast<XGWindow*>(&stand));
     EXPECT_EQ(-1, results[0]);
     EXPECT_EQ(-1, results[1]);

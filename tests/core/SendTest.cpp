@@ -158,7 +158,7 @@ TEST_F(SendTest, DestroyedListReleasesItsReceivers)
 
 class BroadcastTest : public SendTest {
 protected:
-    void TearDown() override { XGBroadcast::gPostStack.clear(); }
+    void TearDown() override { XGBroadcast::gPostStack.DeleteAll(); }
 };
 
 TEST_F(BroadcastTest, PostedBroadcastsArriveInOrderAtTheNextSend)
@@ -170,7 +170,7 @@ TEST_F(BroadcastTest, PostedBroadcastsArriveInOrderAtTheNextSend)
     EXPECT_TRUE(gLog.empty());
     XGBroadcast::SendPostBroadcast();
     EXPECT_EQ((std::vector<std::string> {"A:1", "A:2"}), gLog);
-    EXPECT_TRUE(XGBroadcast::gPostStack.empty());
+    EXPECT_EQ(0, XGBroadcast::gPostStack.Length());
 }
 
 TEST_F(BroadcastTest, BroadcastsPostedDuringDeliveryAreDropped)
@@ -181,7 +181,7 @@ TEST_F(BroadcastTest, BroadcastsPostedDuringDeliveryAreDropped)
     XGBroadcast::PostBroadcast('note', 1, nullptr);
     XGBroadcast::SendPostBroadcast();
     EXPECT_EQ((std::vector<std::string> {"A:1"}), gLog);
-    EXPECT_TRUE(XGBroadcast::gPostStack.empty());
+    EXPECT_EQ(0, XGBroadcast::gPostStack.Length());
 }
 
 TEST_F(BroadcastTest, EmptyQueueSendsNothing)
