@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "ViewsTestHost.h"
+#include "XGArgStream.h"
 #include "XGError.h"
 #include "XGView.h"
 
@@ -354,4 +355,74 @@ TEST_F(ViewGeometry, WindowPartStartsAtAThousandSquareWithoutParent)
     EXPECT_TRUE(part->IsVisible());
     EXPECT_FALSE(part->IsTabStop());
     EXPECT_EQ(part->GetParent(), nullptr);
+}
+
+TEST_F(ViewGeometry, StreamConstructorReadsTheCommonFieldsOfARecord)
+{
+    // The first 'ptb1' record of the start screen, from its class code on.
+    const unsigned char record[] = {
+        0x70, 0x74, 0x62, 0x31, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00,
+        0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x00,
+        0x00, 0x00, 0x01, 0x63, 0x00, 0x00, 0x01, 0x92, 0x00, 0x00, 0x01, 0xEA, 0x00, 0x00, 0x01, 0xC9,
+        0x00, 0x00, 0xFF, 0xFF, 0x00, 0x00,
+    };
+    XGArgStream stream(record, sizeof(record));
+    XGView* view = new XGView(root.get(), stream);
+    EXPECT_EQ(view->GetViewType(), long('ptb1'));
+    EXPECT_EQ(view->GetViewID(), 1);
+    EXPECT_EQ(view->GetPos().h, 355);
+    EXPECT_EQ(view->GetPos().v, 402);
+    EXPECT_EQ(view->GetSize().h, 135);
+    EXPECT_EQ(view->GetSize().v, 55);
+    EXPECT_FALSE(view->IsVisible());
+    EXPECT_TRUE(view->IsEnabled());
+    EXPECT_FALSE(view->IsTabStop());
+    EXPECT_EQ(root->GetChild(), view);
+    EXPECT_EQ(view->GetRootWindow(), host.hwnd());
+}
+
+TEST_F(ViewGeometry, ViewToScreenAddsTheClientOriginOfTheRootWindow)
+{
+    XGView* view = new XGView(root.get(), Fixed(1, 100, 50, 200, 150));
+    SetWindowPos(host.hwnd(), nullptr, 30, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    tagRECT r = Rect(1, 2, 3, 4);
+    view->ViewToScreen(&r);
+    SetWindowPos(host.hwnd(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ExpectRect(r, 131, 92, 133, 94);
+}
+
+TEST_F(ViewGeometry, ScrollingByLessThanTheAreaMovesPixelsAndMoreRedrawsTheView)
+{
+    XGView* view = new XGView(root.get(), Fixed(1, 100, 50, 200, 150));
+    host.Clear(RGB(0, 128, 0));
+    HDC dc = GetDC(host.hwnd());
+    RECT spot = {110, 60, 112, 62};
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(dc, &spot, red);
+    DeleteObject(red);
+    ReleaseDC(host.hwnd(), dc);
+
+    view->ScrollView(10, 5);
+    EXPECT_EQ(host.Pixel(120, 65), RGB(255, 0, 0));
+    RECT update;
+    ASSERT_TRUE(GetUpdateRect(host.hwnd(), &update, FALSE));
+    ExpectRect(update, 100, 50, 200, 150);
+
+    ValidateRect(host.hwnd(), nullptr);
+    view->ScrollView(0, 100);
+    ASSERT_TRUE(GetUpdateRect(host.hwnd(), &update, FALSE));
+    ExpectRect(update, 100, 50, 200, 150);
+    EXPECT_EQ(host.Pixel(120, 65), RGB(255, 0, 0));
+    ValidateRect(host.hwnd(), nullptr);
+}
+
+TEST_F(ViewGeometry, SetFocusMakesTheViewTheFocusObject)
+{
+    XGView* first = new XGView(root.get(), Fixed(1, 0, 0, 10, 10));
+    XGView* second = new XGView(root.get(), Fixed(2, 0, 0, 10, 10));
+    first->SetFocus();
+    EXPECT_EQ(XGDispatch::GetFocus(), first);
+    second->SetFocus();
+    EXPECT_TRUE(second->HasFocus());
+    EXPECT_FALSE(first->HasFocus());
 }
