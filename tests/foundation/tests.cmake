@@ -15,3 +15,4 @@ kebo_native_test(NAME native_foundation SOURCES ${KEBO_FOUNDATION_TESTS})
 kebo_wine_test(NAME test_foundation SOURCES ${KEBO_FOUNDATION_TESTS}
     ${dir}/ResBitmapTest.cpp ${dir}/ErrorDisplayTest.cpp
     RC ${dir}/test_foundation.rc)
+kebo_fuzz_target(NAME fuzz_foundation SOURCES ${dir}/FoundationFuzz.cpp RUNS 20000)
