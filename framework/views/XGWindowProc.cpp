@@ -9,8 +9,6 @@
 #include "XGMenuBar.h"
 #include "XGWindow.h"
 
-XGWindow* _GWindow = nullptr;
-
 XGMenuBar* (*XGWindowProc::gCurMenuHook)() = nullptr;
 long (*XGWindowProc::gPopCountHook)() = nullptr;
 

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "XGControlMessage.h"
+#include "XGGlobals.h"
 
 class XGWindow;
 class XGView;
@@ -24,10 +25,6 @@ enum : unsigned short {
     kModQuickClick = 0x4000,
     kModExtendedKey = 0x8000
 };
-
-// The window under construction: messages for a native window not yet
-// attached (before its WM_CREATE) go to it.
-extern XGWindow* _GWindow;
 
 LRESULT CALLBACK _GSingleWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK _GChildWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
