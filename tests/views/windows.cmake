@@ -3,6 +3,7 @@ kebo_native_test(NAME native_dde_parser SOURCES ${dir}/DDEParserTest.cpp)
 kebo_fuzz_target(NAME fuzz_dde_parser SOURCES ${dir}/DDEParserFuzz.cpp)
 kebo_wine_test(NAME test_windows
     SOURCES ${dir}/WindowsTestSupport.cpp ${dir}/WindowTest.cpp ${dir}/WindowInputTest.cpp
+        ${dir}/WindowFrameTest.cpp
     RC ${dir}/windows_test.rc)
 if(WIN32)
     kebo_generate(OUTPUT WindowsTestStartScreen.bin TOOL xgvres
