@@ -1,5 +1,6 @@
-// The owner a window may be built for. A window offers its init record to its
-// form before the native window exists and passes unhandled messages to it.
+// The owner a window may be built for: a window passes the messages nobody in
+// it handles to its form, and destroys the form with itself. No window of the
+// launcher has one.
 #pragma once
 
 #include "XGDispatch.h"
@@ -10,10 +11,6 @@ public:
     XGForm();
     ~XGForm() override;
 
-    // virtual operations
-    const _DispatchData* _GetDispatchTable() override;
-
-protected:
-    static const _DispatchData _TableData;
-    static const _DispatchTable _Dispatch[];
+    // dispatch
+    XG_DECLARE_DISPATCH(XGForm)
 };

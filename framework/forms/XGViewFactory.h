@@ -1,7 +1,7 @@
 // The registry that turns VRES view records into views by class code.
 #pragma once
 
-#include "XGArray.h"
+#include "XGSDynArray.h"
 
 class XGArgStream;
 class XGView;

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "XGAppCore.h"
+#include "XGGlobals.h"
 #include "XGArgStream.h"
 #include "XGError.h"
 #include "XGRecordWalker.h"

@@ -2,7 +2,7 @@
 // code; the views below it are built by XGViewFactory.
 #pragma once
 
-#include "XGArray.h"
+#include "XGSDynArray.h"
 
 class XGArgStream;
 class XGForm;

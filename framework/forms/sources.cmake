@@ -1,6 +1,7 @@
 set(dir ${CMAKE_CURRENT_LIST_DIR})
 set(forms_native ${dir}/XGArgStream.cpp ${dir}/XGRecordWalker.cpp ${dir}/XGAlertForms.cpp)
-list(APPEND KEBO_SOURCES ${forms_native})
+list(APPEND KEBO_SOURCES ${forms_native}
+    ${dir}/XGForm.cpp ${dir}/XGViewFactory.cpp ${dir}/XGWindowFactory.cpp)
 list(APPEND KEBO_NATIVE_SOURCES ${forms_native})
 
 # The built-in alert forms are written in the VRES text form and compiled by

@@ -33,3 +33,23 @@ if(NOT WIN32 AND CMAKE_CXX_COMPILER_ID MATCHES "Clang")
     add_custom_target(forms_fuzz_corpus ALL DEPENDS ${corpus}/vres128 ${corpus}/vres129)
     kebo_fuzz_target(NAME fuzz_forms_records SOURCES ${dir}/RecordWalkerFuzz.cpp RUNS 50000 CORPUS ${corpus})
 endif()
+
+if(WIN32)
+    kebo_generate(OUTPUT forms_test_vres128.bin TOOL xgvres
+        ARGS compile ${CMAKE_SOURCE_DIR}/app/vres/StartScreen.vres forms_test_vres128.bin
+        DEPENDS ${CMAKE_SOURCE_DIR}/app/vres/StartScreen.vres)
+    kebo_generate(OUTPUT forms_test_tree.bin TOOL xgvres
+        ARGS compile ${dir}/FactoryTree.vres forms_test_tree.bin
+        DEPENDS ${dir}/FactoryTree.vres)
+    # The build host is Linux: head cuts the compiled tree inside its last record.
+    add_custom_command(OUTPUT ${KEBO_GEN_DIR}/forms_test_damaged.bin
+        COMMAND head -c 200 forms_test_tree.bin > forms_test_damaged.bin
+        DEPENDS ${KEBO_GEN_DIR}/forms_test_tree.bin
+        WORKING_DIRECTORY ${KEBO_GEN_DIR})
+    add_custom_target(gen_forms_test_damaged DEPENDS ${KEBO_GEN_DIR}/forms_test_damaged.bin gen_forms_test_tree_bin)
+    add_dependencies(kebo_generated gen_forms_test_damaged)
+    kebo_wine_test(NAME test_forms
+        SOURCES ${dir}/FactoryTest.cpp ${vres_encoder}
+        RC ${dir}/test_forms.rc)
+    target_include_directories(test_forms PRIVATE ${vres_tool_dir})
+endif()
