@@ -154,6 +154,8 @@ XGView::~XGView()
     // A dead capture view would receive the rest of the gesture.
     if (XGWindow::gCapture == this)
         XGWindow::gCapture = nullptr;
+    if (XGAppCore::gCaptureView == this)
+        XGAppCore::gCaptureView = nullptr;
     if (fRootWindow)
         InvalView(nullptr);
 

@@ -1,0 +1,167 @@
+// The parts of the view that need a real framework window: focus handed to
+// the window, the window's focus view, mouse tracking cleared on destruction,
+// messages climbing to the window and the application.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <memory>
+
+#include "ViewsTestHost.h"
+#include "XGAppCore.h"
+#include "XGGlobals.h"
+#include "XGView.h"
+#include "XGWindow.h"
+#include "XGWindowClasses.h"
+
+using namespace viewstest;
+
+namespace {
+
+class PingApp : public XGAppCore {
+public:
+    XG_DECLARE_DISPATCH(PingApp)
+    void OpenCopyright() override {}
+    long DoPing(long arg, void*)
+    {
+        pinged = arg;
+        return 7;
+    }
+    long pinged = 0;
+};
+
+XG_BEGIN_DISPATCH(PingApp, XGAppCore)
+    XG_ON('ping', DoPing)
+XG_END_DISPATCH()
+
+// A view that can hide itself, as picture buttons do.
+class HidingView : public XGView {
+public:
+    HidingView(XGView* parent, const XGSViewInitRecord& record) : XGView(parent, record) {}
+    void Hide()
+    {
+        fVisible = false;
+        DoShowHide();
+    }
+};
+
+XGSWindowInitRecord WindowRecord()
+{
+    XGSWindowInitRecord r = {};
+    r.fWindowType = 'wind';
+    r.fWindowKind = 0x20;
+    r.fShow = true;
+    r.fLeft = 40;
+    r.fTop = 60;
+    r.fRight = 340;
+    r.fBottom = 260;
+    strcpy(r.fTitle, "views");
+    return r;
+}
+
+class ViewInWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        static bool started = false;
+        if (!started) {
+            static char line[] = "";
+            XGInitProcess(GetModuleHandleA(nullptr), nullptr, line, SW_SHOWNORMAL);
+            started = true;
+        }
+        XGRegisterWindowClasses();
+        app = new PingApp;
+        app->SetFocus();
+        XGSWindowInitRecord r = WindowRecord();
+        window = new XGWindow(r, nullptr);
+        _GMainWindow = window->GetHWND();
+    }
+    void TearDown() override
+    {
+        while (XGWindow::gList)
+            delete XGWindow::gList;
+        _GMainWindow = nullptr;
+        delete app;
+    }
+
+    PingApp* app = nullptr;
+    XGWindow* window = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ViewInWindow, ViewsShowOnTheWindowsNativeWindowAndFillItsClientArea)
+{
+    XGView* panel = new XGView(window, Fill(1));
+    XGView* inner = new XGView(panel, Fixed(2, 10, 10, 20, 20));
+    EXPECT_EQ(inner->GetWindow(), window);
+    EXPECT_EQ(inner->GetRootWindow(), window->GetHWND());
+    tagRECT client = window->GetContentRect();
+    EXPECT_GT(client.right, 0);
+    EXPECT_EQ(panel->GetSize().h, client.right);
+    EXPECT_EQ(panel->GetSize().v, client.bottom);
+}
+
+TEST_F(ViewInWindow, MessagesClimbFromTheViewThroughTheWindowToTheApplication)
+{
+    XGView* panel = new XGView(window, Fill(1));
+    XGView* inner = new XGView(panel, Fixed(2, 10, 10, 20, 20));
+    EXPECT_EQ(inner->DoDispatch('ping', 42, nullptr, true), 7);
+    EXPECT_EQ(app->pinged, 42);
+    EXPECT_EQ(inner->DoDispatch('ping', 43, nullptr, false), -1);
+}
+
+TEST_F(ViewInWindow, FocusViewIsRecordedInTheWindowAndTakesTheNativeFocus)
+{
+    XGView* view = new XGView(window, Fixed(1, 10, 10, 50, 50));
+    ASSERT_EQ(XGWindow::GetFrontWindow(), window);
+    SetFocus(nullptr);
+    view->SetFocus();
+    EXPECT_TRUE(view->HasFocus());
+    EXPECT_EQ(window->GetFocusView(), view);
+    EXPECT_EQ(GetFocus(), window->GetHWND());
+}
+
+TEST_F(ViewInWindow, HidingTheFocusViewGivesTheFocusToItsWindow)
+{
+    HidingView* parent = new HidingView(window, Fixed(1, 10, 10, 100, 100));
+    XGView* child = new XGView(parent, Fixed(2, 10, 10, 50, 50));
+    child->SetFocus();
+    parent->Hide();
+    EXPECT_TRUE(window->HasFocus());
+    EXPECT_EQ(window->GetFocusView(), window);
+}
+
+TEST_F(ViewInWindow, DestroyingTheFocusViewMakesItsParentTheWindowsFocusView)
+{
+    XGView* parent = new XGView(window, Fixed(1, 10, 10, 100, 100));
+    XGView* child = new XGView(parent, Fixed(2, 10, 10, 50, 50));
+    child->SetFocus();
+    delete child;
+    EXPECT_EQ(window->GetFocusView(), parent);
+}
+
+TEST_F(ViewInWindow, DestroyingTheViewUnderTheMouseClearsTheTracking)
+{
+    XGView* view = new XGView(window, Fixed(1, 10, 10, 100, 100));
+    XGWindow::ProcessMouseEnter(Pt(20, 20), 0, view);
+    EXPECT_EQ(XGWindow::gLastView, view);
+    EXPECT_EQ(XGWindow::gLastHWND, window->GetHWND());
+    XGWindow::gCapture = view;
+    XGAppCore::gCaptureView = view;
+    delete view;
+    EXPECT_EQ(XGWindow::gLastView, nullptr);
+    EXPECT_EQ(XGWindow::gLastHWND, nullptr);
+    EXPECT_EQ(XGWindow::gCapture, nullptr);
+    EXPECT_EQ(XGAppCore::gCaptureView, nullptr);
+}
+
+TEST_F(ViewInWindow, ViewOfTheActiveWindowIsActive)
+{
+    XGView* view = new XGView(window, Fixed(1, 10, 10, 100, 100));
+    SetActiveWindow(window->GetHWND());
+    EXPECT_TRUE(view->IsActive());
+    std::unique_ptr<XGView> loose(new XGView(static_cast<XGWindow*>(nullptr)));
+    EXPECT_FALSE(loose->IsActive());
+}
