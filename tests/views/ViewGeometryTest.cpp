@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "ViewsTestHost.h"
 #include "XGArgStream.h"
@@ -228,7 +229,7 @@ TEST_F(ViewGeometry, TabOrderFollowsViewIDsNotTheTree)
     XGView* three = new XGView(root.get(), tab(3));
     XGView* one = new XGView(root.get(), tab(1));
     XGView* two = new XGView(three, tab(2));
-    new XGView(root.get(), Fixed(0, 0, 0, 10, 10));
+    new XGView(root.get(), tab(0));
     XGSViewInitRecord notStop = Fixed(4, 0, 0, 10, 10);
     new XGView(root.get(), notStop);
     XGSViewInitRecord disabled = tab(5);
@@ -242,6 +243,7 @@ TEST_F(ViewGeometry, TabOrderFollowsViewIDsNotTheTree)
     EXPECT_EQ(root->FindLastView(), three);
     EXPECT_EQ(root->FindBeforeView(3), two);
     EXPECT_EQ(root->FindBeforeView(1), nullptr);
+    EXPECT_EQ(root->FindBeforeView(0), nullptr);
     EXPECT_EQ(three->FindFirstView(), two);
 }
 
@@ -425,4 +427,36 @@ TEST_F(ViewGeometry, SetFocusMakesTheViewTheFocusObject)
     second->SetFocus();
     EXPECT_TRUE(second->HasFocus());
     EXPECT_FALSE(first->HasFocus());
+}
+
+TEST_F(ViewGeometry, ActivationReachesChildrenBeforeTheirParent)
+{
+    static std::string order;
+    order.clear();
+    struct Logging : XGView {
+        Logging(XGView* p, XGSViewInitRecord r, char name) : XGView(p, r), fName(name) {}
+        void DoActivate(bool active) override { order += active ? fName : char(fName - 'a' + 'A'); }
+        void DoShowHide() override
+        {
+            order += '+';
+            order += fName;
+            XGView::DoShowHide();
+        }
+        char fName;
+    };
+    XGSViewInitRecord hidden = Fixed(1, 0, 0, 10, 10);
+    hidden.fVisible = false;
+    Logging* a = new Logging(root.get(), hidden, 'a');
+    new Logging(a, Fill(2), 'b');
+    new Logging(a, Fill(3), 'c');
+    a->ProcessActivate(true);
+    EXPECT_EQ(order, "bca");
+    a->ProcessActivate(false);
+    EXPECT_EQ(order, "bcaBCA");
+    order.clear();
+    a->ShowView();
+    EXPECT_EQ(order, "+a+b+c");
+    order.clear();
+    a->ShowView();
+    EXPECT_EQ(order, "");
 }
