@@ -6,6 +6,8 @@
 #include "HCYQTInstallerView.h"
 #include "XGAppMultiWindow.h"
 #include "XGArgStream.h"
+#include "XGButton.h"
+#include "XGCheckButton.h"
 #include "XGGlobals.h"
 #include "XGViewFactory.h"
 #include "XGViewTemplate.h"
@@ -53,6 +55,7 @@ public:
         XGViewTemplate<HCYInstallerView>::Register('hlp1');
         XGViewTemplate<HCYPictureButton>::Register('ptb1');
         XGViewTemplate<HCYQTInstallerView>::Register('QTIn');
+        XGViewTemplate<XGCheckButton>::Register('chkb');
     }
     void TearDown() override { delete fApp; }
 
@@ -208,8 +211,9 @@ TEST_F(OfferWindow, InstallQuickTimeStartsItsInstallerWithoutParametersAndHidesT
     EXPECT_EQ(text.str(), "");
 }
 
-// A 'ptb1' record with the given view ID at (0, 0, 50, 20), visible.
-std::vector<unsigned char> ButtonRecord(short id)
+// A view record of the given class and view ID at (0, 0, 50, 20), visible;
+// a check box ('chkb') gets font 0, value 0 and the title "Play".
+std::vector<unsigned char> ViewRecord(long code, short id)
 {
     std::vector<unsigned char> r;
     auto integer = [&r](long v) {
@@ -219,8 +223,8 @@ std::vector<unsigned char> ButtonRecord(short id)
     auto boolean = [&r](bool b) { r.insert(r.end(), 2, b ? 0xFF : 0x00); };
     integer(0);
     integer(0);
-    integer(38);
-    integer('ptb1');
+    integer(code == 'chkb' ? 38 + 8 + 6 : 38);
+    integer(code);
     integer(id);
     integer(0);
     for (bool lock : {true, true, false, false})
@@ -230,8 +234,17 @@ std::vector<unsigned char> ButtonRecord(short id)
     boolean(true);
     boolean(true);
     boolean(false);
+    if (code == 'chkb') {
+        integer(0);
+        integer(0);
+        r.push_back(4);
+        for (char c : std::string("Play"))
+            r.push_back(static_cast<unsigned char>(c));
+        r.push_back(0);
+    }
     return r;
 }
+std::vector<unsigned char> ButtonRecord(short id) { return ViewRecord('ptb1', id); }
 
 TEST_F(OfferWindow, ButtonWithAnotherViewIDHasNoPicturesAndNoAction)
 {
@@ -291,6 +304,31 @@ TEST_F(StartWindow, ChangingTheBackgroundShowsTheMainPictureAndBothButtons)
     EXPECT_EQ(fView->kBackgroundPic, 127);
     EXPECT_TRUE(fView->FindViewByID(1)->IsVisible());
     EXPECT_TRUE(fView->FindViewByID(2)->IsVisible());
+}
+
+// A check box with view ID 3 is toggled by its click notice; other IDs are
+// answered without touching it. ("Play Sound" is not 1 here, so no box.)
+TEST_F(StartWindow, CheckBoxClickTogglesViewThreeAndEveryIDIsAnswered)
+{
+    std::vector<unsigned char> record = ViewRecord('chkb', 3);
+    auto* box = dynamic_cast<XGButton*>(XGViewFactory::CreateFromData(record.data(), fView));
+    ASSERT_NE(box, nullptr);
+    ASSERT_EQ(box->GetValue(), 0);
+    EXPECT_EQ(fView->DoDispatch('cclk', 3, nullptr), 1);
+    EXPECT_EQ(box->GetValue(), 1);
+    EXPECT_EQ(fView->DoDispatch('cclk', 3, nullptr), 1);
+    EXPECT_EQ(box->GetValue(), 0);
+    EXPECT_EQ(fView->DoDispatch('cclk', 7, nullptr), 1);
+    EXPECT_EQ(box->GetValue(), 0);
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Control Panel\\Screen Saver.Halcyra");
+}
+
+TEST_F(StartWindow, GainingTheFocusSwitchesToTheMainPictureWithoutWaiting)
+{
+    fView->bFirst = false;
+    fView->DoGainFocus();
+    EXPECT_EQ(fView->kBackgroundPic, 127);
+    EXPECT_FALSE(PumpUntilQuit());
 }
 
 TEST_F(StartWindow, ClosingTheStartWindowPostsTheQuitMessage)

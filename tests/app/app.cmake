@@ -18,3 +18,8 @@ if(WIN32 AND TARGET halcyra)
         ${CMAKE_SOURCE_DIR}/app/bitmaps ${CMAKE_BINARY_DIR}/screenshots)
     set_tests_properties(e2e_launcher PROPERTIES TIMEOUT 300)
 endif()
+if(WIN32 AND TARGET halcyra_app)
+    kebo_wine_test(NAME test_app_application SOURCES ${dir}/InstallerAppTest.cpp RC ${dir}/test_app.rc
+        LIBS halcyra_app)
+    target_compile_options(test_app_application PRIVATE $<$<COMPILE_LANGUAGE:RC>:-I${CMAKE_SOURCE_DIR}/app>)
+endif()

@@ -1,0 +1,123 @@
+// The launcher's application object under Wine: what it opens at start, what
+// a quit request does to it, and what it leaves behind when it is destroyed.
+#include "HCYInstallerApp.h"
+#include "HCYInstallerView.h"
+#include "XGFileSpecifier.h"
+#include "XGGlobals.h"
+#include "XGWindow.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<XGWindow*> Windows()
+{
+    std::vector<XGWindow*> windows;
+    for (XGWindow* w = XGWindow::gList; w; w = w->GetNextWindow())
+        windows.push_back(w);
+    return windows;
+}
+
+std::string TitleOf(XGWindow* window)
+{
+    char title[256] = {};
+    GetWindowTextA(window->GetHWND(), title, sizeof(title));
+    return title;
+}
+
+// True when the shutdown privilege is enabled in this process's token.
+bool ShutdownPrivilegeEnabled()
+{
+    HANDLE token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+        return false;
+    LUID luid;
+    LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &luid);
+    DWORD size = 0;
+    GetTokenInformation(token, TokenPrivileges, nullptr, 0, &size);
+    std::vector<BYTE> buffer(size);
+    bool enabled = false;
+    if (GetTokenInformation(token, TokenPrivileges, buffer.data(), size, &size)) {
+        auto* privileges = reinterpret_cast<TOKEN_PRIVILEGES*>(buffer.data());
+        for (DWORD i = 0; i < privileges->PrivilegeCount; ++i) {
+            const LUID_AND_ATTRIBUTES& p = privileges->Privileges[i];
+            if (p.Luid.LowPart == luid.LowPart && p.Luid.HighPart == luid.HighPart)
+                enabled = (p.Attributes & SE_PRIVILEGE_ENABLED) != 0;
+        }
+    }
+    CloseHandle(token);
+    return enabled;
+}
+
+// One application object for the whole run, as in the launcher; the start
+// window is never painted here, so the splash wait does not run.
+class InstallerApp : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        static char line[] = "";
+        XGInitProcess(GetModuleHandleA(nullptr), nullptr, line, SW_SHOWNORMAL);
+        gApp = static_cast<HCYInstallerApp*>(StartApplication());
+    }
+
+    void TearDown() override
+    {
+        while (XGWindow::gList) {
+            ValidateRect(XGWindow::gList->GetHWND(), nullptr);
+            XGWindow::gList->CloseWindow();
+        }
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        }
+    }
+
+    static HCYInstallerApp* gApp;
+};
+HCYInstallerApp* InstallerApp::gApp = nullptr;
+
+TEST_F(InstallerApp, StartingWithoutArgumentsOpensOneStartWindowTitledWithTwoBlanks)
+{
+    ASSERT_NE(gApp, nullptr);
+    EXPECT_TRUE(gApp->Reboot);
+    EXPECT_EQ(gApp->DoDispatch('oapp', 0, nullptr), 0);
+    std::vector<XGWindow*> windows = Windows();
+    ASSERT_EQ(windows.size(), 1u);
+    EXPECT_EQ(TitleOf(windows[0]), "Halcyra  International");
+    XGView* installer = windows[0]->GetChild() ? windows[0]->GetChild()->GetChild() : nullptr;
+    EXPECT_NE(dynamic_cast<HCYInstallerView*>(installer), nullptr);
+}
+
+TEST_F(InstallerApp, QuitRequestLeavesTheStartWindowOpenAndTheLoopRunning)
+{
+    gApp->DoDispatch('oapp', 0, nullptr);
+    EXPECT_EQ(gApp->DoDispatch('qapp', 0, nullptr), 0);
+    EXPECT_EQ(Windows().size(), 1u);
+    EXPECT_FALSE(gApp->GetQuitFlag());
+}
+
+// Arguments are not documents of the launcher: started with any, it still
+// shows its start window once.
+TEST_F(InstallerApp, DocumentArgumentsOpenTheStartWindowOnce)
+{
+    XGFileSpecifier spec;
+    EXPECT_EQ(gApp->DoDispatch('odoc', 0, &spec), 0);
+    EXPECT_EQ(gApp->DoDispatch('odoc', 0, &spec), 0);
+    std::vector<XGWindow*> windows = Windows();
+    ASSERT_EQ(windows.size(), 1u);
+    EXPECT_EQ(TitleOf(windows[0]), "Halcyra  International");
+}
+
+// Runs last: the application object goes for good.
+TEST_F(InstallerApp, DestroyingTheApplicationEnablesTheShutdownPrivilege)
+{
+    EXPECT_FALSE(ShutdownPrivilegeEnabled());
+    delete gApp;
+    gApp = nullptr;
+    EXPECT_TRUE(ShutdownPrivilegeEnabled());
+}
+
+}
