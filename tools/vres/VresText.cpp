@@ -409,8 +409,13 @@ void PrintRecord(const Record& record, int depth, std::string& out)
             out += "\n";
         }
     }
-    for (const Record& child : record.children)
+    bool separate = record.raw || !record.fields.empty() || !record.extra.empty();
+    for (const Record& child : record.children) {
+        if (separate)
+            out += "\n";
+        separate = false;
         PrintRecord(child, depth + 1, out);
+    }
     out += indent + "}\n";
 }
 
