@@ -110,16 +110,25 @@ void XGWindow::ReadInitRecord(XGArgStream& stream, XGSWindowInitRecord& record)
 void XGWindow::Build(XGSWindowInitRecord& record, XGForm* form)
 {
     fForm = form;
+    bool announced = false;
     try {
         IInitWindow(record);
         LinkWindow();
         Notify('crew');
+        announced = true;
         if (record.fShow) {
             ShowWindow();
             SelectWindow();
         }
     } catch (...) {
         UnlinkWindow();
+        if (announced) {
+            try {
+                Notify('desw');
+            } catch (...) {
+            }
+        }
+        fForm = nullptr;    // the caller still owns a form it handed to a window that never was
         DestroyNativeWindow();
         SetRootWindow(nullptr);
         throw;
