@@ -143,6 +143,35 @@ TEST_F(WindowTest, BadKindThrowsAndLeavesNothingBehind)
     EXPECT_EQ((before + 1) % 5, after);
 }
 
+TEST_F(WindowTest, FailureAfterTheNativeWindowExistsTakesItAllBack)
+{
+    XGWindow* head = XGWindow::gList;
+    const int windows = CountThreadWindows();
+    fApp->fRefuseCreate = true;
+    XGSWindowInitRecord r = Window(0x21, 0, 0, 0, 0, 200, 100);
+    EXPECT_THROW(new XGWindow(r, nullptr), XGPostError);
+    fApp->fRefuseCreate = false;
+    EXPECT_EQ(head, XGWindow::gList);
+    EXPECT_EQ(windows, CountThreadWindows());
+}
+
+TEST_F(WindowTest, CentredOnTheFrontWindowWhenPlacementSaysSo)
+{
+    const Metrics m = GetMetrics();
+    XGSWindowInitRecord main = Window(0, 100, 200, 700, 600);
+    XGWindow* front = new XGWindow(main, nullptr);
+    _GMainWindow = front->GetHWND();
+    const RECT outer = Frame(front);
+
+    XGSWindowInitRecord r = Window(0x10, 0, 0, 0, 0, 200, 100);
+    XGWindow* window = new XGWindow(r, nullptr);
+    // The front window's frame as the conversions see it: a document window
+    // without a menu bar counts one menu-bar height too many above its client.
+    const long left = (outer.left + outer.right - 200) / 2;
+    const long top = (outer.top - m.menu + outer.bottom - m.menu - 100) / 2;
+    ExpectFrame(DocumentFrame(m, left, top, 200, 100), Frame(window));
+}
+
 struct AttributeCase {
     short kind;
     unsigned short attributes;

@@ -7,6 +7,7 @@
 
 #include "XGFileSpecifier.h"
 #include "XGGlobals.h"
+#include "XGPostError.h"
 #include "XGWindowClasses.h"
 
 namespace windowstest {
@@ -32,7 +33,13 @@ std::string Notice(const char* what, long id, void* data)
 }
 }  // namespace
 
-long App::DoWindowCreate(long arg, void* data) { fLog.push_back(Notice("crew", arg, data)); return -1; }
+long App::DoWindowCreate(long arg, void* data)
+{
+    fLog.push_back(Notice("crew", arg, data));
+    if (fRefuseCreate)
+        throw XGPostError(kErrOutOfMemory);
+    return -1;
+}
 long App::DoWindowDestroy(long arg, void* data) { fLog.push_back(Notice("desw", arg, data)); return -1; }
 long App::DoWindowName(long arg, void* data) { fLog.push_back(Notice("namw", arg, data)); return -1; }
 long App::DoMayClose(long arg, void* data)
