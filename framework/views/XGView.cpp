@@ -1,5 +1,4 @@
 #include "XGView.h"
-#include "XGWindow.h"
 
 #include <windows.h>
 
@@ -10,9 +9,10 @@
 #include "XGAssert.h"
 #include "XGCursor.h"
 #include "XGDraw.h"
-#include "XGResource.h"
 #include "XGGlobals.h"
 #include "XGInline.h"
+#include "XGResource.h"
+#include "XGWindow.h"
 
 namespace {
 
