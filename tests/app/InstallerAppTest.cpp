@@ -17,7 +17,7 @@ namespace {
 std::vector<XGWindow*> Windows()
 {
     std::vector<XGWindow*> windows;
-    for (XGWindow* w = XGWindow::gList; w; w = w->GetNextWindow())
+    for (XGWindow* w = XGWindow::gList; w; w = w->GetNext())
         windows.push_back(w);
     return windows;
 }
