@@ -103,9 +103,9 @@ TEST_F(InstallerApp, QuitRequestLeavesTheStartWindowOpenAndTheLoopRunning)
 // shows its start window once.
 TEST_F(InstallerApp, DocumentArgumentsOpenTheStartWindowOnce)
 {
-    XGFileSpecifier spec;
-    EXPECT_EQ(gApp->DoDispatch('odoc', 0, &spec), 0);
-    EXPECT_EQ(gApp->DoDispatch('odoc', 0, &spec), 0);
+    XGFileSpecifier document;
+    EXPECT_EQ(gApp->DoDispatch('odoc', 0, &document), 0);
+    EXPECT_EQ(gApp->DoDispatch('odoc', 0, &document), 0);
     std::vector<XGWindow*> windows = Windows();
     ASSERT_EQ(windows.size(), 1u);
     EXPECT_EQ(TitleOf(windows[0]), "Halcyra  International");
