@@ -2,6 +2,7 @@
 // a quit request does to it, and what it leaves behind when it is destroyed.
 #include "HCYInstallerApp.h"
 #include "HCYInstallerView.h"
+#include "XGAppVersion.h"
 #include "XGFileSpecifier.h"
 #include "XGGlobals.h"
 #include "XGWindow.h"
@@ -109,6 +110,13 @@ TEST_F(InstallerApp, DocumentArgumentsOpenTheStartWindowOnce)
     std::vector<XGWindow*> windows = Windows();
     ASSERT_EQ(windows.size(), 1u);
     EXPECT_EQ(TitleOf(windows[0]), "Halcyra  International");
+}
+
+TEST_F(InstallerApp, VersionResourceCarriesFileVersionOnePointOne)
+{
+    char version[256] = {};
+    ASSERT_TRUE(XGGetAppVersion(version, sizeof(version)));
+    EXPECT_STREQ(version, "1.1");
 }
 
 // Runs last: the application object goes for good.
