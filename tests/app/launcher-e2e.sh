@@ -22,8 +22,10 @@ pid=""
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 note() { echo "--- $*"; }
 
+cp "$demo/setup.ini" "$work/setup.ini"
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    cp "$work/setup.ini" "$demo/setup.ini"
     rm -rf "$work"
     rm -f "$system32/QuickTime.qts"
 }
@@ -121,6 +123,28 @@ shows_button() {
     d=$(differs "$((cx + x))" "$((cy + y))" "$w" "$h" "$bitmap" 0 0)
     [ "$d" -lt 20 ]
 }
+# Takes screenshots until the background shows, at most until MS milliseconds
+# after the start; the last screenshot is kept as NAME.
+background_by() {
+    local bitmap=$1 ms=$2 name=$3
+    while :; do
+        shot "$name"
+        shows_background "$bitmap" && return 0
+        [ $(($(date +%s%3N) - started)) -ge "$ms" ] && return 1
+        sleep 0.2
+    done
+}
+# The same for a button's picture, for at most two seconds.
+button_soon() {
+    local name=$1; shift
+    local until=$(($(date +%s%3N) + 2000))
+    while :; do
+        shot "$name"
+        shows_button "$@" && return 0
+        [ "$(date +%s%3N)" -ge "$until" ] && return 1
+        sleep 0.2
+    done
+}
 click_at() { xdotool mousemove "$1" "$2" click 1; }
 install_x() { echo $((cx + 420)); }
 install_y() { echo $((cy + 428)); }
@@ -130,12 +154,14 @@ setup_ini normal; quicktime present
 if start; then
     sleep_until 1500; shot splash
     shows_background Splash.bmp || fail "the splash is not shown after 1.5 seconds"
-    sleep_until 4500; shot main
-    shows_background Background.bmp || fail "the main background is not shown after 4.5 seconds"
+    sleep_until 2200; shot splash-late
+    shows_background Splash.bmp || fail "the splash ended before 2.2 seconds"
+    sleep_until 3000
+    background_by Background.bmp 6000 main || fail "the main background is not shown after the splash"
     shows_button 355 402 135 55 InstallNormal.bmp || fail "the Install button is not shown"
     shows_button 504 403 136 61 ExitNormal.bmp || fail "the Exit button is not shown"
-    xdotool mousemove "$(install_x)" "$(install_y)"; sleep 0.2; xdotool mousemove_relative 2 1; sleep 0.5; shot install-hover
-    shows_button 355 402 135 55 InstallHover.bmp || fail "the Install button does not show its hover picture"
+    xdotool mousemove "$(install_x)" "$(install_y)"; sleep 0.2; xdotool mousemove_relative 2 1
+    button_soon install-hover 355 402 135 55 InstallHover.bmp || fail "the Install button does not show its hover picture"
     xdotool mousemove $((cx + 570)) $((cy + 430)); sleep 0.5
     shows_button 355 402 135 55 InstallNormal.bmp || true
     note "Exit ends the launcher"
@@ -149,8 +175,8 @@ note "a left click ends the splash early"
 if start; then
     sleep_until 1000
     click_at $((cx + 100)) $((cy + 100))
-    sleep_until 2000; shot click-ends-splash
-    shows_background Background.bmp || fail "a left click did not end the splash"
+    # Well before the three seconds are up.
+    background_by Background.bmp 2700 click-ends-splash || fail "a left click did not end the splash"
 fi
 stop
 
@@ -165,10 +191,10 @@ stop
 
 note "Install with QuickTime present starts the product's installer with -a -a<folder>\\\$ and ends"
 if start; then
-    sleep_until 4000
+    background_by Background.bmp 8000 ready || fail "the main screen did not come"
     xdotool mousemove "$(install_x)" "$(install_y)"; sleep 0.3
-    xdotool mousedown 1; sleep 0.5; shot install-pressed
-    shows_button 355 402 135 55 InstallPressed.bmp || fail "the Install button does not show its pressed picture"
+    xdotool mousedown 1
+    button_soon install-pressed 355 402 135 55 InstallPressed.bmp || fail "the Install button does not show its pressed picture"
     xdotool mouseup 1
     wait_end
     [ "$code" = 0 ] || fail "Install: the launcher answered $code instead of ending with 0"
@@ -184,7 +210,7 @@ stop
 note "Install with QuickTime absent opens the offer; Install QuickTime starts its installer and hides the offer"
 quicktime absent
 if start; then
-    sleep_until 4000
+    background_by Background.bmp 8000 ready || fail "the main screen did not come"
     click_at "$(install_x)" "$(install_y)"
     offer=""
     for _ in $(seq 50); do
@@ -226,7 +252,7 @@ stop
 note "a missing installer shows the File Open Error alert and the launcher stays"
 quicktime present; setup_ini missing
 if start; then
-    sleep_until 4000
+    background_by Background.bmp 8000 ready || fail "the main screen did not come"
     click_at "$(install_x)" "$(install_y)"
     alert=""
     for _ in $(seq 50); do
@@ -240,7 +266,6 @@ if start; then
     kill -0 "$pid" 2>/dev/null || fail "the launcher ended although the installer could not be started"
 fi
 stop
-setup_ini normal
 
 if [ "$failures" -gt 0 ]; then
     echo "$failures check(s) failed; screenshots in $shots"
