@@ -9,7 +9,11 @@
 #include "XGError.h"
 #include "XGFileSpecifier.h"
 #include "XGMenuStatus.h"
+#include "XGMenuBar.h"
 #include "XGPeriodic.h"
+#include "XGView.h"
+#include "XGWindow.h"
+#include "XGWindowProc.h"
 
 XGAppCore* XGAppCore::gApplication = nullptr;
 MSG XGAppCore::gLastMessage;
@@ -147,10 +151,10 @@ void XGAppCore::Run()
             RunOnce(nullptr);
 
         try {
-            while (XGWindow* front = XGAppLinks::FrontWindow()) {
+            while (XGWindow* front = XGWindow::GetFrontWindow()) {
                 // A window that claims to close but stays in front would
                 // otherwise keep this loop turning for ever.
-                if (!XGAppLinks::CloseWindow(front) || XGAppLinks::FrontWindow() == front) {
+                if (!front->CloseWindow() || XGWindow::GetFrontWindow() == front) {
                     fQuitFlag = false;
                     break;
                 }
@@ -160,7 +164,7 @@ void XGAppCore::Run()
             ReportException();
         }
 
-        if (!XGAppLinks::FrontWindow())
+        if (!XGWindow::GetFrontWindow())
             return;
     }
 }
@@ -197,7 +201,13 @@ void XGAppCore::DoPreEvent()
 
 void XGAppCore::DoEvent()
 {
-    XGAppLinks::TrackMouseLeave();
+    if (XGWindow::gLastHWND) {
+        POINT cursor;
+        GetCursorPos(&cursor);
+        HWND under = WindowFromPoint(cursor);
+        if (under != XGWindow::gLastHWND && !XGAppLinks::IsPopupOf(under, XGWindow::gLastView))
+            XGWindow::ProcessMouseLeave();
+    }
 
     BOOL got = GetMessageA(&gLastMessage, nullptr, 0, 0);
     if (got == 0) {
@@ -209,18 +219,18 @@ void XGAppCore::DoEvent()
 
     if (_GMDIWindow && TranslateMDISysAccel(_GMDIWindow, &gLastMessage))
         return;
-    if (XGAppLinks::TranslateMenuAccelerator(&gLastMessage))
+    if (XGMenuBar::TranslateAcceleratorA(_GMainWindow, &gLastMessage))
         return;
 
     EventOwnerReset ownerReset(this);
-    if (XGWindow* owner = XGAppLinks::WindowOf(gLastMessage.hwnd))
+    if (XGWindow* owner = XGWindow::GetXGWindow(gLastMessage.hwnd))
         fEventOwner = owner;
 
     if (FilterEvent(&gLastMessage))
         return;
     if (SendDispatch('even', 0, &gLastMessage) == 1)
         return;
-    if (XGAppLinks::TranslateKeyboard(gLastMessage) != -1)
+    if (XGWindowProc::ProcKeyboardCommon(gLastMessage.message, gLastMessage.wParam, gLastMessage.lParam) != -1)
         return;
 
     TranslateMessage(&gLastMessage);
@@ -237,11 +247,31 @@ void XGAppCore::DoPostEvent()
 
 void XGAppCore::AdjustFocus()
 {
-    if (XGAppLinks::FocusIsSettled(fModalWindow))
-        return;
-    if (!XGAppLinks::FocusFrontWindow())
+    XGWindow* front = XGWindow::GetFrontWindow();
+    if (XGView* view = dynamic_cast<XGView*>(GetFocus())) {
+        XGWindow* window = view->GetWindow();
+        if (window && ((window->GetWindowAttributes() & kWindowAttrFloating) || window == fModalWindow
+                       || window == front))
+            return;
+    }
+
+    if (!front)
         SetFocus();
-    XGAppLinks::SyncNativeFocus();
+    else if (front->GetFocusView() && front->GetFocusView()->IsVisible())
+        front->GetFocusView()->SetFocus();
+    else
+        front->SetFocus();
+
+    HWND native = ::GetFocus();
+    if (!native)
+        return;
+    if (HANDLE control = GetPropA(native, _GControlClass)) {
+        static_cast<XGDispatch*>(control)->SetFocus();
+    } else if (GetPropA(native, _GWindowClass)) {
+        XGView* view = dynamic_cast<XGView*>(GetFocus());
+        if (view && view->GetRootWindow() && view->GetRootWindow() != native)
+            ::SetFocus(view->GetRootWindow());
+    }
 }
 
 void XGAppCore::GetAppArgs()
@@ -272,7 +302,7 @@ long XGAppCore::DoGetMenuStatus(long arg, void* data)
         status->enabled = true;
         return 0;
     case kCommandClose:
-        status->enabled = XGAppLinks::FrontWindow() != nullptr;
+        status->enabled = XGWindow::GetFrontWindow() != nullptr;
         return 0;
     default:
         return -1;
@@ -291,8 +321,8 @@ long XGAppCore::DoMenuCommand(long arg, void* /*data*/)
         SendDispatch('qapp', 0, nullptr);
         return 0;
     case kCommandClose:
-        if (XGWindow* front = XGAppLinks::FrontWindow())
-            XGAppLinks::CloseWindow(front);
+        if (XGWindow* front = XGWindow::GetFrontWindow())
+            front->CloseWindow();
         return 0;
     default:
         return -1;
@@ -301,8 +331,8 @@ long XGAppCore::DoMenuCommand(long arg, void* /*data*/)
 
 long XGAppCore::DoQuitApplication(long /*arg*/, void* /*data*/)
 {
-    while (XGWindow* first = XGAppLinks::FirstWindow()) {
-        if (!XGAppLinks::CloseWindow(first) || XGAppLinks::FirstWindow() == first)
+    while (XGWindow* first = XGWindow::gList) {
+        if (!first->CloseWindow() || XGWindow::gList == first)
             return -1;
     }
     Exit();

@@ -48,12 +48,6 @@ public:
     long DoMenuCommand(long arg, void* data);       // 'menu'
     long DoQuitApplication(long arg, void* data);   // 'qapp'
 
-    // Window-procedure helpers, defined with the window procedures.
-    static long ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM wParam, LPARAM lParam);
-    static long ProcKeyboardCommon(UINT message, WPARAM wParam, LPARAM lParam);
-    static short GetStateFlags();
-    static short GetExtendedKeyCode(WPARAM virtualKey, LPARAM lParam);
-
     static XGAppCore* gApplication;
     static MSG gLastMessage;
     static short gLastMods;

@@ -1,11 +1,24 @@
 #include "XGAppCore.h"
+#include "XGCommandButton.h"
+#include "XGDialog.h"
+#include "XGIcon.h"
+#include "XGPopControl.h"
+#include "XGStaticText.h"
+#include "XGView.h"
+#include "XGViewTemplate.h"
+#include "XGWindow.h"
+#include "XGWindowTemplate.h"
 
-// The framework's own class codes, registered once per application object in
-// this order: 'wind' XGWindow, 'view' XGView, 'text' XGStaticText,
-// 'pbtn' XGCommandButton, 'edit' XGEditText, 'icon' XGIcon,
-// 'popm' XGPopControl, 'list' XGListControl, 'dlog' XGDialog.
-// FIXME: the registrations, through XGViewTemplate and XGWindowTemplate,
-// join here as those classes become part of the build.
+// The framework's own class codes. The order is the registries' search order.
 void XGAppCore::RegisterDefaultClasses()
 {
+    XGWindowTemplate<XGWindow>::Register('wind');
+    XGViewTemplate<XGView>::Register('view');
+    XGViewTemplate<XGStaticText>::Register('text');
+    XGViewTemplate<XGCommandButton>::Register('pbtn');
+    // FIXME: 'edit' XGEditText registers here once the text view is built.
+    XGViewTemplate<XGIcon>::Register('icon');
+    XGViewTemplate<XGPopControl>::Register('popm');
+    // FIXME: 'list' XGListControl registers here once the list control is built.
+    XGWindowTemplate<XGDialog>::Register('dlog');
 }

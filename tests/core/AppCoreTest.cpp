@@ -6,6 +6,7 @@
 #include "TestApp.h"
 #include "XGError.h"
 #include "XGMenuStatus.h"
+#include "XGWindow.h"
 
 namespace {
 
@@ -259,10 +260,12 @@ TEST_P(MenuStatusTest, StatusIsAnsweredOnlyOutsideModalLoops)
         seenModal = app.IsModalWindow();
         result = app.DoDispatch('stat', c.command, &status, true);
     };
-    // Any non-null window marks the turn as a modal loop's; no window is opened.
-    int stand = 0;
+    // The modal turn belongs to a window, which also makes 'close' possible:
+    // the test only asks, so nothing is closed.
+    XGWindow* window = c.modal ? MakeTestWindow(1) : nullptr;
     app.SetFocus();     // Run would give it the focus; a lone turn does not
-    app.RunOnce(c.modal ? reinterpret_cast<XGWindow*>(&stand) : nullptr);
+    app.RunOnce(window);
+    delete window;
     EXPECT_EQ(c.modal, seenModal);
     EXPECT_FALSE(app.IsModalWindow());
     EXPECT_EQ(c.result, result);
@@ -278,17 +281,21 @@ TEST_F(AppCoreTest, MenuCommandsAreRefusedDuringAModalLoop)
 {
     TestApp app;
     long results[3] = {};
-    int stand = 0;
+    XGWindow* window = MakeTestWindow(1);
     app.fOnPeriodic = [&](int) {
         for (long command = 1; command <= 3; ++command)
             results[command - 1] = app.DoDispatch('menu', command, nullptr, true);
     };
     app.SetFocus();
-    app.RunOnce(reinterpret_cast<XGWindow*>(&stand));
+    app.RunOnce(window);
     EXPECT_EQ(-1, results[0]);
     EXPECT_EQ(-1, results[1]);
     EXPECT_EQ(-1, results[2]);
     EXPECT_FALSE(app.GetQuitFlag());
+    // Neither closed nor asked to close.
+    EXPECT_EQ(window, XGWindow::gList);
+    EXPECT_TRUE(app.fCloseAsked.empty());
+    delete window;
 }
 
 TEST_F(AppCoreTest, QuitCommandQuitsOutsideModalLoops)
@@ -299,6 +306,76 @@ TEST_F(AppCoreTest, QuitCommandQuitsOutsideModalLoops)
     app.Run();
     EXPECT_EQ(0, result);
     EXPECT_EQ(1, app.fPeriodic);
+}
+
+TEST_F(AppCoreTest, WindowRefusingToCloseCancelsTheQuit)
+{
+    TestApp app;
+    MakeTestWindow(5);
+    app.fCloseAnswer = 0;
+    int resumedAt = 0;
+    app.fOnPeriodic = [&](int turn) {
+        if (turn == 1) {
+            PostQuitMessage(0);
+        } else if (resumedAt == 0 && !app.fCloseAsked.empty()) {
+            // Back in the loop after the refusal: the quit was cancelled.
+            resumedAt = turn;
+            EXPECT_FALSE(app.GetQuitFlag());
+            app.fCloseAnswer = -1;
+            PostQuitMessage(0);
+        }
+    };
+    app.Run();
+    EXPECT_GT(resumedAt, 1);
+    EXPECT_EQ((std::vector<short> {5, 5}), app.fCloseAsked);
+    EXPECT_EQ(nullptr, XGWindow::gList);
+}
+
+TEST_F(AppCoreTest, QuitRequestStopsAtARefusingWindow)
+{
+    TestApp app;
+    XGWindow* window = MakeTestWindow(6);
+    app.fCloseAnswer = 0;
+    EXPECT_EQ(-1, app.DoDispatch('qapp', 0, nullptr, true));
+    EXPECT_EQ(window, XGWindow::gList);
+    EXPECT_FALSE(app.GetQuitFlag());
+
+    app.fCloseAnswer = -1;
+    EXPECT_EQ(0, app.DoDispatch('qapp', 0, nullptr, true));
+    EXPECT_EQ(nullptr, XGWindow::gList);
+    EXPECT_TRUE(app.GetQuitFlag());
+}
+
+TEST_F(AppCoreTest, CloseCommandIsEnabledByAndClosesTheFrontWindow)
+{
+    TestApp app;
+    XGWindow* window = MakeTestWindow(8);
+    ASSERT_EQ(window, XGWindow::GetFrontWindow());
+    XGMenuStatus status;
+    EXPECT_EQ(0, app.DoDispatch('stat', 2, &status, true));
+    EXPECT_TRUE(status.enabled);
+    EXPECT_EQ(0, app.DoDispatch('menu', 2, nullptr, true));
+    EXPECT_EQ((std::vector<short> {8}), app.fCloseAsked);
+    EXPECT_EQ(nullptr, XGWindow::gList);
+}
+
+TEST_F(AppCoreTest, LoopHandsTheFocusToTheFrontWindow)
+{
+    TestApp app;
+    XGWindow* window = MakeTestWindow(9);
+    XGDispatch* focusSeen = nullptr;
+    app.fOnPeriodic = [&](int turn) {
+        if (turn == 1) {
+            focusSeen = XGDispatch::GetFocus();
+            app.fCloseAnswer = -1;
+            delete window;
+            PostQuitMessage(0);
+        }
+    };
+    app.Run();
+    EXPECT_EQ(static_cast<XGDispatch*>(window), focusSeen);
+    // The window's death handed the focus back to the application.
+    EXPECT_EQ(&app, XGDispatch::GetFocus());
 }
 
 TEST_F(AppCoreTest, ClassNamesCarryTheModuleHandleInEightHexDigits)

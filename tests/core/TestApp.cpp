@@ -1,5 +1,8 @@
 #include "TestApp.h"
+#include <cstring>
 #include "XGFileSpecifier.h"
+#include "XGWindow.h"
+#include "XGWindowClasses.h"
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(TestApp, XGAppCore)
@@ -7,6 +10,7 @@ XG_BEGIN_DISPATCH(TestApp, XGAppCore)
     XG_ON('odoc', DoOpenDocument)
     XG_ON('peri', DoPeriodic)
     XG_ON('even', DoRawEvent)
+    XG_ON('pdsw', DoMayClose)
 XG_END_DISPATCH()
 
 TestApp::TestApp()
@@ -42,9 +46,31 @@ long TestApp::DoRawEvent(long, void* data)
     return fOnEvent ? fOnEvent(message) : -1;
 }
 
+long TestApp::DoMayClose(long arg, void*)
+{
+    fCloseAsked.push_back(short(arg));
+    return fCloseAnswer;
+}
+
 void StartTestProcess(const char* commandLine)
 {
     static std::string line;
     line = commandLine;
     XGInitProcess(GetModuleHandleA(nullptr), nullptr, &line[0], SW_SHOWNORMAL);
+    XGRegisterWindowClasses();
+}
+
+XGWindow* MakeTestWindow(short id)
+{
+    XGSWindowInitRecord record = {};
+    record.fWindowType = 'wind';
+    record.fWindowKind = 0;
+    record.fWindowID = id;
+    record.fShow = true;
+    record.fLeft = 20;
+    record.fTop = 20;
+    record.fRight = 220;
+    record.fBottom = 120;
+    strcpy(record.fTitle, "Core test window");
+    return new XGWindow(record, nullptr);
 }

@@ -19,6 +19,7 @@ public:
     long DoOpenDocument(long arg, void* data);
     long DoPeriodic(long arg, void* data);
     long DoRawEvent(long arg, void* data);
+    long DoMayClose(long arg, void* data);
 
     // What arrived.
     int fOpenApplication = 0;
@@ -26,6 +27,8 @@ public:
     int fPeriodic = 0;
     int fGainFocus = 0;
     std::vector<MSG> fEvents;
+    std::vector<short> fCloseAsked;     // window IDs, one per 'pdsw'
+    long fCloseAnswer = -1;             // 0 refuses the close
 
     // What to do: called on each 'peri' with its count; the 'even' answer.
     std::function<void()> fOnOpen;
@@ -33,5 +36,9 @@ public:
     std::function<long(const MSG&)> fOnEvent;
 };
 
-// Sets up the process globals as WinMain would, with the given command line.
+// Sets up the process globals as WinMain would, with the given command line,
+// and registers the native classes framework windows are made in.
 void StartTestProcess(const char* commandLine = "");
+
+// A shown top-level framework window without views.
+XGWindow* MakeTestWindow(short id);
