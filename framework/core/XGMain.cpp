@@ -1,5 +1,6 @@
 #include <memory>
 #include "XGAppCore.h"
+#include "XGAppSingleWindow.h"
 #include "XGError.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR argString, int argShow)
@@ -8,21 +9,42 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR argString, 
     return XGMain();
 }
 
+namespace {
+
+// An alert needs an application object behind it; the failed one is gone.
+void DisplayWithoutApplication(const XGError& error)
+{
+    std::unique_ptr<XGAppSingleWindow> temporary;
+    try {
+        temporary.reset(new XGAppSingleWindow);
+    } catch (...) {
+        // Shown without it, through whatever the alert can still do.
+    }
+    try {
+        error.DisplayError();
+    } catch (...) {
+    }
+}
+
+}
+
 int XGMain()
 {
     try {
-        // Owned here so that an error escaping Run still deletes the
-        // application before the error is shown: only one may exist.
+        // Owned here so that an error escaping Run deletes the application
+        // before the error is shown: only one application object may exist.
         std::unique_ptr<XGAppCore> app(StartApplication());
         if (!app)
             throw XGPostError(kErrNoApplication);
         app->Run();
     } catch (const XGError& error) {
-        // FIXME: shown through a temporary XGAppSingleWindow once the frames
-        // exist, so that the alert has an application object behind it.
-        error.DisplayError();
+        DisplayWithoutApplication(error);
     } catch (...) {
-        Error(kErrRandomException);
+        try {
+            XGPostError error(kErrRandomException);
+            DisplayWithoutApplication(error);
+        } catch (...) {
+        }
     }
     return 0;
 }

@@ -2,6 +2,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 #include "TestApp.h"
 #include "XGError.h"
@@ -377,6 +378,53 @@ TEST_F(AppCoreTest, LoopHandsTheFocusToTheFrontWindow)
     // The window's death handed the focus back to the application.
     EXPECT_EQ(&app, XGDispatch::GetFocus());
 }
+
+TEST_F(AppCoreTest, OpeningSplashStaysThreeSecondsAndIsThenDestroyed)
+{
+    TestApp app;
+    unsigned long start = XGGetTime();
+    app.XGAppCore::OpenCopyright();
+    HWND splash = FindWindowA(_GCopyrightClass, "Copyright");
+    ASSERT_NE(nullptr, splash);
+    EXPECT_TRUE(IsWindowVisible(splash));
+    app.CloseCopyright();
+    EXPECT_GE(XGGetTime() - start, 3000u);
+    EXPECT_FALSE(IsWindow(splash));
+}
+
+TEST_F(AppCoreTest, EmptyOpenCopyrightShowsNoSplash)
+{
+    TestApp app;
+    app.OpenCopyright();
+    EXPECT_EQ(nullptr, FindWindowA(_GCopyrightClass, nullptr));
+    app.CloseCopyright();
+    EXPECT_EQ(nullptr, FindWindowA(_GCopyrightClass, nullptr));
+}
+
+class AboutBoxTest : public ::testing::TestWithParam<UINT> {
+protected:
+    void SetUp() override { StartTestProcess(""); }
+};
+
+TEST_P(AboutBoxTest, AboutBoxRunsUntilAClickOrKeyAndIsThenDestroyed)
+{
+    TestApp app;
+    HWND seen = nullptr;
+    // The about box runs its own loop on this thread; another thread plays the user.
+    std::thread user([&] {
+        while (!(seen = FindWindowA(_GCopyrightClass, "Copyright")))
+            Sleep(10);
+        PostMessageA(seen, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+        PostMessageA(seen, GetParam(), 0, 0);
+    });
+    EXPECT_EQ(0, app.DoDispatch('menu', 1, nullptr, true));
+    user.join();
+    ASSERT_NE(nullptr, seen);
+    EXPECT_FALSE(IsWindow(seen));
+}
+
+INSTANTIATE_TEST_SUITE_P(EndingMessages, AboutBoxTest,
+    ::testing::Values(WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN, WM_KEYDOWN));
 
 TEST_F(AppCoreTest, ClassNamesCarryTheModuleHandleInEightHexDigits)
 {

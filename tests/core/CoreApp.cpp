@@ -1,11 +1,35 @@
 // A small framework program: it starts through WinMain, shows the splash,
 // turns its event loop five times and quits by posting the quit message. When
 // the command line names a file it writes what it saw there at the end.
+// Started with "--no-application <file>" it makes no application object and
+// writes the title of the error that the entry then showed.
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include "XGAppCore.h"
 #include "XGAppVersion.h"
+#include "XGError.h"
 #include "XGFileSpecifier.h"
+
+namespace {
+
+const char kNoApplication[] = "--no-application ";
+
+// Written after WinMain has returned, when the runtime ends the program.
+struct EntryReport {
+    std::string file;
+    ~EntryReport()
+    {
+        if (file.empty())
+            return;
+        if (FILE* out = fopen(file.c_str(), "w")) {
+            fprintf(out, "title=%s\n", XGPostError::gSMessage);
+            fclose(out);
+        }
+    }
+} gEntryReport;
+
+}
 
 class CoreApp : public XGAppCore {
 public:
@@ -57,5 +81,9 @@ XG_END_DISPATCH()
 
 XGAppCore* StartApplication()
 {
+    if (_GArgString && strncmp(_GArgString, kNoApplication, strlen(kNoApplication)) == 0) {
+        gEntryReport.file = _GArgString + strlen(kNoApplication);
+        return nullptr;
+    }
     return new CoreApp;
 }
