@@ -426,6 +426,124 @@ TEST_P(AboutBoxTest, AboutBoxRunsUntilAClickOrKeyAndIsThenDestroyed)
 INSTANTIATE_TEST_SUITE_P(EndingMessages, AboutBoxTest,
     ::testing::Values(WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN, WM_KEYDOWN));
 
+// Says it closed but stays open.
+class StubbornWindow : public XGWindow {
+public:
+    using XGWindow::XGWindow;
+    bool CloseWindow() override
+    {
+        ++fAsked;
+        return true;
+    }
+    int fAsked = 0;
+};
+
+StubbornWindow* MakeStubbornWindow()
+{
+    XGSWindowInitRecord record = {};
+    record.fWindowType = 'wind';
+    record.fWindowID = 4;
+    record.fShow = true;
+    record.fLeft = 40;
+    record.fTop = 40;
+    record.fRight = 200;
+    record.fBottom = 100;
+    strcpy(record.fTitle, "Stubborn");
+    return new StubbornWindow(record, nullptr);
+}
+
+TEST_F(AppCoreTest, QuitRequestDoesNotSpinOnAWindowThatStays)
+{
+    TestApp app;
+    StubbornWindow* window = MakeStubbornWindow();
+    EXPECT_EQ(-1, app.DoDispatch('qapp', 0, nullptr, true));
+    EXPECT_EQ(1, window->fAsked);
+    EXPECT_FALSE(app.GetQuitFlag());
+    delete window;
+}
+
+TEST_F(AppCoreTest, QuitDoesNotSpinOnAWindowThatStays)
+{
+    TestApp app;
+    StubbornWindow* window = MakeStubbornWindow();
+    int askedAtResume = -1;
+    app.fOnPeriodic = [&](int turn) {
+        if (turn == 1) {
+            PostQuitMessage(0);
+        } else if (window && window->fAsked > 0) {
+            askedAtResume = window->fAsked;
+            delete window;
+            window = nullptr;
+            PostQuitMessage(0);
+        }
+    };
+    app.Run();
+    EXPECT_EQ(1, askedAtResume);
+    EXPECT_EQ(nullptr, XGWindow::gList);
+}
+
+TEST_F(AppCoreTest, EventOwnerIsSetForTheEventAndClearedAfterItEvenWhenConsumed)
+{
+    TestApp app;
+    XGWindow* window = MakeTestWindow(3);
+    XGWindow* ownerSeen = nullptr;
+    app.fOnPeriodic = [&](int turn) {
+        if (turn == 1)
+            PostMessageA(window->GetHWND(), WM_USER + 3, 0, 0);
+    };
+    app.fOnEvent = [&](const MSG& message) -> long {
+        if (message.message != WM_USER + 3)
+            return -1;
+        ownerSeen = app.GetEventOwner();
+        PostQuitMessage(0);
+        return 1;
+    };
+    app.SetFocus();
+    while (!app.GetQuitFlag())
+        app.RunOnce(nullptr);
+    EXPECT_EQ(window, ownerSeen);
+    EXPECT_EQ(nullptr, app.GetEventOwner());
+    delete window;
+}
+
+LRESULT CALLBACK QuittingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_USER + 9) {
+        PostQuitMessage(7);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+TEST_F(AppCoreTest, QuitArrivingDuringTheAboutBoxIsKeptForTheLoop)
+{
+    TestApp app;
+    std::thread user([] {
+        HWND about;
+        while (!(about = FindWindowA(_GCopyrightClass, "Copyright")))
+            Sleep(10);
+        SetWindowLongPtrA(about, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(QuittingProc));
+        PostMessageA(about, WM_USER + 9, 0, 0);
+        // Ends the about box should the quit not reach its loop; posted only
+        // later, because a waiting key would be fetched before the quit.
+        for (int i = 0; i < 200 && IsWindow(about); ++i)
+            Sleep(10);
+        if (IsWindow(about))
+            PostMessageA(about, WM_KEYDOWN, VK_SPACE, 0);
+    });
+    app.DoDispatch('menu', 1, nullptr, true);
+    user.join();
+    MSG message;
+    bool quit = false;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            quit = true;
+            EXPECT_EQ(7u, message.wParam);
+        }
+    }
+    EXPECT_TRUE(quit);
+}
+
 TEST_F(AppCoreTest, ClassNamesCarryTheModuleHandleInEightHexDigits)
 {
     XGFormatClassNames(reinterpret_cast<HINSTANCE>(static_cast<UINT_PTR>(0x1A2B3C)));
