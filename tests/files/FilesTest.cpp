@@ -122,4 +122,14 @@ TEST_F(FilesTest, SplashPaintsTheBitmapAndTheVersionAtTheRight)
     DestroyWindow(window);
 }
 
+TEST_F(FilesTest, SplashIsNotMadeWithoutBitmap128)
+{
+    // A module that carries no bitmap 128 stands in for the program.
+    _GInstance = GetModuleHandleA("kernel32.dll");
+    ASSERT_NE(nullptr, _GInstance);
+    EXPECT_EQ(nullptr, XGCreateCopyrightWindow());
+    EXPECT_EQ(nullptr, FindWindowA(_GCopyrightClass, nullptr));
+    _GInstance = GetModuleHandleA(nullptr);
+}
+
 }
