@@ -40,7 +40,7 @@ public:
 private:
     enum PlacingBar { kPlacingNone, kPlacingHorizontal, kPlacingVertical };
     XGScrollBar* MakeBar(PlacingBar which);
-    bool IsBar(const XGView* view) const { return view == fHScroll || view == fVScroll; }
+    bool IsBar(const XGView* view) const;
 
     bool fHasCorner;
     long fPixelStep;

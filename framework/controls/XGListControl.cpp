@@ -1,0 +1,98 @@
+#include "XGListControl.h"
+
+#include "XGArgStream.h"
+#include "XGFont.h"
+#include "XGListView.h"
+#include "XGStringList.h"
+
+namespace {
+
+const int16_t kSelectFlagSize = 1;
+
+}  // namespace
+
+XGListControl::XGListControl(XGView* parent, XGArgStream& stream)
+    : XGScrollView(parent, stream), fListView(nullptr), fFont(nullptr), fList(nullptr),
+      fMultiSelect(false), fKeepSelect(false)
+{
+    fList = new XGStringList(kSelectFlagSize);
+    fMultiSelect = stream.ReadBoolean();
+    fFont = XGFont::LoadFont(short(stream.ReadInteger()));
+    fKeepSelect = stream.ReadBoolean();
+    fListView = new XGListView(this);
+}
+
+XGListControl::~XGListControl()
+{
+    delete fList;
+    fList = nullptr;
+    // The list view is deleted with the view tree after this body; it must
+    // not find a list that is gone.
+    if (fListView) {
+        delete fListView;
+        fListView = nullptr;
+    }
+    // The control holds the reference LoadFont handed out; drawing contexts
+    // only borrow it.
+    if (fFont) {
+        fFont->Detach();
+        fFont = nullptr;
+    }
+}
+
+// operations
+
+long XGListControl::Length() const
+{
+    return fList ? fList->GetNumStrings() : 0;
+}
+
+void XGListControl::GetItem(long index, char* buffer) const
+{
+    buffer[0] = '\0';
+    if (index < 0 || index >= Length())
+        return;
+    fList->GetString(int32_t(index), buffer);
+}
+
+bool XGListControl::GetSelect(long index) const
+{
+    if (index < 0 || index >= Length())
+        return false;
+    unsigned char flag = 0;
+    fList->GetExtra(int32_t(index), &flag);
+    return flag != 0;
+}
+
+void XGListControl::SetSelect(long index, bool select)
+{
+    if (index < 0 || index >= Length())
+        return;
+    if (GetSelect(index) == select)
+        return;
+    if (!fMultiSelect && select) {
+        long length = Length();
+        for (long i = 0; i < length; ++i) {
+            bool flag = i == index;
+            if (GetSelect(i) != flag)
+                StoreSelect(i, flag);
+        }
+        return;
+    }
+    StoreSelect(index, select);
+}
+
+void XGListControl::ClearSelect()
+{
+    long length = Length();
+    for (long i = 0; i < length; ++i)
+        SetSelect(i, false);
+}
+
+void XGListControl::StoreSelect(long index, bool select)
+{
+    unsigned char flag = select ? 1 : 0;
+    fList->SetExtra(int32_t(index), &flag);
+    if (fListView)
+        fListView->RedrawLine(index);
+}
