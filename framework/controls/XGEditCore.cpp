@@ -1,0 +1,953 @@
+#include "XGEditCore.h"
+
+#include <windows.h>
+
+#include <memory>
+
+#include "XGDraw.h"
+#include "XGFont.h"
+#include "XGHandleLock.h"
+#include "XGPostError.h"
+#include "XGTime.h"
+#include "XGView.h"
+
+namespace {
+
+const unsigned long kSelectFill = 0x10000006;
+const unsigned long kSelectText = 0x10000007;
+const short kShift = 0x0001;
+const short kDoubleClick = 0x1000;
+const short kCaptured = 0x2000;
+
+long Min(long a, long b) { return a < b ? a : b; }
+long Max(long a, long b) { return a > b ? a : b; }
+
+}  // namespace
+
+// Widths through the drawing context the engine draws with; without a host
+// there is none, and every character counts 8 pixels.
+class XGEditCore::Measure : public XGTextMeasure {
+public:
+    Measure(XGEditCore& core, XGDraw* draw) : fCore(core), fDraw(draw) {}
+    int32_t TextWidth(const char* text, uint32_t length, int32_t startWidth) override
+    {
+        if (!fDraw)
+            return startWidth + int32_t(length) * 8;
+        return int32_t(fCore.TextWidth(*fDraw, text, length, (unsigned long)startWidth));
+    }
+
+private:
+    XGEditCore& fCore;
+    XGDraw* fDraw;
+};
+
+// construction
+
+XGEditCore::XGEditCore(XGView* view, XGFont* font, const tagRECT& frame)
+    : fScrollPixels(true), fView(view), fFont(font), fFrame(frame), fText(nullptr),
+      fBlinkTime(XGGetTime()), fTabWidth(8), fWordWrap(false), fCaretOn(false), fWordDrag(false),
+      fFieldEditor(false), fPassword(false), fActive(false), fScrollH(0), fScrollV(0),
+      fPixelStep(1), fSelStart(0), fSelEnd(0), fMaxScrollH(0), fDragAnchor(0), fDragPoint(0),
+      fLineHeight(16), fAscent(12), fGoalPixel(-1), fMargin(2), fAtLineEnd(false),
+      fCaretValid(true), fCaretV(0), fCaretH(-1), fTextColor(0x10000000), fFillColor(0x10000001)
+{
+    if (fFont)
+        fFont->Attach();
+    if (fView) {
+        XGDraw draw(fView, true);
+        draw.SetFont(fFont, true);
+        fLineHeight = draw.GetFontHeight();
+        fAscent = draw.GetFontAscent();
+    }
+    // A zero line height would divide by zero in every hit test.
+    if (fLineHeight <= 0)
+        fLineHeight = 1;
+    fPixelStep = fLineHeight;
+}
+
+XGEditCore::~XGEditCore()
+{
+    if (fFont)
+        fFont->Detach();
+}
+
+XGDraw* XGEditCore::OpenDraw()
+{
+    if (!fView)
+        return nullptr;
+    XGDraw* draw = new XGDraw(fView, true);
+    draw->SetFont(fFont, true);
+    return draw;
+}
+
+long XGEditCore::TextSize() const
+{
+    return fText ? long(fText->GetSize()) : 0;
+}
+
+long XGEditCore::LineTop(long line) const
+{
+    return line * fLineHeight - fScrollV * fPixelStep + fFrame.top;
+}
+
+long XGEditCore::WrapWidth(long inset) const
+{
+    long width = fFrame.right - fFrame.left - inset;
+    return width < 20 ? 20 : width;
+}
+
+void XGEditCore::Invalidate()
+{
+    if (fView)
+        fView->InvalView(nullptr);
+}
+
+// TabStringWidth answers in 16 bits; long lines are measured in pieces so
+// their widths do not wrap. Each piece starts at its offset from the last
+// tab stop, which keeps the stops where a single measurement puts them.
+long XGEditCore::TextWidth(XGDraw& draw, const char* text, unsigned long length,
+                           unsigned long startWidth)
+{
+    const unsigned long kPiece = 128;
+    long tab = (fTabWidth ? fTabWidth : 8) * draw.StringWidth("m", 1);
+    if (tab <= 0)
+        tab = 1;
+    long width = long(startWidth);
+    while (length > 0) {
+        unsigned long piece = length < kPiece ? length : kPiece;
+        long base = width - width % tab;
+        width = base + draw.TabStringWidth(text, piece, (unsigned short)fTabWidth, fPassword,
+                                           (unsigned short)(width % tab));
+        text += piece;
+        length -= piece;
+    }
+    return width;
+}
+
+void XGEditCore::DrawTextA(XGDraw& draw, const char* text, unsigned long start, unsigned long end)
+{
+    draw.TabDrawString(text, start, end, (unsigned short)fTabWidth, fPassword);
+}
+
+// configuration
+
+void XGEditCore::SetText(XGHandle* text)
+{
+    fText = text;
+    fLineBreaks.SetTextHandle(text);
+    RecalcLineStarts();
+    Invalidate();
+}
+
+void XGEditCore::DoSize(tagRECT frame)
+{
+    fFrame = frame;
+    if (fWordWrap)
+        RecalcLineStarts();
+    Invalidate();
+}
+
+void XGEditCore::SetWordWrap(bool wrap)
+{
+    fWordWrap = wrap;
+    ClearCursor();
+    RecalcLineStarts();
+    Invalidate();
+}
+
+void XGEditCore::SetPassword(bool password)
+{
+    fPassword = password;
+    RecalcLineStarts();
+    Invalidate();
+}
+
+void XGEditCore::SetFieldEditor(bool field)
+{
+    fFieldEditor = field;
+    Invalidate();
+}
+
+void XGEditCore::RecalcLineStarts()
+{
+    if (!fText)
+        return;
+    {
+        std::unique_ptr<XGDraw> draw(fWordWrap ? OpenDraw() : nullptr);
+        Measure measure(*this, draw.get());
+        fLineBreaks.RecalcLineStarts(fWordWrap, WrapWidth(4), &measure);
+    }
+    long size = TextSize();
+    long start = fSelStart < 0 ? 0 : fSelStart;
+    long end = fSelEnd > size ? size : fSelEnd;
+    if (start > end)
+        start = end;
+    if (start != fSelStart || end != fSelEnd)
+        SetSelect(start, end);
+}
+
+void XGEditCore::RecalcStarts(long start, long oldEnd, long inserted)
+{
+    std::unique_ptr<XGDraw> draw(fWordWrap ? OpenDraw() : nullptr);
+    Measure measure(*this, draw.get());
+    fLineBreaks.RecalcStarts(start, oldEnd, inserted, fWordWrap, WrapWidth(10), &measure);
+}
+
+// queries
+
+long XGEditCore::GetNumLines() const
+{
+    return fLineBreaks.GetNumLines();
+}
+
+long XGEditCore::GetLineOffset(long line) const
+{
+    return fLineBreaks.GetLineOffset(line);
+}
+
+long XGEditCore::GetLineLength(long line) const
+{
+    return fLineBreaks.GetLineLength(line);
+}
+
+long XGEditCore::FindLine(long offset) const
+{
+    return fLineBreaks.FindLine(offset);
+}
+
+long XGEditCore::FindPixel(long offset)
+{
+    std::unique_ptr<XGDraw> draw(OpenDraw());
+    Measure measure(*this, draw.get());
+    return fLineBreaks.FindPixel(offset, fMargin, measure);
+}
+
+long XGEditCore::FindOffset(long line, long pixel)
+{
+    std::unique_ptr<XGDraw> draw(OpenDraw());
+    Measure measure(*this, draw.get());
+    return fLineBreaks.FindOffset(line, pixel, fMargin, measure);
+}
+
+long XGEditCore::GetOffsetBeyond(Point where, bool* beyond)
+{
+    *beyond = false;
+    if (!fText)
+        return 0;
+    long y = fScrollV * fPixelStep + where.v - fFrame.top;
+    // Points above the first line belong to no line, not to line 0.
+    long line = y < 0 ? -1 : y / fLineHeight;
+    long x = fScrollH * fPixelStep + where.h - fFrame.left;
+    std::unique_ptr<XGDraw> draw(OpenDraw());
+    Measure measure(*this, draw.get());
+    return fLineBreaks.FindOffset(line, x, fMargin, measure, beyond);
+}
+
+long XGEditCore::GetOffset(Point where)
+{
+    bool beyond;
+    return GetOffsetBeyond(where, &beyond);
+}
+
+long XGEditCore::GetMaxWidth()
+{
+    if (!fText)
+        return 0;
+    if (fWordWrap)
+        return fFrame.right - fFrame.left;
+    std::unique_ptr<XGDraw> draw(OpenDraw());
+    Measure measure(*this, draw.get());
+    long widest = 0;
+    for (long line = 0; line < GetNumLines(); ++line)
+        widest = Max(widest, fLineBreaks.LineWidth(line, measure));
+    return fMargin + widest;
+}
+
+long XGEditCore::GetMaxHeight()
+{
+    if (!fText)
+        return 0;
+    return GetNumLines() * fLineHeight;
+}
+
+void XGEditCore::GetScrollValue(long* h, long* v) const
+{
+    if (h)
+        *h = fScrollH;
+    if (v)
+        *v = fScrollV;
+}
+
+void XGEditCore::GetSelect(long* start, long* end) const
+{
+    if (start)
+        *start = fSelStart;
+    if (end)
+        *end = fSelEnd;
+}
+
+bool XGEditCore::CanCut() const
+{
+    return fSelStart != fSelEnd && !fPassword;
+}
+
+bool XGEditCore::CanCopy() const
+{
+    return fSelStart != fSelEnd && !fPassword;
+}
+
+bool XGEditCore::CanDelete() const
+{
+    return fSelStart != fSelEnd;
+}
+
+// editing
+
+void XGEditCore::DoInsert(long length, const char* chars)
+{
+    if (!fText)
+        return;
+    fGoalPixel = -1;
+    if (length < 0 || !chars)
+        length = 0;
+    long first = FindLine(fSelStart);
+    long last = FindLine(fSelEnd);
+    long lines = GetNumLines();
+    long aboveLength = first > 0 ? GetLineLength(first - 1) : 0;
+    long start = fSelStart;
+    long end = fSelEnd;
+
+    fLineBreaks.Replace(start, end, chars, length);
+    RecalcStarts(start, end, length);
+    fAtLineEnd = false;
+    if (fWordWrap && first > 0 && GetLineLength(first - 1) != aboveLength)
+        --first;
+
+    fSelStart = fSelEnd = start + length;
+    long caretLine = FindLine(fSelStart);
+    if (caretLine == last && GetNumLines() == lines) {
+        if (fWordWrap) {
+            long size = TextSize();
+            long lineEnd = fSelStart;
+            while (lineEnd < size && fText->GetChar(uint32_t(lineEnd)) != '\n')
+                ++lineEnd;
+            last = FindLine(lineEnd);
+        }
+        DrawLines(first, last);
+    } else {
+        DrawLines(Min(first, caretLine), -1);
+    }
+    ScrollInRange(-1);
+}
+
+void XGEditCore::DoKey(char ch)
+{
+    if (!fText)
+        return;
+    if (ch == 0x08) {
+        if (fSelStart == fSelEnd) {
+            if (fSelStart == 0)
+                return;
+            --fSelStart;
+        }
+        DoDelete();
+        return;
+    }
+    if (ch == '\r')
+        ch = '\n';
+    DoInsert(1, &ch);
+}
+
+void XGEditCore::DoCopy()
+{
+    if (fPassword || !fText)
+        return;
+    XGHandle selected(0, 0);
+    {
+        XGHandleLock lock(*fText);
+        selected.Append(uint32_t(fSelEnd - fSelStart), **fText + fSelStart);
+    }
+    ToClipboard(selected);
+}
+
+void XGEditCore::DoCut()
+{
+    if (fPassword || !fText)
+        return;
+    DoCopy();
+    DoDelete();
+}
+
+void XGEditCore::DoPaste()
+{
+    if (!fText)
+        return;
+    XGHandle pasted(0, 0);
+    FromClipboard(pasted);
+    DoInsert(long(pasted.GetSize()), *pasted);
+}
+
+void XGEditCore::DoSelectAll()
+{
+    if (!fText)
+        return;
+    SetSelect(0, TextSize());
+}
+
+void XGEditCore::ToClipboard(XGHandle& handle)
+{
+    std::string text;
+    {
+        XGHandleLock lock(handle);
+        text = XGTextEngine::ToClipboardText(*handle, handle.GetSize());
+    }
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1);
+    char* bytes = block ? static_cast<char*>(::GlobalLock(block)) : nullptr;
+    if (!bytes) {
+        if (block)
+            ::GlobalFree(block);
+        throw XGPostError(kErrOutOfMemory);
+    }
+    memcpy(bytes, text.c_str(), text.size() + 1);
+    ::GlobalUnlock(block);
+    handle.SetSize(0);
+    // A block the clipboard did not take is still ours to free.
+    if (!::OpenClipboard(nullptr)) {
+        ::GlobalFree(block);
+        return;
+    }
+    ::EmptyClipboard();
+    if (!::SetClipboardData(CF_TEXT, block))
+        ::GlobalFree(block);
+    ::CloseClipboard();
+}
+
+void XGEditCore::FromClipboard(XGHandle& handle)
+{
+    handle.SetSize(0);
+    if (!::OpenClipboard(nullptr))
+        return;
+    HANDLE data = ::GetClipboardData(CF_TEXT);
+    const char* bytes = data ? static_cast<const char*>(::GlobalLock(data)) : nullptr;
+    if (bytes) {
+        XGTextEngine::FromClipboardText(bytes, uint32_t(::GlobalSize(data)), handle);
+        ::GlobalUnlock(data);
+    }
+    ::CloseClipboard();
+}
+
+// selection
+
+void XGEditCore::SetSelect(long start, long end)
+{
+    fGoalPixel = -1;
+    SetSelectInternal(start, end);
+}
+
+void XGEditCore::SetSelectInternal(long a, long b)
+{
+    if (a > b) {
+        long t = a;
+        a = b;
+        b = t;
+    }
+    long size = TextSize();
+    if (a < 0)
+        a = 0;
+    if (b > size)
+        b = size;
+    if (b < a)
+        a = b = 0;
+    if (a == fSelStart && b == fSelEnd)
+        return;
+    if (!fView) {
+        fSelStart = a;
+        fSelEnd = b;
+        return;
+    }
+    std::unique_ptr<XGDraw> draw(OpenDraw());
+    draw->ClipRect(&fFrame);
+    HideCursor(*draw);
+    long nf = FindLine(a), nl = FindLine(b);
+    long of = FindLine(fSelStart), ol = FindLine(fSelEnd);
+    long oldStart = fSelStart, oldEnd = fSelEnd;
+    fSelStart = a;
+    fSelEnd = b;
+    for (long line = Min(nf, of); line <= Max(nl, ol); ++line) {
+        bool isStart = line == nf || line == of;
+        bool isEnd = line == nl || line == ol;
+        bool inNew = line >= nf && line <= nl;
+        bool inOld = line >= of && line <= ol;
+        bool redraw = isStart && isEnd;
+        if (isStart && !isEnd)
+            redraw = a != oldStart;
+        else if (isEnd && !isStart)
+            redraw = b != oldEnd;
+        else if (!isStart && !isEnd)
+            redraw = inNew != inOld;
+        if (redraw)
+            DrawLine(*draw, line);
+    }
+    ShowCursor(*draw);
+    draw->ClipRect(nullptr);
+}
+
+void XGEditCore::SetDragSelect(long a, long b)
+{
+    if (a > b) {
+        long t = a;
+        a = b;
+        b = t;
+    }
+    if (fWordDrag)
+        GetWordSelect(&a, &b);
+    SetSelect(a, b);
+}
+
+bool XGEditCore::IsWordBreak(long offset, const char* text)
+{
+    return XGTextEngine::IsWordBreakAt(text, int32_t(TextSize()), int32_t(offset));
+}
+
+void XGEditCore::GetWordSelect(long* start, long* end)
+{
+    if (!fText)
+        return;
+    long size = TextSize();
+    if (*start < 0)
+        *start = 0;
+    if (*end > size)
+        *end = size;
+    XGHandleLock lock(*fText);
+    const char* text = **fText;
+    while (*start > 0 && !IsWordBreak(*start, text))
+        --*start;
+    while (*end < size && !IsWordBreak(*end, text))
+        ++*end;
+}
+
+// caret keys
+
+void XGEditCore::MoveCaret(long p, long selStart, long selEnd, long scrollTo)
+{
+    (void)p;
+    SetSelectInternal(selStart, selEnd);
+    ScrollInRange(scrollTo);
+}
+
+void XGEditCore::DoLeftArrow(bool extend)
+{
+    if (!fText)
+        return;
+    fAtLineEnd = false;
+    fGoalPixel = -1;
+    if (!extend && fSelStart != fSelEnd) {
+        MoveCaret(fSelStart, fSelStart, fSelStart, fSelStart);
+        return;
+    }
+    long p = Max(fSelStart - 1, 0);
+    MoveCaret(p, p, extend ? fSelEnd : p, p);
+}
+
+void XGEditCore::DoRightArrow(bool extend)
+{
+    if (!fText)
+        return;
+    fAtLineEnd = false;
+    fGoalPixel = -1;
+    if (!extend && fSelStart != fSelEnd) {
+        MoveCaret(fSelEnd, fSelEnd, fSelEnd, fSelEnd);
+        return;
+    }
+    long p = Min(fSelEnd + 1, TextSize());
+    MoveCaret(p, extend ? fSelStart : p, p, p);
+}
+
+void XGEditCore::DoUpArrow(bool extend)
+{
+    if (!fText)
+        return;
+    fAtLineEnd = false;
+    if (fGoalPixel == -1)
+        fGoalPixel = FindPixel(fSelStart);
+    if (!extend && fSelStart != fSelEnd) {
+        MoveCaret(fSelStart, fSelStart, fSelStart, fSelStart);
+        return;
+    }
+    long line = FindLine(fSelStart);
+    long p;
+    if (line == 0) {
+        p = 0;
+        fGoalPixel = -1;
+    } else {
+        p = FindOffset(line - 1, fGoalPixel);
+    }
+    MoveCaret(p, p, extend ? fSelEnd : p, p);
+}
+
+void XGEditCore::DoDownArrow(bool extend)
+{
+    if (!fText)
+        return;
+    fAtLineEnd = false;
+    if (fGoalPixel == -1)
+        fGoalPixel = FindPixel(fSelEnd);
+    if (!extend && fSelStart != fSelEnd) {
+        MoveCaret(fSelEnd, fSelEnd, fSelEnd, fSelEnd);
+        return;
+    }
+    long line = FindLine(fSelEnd);
+    long p;
+    if (line >= GetNumLines() - 1) {
+        p = TextSize();
+        fGoalPixel = -1;
+    } else {
+        p = FindOffset(line + 1, fGoalPixel);
+    }
+    long start = extend ? fSelStart : p;
+    MoveCaret(p, start, p, start);
+}
+
+// caret
+
+void XGEditCore::InvertCursor(XGDraw& draw)
+{
+    if (!fCaretValid || !fActive)
+        return;
+    if (fCaretH == -1) {
+        if (fSelStart != fSelEnd || !fText) {
+            fCaretValid = false;
+            return;
+        }
+        Measure measure(*this, &draw);
+        long line = FindLine(fSelStart);
+        long x, y;
+        if (fAtLineEnd && fWordWrap && line > 0 && fSelStart == GetLineOffset(line)
+            && fText->GetChar(uint32_t(fSelStart - 1)) != '\n') {
+            y = LineTop(line - 1);
+            x = fLineBreaks.LineWidth(line - 1, measure) + fMargin - fScrollH * fPixelStep
+                + fFrame.left;
+        } else {
+            y = LineTop(line);
+            x = fLineBreaks.FindPixel(fSelStart, fMargin, measure) - fScrollH * fPixelStep
+                + fFrame.left;
+        }
+        if (fWordWrap && x > fFrame.right - 2)
+            x = fFrame.right - 2;
+        if (x < fFrame.left || x >= fFrame.right || y + fLineHeight < fFrame.top
+            || y >= fFrame.bottom) {
+            fCaretValid = false;
+            return;
+        }
+        fCaretH = short(x);
+        fCaretV = short(y);
+    }
+    tagRECT bar = {fCaretH - 1, fCaretV, fCaretH, fCaretV + fLineHeight};
+    draw.InvertRect(bar);
+}
+
+void XGEditCore::ShowCursor(XGDraw& draw)
+{
+    if (!fCaretOn) {
+        fCaretOn = true;
+        InvertCursor(draw);
+    }
+}
+
+// Only a caret with a position was ever drawn; inverting one without would
+// leave a bar behind.
+void XGEditCore::HideCursor(XGDraw& draw)
+{
+    if (fCaretOn) {
+        fCaretOn = false;
+        if (fCaretValid && fCaretH != -1)
+            InvertCursor(draw);
+    }
+    fCaretValid = true;
+    fCaretH = -1;
+}
+
+void XGEditCore::ClearCursor()
+{
+    if (!fView) {
+        fCaretOn = false;
+        fCaretValid = true;
+        fCaretH = -1;
+        return;
+    }
+    std::unique_ptr<XGDraw> draw(OpenDraw());
+    HideCursor(*draw);
+}
+
+void XGEditCore::DoIdle()
+{
+    unsigned long now = XGGetTime();
+    if (now - fBlinkTime < XGGetCursorBlink())
+        return;
+    fBlinkTime = now;
+    fCaretOn = !fCaretOn;
+    if (!fCaretValid || !fView)
+        return;
+    // Going off, only a drawn caret is removed.
+    if (!fCaretOn && fCaretH == -1)
+        return;
+    std::unique_ptr<XGDraw> draw(OpenDraw());
+    InvertCursor(*draw);
+}
+
+// mouse
+
+bool XGEditCore::DoMouseDown(Point where, short modifiers)
+{
+    if (fView)
+        fView->SetFocus();
+    fWordDrag = false;
+    bool beyond = false;
+    long o = GetOffsetBeyond(where, &beyond);
+    fAtLineEnd = beyond;
+    long anchor = o;
+    if (modifiers & kDoubleClick) {
+        fWordDrag = true;
+    } else if (modifiers & kShift) {
+        anchor = o < fSelStart ? fSelEnd : fSelStart;
+    }
+    fDragAnchor = anchor;
+    fDragPoint = o;
+    ClearCursor();
+    SetDragSelect(anchor, o);
+    fMaxScrollH = XGTextEngine::DivUp(int32_t(GetMaxWidth() - (fFrame.right - fFrame.left)),
+                                      int32_t(fPixelStep));
+    return true;
+}
+
+void XGEditCore::DoMouseMove(Point where, short modifiers)
+{
+    if (!(modifiers & kCaptured))
+        return;
+    long o = GetOffset(where);
+    if (o == fDragPoint)
+        return;
+    fDragPoint = o;
+    SetDragSelect(fDragAnchor, o);
+    long h = fScrollH, v = fScrollV;
+    if (where.h < fFrame.left && h > 0)
+        --h;
+    else if (where.h >= fFrame.right && h < fMaxScrollH)
+        ++h;
+    long maxV = XGTextEngine::DivUp(int32_t(GetMaxHeight() - (fFrame.bottom - fFrame.top)),
+                                    int32_t(fPixelStep));
+    if (where.v < fFrame.top && v > 0)
+        --v;
+    else if (where.v >= fFrame.bottom && v < maxV)
+        ++v;
+    SetScrollValue(h, v);
+}
+
+void XGEditCore::DoMouseUp(Point where, short modifiers)
+{
+    if (!(modifiers & kCaptured))
+        return;
+    long o = GetOffset(where);
+    if (o == fDragPoint)
+        return;
+    fDragPoint = o;
+    SetDragSelect(fDragAnchor, o);
+}
+
+// focus
+
+void XGEditCore::DoActivate(bool active)
+{
+    if (!fView || !fView->HasFocus())
+        return;
+    if (!active) {
+        DoLoseFocus(true);
+    } else {
+        fActive = true;
+        Invalidate();
+    }
+}
+
+void XGEditCore::DoGainFocus(bool invalidate)
+{
+    fActive = true;
+    if (fFieldEditor)
+        SetSelect(0, 0x7FFFFFFF);
+    if (invalidate)
+        Invalidate();
+}
+
+void XGEditCore::DoLoseFocus(bool invalidate)
+{
+    // The caret goes while the engine can still draw it.
+    ClearCursor();
+    fActive = false;
+    if (invalidate)
+        Invalidate();
+}
+
+// scrolling
+
+void XGEditCore::SetScrollValue(long h, long v)
+{
+    if (h == fScrollH && v == fScrollV)
+        return;
+    ClearCursor();
+    if (fScrollPixels && fView)
+        fView->ScrollView((fScrollH - h) * fPixelStep, (fScrollV - v) * fPixelStep, &fFrame);
+    fScrollH = h;
+    fScrollV = v;
+}
+
+long XGEditCore::ScreenX(long offset)
+{
+    return FindPixel(offset) - fScrollH * fPixelStep + fFrame.left;
+}
+
+void XGEditCore::ScrollInRange(long offset)
+{
+    if (!fText)
+        return;
+    long h = fScrollH;
+    long top, bottom;
+    if (offset == -1) {
+        long l1 = FindLine(fSelStart), l2 = FindLine(fSelEnd);
+        if (l1 == l2) {
+            long x1 = ScreenX(fSelStart), x2 = ScreenX(fSelEnd);
+            if (x2 > fFrame.right) {
+                long k = XGTextEngine::DivUp(int32_t(x2 - fFrame.right), int32_t(fPixelStep));
+                h += k;
+                x1 -= k * fPixelStep;
+            }
+            if (x1 < fFrame.left)
+                h -= XGTextEngine::DivUp(int32_t(fFrame.left - x1), int32_t(fPixelStep));
+        } else {
+            h = 0;
+        }
+        top = LineTop(l1);
+        bottom = LineTop(l2) + fLineHeight;
+    } else {
+        long line = FindLine(fSelStart);
+        top = LineTop(line);
+        bottom = top + fLineHeight;
+        long x = ScreenX(offset);
+        if (x > fFrame.right)
+            h += XGTextEngine::DivUp(int32_t(x - fFrame.right), int32_t(fPixelStep));
+        else if (x < fFrame.left)
+            h -= XGTextEngine::DivUp(int32_t(fFrame.left - x), int32_t(fPixelStep));
+    }
+    long v = fScrollV;
+    if (bottom > fFrame.bottom) {
+        long k = XGTextEngine::DivUp(int32_t(bottom - fFrame.bottom), int32_t(fPixelStep));
+        v += k;
+        top -= k * fPixelStep;
+    }
+    if (top < fFrame.top)
+        v -= XGTextEngine::DivUp(int32_t(fFrame.top - top), int32_t(fPixelStep));
+    if (fWordWrap)
+        h = 0;
+    SetScrollValue(h, v);
+}
+
+// drawing
+
+void XGEditCore::DoDraw(XGDraw& draw, tagRECT area)
+{
+    draw.SetFont(fFont, true);
+    tagRECT clip;
+    if (!RectMath::SectRectLong(&area, &fFrame, &clip))
+        return;
+    draw.ClipRect(&clip);
+    long lines = fText ? GetNumLines() : 0;
+    long scroll = fScrollV * fPixelStep - fFrame.top;
+    long first = (scroll + area.top) / fLineHeight;
+    if (first < 0)
+        first = 0;
+    long end = Min(XGTextEngine::DivUp(int32_t(scroll + area.bottom), fLineHeight), lines);
+    for (long line = first; line < end; ++line)
+        DrawLine(draw, line);
+    long below = Max(LineTop(lines), area.top);
+    if (below < area.bottom)
+        draw.FillRect(tagRECT{area.left, int32_t(below), area.right, area.bottom}, fFillColor);
+    // The paint wiped the caret's pixels inside the area; drawing it again
+    // there keeps the blink phase true to the screen.
+    if (fCaretOn && fCaretValid && fActive && fCaretH != -1)
+        InvertCursor(draw);
+    draw.ClipRect(nullptr);
+}
+
+void XGEditCore::DrawLines(long first, long last)
+{
+    if (!fText || !fView)
+        return;
+    long lines = GetNumLines();
+    long firstVisible = (fScrollV * fPixelStep) / fLineHeight;
+    long lastVisible = XGTextEngine::DivUp(
+                           int32_t(fScrollV * fPixelStep + fFrame.bottom - fFrame.top), fLineHeight) - 1;
+    long from = Max(first, firstVisible);
+    long to = (last == -1 || last > lastVisible) ? lastVisible : last;
+    to = Min(to, lines - 1);
+    std::unique_ptr<XGDraw> draw(OpenDraw());
+    draw->ClipRect(&fFrame);
+    HideCursor(*draw);
+    for (long line = from; line <= to; ++line)
+        DrawLine(*draw, line);
+    if (last == -1) {
+        long below = Max(LineTop(lines), fFrame.top);
+        if (below < fFrame.bottom)
+            draw->FillRect(tagRECT{fFrame.left, int32_t(below), fFrame.right, fFrame.bottom},
+                           fFillColor);
+    }
+    ShowCursor(*draw);
+    draw->ClipRect(nullptr);
+}
+
+void XGEditCore::DrawLine(XGDraw& draw, long line)
+{
+    if (line < 0 || !fText)
+        return;
+    long top = LineTop(line);
+    if (top >= fFrame.bottom || top + fLineHeight <= fFrame.top)
+        return;
+    tagRECT band = {fFrame.left, int32_t(top), fFrame.right, int32_t(top + fLineHeight)};
+    draw.FillRect(band, fFillColor);
+    long s = GetLineOffset(line);
+    long e = s + GetLineLength(line);
+
+    long left = fFrame.left, right = fFrame.right;
+    bool highlight = false;
+    if (fActive && fSelStart != fSelEnd && s < fSelEnd && fSelStart <= e) {
+        if (s < fSelStart)
+            left = Max(ScreenX(fSelStart), fFrame.left);
+        if (fSelEnd <= e)
+            right = Min(ScreenX(fSelEnd), fFrame.right);
+        if (fFieldEditor && GetNumLines() == 1 && fSelEnd == TextSize())
+            right = fFrame.right;
+        highlight = left < right;
+    }
+
+    long x = fMargin + fFrame.left - fScrollH * fPixelStep;
+    XGHandleLock lock(*fText);
+    const char* text = **fText + s;
+    if (s < e) {
+        draw.SetForeColor(fTextColor);
+        draw.SetBackColor(fFillColor);
+        draw.MoveTo(short(x), short(top + fAscent));
+        DrawTextA(draw, text, 0, (unsigned long)(e - s));
+    }
+    if (highlight) {
+        tagRECT lit = {int32_t(left), band.top, int32_t(right), band.bottom};
+        RectMath::SectRectLong(&lit, &fFrame, &lit);
+        draw.ClipRect(&lit);
+        draw.FillRect(lit, kSelectFill);
+        if (s < e) {
+            draw.SetForeColor(kSelectText);
+            draw.SetBackColor(kSelectFill);
+            draw.MoveTo(short(x), short(top + fAscent));
+            DrawTextA(draw, text, 0, (unsigned long)(e - s));
+        }
+        draw.ClipRect(&fFrame);
+        draw.SetForeColor(fTextColor);
+        draw.SetBackColor(fFillColor);
+    }
+}

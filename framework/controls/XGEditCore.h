@@ -1,0 +1,146 @@
+// The text editor without a window of its own: it edits a host's handle of
+// single-byte characters (a line end is one line feed), keeps a selection
+// and a blinking caret, maps points to offsets, draws the visible lines into
+// its host view and exchanges text with the clipboard. The host forwards its
+// drawing, mouse, key, focus, size and idle events. There is no undo.
+#pragma once
+
+#include "RectMath.h"
+#include "XGHandle.h"
+#include "XGTextEngine.h"
+#include "XGTypes.h"
+
+class XGDraw;
+class XGFont;
+class XGView;
+
+class XGEditCore {
+public:
+    // construction
+    XGEditCore(XGView* view, XGFont* font, const tagRECT& frame);
+    virtual ~XGEditCore();
+    XGEditCore(const XGEditCore&) = delete;
+    XGEditCore& operator=(const XGEditCore&) = delete;
+
+    // configuration
+    void SetText(XGHandle* text);
+    void DoSize(tagRECT frame);
+    void SetWordWrap(bool wrap);
+    void SetPassword(bool password);
+    void SetFieldEditor(bool field);
+    bool GetFieldEditor() const { return fFieldEditor; }
+    void SetScrollPixels(bool scroll) { fScrollPixels = scroll; }
+    tagRECT GetFrame() const { return fFrame; }
+
+    // queries
+    long GetNumLines() const;
+    long GetLineOffset(long line) const;
+    long GetLineLength(long line) const;
+    long FindLine(long offset) const;
+    long FindPixel(long offset);
+    long FindOffset(long line, long pixel);
+    long GetOffset(Point where);
+    long GetMaxWidth();
+    long GetMaxHeight();
+    void GetScrollValue(long* h, long* v) const;
+    long GetPixelStep() const { return fPixelStep; }
+    void GetSelect(long* start, long* end) const;
+    bool CanCut() const;
+    bool CanCopy() const;
+    bool CanPaste() const { return true; }
+    bool CanDelete() const;
+    bool IsCaretShown() const { return fCaretOn && fCaretValid && fActive; }
+
+    // editing and selection
+    void DoInsert(long length, const char* chars);
+    void DoKey(char ch);
+    void DoDelete() { DoInsert(0, nullptr); }
+    void DoCut();
+    void DoCopy();
+    void DoPaste();
+    void DoSelectAll();
+    void SetSelect(long start, long end);
+    void DoUpArrow(bool extend);
+    void DoDownArrow(bool extend);
+    void DoLeftArrow(bool extend);
+    void DoRightArrow(bool extend);
+    void RecalcLineStarts();
+
+    // events from the host
+    bool DoMouseDown(Point where, short modifiers);
+    void DoMouseMove(Point where, short modifiers);
+    void DoMouseUp(Point where, short modifiers);
+    void DoActivate(bool active);
+    void DoGainFocus(bool invalidate);
+    void DoLoseFocus(bool invalidate);
+    void DoIdle();
+    void DoDraw(XGDraw& draw, tagRECT area);
+
+    // scrolling
+    void SetScrollValue(long h, long v);
+    void ScrollInRange(long offset);
+
+    // virtual operations, in slot order after the destructor
+    virtual bool IsWordBreak(long offset, const char* text);
+
+private:
+    class Measure;
+    friend class Measure;
+
+    void RecalcStarts(long start, long oldEnd, long inserted);
+    long TextWidth(XGDraw& draw, const char* text, unsigned long length, unsigned long startWidth);
+    void DrawTextA(XGDraw& draw, const char* text, unsigned long start, unsigned long end);
+    void DrawLine(XGDraw& draw, long line);
+    void DrawLines(long first, long last);
+    void SetSelectInternal(long a, long b);
+    void SetDragSelect(long a, long b);
+    void GetWordSelect(long* start, long* end);
+    void InvertCursor(XGDraw& draw);
+    void ShowCursor(XGDraw& draw);
+    void HideCursor(XGDraw& draw);
+    void ClearCursor();
+    void ToClipboard(XGHandle& handle);
+    void FromClipboard(XGHandle& handle);
+
+    long GetOffsetBeyond(Point where, bool* beyond);
+    XGDraw* OpenDraw();
+    long TextSize() const;
+    long LineTop(long line) const;
+    long ScreenX(long offset);
+    long WrapWidth(long inset) const;
+    void Invalidate();
+    void MoveCaret(long p, long selStart, long selEnd, long scrollTo);
+
+    bool fScrollPixels;
+    XGView* fView;
+    XGFont* fFont;
+    tagRECT fFrame;
+    XGHandle* fText;
+    XGTextEngine fLineBreaks;   // the line-break table and the layout rules
+    unsigned long fBlinkTime;
+    long fTabWidth;
+    bool fWordWrap;
+    bool fCaretOn;
+    bool fWordDrag;
+    bool fFieldEditor;
+    bool fPassword;
+    bool fActive;
+    long fScrollH;
+    long fScrollV;
+    long fPixelStep;
+    long fSelStart;
+    long fSelEnd;
+    long fMaxScrollH;
+    long fDragAnchor;
+    long fDragPoint;
+    short fLineHeight;
+    short fAscent;
+    long fGoalPixel;
+    short fMargin;
+    bool fAtLineEnd;
+    bool fCaretValid;
+    short fCaretV;
+    short fCaretH;
+    unsigned long fTextColor;
+    unsigned long fFillColor;
+};

@@ -1,0 +1,474 @@
+#include "XGEditText.h"
+
+#include <cstring>
+#include <string>
+
+#include "XGArgStream.h"
+#include "XGCursor.h"
+#include "XGDraw.h"
+#include "XGEditCore.h"
+#include "XGFont.h"
+#include "XGHandleLock.h"
+#include "XGMenuStatus.h"
+#include "XGScrollView.h"
+
+namespace {
+
+const short kShift = 0x0001;
+const unsigned short kFrameworkKey = 0x8000;
+
+enum : long {
+    kCmdCut = 5,
+    kCmdCopy = 6,
+    kCmdPaste = 7,
+    kCmdClear = 8,
+    kCmdSelectAll = 16
+};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsHexDigit(char c)
+{
+    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+bool IsLetterOrDigit(char c)
+{
+    return IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+std::string Contents(const XGHandle& text)
+{
+    return std::string(*text, text.GetSize());
+}
+
+}  // namespace
+
+// construction
+
+XGEditText::XGEditText(XGView* parent, XGArgStream& stream)
+    : XGView(parent, stream), fFont(nullptr), fText(0, 0), fEdit(nullptr), fNoMargin(false),
+      fMaxLength(0), fFilter(0)
+{
+    char text[256];
+    stream.ReadString(text);
+    short fontNumber = short(stream.ReadInteger());
+    long maxLength = stream.ReadInteger();
+    unsigned char filter = (unsigned char)(stream.ReadInteger() & 0xFF);
+    bool password = stream.ReadBoolean();
+    bool wordWrap = stream.ReadBoolean();
+    stream.ReadBoolean();
+    bool noMargin = stream.ReadBoolean();
+    stream.ReadInteger();
+    bool multiLine = stream.ReadBoolean();
+    Init(text, fontNumber, maxLength, filter, password, wordWrap, noMargin, multiLine);
+}
+
+XGEditText::~XGEditText()
+{
+    delete fEdit;
+    fEdit = nullptr;
+    if (fFont)
+        fFont->Detach();
+    fFont = nullptr;
+}
+
+void XGEditText::Init(const char* text, short fontNumber, long maxLength, unsigned char filter,
+                      bool password, bool wordWrap, bool noMargin, bool multiLine)
+{
+    fFont = XGFont::LoadFont(fontNumber);
+    fText.SetSize(0);
+    fText.Append(uint32_t(strlen(text)), text);
+    fNoMargin = noMargin;
+    fMaxLength = maxLength;
+    fFilter = filter;
+    fEdit = new XGEditCore(this, fFont, GetTextArea());
+    fEdit->SetText(&fText);
+    if (password)
+        fEdit->SetPassword(true);
+    if (!multiLine)
+        fEdit->SetFieldEditor(true);
+    if (wordWrap)
+        fEdit->SetWordWrap(true);
+    if (GetScrollParent())
+        fEdit->SetScrollPixels(false);
+}
+
+XGScrollView* XGEditText::GetScrollParent() const
+{
+    return dynamic_cast<XGScrollView*>(fParent);
+}
+
+tagRECT XGEditText::GetTextArea() const
+{
+    tagRECT r = GetContentRect();
+    if (!fNoMargin)
+        RectMath::InsetRect(&r, 3, 3);
+    return r;
+}
+
+// public operations
+
+void XGEditText::SetTextHandle(XGHandle& text)
+{
+    if (&text != &fText)
+        fText = text;
+    if (fEdit)
+        fEdit->RecalcLineStarts();
+    RecalcScroll();
+    InvalView();
+}
+
+void XGEditText::SetSelect(long start, long end)
+{
+    if (fEdit)
+        fEdit->SetSelect(start, end);
+}
+
+void XGEditText::GetSelect(long* start, long* end) const
+{
+    if (fEdit) {
+        fEdit->GetSelect(start, end);
+        return;
+    }
+    if (start)
+        *start = 0;
+    if (end)
+        *end = 0;
+}
+
+void XGEditText::GetTitle(char* out) const
+{
+    uint32_t length = fText.GetSize();
+    if (length > 255)
+        length = 255;
+    if (length)
+        memcpy(out, *fText, length);
+    out[length] = 0;
+}
+
+void XGEditText::SetTitle(const char* title)
+{
+    XGHandle text(0, 0);
+    text.Append(uint32_t(strlen(title)), title);
+    SetTextHandle(text);
+}
+
+// keys and filters
+
+bool XGEditText::IsSpecialKey(char c)
+{
+    if (c == 0x09)
+        return true;
+    return c == 0x0D && fEdit && fEdit->GetFieldEditor();
+}
+
+bool XGEditText::CanInsertKey(char c)
+{
+    bool accepted;
+    switch (fFilter) {
+    case 1:
+        accepted = IsLetterOrDigit(c);
+        break;
+    case 2:
+        accepted = IsHexDigit(c);
+        break;
+    case 3:
+        accepted = IsDigit(c);
+        break;
+    case 4:
+        accepted = IsDigit(c) || c == '+' || c == '-';
+        break;
+    case 5:
+        accepted = IsDigit(c) || c == '.' || c == '+' || c == '-';
+        break;
+    default:
+        accepted = true;
+        break;
+    }
+    if (!accepted)
+        return false;
+    if (fMaxLength != 0 && fEdit) {
+        long start, end;
+        fEdit->GetSelect(&start, &end);
+        return long(fText.GetSize()) - (end - start) < fMaxLength;
+    }
+    return true;
+}
+
+bool XGEditText::ValidateText(const char* text)
+{
+    if (fFilter == 4 || fFilter == 5) {
+        int points = 0;
+        for (size_t i = 0; text[i]; ++i) {
+            if ((text[i] == '+' || text[i] == '-') && i > 0)
+                return false;
+            if (text[i] == '.' && ++points > 1)
+                return false;
+        }
+    }
+    return DoDispatch('kclk', fViewID, const_cast<char*>(text), true) != 1;
+}
+
+// The whole text is kept and validated, not only the 255 characters that
+// GetTitle gives, so a rejected change to a long text restores all of it;
+// the selection comes back with it.
+void XGEditText::InsertChar(char c)
+{
+    if (!fEdit)
+        return;
+    if (c != 0x08 && !CanInsertKey(c))
+        return;
+    std::string before = Contents(fText);
+    long start, end;
+    fEdit->GetSelect(&start, &end);
+    fEdit->DoKey(c);
+    std::string after = Contents(fText);
+    if (after != before && !ValidateText(after.c_str())) {
+        XGHandle old(0, 0);
+        old.Append(uint32_t(before.size()), before.data());
+        SetTextHandle(old);
+        fEdit->SetSelect(start, end);
+        return;
+    }
+    RecalcScroll();
+}
+
+long XGEditText::DoKey(long arg, void*)
+{
+    if (!fEdit)
+        return -1;
+    unsigned short modifiers = (unsigned short)((unsigned long)arg >> 16);
+    unsigned short key = (unsigned short)(arg & 0xFFFF);
+    bool extend = (modifiers & kShift) != 0;
+    if (!(modifiers & kFrameworkKey)) {
+        char c = char(key & 0xFF);
+        if (IsSpecialKey(c))
+            return -1;
+        if (c == 0x08)
+            DeleteChar();
+        else
+            InsertChar(c);
+    } else {
+        switch (key) {
+        case 0x85:
+            DeleteChar();
+            break;
+        case 0x86:
+            fEdit->SetSelect(0, 0);
+            break;
+        case 0x87:
+            fEdit->SetSelect(long(fText.GetSize()), long(fText.GetSize()));
+            break;
+        case 0x82:
+            fEdit->DoLeftArrow(extend);
+            break;
+        case 0x83:
+            fEdit->DoRightArrow(extend);
+            break;
+        case 0x80:
+            fEdit->DoUpArrow(extend);
+            break;
+        case 0x81:
+            fEdit->DoDownArrow(extend);
+            break;
+        default:
+            return -1;
+        }
+    }
+    RecalcScroll();
+    return 0;
+}
+
+// menu commands
+
+long XGEditText::DoGetMenuStatus(long arg, void* data)
+{
+    XGMenuStatus* status = static_cast<XGMenuStatus*>(data);
+    if (!fEdit || !status)
+        return -1;
+    switch (arg) {
+    case kCmdCut:
+        status->enabled = fEdit->CanCut();
+        return 0;
+    case kCmdCopy:
+        status->enabled = fEdit->CanCopy();
+        return 0;
+    case kCmdPaste:
+    case kCmdSelectAll:
+        status->enabled = true;
+        return 0;
+    case kCmdClear:
+        status->enabled = fEdit->CanDelete();
+        return 0;
+    default:
+        return -1;
+    }
+}
+
+long XGEditText::DoMenuCommand(long arg, void*)
+{
+    if (!fEdit)
+        return -1;
+    if (arg == kCmdSelectAll) {
+        fEdit->DoSelectAll();
+        return 0;
+    }
+    if (arg < kCmdCut || arg > kCmdClear)
+        return -1;
+    std::string before = Contents(fText);
+    switch (arg) {
+    case kCmdCut:
+        fEdit->DoCut();
+        break;
+    case kCmdCopy:
+        fEdit->DoCopy();
+        break;
+    case kCmdPaste:
+        fEdit->DoPaste();
+        break;
+    default:
+        fEdit->DoDelete();
+        break;
+    }
+    std::string after = Contents(fText);
+    if (after != before && !ValidateText(after.c_str())) {
+        XGHandle old(0, 0);
+        old.Append(uint32_t(before.size()), before.data());
+        SetTextHandle(old);
+    } else {
+        RecalcScroll();
+    }
+    return 0;
+}
+
+long XGEditText::DoIdle(long, void*)
+{
+    if (fEdit)
+        fEdit->DoIdle();
+    return 0;
+}
+
+// long Handler(long arg, void* data); -1 passes the message on.
+XG_BEGIN_DISPATCH(XGEditText, XGDispatch)
+    XG_ON('peri', DoIdle)
+    XG_ON('keye', DoKey)
+    XG_ON('stat', DoGetMenuStatus)
+    XG_ON('menu', DoMenuCommand)
+XG_END_DISPATCH()
+
+// scroll bars
+
+void XGEditText::RecalcScroll()
+{
+    XGScrollView* scroller = GetScrollParent();
+    if (!fEdit || !scroller)
+        return;
+    long step = fEdit->GetPixelStep();
+    if (step < 1)
+        step = 1;
+    scroller->SetPixelStep(step);
+    tagRECT r = GetTextArea();
+    long width = r.right - r.left, height = r.bottom - r.top;
+    long pageH = width / step, pageV = height / step;
+    scroller->SetPageSize(pageH < 1 ? 1 : pageH, pageV < 1 ? 1 : pageV);
+    long maxH = XGTextEngine::DivUp(int32_t(fEdit->GetMaxWidth() - width), int32_t(step));
+    long maxV = XGTextEngine::DivUp(int32_t(fEdit->GetMaxHeight() - height), int32_t(step));
+    scroller->SetMaxValue(maxH < 0 ? 0 : maxH, maxV < 0 ? 0 : maxV);
+    long h, v;
+    fEdit->GetScrollValue(&h, &v);
+    scroller->SetScrollValue(h, v);
+}
+
+void XGEditText::Scroll(long dh, long dv)
+{
+    XGScrollView* scroller = GetScrollParent();
+    if (scroller && fEdit) {
+        long h, v;
+        scroller->GetScrollValue(&h, &v);
+        fEdit->SetScrollValue(h, v);
+    }
+    tagRECT area = GetTextArea();
+    ScrollView(dh, dv, &area);
+}
+
+// drawing and events
+
+void XGEditText::DoDrawView(tagRECT)
+{
+    XGDraw draw(this);
+    tagRECT r = GetContentRect();
+    DrawTextFrame(draw, r);
+    if (!fNoMargin)
+        RectMath::InsetRect(&r, 3, 3);
+    if (fEdit)
+        fEdit->DoDraw(draw, r);
+}
+
+void XGEditText::DrawTextFrame(XGDraw& draw, tagRECT r)
+{
+    if (!fNoMargin) {
+        if (IsEnabled() && IsActive()) {
+            draw.Draw3DRect(r, kRectSunken);
+            RectMath::InsetRect(&r, 1, 1);
+            draw.Draw3DRect(r, kRectBlackFrame);
+            RectMath::InsetRect(&r, 1, 1);
+        } else {
+            draw.Draw3DRect(r, kRectShadowFrame);
+            RectMath::InsetRect(&r, 1, 1);
+        }
+    }
+    draw.EraseRect(r);
+}
+
+void XGEditText::DoActivate(bool active)
+{
+    if (fEdit)
+        fEdit->DoActivate(active);
+    if (!fNoMargin)
+        InvalView();
+}
+
+bool XGEditText::DoMouseDown(Point where, short modifiers)
+{
+    SetCursorID(1);
+    return fEdit ? fEdit->DoMouseDown(where, modifiers) : false;
+}
+
+void XGEditText::DoMouseMove(Point where, short modifiers)
+{
+    SetCursorID(1);
+    if (fEdit)
+        fEdit->DoMouseMove(where, modifiers);
+}
+
+void XGEditText::DoMouseUp(Point where, short modifiers)
+{
+    if (fEdit)
+        fEdit->DoMouseUp(where, modifiers);
+}
+
+void XGEditText::DoSizeView()
+{
+    XGView::DoSizeView();
+    if (fEdit)
+        fEdit->DoSize(GetTextArea());
+    RecalcScroll();
+    InvalView();
+}
+
+void XGEditText::DoGainFocus()
+{
+    tagRECT r = GetContentRect();
+    InvalView(&r);
+    if (fEdit)
+        fEdit->DoGainFocus(false);
+}
+
+void XGEditText::DoLoseFocus()
+{
+    tagRECT r = GetContentRect();
+    InvalView(&r);
+    if (fEdit)
+        fEdit->DoLoseFocus(false);
+}

@@ -1,0 +1,318 @@
+#include "XGTextEngine.h"
+
+#include <cstring>
+
+#include "XGHandleLock.h"
+
+XGTextEngine::XGTextEngine() : fText(nullptr), fLineBreaks(0, 64) {}
+
+XGTextEngine::~XGTextEngine() {}
+
+bool XGTextEngine::IsWhite(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+bool XGTextEngine::IsAlnum(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+int32_t XGTextEngine::DivUp(int32_t a, int32_t b)
+{
+    if (b <= 0)
+        return 0;
+    if (a > 0)
+        return int32_t((int64_t(a) + b - 1) / b);
+    return a / b;
+}
+
+void XGTextEngine::AppendBreak(XGHandle& table, int32_t offset)
+{
+    table.Append(sizeof offset, &offset);
+}
+
+int32_t XGTextEngine::GetBreak(int32_t index) const
+{
+    int32_t value = 0;
+    if (index >= 0 && index < GetBreakCount())
+        memcpy(&value, *fLineBreaks + index * 4, sizeof value);
+    return value;
+}
+
+// line arithmetic
+
+int32_t XGTextEngine::GetNumLines() const
+{
+    return GetBreakCount() + 1;
+}
+
+int32_t XGTextEngine::GetLineOffset(int32_t line) const
+{
+    if (line <= 0)
+        return 0;
+    if (line >= GetNumLines())
+        return GetTextSize();
+    int32_t start = GetBreak(line - 1) + 1;
+    int32_t size = GetTextSize();
+    return start < size ? start : size;
+}
+
+int32_t XGTextEngine::GetLineLength(int32_t line) const
+{
+    if (line < 0 || line >= GetNumLines() || !fText)
+        return 0;
+    int32_t start = GetLineOffset(line);
+    if (line == GetNumLines() - 1)
+        return GetTextSize() - start;
+    int32_t next = GetLineOffset(line + 1);
+    int32_t length = next - start;
+    if (next > 0 && next <= GetTextSize() && fText->GetChar(uint32_t(next - 1)) == '\n')
+        --length;
+    return length > 0 ? length : 0;
+}
+
+int32_t XGTextEngine::FindLine(int32_t offset) const
+{
+    // Line k (k >= 1) starts at entry k-1 plus one, so the line holding an
+    // offset is the number of entries below it; the table is ascending.
+    int32_t low = 0;
+    int32_t high = GetBreakCount();
+    while (low < high) {
+        int32_t mid = low + (high - low) / 2;
+        if (GetBreak(mid) < offset)
+            low = mid + 1;
+        else
+            high = mid;
+    }
+    return low;
+}
+
+// layout
+
+int32_t XGTextEngine::LayoutPass(const char* text, int32_t size, int32_t from, int32_t lineStart,
+                                 int32_t to, int32_t stopAfterBreak, bool wrap, int32_t wrapWidth,
+                                 XGTextMeasure* measure, XGHandle& table) const
+{
+    int32_t s = lineStart;
+    int32_t i = from;
+    wrap = wrap && measure;
+    while (i < size && (stopAfterBreak >= 0 || i < to)) {
+        if (text[i] == '\n') {
+            AppendBreak(table, i);
+            s = i + 1;
+            if (stopAfterBreak >= 0 && i >= stopAfterBreak)
+                return i + 1;
+        } else if (wrap) {
+            int32_t e = i + 1;
+            while (e > s && IsWhite(text[e - 1]))
+                --e;
+            if (e > s && measure->TextWidth(text + s, uint32_t(e - s), 0) > wrapWidth) {
+                int32_t b = e - 1;
+                while (b >= s && !IsWhite(text[b]))
+                    --b;
+                if (b <= s)
+                    b = e - 1;
+                // A single character wider than the line keeps the next one
+                // with it. That one is not read yet (it may be a line feed or
+                // the text end), so the break waits for the next step, which
+                // puts it there unless a line feed or the end comes first.
+                if (b <= s && s + 1 > i) {
+                    ++i;
+                    continue;
+                }
+                if (b <= s)
+                    b = s + 1;
+                AppendBreak(table, b);
+                s = b + 1;
+            }
+        }
+        ++i;
+    }
+    return i;
+}
+
+void XGTextEngine::RecalcLineStarts(bool wrap, int32_t wrapWidth, XGTextMeasure* measure)
+{
+    if (!fText)
+        return;
+    XGHandle table(0, 64);
+    {
+        XGHandleLock lock(*fText);
+        LayoutPass(**fText, GetTextSize(), 0, 0, GetTextSize(), -1, wrap, wrapWidth, measure, table);
+    }
+    fLineBreaks = table;
+}
+
+void XGTextEngine::RecalcStarts(int32_t start, int32_t oldEnd, int32_t inserted, bool wrap,
+                                int32_t wrapWidth, XGTextMeasure* measure)
+{
+    if (!fText)
+        return;
+    int32_t size = GetTextSize();
+    int32_t s = start < 0 ? 0 : start;
+    int32_t e = oldEnd < s ? s : oldEnd;
+    int32_t n = inserted < 0 ? 0 : inserted;
+    if (s + n > size)
+        n = s > size ? 0 : size - s;
+    if (s > size)
+        s = size;
+    wrap = wrap && measure;
+
+    XGHandle temp(0, 64);
+    int32_t stop;
+    {
+        XGHandleLock lock(*fText);
+        const char* text = **fText;
+        if (wrap) {
+            int32_t line = FindLine(s);
+            int32_t lineStart = GetLineOffset(line);
+            n += s - lineStart;
+            s = lineStart;
+            if (lineStart > 0 && line > 0 && text[lineStart - 1] != '\n') {
+                int32_t above = GetLineOffset(line - 1);
+                n += s - above;
+                s = above;
+            }
+            stop = LayoutPass(text, size, s, s, size, s + n, true, wrapWidth, measure, temp);
+        } else {
+            stop = LayoutPass(text, size, s, s, s + n, -1, false, wrapWidth, nullptr, temp);
+        }
+    }
+
+    int32_t oldStop = e + (stop - (s + n));
+    int32_t count = GetBreakCount();
+    int32_t a = 0;
+    while (a < count && GetBreak(a) < s)
+        ++a;
+    int32_t b = a;
+    while (b < count && GetBreak(b) < oldStop)
+        ++b;
+    int32_t shift = stop - oldStop;
+    for (int32_t k = b; k < count; ++k) {
+        int32_t value = GetBreak(k) + shift;
+        memcpy(*fLineBreaks + k * 4, &value, sizeof value);
+    }
+    fLineBreaks.Delete(uint32_t(a * 4), uint32_t((b - a) * 4));
+    fLineBreaks.Insert(uint32_t(a * 4), temp.GetSize(), *temp);
+}
+
+// widths and hit testing
+
+int32_t XGTextEngine::LineWidth(int32_t line, XGTextMeasure& measure) const
+{
+    if (!fText)
+        return 0;
+    int32_t length = GetLineLength(line);
+    if (length <= 0)
+        return 0;
+    XGHandleLock lock(*fText);
+    return measure.TextWidth(**fText + GetLineOffset(line), uint32_t(length), 0);
+}
+
+int32_t XGTextEngine::FindPixel(int32_t offset, int32_t margin, XGTextMeasure& measure) const
+{
+    if (!fText)
+        return margin;
+    if (offset > GetTextSize())
+        offset = GetTextSize();
+    int32_t start = GetLineOffset(FindLine(offset));
+    if (offset <= start)
+        return margin;
+    XGHandleLock lock(*fText);
+    return margin + measure.TextWidth(**fText + start, uint32_t(offset - start), 0);
+}
+
+int32_t XGTextEngine::FindOffset(int32_t line, int32_t x, int32_t margin, XGTextMeasure& measure,
+                                 bool* beyond) const
+{
+    if (beyond)
+        *beyond = false;
+    if (!fText || line < 0)
+        return 0;
+    if (line >= GetNumLines()) {
+        if (beyond)
+            *beyond = true;
+        return GetTextSize();
+    }
+    int32_t start = GetLineOffset(line);
+    int32_t length = GetLineLength(line);
+    XGHandleLock lock(*fText);
+    const char* text = **fText + start;
+    int32_t p = margin;
+    for (int32_t k = 0; k < length; ++k) {
+        int32_t w = measure.TextWidth(text, uint32_t(k + 1), 0) + margin;
+        if (x < (p + w) / 2)
+            return start + k;
+        p = w;
+    }
+    if (beyond)
+        *beyond = true;
+    return start + length;
+}
+
+// editing
+
+void XGTextEngine::Replace(int32_t start, int32_t end, const char* chars, int32_t length)
+{
+    if (!fText)
+        return;
+    int32_t size = GetTextSize();
+    if (start > end) {
+        int32_t t = start;
+        start = end;
+        end = t;
+    }
+    start = start < 0 ? 0 : (start > size ? size : start);
+    end = end < start ? start : (end > size ? size : end);
+    if (end > start)
+        fText->Delete(uint32_t(start), uint32_t(end - start));
+    if (length > 0 && chars)
+        fText->Insert(uint32_t(start), uint32_t(length), chars);
+}
+
+// words
+
+bool XGTextEngine::IsWordBreakAt(const char* text, int32_t size, int32_t offset)
+{
+    if (offset <= 0 || offset >= size)
+        return true;
+    return IsAlnum(text[offset - 1]) != IsAlnum(text[offset]);
+}
+
+// clipboard
+
+std::string XGTextEngine::ToClipboardText(const char* text, uint32_t length)
+{
+    std::string out;
+    out.reserve(length + length / 8 + 1);
+    for (uint32_t i = 0; i < length; ++i) {
+        char c = text[i];
+        if (c == '\r' || c == '\n') {
+            char other = c == '\r' ? '\n' : '\r';
+            if (i + 1 < length && text[i + 1] == other)
+                ++i;
+            out += "\r\n";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+void XGTextEngine::FromClipboardText(const char* text, uint32_t length, XGHandle& out)
+{
+    std::string bytes;
+    for (uint32_t i = 0; i < length && text[i] != 0; ++i) {
+        char c = text[i];
+        if (c == '\r') {
+            if (i + 1 < length && text[i + 1] == '\n')
+                ++i;
+            bytes += '\n';
+        } else {
+            bytes += c;
+        }
+    }
+    out.SetSize(0);
+    out.Append(uint32_t(bytes.size()), bytes.data());
+}

@@ -1,0 +1,88 @@
+// The device-free half of the text editor: the line-break table over a text
+// of single-byte characters, full and incremental layout with optional word
+// wrap, line arithmetic, hit testing within a line, word boundaries and the
+// clipboard's line-end conversions. Widths come from an XGTextMeasure, so the
+// rules run (and are tested) without a window.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "XGHandle.h"
+
+// Width in pixels of `length` characters, laid out from `startWidth` pixels
+// into their line (tab stops are counted from the line's start).
+class XGTextMeasure {
+public:
+    virtual ~XGTextMeasure() {}
+    virtual int32_t TextWidth(const char* text, uint32_t length, int32_t startWidth) = 0;
+};
+
+class XGTextEngine {
+public:
+    // construction
+    XGTextEngine();
+    virtual ~XGTextEngine();
+    XGTextEngine(const XGTextEngine&) = delete;
+    XGTextEngine& operator=(const XGTextEngine&) = delete;
+
+    // The text is the host's; only a pointer is kept. Null means no text.
+    void SetTextHandle(XGHandle* text) { fText = text; }
+    XGHandle* GetTextHandle() const { return fText; }
+    int32_t GetTextSize() const { return fText ? int32_t(fText->GetSize()) : 0; }
+
+    // layout; `measure` may be null when `wrap` is false
+    void RecalcLineStarts(bool wrap, int32_t wrapWidth, XGTextMeasure* measure);
+    // After the old selection [start, oldEnd) was replaced by `inserted`
+    // characters; the table still describes the old text.
+    void RecalcStarts(int32_t start, int32_t oldEnd, int32_t inserted, bool wrap,
+                      int32_t wrapWidth, XGTextMeasure* measure);
+
+    // line arithmetic
+    int32_t GetNumLines() const;
+    int32_t GetLineOffset(int32_t line) const;
+    int32_t GetLineLength(int32_t line) const;
+    int32_t FindLine(int32_t offset) const;
+    int32_t GetBreakCount() const { return int32_t(fLineBreaks.GetSize() / 4); }
+    int32_t GetBreak(int32_t index) const;
+
+    // widths and hit testing (margin = pixels before the first character)
+    int32_t FindPixel(int32_t offset, int32_t margin, XGTextMeasure& measure) const;
+    int32_t LineWidth(int32_t line, XGTextMeasure& measure) const;
+    // The offset nearest to pixel x on the line; *beyond is set when x lies
+    // past the line's last character.
+    int32_t FindOffset(int32_t line, int32_t x, int32_t margin, XGTextMeasure& measure,
+                       bool* beyond = nullptr) const;
+
+    // Replaces the bytes [start, end) of the text by `length` characters; the
+    // range is clamped to the text. The caller lays out with RecalcStarts.
+    void Replace(int32_t start, int32_t end, const char* chars, int32_t length);
+
+    // Words: true when exactly one of the characters at offset-1 and offset is
+    // a letter or digit (C locale).
+    static bool IsWordBreakAt(const char* text, int32_t size, int32_t offset);
+    static bool IsWhite(char c);
+    static bool IsAlnum(char c);
+
+    // The clipboard's text: every CR, LF, CR LF or LF CR becomes CR LF.
+    static std::string ToClipboardText(const char* text, uint32_t length);
+    // From the clipboard's text (up to a zero byte or `length`): CR LF, a
+    // lone CR and a lone LF each become one line feed.
+    static void FromClipboardText(const char* text, uint32_t length, XGHandle& out);
+
+    // a divided upward by b, for positive a; truncation otherwise
+    static int32_t DivUp(int32_t a, int32_t b);
+
+private:
+    // One layout pass from `from` with line start `lineStart`; stops at `to`
+    // (exclusive) or, when stopAfterBreak is not negative, right after the
+    // first line feed at or beyond it. Appends breaks to `table`; returns
+    // where it stopped.
+    int32_t LayoutPass(const char* text, int32_t size, int32_t from, int32_t lineStart,
+                       int32_t to, int32_t stopAfterBreak, bool wrap, int32_t wrapWidth,
+                       XGTextMeasure* measure, XGHandle& table) const;
+    static void AppendBreak(XGHandle& table, int32_t offset);
+
+    XGHandle* fText;
+    XGHandle fLineBreaks;
+};
