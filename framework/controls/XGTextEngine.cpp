@@ -125,6 +125,11 @@ int32_t XGTextEngine::LayoutPass(const char* text, int32_t size, int32_t from, i
                     b = s + 1;
                 AppendBreak(table, b);
                 s = b + 1;
+                // What moved down may still be too wide: measure it now, or
+                // it would stay wider than the line until the next character
+                // and an edit's layout would differ from a full one.
+                if (b < i)
+                    continue;
             }
         }
         ++i;

@@ -1,6 +1,7 @@
 #include "XGAppCore.h"
 #include "XGCommandButton.h"
 #include "XGDialog.h"
+#include "XGEditText.h"
 #include "XGIcon.h"
 #include "XGPopControl.h"
 #include "XGStaticText.h"
@@ -16,7 +17,7 @@ void XGAppCore::RegisterDefaultClasses()
     XGViewTemplate<XGView>::Register('view');
     XGViewTemplate<XGStaticText>::Register('text');
     XGViewTemplate<XGCommandButton>::Register('pbtn');
-    // FIXME: 'edit' XGEditText registers here once the text view is built.
+    XGViewTemplate<XGEditText>::Register('edit');
     XGViewTemplate<XGIcon>::Register('icon');
     XGViewTemplate<XGPopControl>::Register('popm');
     // FIXME: 'list' XGListControl registers here once the list control is built.

@@ -3,6 +3,7 @@
 // every line query must stay inside the text.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -21,11 +22,14 @@ public:
     }
 };
 
-void Check(bool condition)
+void Fail(int line, const std::string& text)
 {
-    if (!condition)
-        abort();
+    fprintf(stderr, "check at line %d failed on \"%s\"\n", line, text.c_str());
+    abort();
 }
+
+#define Check(condition) \
+    ((condition) ? void(0) : Fail(__LINE__, std::string(**engine.GetTextHandle(), engine.GetTextHandle()->GetSize())))
 
 void CheckTable(XGTextEngine& engine, bool wrap, int32_t width, Measure& measure)
 {

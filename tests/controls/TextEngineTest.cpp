@@ -136,7 +136,9 @@ INSTANTIATE_TEST_SUITE_P(
         WrapCase{"W x", 20, {1}},
         // ...but a line feed or the text end after it makes no extra break
         WrapCase{"W\nx", 20, {1}},
-        WrapCase{"W", 20, {}}));
+        WrapCase{"W", 20, {}},
+        // what a wrap moves down is measured at once: still too wide, it breaks again
+        WrapCase{"x bbbW", 50, {1, 5}}));
 
 TEST(TextEngine, WrappedLineLengthIncludesItsBreakCharacter)
 {
