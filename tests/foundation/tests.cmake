@@ -13,6 +13,6 @@ set(KEBO_FOUNDATION_TESTS
     ${dir}/ByteOrderTest.cpp)
 kebo_native_test(NAME native_foundation SOURCES ${KEBO_FOUNDATION_TESTS})
 kebo_wine_test(NAME test_foundation SOURCES ${KEBO_FOUNDATION_TESTS}
-    ${dir}/ResBitmapTest.cpp ${dir}/ErrorDisplayTest.cpp
+    ${dir}/ResBitmapTest.cpp ${dir}/ErrorDisplayTest.cpp ${dir}/InlineTest.cpp
     RC ${dir}/test_foundation.rc)
 kebo_fuzz_target(NAME fuzz_foundation SOURCES ${dir}/FoundationFuzz.cpp RUNS 20000)
