@@ -1,3 +1,6 @@
 set(lists_tests ${CMAKE_CURRENT_LIST_DIR})
 kebo_native_test(NAME native_lists SOURCES ${lists_tests}/ListsLayoutTest.cpp
     ${lists_tests}/ScrollViewLayoutTest.cpp)
+kebo_wine_test(NAME test_lists OWN_MAIN
+    SOURCES ${lists_tests}/KeboTestSupport.cpp ${lists_tests}/KeboTestMain.cpp
+        ${lists_tests}/ScrollViewTest.cpp ${lists_tests}/ListsTest.cpp)

@@ -1,0 +1,274 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "KeboTestSupport.h"
+#include "XGScrollBar.h"
+#include "XGScrollView.h"
+
+using namespace kebotest;
+
+namespace {
+
+// A content child that logs each Scroll call and paints itself green.
+class ScrollProbe : public XGView {
+public:
+    ScrollProbe(XGView* parent, XGSViewInitRecord& record) : XGView(parent, record) {}
+    void DoDrawView(tagRECT) override {}
+    void Scroll(long dh, long dv) override
+    {
+        fLog.push_back(std::to_string(dh) + " " + std::to_string(dv));
+        XGView::Scroll(dh, dv);
+    }
+    std::vector<std::string> fLog;
+};
+
+XGSViewInitRecord FillParent()
+{
+    XGSViewInitRecord r = {};
+    r.fViewType = 'view';
+    r.fLockLeft = r.fLockTop = r.fLockRight = r.fLockBottom = true;
+    r.fVisible = r.fEnabled = true;
+    return r;
+}
+
+class ScrollViewTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fApp = new TestApp();
+        XGSWindowInitRecord w = WindowRecord(2, "scroll view", 300, 200);
+        fWindow = new XGWindow(w, nullptr);
+        XGSViewInitRecord r = ViewRecord(0, 0, 0, 300, 200);
+        fHost = new Recorder(fWindow, r);
+        Pump();
+    }
+    void TearDown() override
+    {
+        delete fWindow;
+        delete fApp;
+        Pump();
+    }
+
+    // A scroll view of 200 by 120 pixels at (20, 30) in the host.
+    XGScrollView* Make(bool horizontal, bool vertical, bool corner)
+    {
+        Args a = Args::View('scrv', 4, 20, 30, 220, 150)
+                     .Bool(horizontal).Bool(vertical).Bool(corner);
+        XGArgStream s = a.Stream();
+        return new XGScrollView(fHost, s);
+    }
+
+    HWND Root() const { return fWindow->GetHWND(); }
+    // Where the native bar sits, in the scroll view's coordinates.
+    RECT BarRect(XGScrollBar* bar) const
+    {
+        RECT r;
+        GetWindowRect(bar->GetControl(), &r);
+        MapWindowPoints(nullptr, Root(), reinterpret_cast<POINT*>(&r), 2);
+        OffsetRect(&r, -20, -30);
+        return r;
+    }
+    bool IsVertical(XGScrollBar* bar) const
+    {
+        return (GetWindowLongA(bar->GetControl(), GWL_STYLE) & SBS_VERT) != 0;
+    }
+
+    TestApp* fApp = nullptr;
+    XGWindow* fWindow = nullptr;
+    Recorder* fHost = nullptr;
+};
+
+TEST_F(ScrollViewTest, VerticalBarWithoutCornerRunsDownToOnePixelAboveTheBottom)
+{
+    XGScrollView* view = Make(false, true, false);
+    Pump();
+    EXPECT_FALSE(view->HasCorner());
+    EXPECT_EQ(nullptr, view->GetHScroll());
+    ASSERT_NE(nullptr, view->GetVScroll());
+    Point bar = XGScrollBar::GetDefaultSize();
+    RECT r = BarRect(view->GetVScroll());
+    EXPECT_EQ(199 - bar.h, r.left);
+    EXPECT_EQ(1, r.top);
+    EXPECT_EQ(199, r.right);
+    EXPECT_EQ(119, r.bottom);
+    EXPECT_TRUE(IsVertical(view->GetVScroll()));
+}
+
+TEST_F(ScrollViewTest, BothBarsForceTheCornerAndStopShortOfIt)
+{
+    XGScrollView* view = Make(true, true, false);
+    Pump();
+    EXPECT_TRUE(view->HasCorner());
+    ASSERT_NE(nullptr, view->GetHScroll());
+    ASSERT_NE(nullptr, view->GetVScroll());
+    Point bar = XGScrollBar::GetDefaultSize();
+    RECT h = BarRect(view->GetHScroll());
+    EXPECT_EQ(1, h.left);
+    EXPECT_EQ(119 - bar.v, h.top);
+    EXPECT_EQ(199 - bar.h, h.right);
+    EXPECT_EQ(119, h.bottom);
+    EXPECT_FALSE(IsVertical(view->GetHScroll()));
+    RECT v = BarRect(view->GetVScroll());
+    EXPECT_EQ(199 - bar.h, v.left);
+    EXPECT_EQ(1, v.top);
+    EXPECT_EQ(199, v.right);
+    EXPECT_EQ(119 - bar.v, v.bottom);
+    EXPECT_TRUE(IsVertical(view->GetVScroll()));
+}
+
+TEST_F(ScrollViewTest, ContentChildFillsTheAreaTheBarsLeave)
+{
+    XGScrollView* view = Make(true, true, false);
+    XGSViewInitRecord r = FillParent();
+    ScrollProbe* content = new ScrollProbe(view, r);
+    Point bar = XGScrollBar::GetDefaultSize();
+    EXPECT_EQ(1, content->GetPos().h);
+    EXPECT_EQ(1, content->GetPos().v);
+    EXPECT_EQ(198 - bar.h, content->GetSize().h);
+    EXPECT_EQ(118 - bar.v, content->GetSize().v);
+}
+
+TEST_F(ScrollViewTest, BarsFollowTheViewWhenItIsResized)
+{
+    XGScrollView* view = Make(true, true, false);
+    tagRECT larger = {20, 30, 260, 180};
+    view->SetLocation(larger);
+    Pump();
+    Point bar = XGScrollBar::GetDefaultSize();
+    RECT v = BarRect(view->GetVScroll());
+    EXPECT_EQ(239 - bar.h, v.left);
+    EXPECT_EQ(149 - bar.v, v.bottom);
+    RECT h = BarRect(view->GetHScroll());
+    EXPECT_EQ(149 - bar.v, h.top);
+    EXPECT_EQ(239 - bar.h, h.right);
+}
+
+TEST_F(ScrollViewTest, ScrollValueOfMissingBarsIsZero)
+{
+    XGScrollView* view = Make(false, false, false);
+    long h = -1;
+    long v = -1;
+    view->SetMaxValue(10, 10);
+    view->SetScrollValue(4, 4);
+    view->GetScrollValue(&h, &v);
+    EXPECT_EQ(0, h);
+    EXPECT_EQ(0, v);
+}
+
+TEST_F(ScrollViewTest, ValuesGoToTheBarOfTheirAxis)
+{
+    XGScrollView* view = Make(true, true, false);
+    view->SetMaxValue(30, 40);
+    view->SetMinValue(1, 2);
+    view->SetPageSize(5, 6);
+    view->SetScrollValue(7, 9);
+    EXPECT_EQ(1, view->GetHScroll()->GetMinValue());
+    EXPECT_EQ(2, view->GetVScroll()->GetMinValue());
+    EXPECT_EQ(30, view->GetHScroll()->GetMaxValue());
+    EXPECT_EQ(40, view->GetVScroll()->GetMaxValue());
+    EXPECT_EQ(5, view->GetHScroll()->GetPageSize());
+    EXPECT_EQ(6, view->GetVScroll()->GetPageSize());
+    long h = 0;
+    long v = 0;
+    view->GetScrollValue(&h, &v);
+    EXPECT_EQ(7, h);
+    EXPECT_EQ(9, v);
+}
+
+TEST_F(ScrollViewTest, MovingTheHorizontalBarScrollsContentOppositeByThePixelStep)
+{
+    XGScrollView* view = Make(true, true, false);
+    XGSViewInitRecord r = FillParent();
+    ScrollProbe* first = new ScrollProbe(view, r);
+    ScrollProbe* second = new ScrollProbe(view, r);
+    view->SetMaxValue(10, 10);
+    view->SetScrollValue(2, 0);
+    view->SetPixelStep(16);
+    first->fLog.clear();
+    second->fLog.clear();
+
+    view->SetScrollValue(5, 0);
+    EXPECT_EQ(std::vector<std::string>{"-48 0"}, first->fLog);
+    EXPECT_EQ(std::vector<std::string>{"-48 0"}, second->fLog);
+
+    view->SetScrollValue(5, 3);
+    EXPECT_EQ((std::vector<std::string>{"-48 0", "0 -48"}), first->fLog);
+}
+
+TEST_F(ScrollViewTest, NativeBarNotificationsScrollTheContent)
+{
+    XGScrollView* view = Make(true, true, false);
+    XGSViewInitRecord r = FillParent();
+    ScrollProbe* content = new ScrollProbe(view, r);
+    view->SetMaxValue(10, 10);
+    view->SetPageSize(4, 4);
+    Pump();
+
+    SendMessageA(Root(), WM_VSCROLL, SB_LINEDOWN, LPARAM(view->GetVScroll()->GetControl()));
+    SendMessageA(Root(), WM_VSCROLL, SB_PAGEDOWN, LPARAM(view->GetVScroll()->GetControl()));
+    SendMessageA(Root(), WM_HSCROLL, SB_LINEDOWN, LPARAM(view->GetHScroll()->GetControl()));
+    SendMessageA(Root(), WM_VSCROLL, SB_TOP, LPARAM(view->GetVScroll()->GetControl()));
+    EXPECT_EQ((std::vector<std::string>{"0 -1", "0 -4", "-1 0", "0 5"}), content->fLog);
+    long h = 0;
+    long v = 0;
+    view->GetScrollValue(&h, &v);
+    EXPECT_EQ(1, h);
+    EXPECT_EQ(0, v);
+    // The scroll view answers the bars' notices itself.
+    EXPECT_TRUE(fHost->fLog.empty());
+}
+
+TEST_F(ScrollViewTest, BarInsideTheContentDoesNotScrollIt)
+{
+    XGScrollView* view = Make(false, true, false);
+    XGSViewInitRecord r = FillParent();
+    ScrollProbe* content = new ScrollProbe(view, r);
+    XGSScrollInitRecord b = {};
+    b.fViewType = 'scrb';
+    b.fViewID = 9;
+    b.fLockLeft = b.fLockTop = true;
+    b.fAutoLeft = 10;
+    b.fAutoTop = 10;
+    b.fAutoRight = 110;
+    b.fAutoBottom = 26;
+    b.fVisible = b.fEnabled = true;
+    b.fMaxValue = 10;
+    b.fStepSize = b.fPageSize = 1;
+    XGScrollBar* inner = new XGScrollBar(content, b);
+    inner->SetValue(5);
+    EXPECT_TRUE(content->fLog.empty());
+    // 'scrs' only asks for finished pixels and is answered on the way; the
+    // value change itself goes on up to whoever owns that bar.
+    EXPECT_EQ(std::vector<std::string>{"sval 9 0>5"}, fHost->fLog);
+}
+
+TEST_F(ScrollViewTest, DrawsABlackFrameAndAGreyCorner)
+{
+    XGScrollView* view = Make(true, true, false);
+    Pump();
+    InvalidateRect(Root(), nullptr, TRUE);
+    UpdateWindow(Root());
+    Point bar = XGScrollBar::GetDefaultSize();
+    EXPECT_EQ(RGB(0, 0, 0), Pixel(Root(), 20 + 0, 30 + 0));
+    EXPECT_EQ(RGB(0, 0, 0), Pixel(Root(), 20 + 199, 30 + 60));
+    EXPECT_EQ(RGB(0, 0, 0), Pixel(Root(), 20 + 100, 30 + 119));
+    COLORREF face = GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(face, Pixel(Root(), 20 + 199 - bar.h / 2, 30 + 119 - bar.v / 2));
+    (void)view;
+}
+
+TEST_F(ScrollViewTest, WithoutTheCornerFlagTheCornerIsNotPainted)
+{
+    Make(false, true, false);
+    Pump();
+    InvalidateRect(Root(), nullptr, TRUE);
+    UpdateWindow(Root());
+    Point bar = XGScrollBar::GetDefaultSize();
+    // The vertical bar's native control covers the corner place; no grey
+    // square of the scroll view's own lies under it or beside it.
+    EXPECT_NE(GetSysColor(COLOR_BTNFACE), Pixel(Root(), 20 + 150, 30 + 119 - bar.v / 2));
+}
+
+}  // namespace
