@@ -17,12 +17,8 @@
 
 #include <new>
 
-#ifdef HALCYRA_HAVE_SCROLL_VIEW
 #include "XGScrollView.h"
-#endif
-#ifdef HALCYRA_HAVE_LIST_CONTROL
 #include "XGListControl.h"
-#endif
 
 namespace {
 const char kWindowTitle[] = "Halcyra  International";
@@ -46,17 +42,13 @@ HCYInstallerApp::HCYInstallerApp()
 {
     // Codes the core registered already resolve to their first registration;
     // the repeats name the same classes.
-#ifdef HALCYRA_HAVE_SCROLL_VIEW
     XGViewTemplate<XGScrollView>::Register('scrv');
-#endif
     XGViewTemplate<XGPicture>::Register('pict');
     XGViewTemplate<HCYInstallerView>::Register('hlp1');
     XGViewTemplate<HCYPictureButton>::Register('ptb1');
     XGViewTemplate<HCYQTInstallerView>::Register('QTIn');
     XGViewTemplate<XGStaticText>::Register('text');
-#ifdef HALCYRA_HAVE_LIST_CONTROL
     XGViewTemplate<XGListControl>::Register('list');
-#endif
     XGViewTemplate<XGPopControl>::Register('popm');
     XGViewTemplate<XGCommandButton>::Register('pbtn');
     XGViewTemplate<XGCheckButton>::Register('chkb');

@@ -3,6 +3,7 @@
 #include "XGDialog.h"
 #include "XGEditText.h"
 #include "XGIcon.h"
+#include "XGListControl.h"
 #include "XGPopControl.h"
 #include "XGStaticText.h"
 #include "XGView.h"
@@ -20,6 +21,6 @@ void XGAppCore::RegisterDefaultClasses()
     XGViewTemplate<XGEditText>::Register('edit');
     XGViewTemplate<XGIcon>::Register('icon');
     XGViewTemplate<XGPopControl>::Register('popm');
-    // FIXME: 'list' XGListControl registers here once the list control is built.
+    XGViewTemplate<XGListControl>::Register('list');
     XGWindowTemplate<XGDialog>::Register('dlog');
 }
