@@ -2,7 +2,6 @@
 #include <commctrl.h>
 #include <ole2.h>
 #include "XGAppArgs.h"
-#include "XGAppLinks.h"
 #include "XGBroadcast.h"
 #include "XGCopyrightWindow.h"
 #include "XGDirectory.h"
@@ -11,6 +10,7 @@
 #include "XGMenuStatus.h"
 #include "XGMenuBar.h"
 #include "XGPeriodic.h"
+#include "XGPopWindow.h"
 #include "XGView.h"
 #include "XGWindow.h"
 #include "XGWindowProc.h"
@@ -205,7 +205,8 @@ void XGAppCore::DoEvent()
         POINT cursor;
         GetCursorPos(&cursor);
         HWND under = WindowFromPoint(cursor);
-        if (under != XGWindow::gLastHWND && !XGAppLinks::IsPopupOf(under, XGWindow::gLastView))
+        XGPopWindow* pop = XGPopWindow::GetPopWindow(under);
+        if (under != XGWindow::gLastHWND && !(pop && pop->GetBase() == XGWindow::gLastView))
             XGWindow::ProcessMouseLeave();
     }
 

@@ -5,6 +5,7 @@
 #include "XGMenu.h"
 #include "XGMenuBar.h"
 #include "XGMenuStatus.h"
+#include "XGToolbarView.h"
 #include "XGWindow.h"
 #include "XGWindowProc.h"
 #include <cstdio>
@@ -142,12 +143,21 @@ void XGAppMultiWindow::InitSDIInstance() {}
 
 void XGAppMultiWindow::InitToolbar(short resID)
 {
-    // FIXME: builds an XGToolbarView (and its strip in MDI mode) once the
-    // tool bar exists. Without a "TMenu" resource that view's construction
-    // fails and the frame goes on without a tool bar, as it does here.
-    _GToolView = nullptr;
-    if (!FindResourceA(_GInstance, MAKEINTRESOURCEA(static_cast<unsigned short>(resID)), "TMenu"))
+    // Without a "TMenu" resource the view's construction fails and the frame
+    // goes on without a tool bar.
+    try {
+        _GToolView = new XGToolbarView(resID);
+    } catch (...) {
+        _GToolView = nullptr;
         return;
+    }
+    // Single-document mode has neither the strip's class nor a frame to hold it.
+    if (!fMDI)
+        return;
+    _GToolWindow = CreateWindowExA(0, _GToolClass, "MyToolbar", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10,
+                                   _GMainWindow, nullptr, _GInstance, nullptr);
+    if (_GToolWindow)
+        SendMessageA(_GMainWindow, WM_SIZE, 0, 0);
 }
 
 bool XGAppMultiWindow::IsListed(XGWindow* window)
@@ -425,7 +435,8 @@ long XGAppMultiWindow::DoPostPeriodic(long, void*)
                 return 0;
         }
         fMyMenuBar->LoadFromResource(id);
-        // FIXME: tell the tool bar (ChangeToolMenu) once it exists.
+        if (XGToolbarView* tool = dynamic_cast<XGToolbarView*>(_GToolView))
+            tool->ChangeToolMenu(id);
         UpdateWindowMenu();
         fMyMenuBar->UpdateMenuBar(XGDispatch::GetFocus());
         return 0;

@@ -8,8 +8,7 @@ list(APPEND KEBO_SOURCES
     ${dir}/XGTime.cpp
     ${dir}/XGAppArgs.cpp
     ${dir}/XGAppCore.cpp
-    ${dir}/XGAppDefaults.cpp
-    ${dir}/XGAppLinks.cpp)
+    ${dir}/XGAppDefaults.cpp)
 list(APPEND KEBO_NATIVE_SOURCES ${dir}/XGAppArgs.cpp)
 
 # The program entry (WinMain and XGMain) is linked as objects, not from the

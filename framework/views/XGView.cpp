@@ -12,6 +12,7 @@
 #include "XGGlobals.h"
 #include "XGInline.h"
 #include "XGResource.h"
+#include "XGToolTip.h"
 #include "XGWindow.h"
 
 namespace {
@@ -511,7 +512,7 @@ void XGView::DoMouseEnter(Point, short)
 
 void XGView::DoMouseLeave()
 {
-    // FIXME: close the open tool tip (XGToolTip::CloseTip) once tool tips exist.
+    XGToolTip::CloseTip();
 }
 
 void XGView::DoSizeView()

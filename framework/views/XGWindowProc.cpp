@@ -7,10 +7,10 @@
 #include "XGEventOwner.h"
 #include "XGInline.h"
 #include "XGMenuBar.h"
+#include "XGPopWindow.h"
 #include "XGWindow.h"
 
 XGMenuBar* (*XGWindowProc::gCurMenuHook)() = nullptr;
-long (*XGWindowProc::gPopCountHook)() = nullptr;
 
 namespace {
 
@@ -314,7 +314,7 @@ LRESULT XGWindowProc::ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM 
         SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     case WM_NCACTIVATE:
-        if (wParam == 0 && XGWindowProc::GetPopCount() > 0)
+        if (wParam == 0 && XGPopWindow::GetPopCount() > 0)
             return 0;
         return -1;
     case WM_ERASEBKGND:

@@ -45,11 +45,9 @@ public:
     // The framework code of a virtual key, or -1; lParam is not used.
     static short GetExtendedKeyCode(WPARAM virtualKey, LPARAM lParam);
 
-    // Seams for parts that arrive later. Each starts empty, meaning "nothing
-    // there": no current menu bar, no open pop-up window.
+    // Seam for the frame, which arrives later. It starts empty, meaning no
+    // current menu bar.
     static XGMenuBar* (*gCurMenuHook)();        // the frame's GetCurMenu
-    static long (*gPopCountHook)();             // XGPopWindow::GetPopCount
 
     static XGMenuBar* GetCurMenu() { return gCurMenuHook ? gCurMenuHook() : nullptr; }
-    static long GetPopCount() { return gPopCountHook ? gPopCountHook() : 0; }
 };

@@ -1,0 +1,37 @@
+#include "XGToolTip.h"
+
+#include "XGDraw.h"
+#include "XGFont.h"
+#include "XGPopWindow.h"
+#include "XGToolTipView.h"
+
+XGPopWindow* XGToolTip::gPopWindow = nullptr;
+XGToolTipView* XGToolTip::gPopView = nullptr;
+
+void XGToolTip::OpenTip(XGView* owner, Point where, const char* text)
+{
+    XGDraw draw(owner, true);
+    if (XGFont* font = XGFont::LoadFont(1))
+        draw.SetFont(font, false);
+    CloseTip();
+    XGToolTipView* tip = new XGToolTipView(text);
+    const Point size = tip->GetPopSize(draw);
+    tagRECT r;
+    r.left = where.h;
+    r.top = where.v;
+    r.right = r.left + size.h;
+    r.bottom = r.top + size.v;
+    gPopWindow = new XGPopWindow(owner, r, tip);
+    gPopView = tip;
+}
+
+void XGToolTip::CloseTip()
+{
+    XGPopWindow* pop = gPopWindow;
+    if (!pop)
+        return;
+    // Forgotten first: destroying the window may bring us back here.
+    gPopWindow = nullptr;
+    gPopView = nullptr;
+    delete pop;
+}
