@@ -7,14 +7,15 @@
 #include "XGDraw.h"
 #include "XGFont.h"
 #include "XGHandleLock.h"
+#include "XGPalette.h"
 #include "XGPostError.h"
 #include "XGTime.h"
 #include "XGView.h"
 
 namespace {
 
-const unsigned long kSelectFill = 0x10000006;
-const unsigned long kSelectText = 0x10000007;
+const unsigned long kSelectFill = kPaletteSelection;
+const unsigned long kSelectText = kPaletteSelectionText;
 const short kShift = 0x0001;
 const short kDoubleClick = 0x1000;
 const short kCaptured = 0x2000;
@@ -49,7 +50,7 @@ XGEditCore::XGEditCore(XGView* view, XGFont* font, const tagRECT& frame)
       fFieldEditor(false), fPassword(false), fActive(false), fScrollH(0), fScrollV(0),
       fPixelStep(1), fSelStart(0), fSelEnd(0), fMaxScrollH(0), fDragAnchor(0), fDragPoint(0),
       fLineHeight(16), fAscent(12), fGoalPixel(-1), fMargin(2), fAtLineEnd(false),
-      fCaretValid(true), fCaretV(0), fCaretH(-1), fTextColor(0x10000000), fFillColor(0x10000001)
+      fCaretValid(true), fCaretV(0), fCaretH(-1), fTextColor(kPaletteBlack), fFillColor(kPaletteWhite)
 {
     if (fFont)
         fFont->Attach();

@@ -213,6 +213,14 @@ bool XGEditText::ValidateText(const char* text)
 // The whole text is kept and validated, not only the 255 characters that
 // GetTitle gives, so a rejected change to a long text restores all of it;
 // the selection comes back with it.
+void XGEditText::Restore(const std::string& text, long start, long end)
+{
+    XGHandle old(0, 0);
+    old.Append(uint32_t(text.size()), text.data());
+    SetTextHandle(old);
+    fEdit->SetSelect(start, end);
+}
+
 void XGEditText::InsertChar(char c)
 {
     if (!fEdit)
@@ -225,10 +233,7 @@ void XGEditText::InsertChar(char c)
     fEdit->DoKey(c);
     std::string after = Contents(fText);
     if (after != before && !ValidateText(after.c_str())) {
-        XGHandle old(0, 0);
-        old.Append(uint32_t(before.size()), before.data());
-        SetTextHandle(old);
-        fEdit->SetSelect(start, end);
+        Restore(before, start, end);
         return;
     }
     RecalcScroll();
@@ -317,6 +322,8 @@ long XGEditText::DoMenuCommand(long arg, void*)
     if (arg < kCmdCut || arg > kCmdClear)
         return -1;
     std::string before = Contents(fText);
+    long start, end;
+    fEdit->GetSelect(&start, &end);
     switch (arg) {
     case kCmdCut:
         fEdit->DoCut();
@@ -332,13 +339,10 @@ long XGEditText::DoMenuCommand(long arg, void*)
         break;
     }
     std::string after = Contents(fText);
-    if (after != before && !ValidateText(after.c_str())) {
-        XGHandle old(0, 0);
-        old.Append(uint32_t(before.size()), before.data());
-        SetTextHandle(old);
-    } else {
+    if (after != before && !ValidateText(after.c_str()))
+        Restore(before, start, end);
+    else
         RecalcScroll();
-    }
     return 0;
 }
 

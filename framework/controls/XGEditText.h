@@ -5,6 +5,8 @@
 // the bars of an enclosing scroll view in step with the engine.
 #pragma once
 
+#include <string>
+
 #include "XGHandle.h"
 #include "XGView.h"
 
@@ -55,6 +57,7 @@ public:
 private:
     void Init(const char* text, short fontNumber, long maxLength, unsigned char filter,
               bool password, bool wordWrap, bool noMargin, bool multiLine);
+    void Restore(const std::string& text, long start, long end);
     void InsertChar(char c);
     void DeleteChar() { InsertChar(0x08); }
     void RecalcScroll();

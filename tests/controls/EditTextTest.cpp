@@ -1,0 +1,602 @@
+// The editable text view with real windows: typing through 'keye', the
+// filters, the length limit, validation by the parents, the Edit menu
+// commands with the system clipboard, mouse selection and drawing.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "ViewsTestHost.h"
+#include "XGArgStream.h"
+#include "XGDraw.h"
+#include "XGEditCore.h"
+#include "XGEditText.h"
+#include "XGMenuStatus.h"
+#include "XGPalette.h"
+
+using viewstest::Host;
+
+namespace {
+
+const long kFrameworkKey = 0x8000;
+const short kShift = 0x0001;
+const short kDoubleClick = 0x1000;
+const short kCaptured = 0x2000;
+
+// Big-endian record fields as the argument stream reads them.
+class Record {
+public:
+    Record& Int(long value)
+    {
+        for (int shift = 24; shift >= 0; shift -= 8)
+            fBytes.push_back((unsigned char)((unsigned long)value >> shift));
+        return *this;
+    }
+    Record& Bool(bool value)
+    {
+        fBytes.push_back(0);
+        fBytes.push_back(value ? 1 : 0);
+        return *this;
+    }
+    Record& Str(const std::string& text)
+    {
+        fBytes.push_back((unsigned char)text.size());
+        fBytes.insert(fBytes.end(), text.begin(), text.end());
+        if (fBytes.size() % 2)
+            fBytes.push_back(0);
+        return *this;
+    }
+    XGArgStream Stream() const { return XGArgStream(fBytes.data(), long(fBytes.size())); }
+
+private:
+    std::vector<unsigned char> fBytes;
+};
+
+struct EditOptions {
+    std::string text;
+    long maxLength = 0;
+    long filter = 0;
+    bool password = false;
+    bool wrap = false;
+    bool noMargin = false;
+    bool multiLine = true;
+    short font = 2;
+    short width = 200;
+    short height = 60;
+};
+
+// A parent that answers 'kclk': it rejects a text when told to and keeps
+// what it was asked.
+class Judge : public XGView {
+public:
+    XG_DECLARE_DISPATCH(Judge)
+    Judge(XGView* parent, const XGSViewInitRecord& record) : XGView(parent, record) {}
+    void DoDrawView(tagRECT) override {}
+    long DoCheck(long arg, void* data)
+    {
+        fAsked.push_back(std::to_string(arg) + ":" + static_cast<const char*>(data));
+        return fReject ? 1 : 0;
+    }
+    bool fReject = false;
+    std::vector<std::string> fAsked;
+};
+
+XG_BEGIN_DISPATCH(Judge, XGView)
+    XG_ON('kclk', DoCheck)
+XG_END_DISPATCH()
+
+class EditText : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        fRoot = viewstest::MakeRoot(Host::Shared());
+        fJudge = new Judge(fRoot, viewstest::Fill(1));
+    }
+    void TearDown() override
+    {
+        fRoot->SetFocus();
+        delete fRoot;
+    }
+
+    XGEditText* Make(const EditOptions& o)
+    {
+        Record r;
+        r.Int('edit').Int(7).Int(0).Bool(true).Bool(true).Bool(false).Bool(false);
+        r.Int(10).Int(10).Int(10 + o.width).Int(10 + o.height).Bool(true).Bool(true).Bool(true);
+        r.Str(o.text).Int(o.font).Int(o.maxLength).Int(o.filter).Bool(o.password).Bool(o.wrap);
+        r.Bool(false).Bool(o.noMargin).Int(0).Bool(o.multiLine);
+        XGArgStream stream = r.Stream();
+        return new XGEditText(fJudge, stream);
+    }
+    static std::string Text(XGEditText* edit)
+    {
+        return std::string(*edit->GetTextHandle(), edit->GetTextHandle().GetSize());
+    }
+    static long Type(XGEditText* edit, const std::string& keys)
+    {
+        long answer = 0;
+        for (char c : keys)
+            answer = edit->DoDispatch('keye', (unsigned char)c, nullptr, false);
+        return answer;
+    }
+    static long Key(XGEditText* edit, long code, long modifiers = 0)
+    {
+        return edit->DoDispatch('keye', ((kFrameworkKey | modifiers) << 16) | code, nullptr, false);
+    }
+    static void Select(XGEditText* edit, long start, long end) { edit->SetSelect(start, end); }
+    static std::pair<long, long> Selection(XGEditText* edit)
+    {
+        long start, end;
+        edit->GetSelect(&start, &end);
+        return {start, end};
+    }
+    // The local point on the left edge of the character at offset (a click
+    // on a character's left half puts the caret before it), mid-line.
+    static Point PointAt(XGEditText* edit, long offset, int dx = 0)
+    {
+        XGEditCore* core = edit->GetEditCore();
+        tagRECT frame = core->GetFrame();
+        long line = core->FindLine(offset);
+        long h = frame.left + core->FindPixel(offset) + dx;
+        long v = frame.top + line * core->GetPixelStep() + core->GetPixelStep() / 2;
+        return Point{short(v), short(h)};
+    }
+
+    XGView* fRoot = nullptr;
+    Judge* fJudge = nullptr;
+};
+
+void PutClipboard(const std::string& text)
+{
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+}
+
+std::string GetClipboard()
+{
+    std::string text;
+    if (!OpenClipboard(nullptr))
+        return "<no clipboard>";
+    HANDLE data = GetClipboardData(CF_TEXT);
+    if (data) {
+        text = static_cast<const char*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+TEST_F(EditText, TypingInsertsAtTheCaretAndBackspaceDeletes)
+{
+    EditOptions o;
+    o.text = "ac";
+    XGEditText* edit = Make(o);
+    edit->SetFocus();
+    Select(edit, 1, 1);
+    EXPECT_EQ(Type(edit, "b"), 0);
+    EXPECT_EQ(Text(edit), "abc");
+    EXPECT_EQ(Selection(edit), std::make_pair(2L, 2L));
+    Type(edit, "\b\b");
+    EXPECT_EQ(Text(edit), "c");
+    Type(edit, "\b");   // at offset 0: nothing
+    EXPECT_EQ(Text(edit), "c");
+    Select(edit, 0, 1);
+    Type(edit, "\b");   // a selection goes, nothing more
+    EXPECT_EQ(Text(edit), "");
+}
+
+TEST_F(EditText, ReturnIsALineFeedInAreasAndLeftToTheWindowInFields)
+{
+    EditOptions area;
+    area.text = "ab";
+    XGEditText* multi = Make(area);
+    Select(multi, 1, 1);
+    EXPECT_EQ(Type(multi, "\r"), 0);
+    EXPECT_EQ(Text(multi), "a\nb");
+    EXPECT_EQ(multi->GetEditCore()->GetNumLines(), 2);
+    EXPECT_EQ(Type(multi, "\t"), -1);
+
+    EditOptions field = area;
+    field.multiLine = false;
+    XGEditText* single = Make(field);
+    EXPECT_EQ(Type(single, "\r"), -1);
+    EXPECT_EQ(Type(single, "\t"), -1);
+    EXPECT_EQ(Text(single), "ab");
+}
+
+TEST_F(EditText, DeleteKeyRemovesTheCharacterBeforeTheCaret)
+{
+    EditOptions o;
+    o.text = "abc";
+    XGEditText* edit = Make(o);
+    Select(edit, 2, 2);
+    EXPECT_EQ(Key(edit, 0x85), 0);
+    EXPECT_EQ(Text(edit), "ac");
+}
+
+TEST_F(EditText, HomeAndEndGoToTheEndsOfTheWholeText)
+{
+    EditOptions o;
+    o.text = "one\ntwo\nthree";
+    XGEditText* edit = Make(o);
+    Select(edit, 5, 5);
+    Key(edit, 0x87);
+    EXPECT_EQ(Selection(edit), std::make_pair(13L, 13L));
+    Key(edit, 0x86);
+    EXPECT_EQ(Selection(edit), std::make_pair(0L, 0L));
+    EXPECT_EQ(Key(edit, 0x99), -1);
+}
+
+TEST_F(EditText, VerticalMovesKeepTheirColumnAcrossShortLines)
+{
+    EditOptions o;
+    o.text = "abcdef\nab\nabcdef";
+    XGEditText* edit = Make(o);
+    Select(edit, 5, 5);
+    Key(edit, 0x81);
+    EXPECT_EQ(Selection(edit), std::make_pair(9L, 9L));     // end of the short line
+    Key(edit, 0x81);
+    EXPECT_EQ(Selection(edit), std::make_pair(15L, 15L));   // back in column 5
+    Key(edit, 0x81);
+    EXPECT_EQ(Selection(edit), std::make_pair(16L, 16L));   // last line: text end
+    Select(edit, 3, 3);
+    Key(edit, 0x80);
+    EXPECT_EQ(Selection(edit), std::make_pair(0L, 0L));     // line 0: offset 0
+}
+
+TEST_F(EditText, ShiftArrowsGrowTheSelectionAtTheirOwnEnd)
+{
+    EditOptions o;
+    o.text = "abcdef";
+    XGEditText* edit = Make(o);
+    Select(edit, 2, 4);
+    Key(edit, 0x82, kShift);
+    EXPECT_EQ(Selection(edit), std::make_pair(1L, 4L));
+    Key(edit, 0x83, kShift);
+    EXPECT_EQ(Selection(edit), std::make_pair(1L, 5L));
+    Key(edit, 0x82);
+    EXPECT_EQ(Selection(edit), std::make_pair(1L, 1L));
+}
+
+struct FilterCase {
+    long filter;
+    const char* typed;
+    const char* result;
+};
+
+TEST_F(EditText, FiltersSwallowRefusedCharacters)
+{
+    const FilterCase cases[] = {
+        {0, "a1-. ", "a1-. "}, {1, "a1-. Z", "a1Z"}, {2, "fg0x9A", "f09A"},
+        {3, "1a2-3", "123"},   {4, "1a+2.", "1+2"},  {5, "1a.+2", "1.+2"},
+        {9, "?!", "?!"}};
+    for (const FilterCase& c : cases) {
+        EditOptions o;
+        o.filter = c.filter;
+        XGEditText* edit = Make(o);
+        for (const char* p = c.typed; *p; ++p)
+            EXPECT_EQ(Type(edit, std::string(1, *p)), 0) << "filter " << c.filter << " key " << *p;
+        std::string text = Text(edit);
+        delete edit;
+        // filters 4 and 5 also validate: the signs typed above came after
+        // the first character and were taken back
+        if (c.filter == 4)
+            EXPECT_EQ(text, "12") << "filter 4";
+        else if (c.filter == 5)
+            EXPECT_EQ(text, "1.2") << "filter 5";
+        else
+            EXPECT_EQ(text, c.result) << "filter " << c.filter;
+    }
+}
+
+TEST_F(EditText, SignsOnlyLeadAndOnePointAtMost)
+{
+    EditOptions o;
+    o.filter = 5;
+    o.text = "12";
+    XGEditText* edit = Make(o);
+    Select(edit, 0, 0);
+    Type(edit, "-");
+    EXPECT_EQ(Text(edit), "-12");
+    Select(edit, 3, 3);
+    Type(edit, ".5.");
+    EXPECT_EQ(Text(edit), "-12.5");
+    EXPECT_EQ(Selection(edit), std::make_pair(5L, 5L));   // the rejected key moved nothing
+    Select(edit, 1, 1);
+    Type(edit, "+");
+    EXPECT_EQ(Text(edit), "-12.5");
+}
+
+TEST_F(EditText, LengthLimitStopsTypingButNotPasting)
+{
+    EditOptions o;
+    o.maxLength = 5;
+    o.text = "abcde";
+    XGEditText* edit = Make(o);
+    Select(edit, 5, 5);
+    EXPECT_EQ(Type(edit, "f"), 0);
+    EXPECT_EQ(Text(edit), "abcde");
+    Select(edit, 1, 2);
+    Type(edit, "X");
+    EXPECT_EQ(Text(edit), "aXcde");
+    PutClipboard("123456");
+    Select(edit, 5, 5);
+    EXPECT_EQ(edit->DoDispatch('menu', 7, nullptr, false), 0);
+    EXPECT_EQ(Text(edit), "aXcde123456");
+}
+
+TEST_F(EditText, ParentsSeeEveryChangeAndMayRejectIt)
+{
+    EditOptions o;
+    o.text = "ab";
+    XGEditText* edit = Make(o);
+    Select(edit, 2, 2);
+    Type(edit, "c");
+    ASSERT_EQ(fJudge->fAsked, std::vector<std::string>{"7:abc"});
+    fJudge->fReject = true;
+    Type(edit, "d");
+    EXPECT_EQ(Text(edit), "abc");
+    PutClipboard("zz");
+    edit->DoDispatch('menu', 7, nullptr, false);
+    EXPECT_EQ(Text(edit), "abc");
+    Select(edit, 0, 3);
+    edit->DoDispatch('menu', 8, nullptr, false);
+    EXPECT_EQ(Text(edit), "abc");
+    fJudge->fReject = false;
+    edit->DoDispatch('menu', 8, nullptr, false);
+    EXPECT_EQ(Text(edit), "");
+}
+
+TEST_F(EditText, CopyPutsCarriageReturnLineFeedOnTheClipboard)
+{
+    EditOptions o;
+    o.text = "xa\nby";
+    XGEditText* edit = Make(o);
+    Select(edit, 1, 4);
+    EXPECT_EQ(edit->DoDispatch('menu', 6, nullptr, false), 0);
+    EXPECT_EQ(GetClipboard(), "a\r\nb");
+    EXPECT_EQ(Text(edit), "xa\nby");
+    edit->DoDispatch('menu', 5, nullptr, false);
+    EXPECT_EQ(Text(edit), "xy");
+    EXPECT_EQ(GetClipboard(), "a\r\nb");
+}
+
+TEST_F(EditText, PasteTurnsLineEndsIntoLineFeeds)
+{
+    EditOptions o;
+    o.text = "[]";
+    XGEditText* edit = Make(o);
+    Select(edit, 1, 1);
+    PutClipboard("1\r\n2\r3\n4");
+    edit->DoDispatch('menu', 7, nullptr, false);
+    EXPECT_EQ(Text(edit), "[1\n2\n3\n4]");
+    EXPECT_EQ(edit->GetEditCore()->GetNumLines(), 4);
+    EXPECT_EQ(Selection(edit), std::make_pair(8L, 8L));
+}
+
+TEST_F(EditText, PasteWithoutClipboardTextDeletesTheSelection)
+{
+    EditOptions o;
+    o.text = "abc";
+    XGEditText* edit = Make(o);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
+    Select(edit, 0, 2);
+    edit->DoDispatch('menu', 7, nullptr, false);
+    EXPECT_EQ(Text(edit), "c");
+}
+
+TEST_F(EditText, MenuStatusFollowsTheSelectionAndThePasswordFlag)
+{
+    struct Row {
+        bool password;
+        long start, end;
+        long command;
+        bool enabled;
+    };
+    const Row rows[] = {{false, 0, 0, 5, false}, {false, 0, 2, 5, true},  {false, 0, 2, 6, true},
+                        {false, 1, 1, 8, false}, {false, 1, 2, 8, true},  {false, 1, 1, 7, true},
+                        {false, 1, 1, 16, true}, {true, 0, 2, 5, false},  {true, 0, 2, 6, false},
+                        {true, 0, 2, 7, true},   {true, 0, 2, 8, true}};
+    for (const Row& row : rows) {
+        EditOptions o;
+        o.text = "abc";
+        o.password = row.password;
+        XGEditText* edit = Make(o);
+        Select(edit, row.start, row.end);
+        XGMenuStatus status;
+        status.enabled = !row.enabled;
+        EXPECT_EQ(edit->DoDispatch('stat', row.command, &status, false), 0);
+        EXPECT_EQ(status.enabled, row.enabled) << "command " << row.command;
+        delete edit;
+    }
+    EditOptions o;
+    XGEditText* edit = Make(o);
+    XGMenuStatus status;
+    EXPECT_EQ(edit->DoDispatch('stat', 9, &status, false), -1);
+    EXPECT_EQ(edit->DoDispatch('menu', 9, nullptr, false), -1);
+}
+
+TEST_F(EditText, PasswordFieldsRefuseToCopy)
+{
+    PutClipboard("before");
+    EditOptions o;
+    o.text = "secret";
+    o.password = true;
+    XGEditText* edit = Make(o);
+    Select(edit, 0, 6);
+    edit->DoDispatch('menu', 6, nullptr, false);
+    edit->DoDispatch('menu', 5, nullptr, false);
+    EXPECT_EQ(GetClipboard(), "before");
+    EXPECT_EQ(Text(edit), "secret");
+}
+
+TEST_F(EditText, SelectAllAndTheFieldEditorsFocus)
+{
+    EditOptions o;
+    o.text = "hello";
+    o.multiLine = false;
+    XGEditText* edit = Make(o);
+    EXPECT_EQ(Selection(edit), std::make_pair(0L, 0L));
+    edit->SetFocus();
+    EXPECT_EQ(Selection(edit), std::make_pair(0L, 5L));
+    Select(edit, 2, 2);
+    EXPECT_EQ(edit->DoDispatch('menu', 16, nullptr, false), 0);
+    EXPECT_EQ(Selection(edit), std::make_pair(0L, 5L));
+}
+
+TEST_F(EditText, TitleIsAtMost255Characters)
+{
+    EditOptions o;
+    XGEditText* edit = Make(o);
+    std::string longText(300, 'q');
+    edit->SetTitle(longText.c_str());
+    EXPECT_EQ(Text(edit).size(), 300u);
+    char title[256];
+    memset(title, 'x', sizeof title);
+    edit->GetTitle(title);
+    EXPECT_EQ(std::string(title), std::string(255, 'q'));
+}
+
+TEST_F(EditText, NewTextClampsTheSelection)
+{
+    EditOptions o;
+    o.text = "abcdef";
+    XGEditText* edit = Make(o);
+    Select(edit, 2, 6);
+    edit->SetTitle("abc");
+    EXPECT_EQ(Selection(edit), std::make_pair(2L, 3L));
+    edit->SetSelect(9, -4);
+    EXPECT_EQ(Selection(edit), std::make_pair(0L, 3L));
+}
+
+TEST_F(EditText, DraggingSelectsFromThePressToThePointer)
+{
+    EditOptions o;
+    o.text = "alpha beta\ngamma";
+    XGEditText* edit = Make(o);
+    EXPECT_TRUE(edit->DoMouseDown(PointAt(edit, 2), 0));
+    EXPECT_EQ(Selection(edit), std::make_pair(2L, 2L));
+    edit->DoMouseMove(PointAt(edit, 14), kCaptured);
+    EXPECT_EQ(Selection(edit), std::make_pair(2L, 14L));
+    edit->DoMouseMove(Point{-20, 30}, kCaptured);   // above the first line
+    EXPECT_EQ(Selection(edit), std::make_pair(0L, 2L));
+    edit->DoMouseUp(PointAt(edit, 8), kCaptured);
+    EXPECT_EQ(Selection(edit), std::make_pair(2L, 8L));
+}
+
+TEST_F(EditText, ShiftClickExtendsFromTheFartherEnd)
+{
+    EditOptions o;
+    o.text = "0123456789";
+    XGEditText* edit = Make(o);
+    Select(edit, 3, 6);
+    edit->DoMouseDown(PointAt(edit, 8, 1), kShift);
+    EXPECT_EQ(Selection(edit), std::make_pair(3L, 8L));
+    edit->DoMouseUp(PointAt(edit, 8, 1), kCaptured);
+    edit->DoMouseDown(PointAt(edit, 1, 1), kShift);
+    EXPECT_EQ(Selection(edit), std::make_pair(1L, 8L));
+}
+
+TEST_F(EditText, DoubleClickSelectsTheRunAroundThePoint)
+{
+    EditOptions o;
+    o.text = "say hello, world";
+    XGEditText* edit = Make(o);
+    edit->DoMouseDown(PointAt(edit, 6, 1), kDoubleClick);
+    EXPECT_EQ(Selection(edit), std::make_pair(4L, 9L));
+    edit->DoMouseUp(PointAt(edit, 6, 1), kCaptured);
+    edit->DoMouseDown(PointAt(edit, 10, 0), kDoubleClick);   // ", " is a run too
+    EXPECT_EQ(Selection(edit), std::make_pair(9L, 11L));
+}
+
+TEST_F(EditText, FocusedFieldHighlightsItsWholeTextToTheRightEdge)
+{
+    Host& host = Host::Shared();
+    host.Clear(RGB(0, 255, 0));
+    EditOptions o;
+    o.text = "ab";
+    o.multiLine = false;
+    XGEditText* edit = Make(o);
+    edit->SetFocus();
+    edit->DoDrawView(edit->GetContentRect());
+    COLORREF selection = XGDraw::ColorFromPalette(kPaletteSelection);
+    COLORREF fill = XGDraw::ColorFromPalette(kPaletteWhite);
+    // the view sits at (10, 10); its text area starts 3 pixels in
+    tagRECT frame = edit->GetEditCore()->GetFrame();
+    int y = 10 + frame.top + 2;
+    EXPECT_EQ(host.Pixel(10 + frame.right - 2, y), selection);
+    Select(edit, 1, 1);
+    EXPECT_EQ(host.Pixel(10 + frame.right - 2, y), fill);
+    edit->GetEditCore()->DoLoseFocus(false);
+    Select(edit, 0, 2);
+    edit->DoDrawView(edit->GetContentRect());
+    EXPECT_EQ(host.Pixel(10 + frame.right - 2, y), fill);   // no highlight without focus
+}
+
+TEST_F(EditText, EmptyFieldShowsItsCaretTwoPixelsIn)
+{
+    Host& host = Host::Shared();
+    host.Clear(RGB(0, 255, 0));
+    EditOptions o;
+    XGEditText* edit = Make(o);
+    edit->SetFocus();
+    edit->DoDrawView(edit->GetContentRect());
+    tagRECT frame = edit->GetEditCore()->GetFrame();
+    Type(edit, "x");
+    Type(edit, "\b");   // redraws the line and shows the caret
+    ASSERT_TRUE(edit->GetEditCore()->IsCaretShown());
+    int x = 10 + frame.left;
+    int y = 10 + frame.top + 3;
+    COLORREF fill = XGDraw::ColorFromPalette(kPaletteWhite);
+    EXPECT_EQ(host.Pixel(x, y), fill);
+    EXPECT_NE(host.Pixel(x + 1, y), fill);
+    EXPECT_EQ(host.Pixel(x + 2, y), fill);
+}
+
+TEST_F(EditText, PasswordTextIsDrawnAsStars)
+{
+    Host& host = Host::Shared();
+    EditOptions plain;
+    plain.text = "*****";
+    EditOptions hidden;
+    hidden.text = "abcde";
+    hidden.password = true;
+    std::vector<COLORREF> pictures[2];
+    int index = 0;
+    for (const EditOptions* o : {&plain, &hidden}) {
+        host.Clear(RGB(0, 255, 0));
+        XGEditText* edit = Make(*o);
+        edit->DoDrawView(edit->GetContentRect());
+        for (int y = 13; y < 30; ++y)
+            for (int x = 13; x < 60; ++x)
+                pictures[index].push_back(host.Pixel(x, y));
+        delete edit;
+        ++index;
+    }
+    EXPECT_TRUE(pictures[0] == pictures[1]);
+}
+
+TEST_F(EditText, EditingScrollsItsOwnPixelsToKeepTheCaretInView)
+{
+    EditOptions o;
+    o.height = 30;
+    XGEditText* edit = Make(o);
+    for (int k = 0; k < 6; ++k)
+        Type(edit, "line\r");
+    long h, v;
+    edit->GetEditCore()->GetScrollValue(&h, &v);
+    tagRECT frame = edit->GetEditCore()->GetFrame();
+    long visible = (frame.bottom - frame.top) / edit->GetEditCore()->GetPixelStep();
+    EXPECT_EQ(v, 7 - visible);
+    EXPECT_EQ(h, 0);
+}
+
+}  // namespace
