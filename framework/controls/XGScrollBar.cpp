@@ -25,8 +25,15 @@ void XGScrollBar::InitScrollBar(const XGSScrollInitRecord& record)
     tagRECT r = GetRootRect();
     DWORD orientation = (r.bottom - r.top) >= (r.right - r.left) ? SBS_VERT : SBS_HORZ;
     fControl = CreateControl("SCROLLBAR", WS_CHILD | orientation, "", r, nullptr);
-    SetMinValue(record.fMinValue);
-    SetMaxValue(record.fMaxValue);
+    // Each bound is clamped by the other: set first the one that the
+    // starting range (0, 0) would otherwise swallow.
+    if (record.fMinValue > fMaxValue) {
+        SetMaxValue(record.fMaxValue);
+        SetMinValue(record.fMinValue);
+    } else {
+        SetMinValue(record.fMinValue);
+        SetMaxValue(record.fMaxValue);
+    }
     SetValue(record.fValue);
     SetPageSize(record.fPageSize);
     SetStepSize(record.fStepSize);

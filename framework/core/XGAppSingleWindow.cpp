@@ -79,16 +79,24 @@ long XGAppSingleWindow::DoWindowCreate(long, void* data)
         return -1;
     if (fAppWindow)
         throw XGPostError(kErrWindowAlreadyBuilt);
-    fAppWindow = window;
-    _GMainWindow = window->GetHWND();
-    // A bar kept from an earlier main window is replaced, not leaked.
-    delete fAppMenuBar;
-    fAppMenuBar = new XGMenuBar(_GMainWindow, false);
+    // Checked before anything is kept: a window whose announcement fails is
+    // never built, and nothing may still point at it.
     short menuID = window->GetMenuBarID();
     XG_ASSERT(menuID != -1, "XGAppSingleWindow", 157);
     if (menuID == 0)
         menuID = 128;
-    fAppMenuBar->LoadFromResource(menuID);
+    // A bar kept from an earlier main window is replaced, not leaked.
+    delete fAppMenuBar;
+    fAppMenuBar = new XGMenuBar(window->GetHWND(), false);
+    try {
+        fAppMenuBar->LoadFromResource(menuID);
+    } catch (...) {
+        delete fAppMenuBar;
+        fAppMenuBar = nullptr;
+        throw;
+    }
+    fAppWindow = window;
+    _GMainWindow = window->GetHWND();
     return -1;
 }
 

@@ -14,6 +14,7 @@
 #include "XGEditText.h"
 #include "XGMenuStatus.h"
 #include "XGPalette.h"
+#include "XGScrollView.h"
 
 using viewstest::Host;
 
@@ -99,7 +100,7 @@ protected:
         delete fRoot;
     }
 
-    XGEditText* Make(const EditOptions& o)
+    XGEditText* Make(const EditOptions& o, XGView* parent = nullptr)
     {
         Record r;
         r.Int('edit').Int(7).Int(0).Bool(true).Bool(true).Bool(false).Bool(false);
@@ -107,7 +108,7 @@ protected:
         r.Str(o.text).Int(o.font).Int(o.maxLength).Int(o.filter).Bool(o.password).Bool(o.wrap);
         r.Bool(false).Bool(o.noMargin).Int(0).Bool(o.multiLine);
         XGArgStream stream = r.Stream();
-        return new XGEditText(fJudge, stream);
+        return new XGEditText(parent ? parent : fJudge, stream);
     }
     static std::string Text(XGEditText* edit)
     {
@@ -597,6 +598,31 @@ TEST_F(EditText, EditingScrollsItsOwnPixelsToKeepTheCaretInView)
     long visible = (frame.bottom - frame.top) / edit->GetEditCore()->GetPixelStep();
     EXPECT_EQ(v, 7 - visible);
     EXPECT_EQ(h, 0);
+}
+
+TEST_F(EditText, BarsOfAnEnclosingScrollViewFollowTheEngine)
+{
+    Record r;
+    r.Int('scrv').Int(3).Int(0).Bool(true).Bool(true).Bool(false).Bool(false);
+    r.Int(0).Int(0).Int(300).Int(120).Bool(true).Bool(true).Bool(false);
+    r.Bool(false).Bool(true).Bool(false);
+    XGArgStream stream = r.Stream();
+    XGScrollView* scroller = new XGScrollView(fJudge, stream);
+    EditOptions o;
+    o.height = 40;
+    XGEditText* edit = Make(o, scroller);
+    for (int k = 0; k < 8; ++k)
+        Type(edit, "row\r");
+    long h, v, barH, barV;
+    edit->GetEditCore()->GetScrollValue(&h, &v);
+    scroller->GetScrollValue(&barH, &barV);
+    EXPECT_GT(v, 0);
+    EXPECT_EQ(barV, v);
+    EXPECT_EQ(scroller->GetPixelStep(), edit->GetEditCore()->GetPixelStep());
+    // moving the bar gives the engine the new position
+    scroller->SetScrollValue(0, 1);
+    edit->GetEditCore()->GetScrollValue(&h, &v);
+    EXPECT_EQ(v, 1);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "XGScrollBar.h"
 #include "XGStringList.h"
 #include "XGViewFactory.h"
+#include "XGViewTemplate.h"
 
 using namespace kebotest;
 
@@ -409,6 +410,109 @@ TEST_F(ListsTest, ApplicationRegistersTheListCode)
     for (long i = 0; i < XGViewFactory::gList.Length(); ++i)
         found = found || XGViewFactory::gList[i].fCode == 'list';
     EXPECT_TRUE(found);
+}
+
+}  // namespace
+
+extern const unsigned char ListsTree[];
+extern const long ListsTreeSize;
+
+namespace {
+
+TEST_F(ListsTest, RecordsBuildTheScrollViewAndTheListThroughTheFactory)
+{
+    XGViewTemplate<XGScrollView>::Register('scrv');
+    XGView* tree = XGViewFactory::CreateFromData(ListsTree, ListsTreeSize, fHost);
+    ASSERT_NE(nullptr, tree);
+
+    XGScrollView* scroll = dynamic_cast<XGScrollView*>(tree->FindViewByID(31));
+    ASSERT_NE(nullptr, scroll);
+    EXPECT_EQ(nullptr, dynamic_cast<XGListControl*>(scroll));
+    EXPECT_TRUE(scroll->HasCorner());
+    ASSERT_NE(nullptr, scroll->GetHScroll());
+    ASSERT_NE(nullptr, scroll->GetVScroll());
+    XGView* content = tree->FindViewByID(33);
+    ASSERT_NE(nullptr, content);
+    EXPECT_EQ(scroll, content->GetParent());
+    Point bar = XGScrollBar::GetDefaultSize();
+    EXPECT_EQ(1, content->GetPos().h);
+    EXPECT_EQ(118 - bar.h, content->GetSize().h);
+    EXPECT_EQ(98 - bar.v, content->GetSize().v);
+
+    XGListControl* list = dynamic_cast<XGListControl*>(tree->FindViewByID(32));
+    ASSERT_NE(nullptr, list);
+    EXPECT_TRUE(list->IsMultiSelect());
+    EXPECT_TRUE(list->IsKeepSelect());
+    ASSERT_NE(nullptr, list->GetFont());
+    EXPECT_EQ(1, list->GetFont()->GetFontResID());
+    EXPECT_EQ(nullptr, list->GetHScroll());
+    ASSERT_NE(nullptr, list->GetVScroll());
+    EXPECT_FALSE(list->HasCorner());
+    EXPECT_EQ(0, list->Length());
+}
+
+TEST_F(ListsTest, DestroyingTheScrollViewDestroysItsNativeBars)
+{
+    ListOptions both = {false, false, 120, true};
+    XGListControl* list = Make(both, 3);
+    HWND h = list->GetHScroll()->GetControl();
+    HWND v = list->GetVScroll()->GetControl();
+    ASSERT_TRUE(IsWindow(h));
+    ASSERT_TRUE(IsWindow(v));
+    delete list;
+    EXPECT_FALSE(IsWindow(h));
+    EXPECT_FALSE(IsWindow(v));
+    EXPECT_EQ(nullptr, fHost->GetChild());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ListsTest, SingleSelectionRedrawsOnlyTheTwoLinesThatChange)
+{
+    XGListControl* list = Make(kSingle, 6);
+    Paint();
+    list->SetSelect(1, true);
+    Pump();
+    // Mark every line on the window itself; a line redrawn loses its mark.
+    XGListView* view = list->GetListView();
+    RECT strip = {view->GetGlobalPos().h + view->GetSize().h - 6, view->GetGlobalPos().v,
+                  view->GetGlobalPos().h + view->GetSize().h, view->GetGlobalPos().v + view->GetSize().v};
+    HDC dc = GetDC(Root());
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(dc, &strip, red);
+    DeleteObject(red);
+    ReleaseDC(Root(), dc);
+
+    list->SetSelect(3, true);
+    EXPECT_EQ(RGB(255, 255, 255), LineBack(list, 1));
+    EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT), LineBack(list, 3));
+    for (long row : {0L, 2L, 4L, 5L})
+        EXPECT_EQ(RGB(255, 0, 0), LineBack(list, row)) << "row " << row;
+}
+
+TEST_F(ListsTest, DisabledListDrawsGreyTextAndNoHighlight)
+{
+    Args a = Args::View('list', kListID, kLeft, kTop, 210, 130, true, false)
+                 .Bool(false).Bool(true).Bool(false).Bool(false).Int(1).Bool(false);
+    XGArgStream s = a.Stream();
+    XGListControl* list = new XGListControl(fHost, s);
+    unsigned char flag = 0;
+    list->GetList()->AppendString("WWWWWWWW", &flag);
+    list->GetList()->AppendString("WWWWWWWW", &flag);
+    list->GetListView()->CalcResize();
+    list->SetSelect(1, true);
+    Paint();
+    EXPECT_EQ(RGB(255, 255, 255), LineBack(list, 1));
+    XGListView* view = list->GetListView();
+    COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+    bool grey = false;
+    for (int x = 5; x < 60 && !grey; ++x) {
+        for (long y = 0; y < list->GetPixelStep() && !grey; ++y)
+            grey = Pixel(Root(), view->GetGlobalPos().h + x, int(view->GetGlobalPos().v + y)) == shadow;
+    }
+    EXPECT_TRUE(grey);
 }
 
 }  // namespace

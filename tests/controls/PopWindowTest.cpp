@@ -221,6 +221,27 @@ TEST_F(PopWindowTest, TipIsSizedToItsTextAndDrawnInTheTipColours)
     XGToolTip::CloseTip();  // nothing open: nothing happens
 }
 
+// The event loop notices the pointer leaving a window before each message;
+// the base view's own pop-up does not count as elsewhere.
+TEST_F(PopWindowTest, PointerOverTheBasesPopUpStaysInTheBase)
+{
+    XGPopWindow* pop = Open(tagRECT{20, 30, 80, 50});
+    XGWindow::ProcessMouseEnter(Point{25, 15}, 0, fBase);
+    const POINT inPop = Screen(30, 40);
+    SetCursorPos(inPop.x, inPop.y);
+    ASSERT_EQ(pop->GetHWND(), WindowFromPoint(inPop));
+    PostMessageA(fWindow->GetHWND(), WM_NULL, 0, 0);
+    fApp->RunOnce(nullptr);
+    EXPECT_EQ(fBase, XGWindow::gLastView);
+
+    const POINT away = Screen(-150, -120);
+    SetCursorPos(away.x, away.y);
+    PostMessageA(fWindow->GetHWND(), WM_NULL, 0, 0);
+    fApp->RunOnce(nullptr);
+    EXPECT_EQ(nullptr, XGWindow::gLastView);
+    EXPECT_EQ("leave", fBase->fLog.back());
+}
+
 TEST_F(PopWindowTest, LongTipTextIsCut)
 {
     const std::string text(300, 'w');

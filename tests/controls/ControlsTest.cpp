@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include "KeboTestSupport.h"
+#include "XGCheckButton.h"
+#include "XGCommandButton.h"
+#include "XGPopControl.h"
+#include "XGScrollBar.h"
+
+using namespace kebotest;
+
+namespace {
+
+class Controls : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fApp = new TestApp();
+        XGSWindowInitRecord w = WindowRecord(2, "controls", 300, 200);
+        fWindow = new XGWindow(w, nullptr);
+        XGSViewInitRecord r = ViewRecord(0, 0, 0, 300, 200);
+        fRecorder = new Recorder(fWindow, r);
+        Pump();
+    }
+    void TearDown() override
+    {
+        delete fWindow;
+        delete fApp;
+        Pump();
+    }
+
+    HWND Root() const { return fWindow->GetHWND(); }
+    RECT ClientRectOf(HWND control) const
+    {
+        RECT r;
+        GetWindowRect(control, &r);
+        MapWindowPoints(nullptr, Root(), reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+    // A notification as the native control sends it to its parent.
+    LRESULT Notify(UINT message, WPARAM wParam, HWND control)
+    {
+        return SendMessageA(Root(), message, wParam, LPARAM(control));
+    }
+
+    TestApp* fApp = nullptr;
+    XGWindow* fWindow = nullptr;
+    Recorder* fRecorder = nullptr;
+};
+
+TEST_F(Controls, PushButtonClickArrivesAsCclkWithItsViewID)
+{
+    Args a = Args::View('pbtn', 7, 10, 10, 90, 40, true, true, true).Int(0).Int(0).Str("Press");
+    XGArgStream s = a.Stream();
+    XGCommandButton* button = new XGCommandButton(fRecorder, s);
+    ASSERT_NE(nullptr, button->GetControl());
+    EXPECT_EQ(button, XGControl::FromHWND(button->GetControl()));
+    char title[256];
+    button->GetTitle(title);
+    EXPECT_STREQ("Press", title);
+    RECT r = ClientRectOf(button->GetControl());
+    EXPECT_EQ(14, r.left);  // the native button sits 4 pixels inside the view
+    EXPECT_EQ(14, r.top);
+    EXPECT_EQ(86, r.right);
+    EXPECT_EQ(36, r.bottom);
+
+    Pump();
+    button->PushButton();
+    Pump();
+    EXPECT_EQ(std::vector<std::string>{"cclk 7"}, fRecorder->fLog);
+}
+
+TEST_F(Controls, DefaultButtonTakesTheDefaultPushStyle)
+{
+    Args a = Args::View('pbtn', 1, 10, 10, 90, 40).Int(0).Int(0).Str("OK");
+    XGArgStream s = a.Stream();
+    XGCommandButton* button = new XGCommandButton(fRecorder, s);
+    auto style = [&] { return GetWindowLongA(button->GetControl(), GWL_STYLE) & 0x0F; };
+    EXPECT_EQ(BS_PUSHBUTTON, style());
+    button->SetDefault(true);
+    EXPECT_TRUE(button->IsDefault());
+    EXPECT_EQ(BS_DEFPUSHBUTTON, style());
+    button->SetDefault(false);
+    EXPECT_EQ(BS_PUSHBUTTON, style());
+}
+
+TEST_F(Controls, CheckBoxShowsTheIndeterminateState)
+{
+    Args a = Args::View('chkb', 3, 10, 50, 150, 70).Int(0).Int(1).Str("Check");
+    XGArgStream s = a.Stream();
+    XGCheckButton* box = new XGCheckButton(fRecorder, s);
+    EXPECT_EQ(1, box->GetValue());  // initial value from the record
+    box->SetValue(2);
+    EXPECT_EQ(-1, box->GetValue());
+    EXPECT_EQ(BST_INDETERMINATE, SendMessageA(box->GetControl(), BM_GETCHECK, 0, 0));
+    box->SetValue(-1);
+    EXPECT_EQ(0, box->GetValue());
+    box->SetValue(1);
+    EXPECT_EQ(1, box->GetValue());
+}
+
+TEST_F(Controls, PopUpValueIsClampedToItsItems)
+{
+    Args a = Args::View('popm', 5, 10, 80, 150, 100).Int(1);
+    XGArgStream s = a.Stream();
+    XGPopControl* pop = new XGPopControl(fRecorder, s);
+    for (const char* item : {"one", "two", "three"})
+        pop->GetItems().AppendString(item);
+    pop->ReloadItems();
+    HWND combo = pop->GetControl();
+    ASSERT_NE(nullptr, combo);
+    EXPECT_EQ(3, SendMessageA(combo, CB_GETCOUNT, 0, 0));
+
+    pop->SetValue(5);
+    EXPECT_EQ(2, pop->GetValue());
+    EXPECT_EQ(2, SendMessageA(combo, CB_GETCURSEL, 0, 0));
+    pop->SetValue(-4);
+    EXPECT_EQ(0, pop->GetValue());
+    EXPECT_EQ(0, SendMessageA(combo, CB_GETCURSEL, 0, 0));
+
+    // Setting the current value again sends nothing to the control.
+    SendMessageA(combo, CB_SETCURSEL, 1, 0);
+    pop->SetValue(0);
+    EXPECT_EQ(1, SendMessageA(combo, CB_GETCURSEL, 0, 0));
+    EXPECT_TRUE(fRecorder->fLog.empty());
+}
+
+TEST_F(Controls, PopUpArrowKeysAndCloseUpSendPval)
+{
+    Args a = Args::View('popm', 5, 10, 80, 150, 100).Int(1);
+    XGArgStream s = a.Stream();
+    XGPopControl* pop = new XGPopControl(fRecorder, s);
+    for (const char* item : {"one", "two", "three"})
+        pop->GetItems().AppendString(item);
+    pop->ReloadItems();
+
+    const long down = (0x8000L << 16) | 0x81;
+    EXPECT_EQ(0, pop->DoDispatch('keye', down, nullptr, true));
+    EXPECT_EQ(1, pop->GetValue());
+    EXPECT_EQ(-1, pop->DoDispatch('keye', 'x', nullptr, false));  // a plain key is not the pop-up's
+
+    SendMessageA(pop->GetControl(), CB_SETCURSEL, 2, 0);
+    Notify(WM_COMMAND, MAKEWPARAM(0, CBN_CLOSEUP), pop->GetControl());
+    EXPECT_EQ(2, pop->GetValue());
+    Notify(WM_COMMAND, MAKEWPARAM(0, CBN_CLOSEUP), pop->GetControl());  // unchanged: no notice
+    EXPECT_EQ((std::vector<std::string>{"pval 5", "pval 5"}), fRecorder->fLog);
+}
+
+XGSScrollInitRecord ScrollRecord(short id, long value, long min, long max, long step, long page)
+{
+    XGSScrollInitRecord r;
+    static_cast<XGSViewInitRecord&>(r) = ViewRecord(id, 270, 0, 286, 200);
+    r.fValue = value;
+    r.fMinValue = min;
+    r.fMaxValue = max;
+    r.fStepSize = step;
+    r.fPageSize = page;
+    return r;
+}
+
+SCROLLINFO NativeInfo(HWND bar)
+{
+    SCROLLINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    GetScrollInfo(bar, SB_CTL, &info);
+    return info;
+}
+
+TEST_F(Controls, ScrollBarScalesAWideRangeForTheNativeBar)
+{
+    XGSScrollInitRecord r = ScrollRecord(9, 0, 0, 100000, 10, 700);
+    XGScrollBar* bar = new XGScrollBar(fRecorder, r);
+    ASSERT_NE(nullptr, bar->GetControl());
+    EXPECT_EQ(SBS_VERT, GetWindowLongA(bar->GetControl(), GWL_STYLE) & SBS_VERT);
+    EXPECT_EQ(7, bar->GetScale());
+    SCROLLINFO info = NativeInfo(bar->GetControl());
+    EXPECT_EQ(0, info.nMin);
+    EXPECT_EQ(14285 + 100 - 1, info.nMax);
+    EXPECT_EQ(100u, info.nPage);
+    EXPECT_TRUE(fRecorder->fLog.empty());
+
+    bar->SetValue(700);
+    EXPECT_EQ(100, NativeInfo(bar->GetControl()).nPos);
+    Notify(WM_VSCROLL, SB_LINEDOWN, bar->GetControl());
+    EXPECT_EQ(710, bar->GetValue());
+    Notify(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 200), bar->GetControl());
+    EXPECT_EQ(1400, bar->GetValue());
+    Notify(WM_VSCROLL, SB_BOTTOM, bar->GetControl());
+    EXPECT_EQ(100000, bar->GetValue());
+    bar->SetValue(200000);  // clamped to the maximum it already has: no notice
+    EXPECT_EQ((std::vector<std::string>{"scrs 9", "sval 9 0>700", "scrs 9", "sval 9 700>710",
+                                        "scrs 9", "sval 9 710>1400", "scrs 9", "sval 9 1400>100000"}),
+              fRecorder->fLog);
+}
+
+TEST_F(Controls, ScrollBarWithAnEmptyRangeIsDisabled)
+{
+    XGSScrollInitRecord r = ScrollRecord(9, 5, 5, 5, 1, 1);
+    XGScrollBar* bar = new XGScrollBar(fRecorder, r);
+    EXPECT_EQ(5, bar->GetMinValue());  // a range above 0 survives the start from (0, 0)
+    EXPECT_EQ(5, bar->GetMaxValue());
+    EXPECT_FALSE(IsWindowEnabled(bar->GetControl()));
+    bar->SetMaxValue(10);
+    EXPECT_TRUE(IsWindowEnabled(bar->GetControl()));
+    bar->SetValue(8);
+    fRecorder->fLog.clear();
+    bar->SetMinValue(20);  // lowered to the maximum; the value follows
+    EXPECT_EQ(10, bar->GetMinValue());
+    EXPECT_EQ(10, bar->GetValue());
+    EXPECT_FALSE(IsWindowEnabled(bar->GetControl()));
+    EXPECT_EQ((std::vector<std::string>{"scrs 9", "sval 9 8>10"}), fRecorder->fLog);
+}
+
+TEST_F(Controls, ScrollBarRangeBelowZeroIsKept)
+{
+    XGSScrollInitRecord r = ScrollRecord(9, -7, -10, -5, 1, 1);
+    XGScrollBar* bar = new XGScrollBar(fRecorder, r);
+    EXPECT_EQ(-10, bar->GetMinValue());
+    EXPECT_EQ(-5, bar->GetMaxValue());
+    EXPECT_EQ(-7, bar->GetValue());
+    EXPECT_TRUE(IsWindowEnabled(bar->GetControl()));
+}
+
+TEST_F(Controls, MovingAViewHidesItsControlUntilItIsDrawnAgain)
+{
+    Args a = Args::View('pbtn', 4, 10, 10, 90, 40).Int(0).Int(0).Str("Move");
+    XGArgStream s = a.Stream();
+    XGCommandButton* button = new XGCommandButton(fRecorder, s);
+    UpdateWindow(Root());
+    Pump();
+    EXPECT_TRUE(IsWindowVisible(button->GetControl()));
+
+    button->SetLocation(tagRECT{100, 100, 180, 130});
+    EXPECT_FALSE(IsWindowVisible(button->GetControl()));
+    EXPECT_EQ(104, ClientRectOf(button->GetControl()).left);
+    UpdateWindow(Root());
+    Pump();
+    EXPECT_TRUE(IsWindowVisible(button->GetControl()));
+}
+
+}  // namespace
