@@ -625,4 +625,82 @@ TEST_F(EditText, BarsOfAnEnclosingScrollViewFollowTheEngine)
     EXPECT_EQ(v, 1);
 }
 
+// The full layout wraps at the frame width less 4, an edit's layout at the
+// frame width less 10, and neither below 20 pixels.
+TEST_F(EditText, WrapWidthDependsOnTheFrameAndTheKindOfLayout)
+{
+    EditOptions measureOptions;
+    measureOptions.text = std::string(12, 'm');
+    measureOptions.width = 300;
+    XGEditText* ruler = Make(measureOptions);
+    // characters that one line holds before `limit` pixels are exceeded,
+    // the overflowing one included
+    auto charsFor = [&](long limit) {
+        long k = 1;
+        while (k < 12 && ruler->GetEditCore()->FindPixel(k) - 2 <= limit)
+            ++k;
+        return k;
+    };
+    struct Row {
+        short frameWidth;
+        long full;
+        long edited;
+    };
+    const Row rows[] = {{30, 26, 20}, {10, 20, 20}, {60, 56, 50}};
+    for (const Row& row : rows) {
+        EditOptions o;
+        o.text = std::string(11, 'm');
+        o.wrap = true;
+        o.width = short(row.frameWidth + 6);
+        XGEditText* edit = Make(o);
+        EXPECT_EQ(edit->GetEditCore()->GetLineLength(0), charsFor(row.full)) << row.frameWidth;
+        Select(edit, 0, 0);
+        Type(edit, "m");
+        EXPECT_EQ(edit->GetEditCore()->GetLineLength(0), charsFor(row.edited)) << row.frameWidth;
+        delete edit;
+    }
+}
+
+TEST_F(EditText, ClickBeyondAWrappedLineShowsTheCaretAtItsEnd)
+{
+    Host& host = Host::Shared();
+    host.Clear(RGB(0, 255, 0));
+    EditOptions o;
+    o.text = "aaaa bbbb cccc dddd";
+    o.wrap = true;
+    o.width = 60;
+    XGEditText* edit = Make(o);
+    XGEditCore* core = edit->GetEditCore();
+    ASSERT_GT(core->GetNumLines(), 1);
+    Select(edit, 1, 1);
+    edit->SetFocus();
+    edit->DoDrawView(edit->GetContentRect());
+    tagRECT frame = core->GetFrame();
+    long step = core->GetPixelStep();
+    Point beyond = {short(frame.top + step / 2), short(frame.right - 1)};
+    edit->DoMouseDown(beyond, 0);
+    edit->DoMouseUp(beyond, kCaptured);
+    long start = core->GetLineOffset(1);
+    ASSERT_EQ(Selection(edit), std::make_pair(start, start));
+    ASSERT_TRUE(core->IsCaretShown());
+    // The top row of a line band holds no glyph pixels of "a" to "d", only
+    // the caret: find the line whose top row it marks.
+    COLORREF fill = XGDraw::ColorFromPalette(kPaletteWhite);
+    auto caretInLine = [&](long line) {
+        int y = int(10 + frame.top + line * step);
+        for (int x = 10 + frame.left; x < 10 + frame.right; ++x) {
+            if (host.Pixel(x, y) != fill)
+                return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(caretInLine(0));
+    EXPECT_FALSE(caretInLine(1));
+    // a caret key shows it at the start of the next line
+    Key(edit, 0x83);
+    Key(edit, 0x82);
+    EXPECT_FALSE(caretInLine(0));
+    EXPECT_TRUE(caretInLine(1));
+}
+
 }  // namespace
