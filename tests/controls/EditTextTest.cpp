@@ -703,4 +703,25 @@ TEST_F(EditText, ClickBeyondAWrappedLineShowsTheCaretAtItsEnd)
     EXPECT_TRUE(caretInLine(1));
 }
 
+TEST_F(EditText, LongLinesKeepGrowingInWidth)
+{
+    EditOptions o;
+    XGEditText* edit = Make(o);
+    std::string line(12000, 'm');
+    edit->SetTitle(line.c_str());
+    XGEditCore* core = edit->GetEditCore();
+    long quarter = core->FindPixel(3000);
+    EXPECT_GT(quarter, 3000);
+    EXPECT_EQ(core->FindPixel(6000) - 2, 2 * (quarter - 2));
+    EXPECT_EQ(core->FindPixel(12000) - 2, 4 * (quarter - 2));
+    EXPECT_EQ(core->GetMaxWidth(), core->FindPixel(12000));
+}
+
+TEST_F(EditText, IdleMessagesAreAnsweredByTheView)
+{
+    EditOptions o;
+    XGEditText* edit = Make(o);
+    EXPECT_EQ(edit->DoDispatch('peri', 0, nullptr, false), 0);
+}
+
 }  // namespace
