@@ -7,7 +7,9 @@
 #include "TestApp.h"
 #include "XGError.h"
 #include "XGMenuStatus.h"
+#include "XGViewFactory.h"
 #include "XGWindow.h"
+#include "XGWindowFactory.h"
 
 namespace {
 
@@ -542,6 +544,20 @@ TEST_F(AppCoreTest, QuitArrivingDuringTheAboutBoxIsKeptForTheLoop)
         }
     }
     EXPECT_TRUE(quit);
+}
+
+TEST_F(AppCoreTest, ApplicationRegistersTheFrameworkClassCodesInOrder)
+{
+    long views = XGViewFactory::gList.Length();
+    long windows = XGWindowFactory::gList.Length();
+    TestApp app;
+    const long viewCodes[] = {'view', 'text', 'pbtn', 'edit', 'icon', 'popm', 'list'};
+    ASSERT_EQ(views + 7, XGViewFactory::gList.Length());
+    for (long i = 0; i < 7; ++i)
+        EXPECT_EQ(viewCodes[i], XGViewFactory::gList[views + i].fCode) << i;
+    ASSERT_EQ(windows + 2, XGWindowFactory::gList.Length());
+    EXPECT_EQ('wind', XGWindowFactory::gList[windows].fCode);
+    EXPECT_EQ('dlog', XGWindowFactory::gList[windows + 1].fCode);
 }
 
 TEST_F(AppCoreTest, ClassNamesCarryTheModuleHandleInEightHexDigits)
