@@ -529,9 +529,8 @@ void XGEditCore::GetWordSelect(long* start, long* end)
 
 // caret keys
 
-void XGEditCore::MoveCaret(long p, long selStart, long selEnd, long scrollTo)
+void XGEditCore::MoveCaret(long selStart, long selEnd, long scrollTo)
 {
-    (void)p;
     SetSelectInternal(selStart, selEnd);
     ScrollInRange(scrollTo);
 }
@@ -543,11 +542,11 @@ void XGEditCore::DoLeftArrow(bool extend)
     fAtLineEnd = false;
     fGoalPixel = -1;
     if (!extend && fSelStart != fSelEnd) {
-        MoveCaret(fSelStart, fSelStart, fSelStart, fSelStart);
+        MoveCaret(fSelStart, fSelStart, fSelStart);
         return;
     }
     long p = Max(fSelStart - 1, 0);
-    MoveCaret(p, p, extend ? fSelEnd : p, p);
+    MoveCaret(p, extend ? fSelEnd : p, p);
 }
 
 void XGEditCore::DoRightArrow(bool extend)
@@ -557,11 +556,11 @@ void XGEditCore::DoRightArrow(bool extend)
     fAtLineEnd = false;
     fGoalPixel = -1;
     if (!extend && fSelStart != fSelEnd) {
-        MoveCaret(fSelEnd, fSelEnd, fSelEnd, fSelEnd);
+        MoveCaret(fSelEnd, fSelEnd, fSelEnd);
         return;
     }
     long p = Min(fSelEnd + 1, TextSize());
-    MoveCaret(p, extend ? fSelStart : p, p, p);
+    MoveCaret(extend ? fSelStart : p, p, p);
 }
 
 void XGEditCore::DoUpArrow(bool extend)
@@ -572,7 +571,7 @@ void XGEditCore::DoUpArrow(bool extend)
     if (fGoalPixel == -1)
         fGoalPixel = FindPixel(fSelStart);
     if (!extend && fSelStart != fSelEnd) {
-        MoveCaret(fSelStart, fSelStart, fSelStart, fSelStart);
+        MoveCaret(fSelStart, fSelStart, fSelStart);
         return;
     }
     long line = FindLine(fSelStart);
@@ -583,7 +582,7 @@ void XGEditCore::DoUpArrow(bool extend)
     } else {
         p = FindOffset(line - 1, fGoalPixel);
     }
-    MoveCaret(p, p, extend ? fSelEnd : p, p);
+    MoveCaret(p, extend ? fSelEnd : p, p);
 }
 
 void XGEditCore::DoDownArrow(bool extend)
@@ -594,7 +593,7 @@ void XGEditCore::DoDownArrow(bool extend)
     if (fGoalPixel == -1)
         fGoalPixel = FindPixel(fSelEnd);
     if (!extend && fSelStart != fSelEnd) {
-        MoveCaret(fSelEnd, fSelEnd, fSelEnd, fSelEnd);
+        MoveCaret(fSelEnd, fSelEnd, fSelEnd);
         return;
     }
     long line = FindLine(fSelEnd);
@@ -606,7 +605,7 @@ void XGEditCore::DoDownArrow(bool extend)
         p = FindOffset(line + 1, fGoalPixel);
     }
     long start = extend ? fSelStart : p;
-    MoveCaret(p, start, p, start);
+    MoveCaret(start, p, start);
 }
 
 // caret

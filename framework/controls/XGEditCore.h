@@ -109,7 +109,7 @@ private:
     long ScreenX(long offset);
     long WrapWidth(long inset) const;
     void Invalidate();
-    void MoveCaret(long p, long selStart, long selEnd, long scrollTo);
+    void MoveCaret(long selStart, long selEnd, long scrollTo);
 
     bool fScrollPixels;
     XGView* fView;
