@@ -203,7 +203,7 @@ bool XGEditText::ValidateText(const char* text)
         for (size_t i = 0; text[i]; ++i) {
             if ((text[i] == '+' || text[i] == '-') && i > 0)
                 return false;
-            if (text[i] == '.' && ++points > 1)
+            if (fFilter == 5 && text[i] == '.' && ++points > 1)
                 return false;
         }
     }

@@ -314,6 +314,26 @@ TEST_F(EditText, SignsOnlyLeadAndOnePointAtMost)
     EXPECT_EQ(Text(edit), "-12.5");
 }
 
+TEST_F(EditText, PastedTextMeetsOnlyTheValidationOfItsFilter)
+{
+    struct Row {
+        long filter;
+        const char* pasted;
+        const char* result;
+    };
+    const Row rows[] = {{4, "1.2.3", "1.2.3"}, {5, "1.2.3", ""}, {5, "-1.5", "-1.5"},
+                        {4, "1-2", ""},        {3, "x+y", "x+y"}};
+    for (const Row& row : rows) {
+        EditOptions o;
+        o.filter = row.filter;
+        XGEditText* edit = Make(o);
+        PutClipboard(row.pasted);
+        edit->DoDispatch('menu', 7, nullptr, false);
+        EXPECT_EQ(Text(edit), row.result) << "filter " << row.filter << " " << row.pasted;
+        delete edit;
+    }
+}
+
 TEST_F(EditText, LengthLimitStopsTypingButNotPasting)
 {
     EditOptions o;
