@@ -48,6 +48,14 @@ void CheckTable(XGTextEngine& engine, bool wrap, int32_t width, Measure& measure
         Check(hit >= start && hit <= start + length);
     }
     XGHandle* text = engine.GetTextHandle();
+    // Line feeds survive a trip through the clipboard's text unchanged.
+    std::string bytes(**text, text->GetSize());
+    if (bytes.find('\r') == std::string::npos && bytes.find('\0') == std::string::npos) {
+        std::string clip = XGTextEngine::ToClipboardText(bytes.data(), uint32_t(bytes.size()));
+        XGHandle back(0, 0);
+        XGTextEngine::FromClipboardText(clip.c_str(), uint32_t(clip.size() + 1), back);
+        Check(std::string(*back, back.GetSize()) == bytes);
+    }
     XGTextEngine fresh;
     fresh.SetTextHandle(text);
     fresh.RecalcLineStarts(wrap, width, &measure);
@@ -80,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             length = size - pos;
         std::string with;
         for (size_t i = 0; i < length; ++i) {
-            static const char kAlphabet[] = "ab c\n\tWxyz  12-.\r";
+            static const char kAlphabet[] = "ab c\n\tWxyz  12-.\r\n";
             with += kAlphabet[data[pos + i] % (sizeof kAlphabet - 1)];
         }
         pos += length;
