@@ -270,10 +270,12 @@ void XGTextEngine::Replace(int32_t start, int32_t end, const char* chars, int32_
     }
     start = start < 0 ? 0 : (start > size ? size : start);
     end = end < start ? start : (end > size ? size : end);
+    // Growing first: when memory runs out the text is still whole and the
+    // line-break table still describes it.
+    if (length > 0 && chars)
+        fText->Insert(uint32_t(end), uint32_t(length), chars);
     if (end > start)
         fText->Delete(uint32_t(start), uint32_t(end - start));
-    if (length > 0 && chars)
-        fText->Insert(uint32_t(start), uint32_t(length), chars);
 }
 
 // words
