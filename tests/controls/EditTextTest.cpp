@@ -737,6 +737,34 @@ TEST_F(EditText, LongLinesKeepGrowingInWidth)
     EXPECT_EQ(core->GetMaxWidth(), core->FindPixel(12000));
 }
 
+TEST_F(EditText, DraggingBelowTheFrameScrollsAStepForEachNewOffset)
+{
+    EditOptions o;
+    o.height = 30;
+    XGEditText* edit = Make(o);
+    edit->SetTitle("l0\nl1\nl2\nl3\nl4\nl5\nl6\nl7\nl8\nl9");
+    XGEditCore* core = edit->GetEditCore();
+    tagRECT frame = core->GetFrame();
+    edit->DoMouseDown(PointAt(edit, 0), 0);
+    Point below = {short(frame.bottom + 5), short(frame.left + 4)};
+    long h, v;
+    std::vector<long> steps;
+    for (int k = 0; k < 3; ++k) {
+        edit->DoMouseMove(below, kCaptured);
+        core->GetScrollValue(&h, &v);
+        steps.push_back(v);
+    }
+    // the same point lies on a new line after each step, hence a new offset
+    EXPECT_EQ(steps, (std::vector<long>{1, 2, 3}));
+    long start, end;
+    edit->GetSelect(&start, &end);
+    EXPECT_EQ(start, 0);
+    EXPECT_GT(end, 3);
+    edit->DoMouseUp(below, kCaptured);
+    core->GetScrollValue(&h, &v);
+    EXPECT_EQ(v, 3);   // releasing does not scroll
+}
+
 TEST_F(EditText, IdleMessagesAreAnsweredByTheView)
 {
     EditOptions o;
