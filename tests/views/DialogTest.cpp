@@ -284,6 +284,24 @@ TEST_F(Dialogs, AModalDialogDisablesTheMainWindowAndItsOwner)
     delete main;
 }
 
+long DestroyingProc(XGDialog* dialog, void* userData, long msg, long arg, void* data)
+{
+    int* turns = static_cast<int*>(userData);
+    if (msg == 'dmsg' && arg == XGDialog::kDialogIdle && ++*turns == 3)
+        DestroyWindow(dialog->GetHWND());  // the window goes from outside the dialog
+    if (msg == 'dmsg')
+        return -1;
+    return XGDialog::AlertProc(dialog, const_cast<char**>(kStrings), msg, arg, data);
+}
+
+TEST_F(Dialogs, AModalDialogDestroyedFromOutsideEndsItsLoop)
+{
+    int turns = 0;
+    EXPECT_EQ(0, XGDialog::ModalDialog(XGAlertForms::Get(1), DestroyingProc, &turns));
+    EXPECT_EQ(3, turns);
+    EXPECT_EQ(nullptr, XGWindow::gList);
+}
+
 TEST_F(Dialogs, ADialogWithoutProcedureAnswersEveryMessageItself)
 {
     XGDialog* dialog = XGDialog::Create(XGAlertForms::Get(2), nullptr, nullptr);
