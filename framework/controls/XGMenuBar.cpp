@@ -125,7 +125,13 @@ bool XGMenuBar::MenuCommand(unsigned int command)
 
 long XGMenuBar::TranslateAcceleratorA(HWND window, tagMSG* message)
 {
-    if (!gAccel)
+    if (!gAccel || !message)
+        return 0;
+    // Single-document frames have no main window: the command goes to the
+    // top-level window the key was typed in, which owns the menu bar.
+    if (!window && message->hwnd)
+        window = GetAncestor(message->hwnd, GA_ROOT);
+    if (!window)
         return 0;
     return ::TranslateAcceleratorA(window, gAccel, message);
 }

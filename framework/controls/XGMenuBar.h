@@ -21,6 +21,8 @@ public:
     bool LoadFromResource(short resID);
     void UpdateMenuBar(XGDispatch* target);
     bool MenuCommand(unsigned int command);
+    // A null window (no main window in single-document mode) stands for the
+    // top-level window of the message.
     static long TranslateAcceleratorA(HWND window, tagMSG* message);
 
     long GetLength() const { return fMenus.Length(); }

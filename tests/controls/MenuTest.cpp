@@ -112,6 +112,12 @@ TEST_F(Menus, AnAcceleratorKeyReachesMenuThroughTheFocus)
     EXPECT_NE(0, XGMenuBar::TranslateAcceleratorA(fWindow->GetHWND(), &message));
     EXPECT_EQ(std::vector<std::string>{"menu 6"}, fRecorder->fLog);
 
+    // Without a main window the key's own top-level window takes the command.
+    message.hwnd = fApp->GetWindowRecord(0).fWindow->GetHWND();
+    message.wParam = 3;
+    EXPECT_NE(0, XGMenuBar::TranslateAcceleratorA(nullptr, &message));
+    EXPECT_EQ((std::vector<std::string>{"menu 6", "menu 6"}), fRecorder->fLog);
+
     message.wParam = 'c';  // no accelerator
     EXPECT_EQ(0, XGMenuBar::TranslateAcceleratorA(fWindow->GetHWND(), &message));
 }
