@@ -20,19 +20,10 @@ list(APPEND KEBO_SOURCES ${KEBO_FOUNDATION_BYTE_SOURCES}
     ${dir}/XGResource.cpp
     ${dir}/XGResBitmap.cpp
     ${dir}/XGInline.cpp)
-# XGShowErrorAlert runs the built-in alert forms once dialogs provide them
-# (views/XGDialogAlert.cpp); until then a system message box stands in.
-if(NOT EXISTS ${dir}/../views/XGDialogAlert.cpp)
-    list(APPEND KEBO_SOURCES ${dir}/XGErrorAlert.cpp)
-endif()
 
 if(WIN32)
-    # The host tools and the generated folder are set up after the fragments are read,
-    # so the generation is scheduled for the end of this directory. EVAL fixes the paths
-    # now: later fragments reuse the variable dir.
-    cmake_language(EVAL CODE "
-        cmake_language(DEFER CALL kebo_generate OUTPUT EMSG128.bin TOOL xgemsg
-            ARGS --bin [[${dir}/EMSG128.txt]] EMSG128.bin DEPENDS [[${dir}/EMSG128.txt]])")
+    kebo_generate(OUTPUT EMSG128.bin TOOL xgemsg
+        ARGS --bin ${dir}/EMSG128.txt EMSG128.bin DEPENDS ${dir}/EMSG128.txt)
     list(APPEND KEBO_RC_FRAGMENTS ${CMAKE_BINARY_DIR}/gen/EMSG128.bin)
 else()
     # Without Windows resources the native build carries the same table compiled in.

@@ -17,13 +17,13 @@ Record DecodeRecord(const uint8_t* record, bool window)
 
     Record result(static_cast<uint32_t>(header.fCode), window);
     XGArgStream stream(arguments, header.fLength);
-    for (const FieldSpec& spec : FieldsOf(result.code, window)) {
-        std::vector<Value>& values = result.fields[spec.name];
-        for (int i = 0; i < spec.count; i++) {
-            if (spec.type == Type::Integer) {
+    for (const FieldDef& field : FieldsOf(result.code, window)) {
+        std::vector<Value>& values = result.fields[field.name];
+        for (int i = 0; i < field.count; i++) {
+            if (field.type == Type::Integer) {
                 // Stored as 32 bits; the signed reading is the one people write.
                 values.push_back(Value::Integer(stream.ReadInteger()));
-            } else if (spec.type == Type::Boolean) {
+            } else if (field.type == Type::Boolean) {
                 values.push_back(Value::Boolean(stream.ReadBoolean()));
             } else {
                 char text[256];

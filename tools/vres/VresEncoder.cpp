@@ -106,33 +106,33 @@ std::vector<uint8_t> EncodeArguments(const Record& record)
     if (record.raw && !record.fields.empty())
         throw Error(where + "a raw record has no named fields");
     if (!record.raw) {
-        std::vector<FieldSpec> specs = FieldsOf(record.code, record.window);
+        std::vector<FieldDef> defs = FieldsOf(record.code, record.window);
         std::set<std::string> known;
-        for (const FieldSpec& spec : specs) {
-            known.insert(spec.name);
-            auto found = record.fields.find(spec.name);
-            for (int i = 0; i < spec.count; i++) {
+        for (const FieldDef& field : defs) {
+            known.insert(field.name);
+            auto found = record.fields.find(field.name);
+            for (int i = 0; i < field.count; i++) {
                 if (found == record.fields.end()) {
-                    writer.Write(spec.type == Type::String ? Value::String("") : spec.type == Type::Boolean ? Value::Boolean(false) : Value::Integer(0));
+                    writer.Write(field.type == Type::String ? Value::String("") : field.type == Type::Boolean ? Value::Boolean(false) : Value::Integer(0));
                     continue;
                 }
                 const std::vector<Value>& values = found->second;
-                if (values.size() != size_t(spec.count))
-                    throw Error(where + "field \"" + spec.name + "\" takes " + std::to_string(spec.count) + " value(s), not " + std::to_string(values.size()));
-                if (values[i].type != spec.type)
-                    throw Error(where + "field \"" + spec.name + "\" takes " + TypeName(spec.type) + ", not " + TypeName(values[i].type));
+                if (values.size() != size_t(field.count))
+                    throw Error(where + "field \"" + field.name + "\" takes " + std::to_string(field.count) + " value(s), not " + std::to_string(values.size()));
+                if (values[i].type != field.type)
+                    throw Error(where + "field \"" + field.name + "\" takes " + TypeName(field.type) + ", not " + TypeName(values[i].type));
                 try {
                     writer.Write(values[i]);
                 } catch (const Error& e) {
-                    throw Error(where + "field \"" + spec.name + "\": " + e.what());
+                    throw Error(where + "field \"" + field.name + "\": " + e.what());
                 }
             }
         }
         for (const auto& field : record.fields) {
             if (known.count(field.first) == 0) {
                 std::string list;
-                for (const FieldSpec& spec : specs)
-                    list += std::string(list.empty() ? "" : ", ") + spec.name;
+                for (const FieldDef& def : defs)
+                    list += std::string(list.empty() ? "" : ", ") + def.name;
                 throw Error(where + "no field \"" + field.first + "\" (fields: " + list + ")");
             }
         }

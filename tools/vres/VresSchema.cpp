@@ -4,7 +4,7 @@ namespace vres {
 
 namespace {
 
-const FieldSpec kWindowFields[] = {
+const FieldDef kWindowFields[] = {
     { "kind", Type::Integer, 1 },
     { "id", Type::Integer, 1 },
     { "show", Type::Boolean, 1 },
@@ -17,7 +17,7 @@ const FieldSpec kWindowFields[] = {
     { "menubar", Type::Integer, 1 },
 };
 
-const FieldSpec kViewFields[] = {
+const FieldDef kViewFields[] = {
     { "id", Type::Integer, 1 },
     { "ref", Type::Integer, 1 },
     { "lock", Type::Boolean, 4 },
@@ -30,7 +30,7 @@ const FieldSpec kViewFields[] = {
 struct ClassFields {
     uint32_t code;
     bool window;
-    std::vector<FieldSpec> fields;
+    std::vector<FieldDef> fields;
 };
 
 const std::vector<ClassFields>& Classes()
@@ -58,9 +58,9 @@ const std::vector<ClassFields>& Classes()
 
 } // namespace
 
-std::vector<FieldSpec> FieldsOf(uint32_t code, bool window)
+std::vector<FieldDef> FieldsOf(uint32_t code, bool window)
 {
-    std::vector<FieldSpec> fields;
+    std::vector<FieldDef> fields;
     if (window)
         fields.assign(std::begin(kWindowFields), std::end(kWindowFields));
     else

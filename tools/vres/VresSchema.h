@@ -8,13 +8,13 @@
 
 namespace vres {
 
-struct FieldSpec {
+struct FieldDef {
     const char* name;
     Type type;
     int count; // values in the field: "lock" has 4 Booleans
 };
 
 // Common fields first (window or view), then the class's own.
-std::vector<FieldSpec> FieldsOf(uint32_t code, bool window);
+std::vector<FieldDef> FieldsOf(uint32_t code, bool window);
 
 } // namespace vres

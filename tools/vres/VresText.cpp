@@ -232,7 +232,7 @@ private:
         if (fLex.kind != Token::Open)
             fLex.Fail("expected '{' after " + CodeText(record.code));
         fLex.Next();
-        std::vector<FieldSpec> specs = FieldsOf(record.code, window);
+        std::vector<FieldDef> defs = FieldsOf(record.code, window);
         for (;;) {
             if (fLex.kind == Token::Close) {
                 fLex.Next();
@@ -262,14 +262,14 @@ private:
             } else if (name == "string") {
                 record.extra.push_back(Value::String(Text()));
             } else {
-                const FieldSpec* spec = nullptr;
-                for (const FieldSpec& s : specs) {
+                const FieldDef* field = nullptr;
+                for (const FieldDef& s : defs) {
                     if (name == s.name)
-                        spec = &s;
+                        field = &s;
                 }
-                if (spec == nullptr) {
+                if (field == nullptr) {
                     std::string list;
-                    for (const FieldSpec& s : specs)
+                    for (const FieldDef& s : defs)
                         list += std::string(list.empty() ? "" : ", ") + s.name;
                     fLex.Fail("no field \"" + name + "\" in " + CodeText(record.code) + " (fields: " + list + "; extra values: int, bool, string, bytes)");
                 }
@@ -278,10 +278,10 @@ private:
                 if (record.fields.count(name))
                     fLex.Fail("field \"" + name + "\" given twice");
                 std::vector<Value>& values = record.fields[name];
-                for (int i = 0; i < spec->count; i++) {
-                    if (spec->type == Type::Integer)
+                for (int i = 0; i < field->count; i++) {
+                    if (field->type == Type::Integer)
                         values.push_back(Value::Integer(Number()));
-                    else if (spec->type == Type::Boolean)
+                    else if (field->type == Type::Boolean)
                         values.push_back(Value::Boolean(Flag()));
                     else
                         values.push_back(Value::String(Text()));
@@ -384,11 +384,11 @@ void PrintRecord(const Record& record, int depth, std::string& out)
     out += indent + CodeText(record.code) + " {\n";
     if (record.raw)
         out += inner + "raw\n";
-    for (const FieldSpec& spec : FieldsOf(record.code, record.window)) {
-        auto found = record.fields.find(spec.name);
+    for (const FieldDef& field : FieldsOf(record.code, record.window)) {
+        auto found = record.fields.find(field.name);
         if (found == record.fields.end())
             continue;
-        out += inner + spec.name;
+        out += inner + field.name;
         for (const Value& value : found->second)
             out += " " + ValueText(value);
         out += "\n";
