@@ -5,23 +5,7 @@
 #include "XGDraw.h"
 #include "XGFont.h"
 
-XGSViewInitRecord XGToolTipView::TipRecord()
-{
-    XGSViewInitRecord record = {};
-    record.fViewType = '****';
-    record.fViewID = 1;
-    record.fRefNum = 0;
-    record.fAutoLeft = 1;
-    record.fAutoTop = 1;
-    record.fAutoRight = 1;
-    record.fAutoBottom = 1;
-    record.fVisible = true;
-    record.fEnabled = true;
-    record.fTabStop = false;
-    return record;
-}
-
-XGToolTipView::XGToolTipView(const char* text) : XGView(nullptr, TipRecord()), fText()
+XGToolTipView::XGToolTipView(const char* text) : XGView(nullptr, CodeRecord('****', 1)), fText()
 {
     if (text) {
         std::strncpy(fText, text, sizeof fText - 1);

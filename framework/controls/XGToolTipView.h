@@ -17,8 +17,6 @@ public:
 
     void DoDrawView(tagRECT area) override;
 
-    static XGSViewInitRecord TipRecord();
-
 private:
     char fText[256];
 };

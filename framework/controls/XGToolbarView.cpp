@@ -19,25 +19,9 @@ XG_BEGIN_DISPATCH(XGToolbarView, XGView)
     XG_ON('post', DoPeriodic)
 XG_END_DISPATCH()
 
-XGSViewInitRecord XGToolbarView::ToolRecord()
-{
-    XGSViewInitRecord record = {};
-    record.fViewType = '****';
-    record.fViewID = 1;
-    record.fRefNum = 0;
-    record.fAutoLeft = 1;
-    record.fAutoTop = 1;
-    record.fAutoRight = 1;
-    record.fAutoBottom = 1;
-    record.fVisible = true;
-    record.fEnabled = true;
-    record.fTabStop = false;
-    return record;
-}
-
 XGToolbarView::XGToolbarView(short resID)
-    : XGView(nullptr, ToolRecord()), fToolMenu(-1), fToolData(), fToolState(), fHotItem(-1), fTrackRect(),
-      fTrackItem(-1), fTrackInside(false), fTrackState(0)
+    : XGView(nullptr, CodeRecord('****', 1)), fToolMenu(-1), fToolData(), fToolState(), fHotItem(-1),
+      fTrackRect(), fTrackItem(-1), fTrackInside(false), fTrackState(0)
 {
     ChangeToolMenu(resID);
     XGBroadcast::AddBroadcast(this);

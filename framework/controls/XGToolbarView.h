@@ -44,8 +44,6 @@ public:
     long DoPeriodic(long arg, void* data);     // 'post'
 
 private:
-    static XGSViewInitRecord ToolRecord();
-
     short GetItemIcon(long index) const;
     short GetItemCommand(long index) const;
     void GetItemHelp(long index, char* out) const;

@@ -67,16 +67,24 @@ XGView::XGView(XGView* parent, const XGSViewInitRecord& record)
     IInitView(parent, record);
 }
 
-XGView::XGView(XGWindow* window)
+XGSViewInitRecord XGView::CodeRecord(long viewType, short viewID)
 {
     XGSViewInitRecord record = {};
+    record.fViewType = viewType;
+    record.fViewID = viewID;
     record.fAutoLeft = 1;
     record.fAutoTop = 1;
     record.fAutoRight = 1;
     record.fAutoBottom = 1;
     record.fVisible = true;
     record.fEnabled = true;
-    IInitView(nullptr, record);
+    record.fTabStop = false;
+    return record;
+}
+
+XGView::XGView(XGWindow* window)
+{
+    IInitView(nullptr, CodeRecord(0, 0));
     fWindow = window;
     fRootWindow = nullptr;
 }

@@ -116,6 +116,9 @@ public:
 
 protected:
     XGDispatch* GetParentDispatch() override;
+    // The record of a view made in code rather than read from a resource:
+    // kept at all four sides of its parent, visible, enabled, no tab stop.
+    static XGSViewInitRecord CodeRecord(long viewType, short viewID);
 
 private:
     void IInitView(XGView* parent, const XGSViewInitRecord& record);
