@@ -2,7 +2,6 @@
 
 #include "XGAppCore.h"
 #include "XGDraw.h"
-#include "XGError.h"
 #include "XGGlobals.h"
 #include "XGPostError.h"
 #include "XGView.h"
@@ -17,33 +16,17 @@ namespace {
 bool gClassRegistered = false;
 short gPopMods = 0;     // the modifier word of the gesture in progress
 
-bool IsPress(UINT message)
-{
-    return message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDOWN
-        || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK;
-}
-
-bool IsDoubleClick(UINT message)
-{
-    return message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
-}
-
-bool IsRelease(UINT message)
-{
-    return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
-}
-
 short WithBits(short mods, unsigned short bits) { return short(mods | bits); }
 
 void PopMouse(HWND hwnd, UINT message, LPARAM lParam)
 {
-    const Point where = {int16_t(HIWORD(lParam)), int16_t(LOWORD(lParam))};
+    const Point where = XGWindowProc::MousePoint(lParam);
     XGPopWindow* pop = XGPopWindow::GetPopWindow(hwnd);
-    if (IsPress(message)) {
+    if (XGWindowProc::IsMousePress(message)) {
         if (GetCapture() == hwnd)
             return;
         short mods = XGWindowProc::GetStateFlags();
-        if (IsDoubleClick(message))
+        if (XGWindowProc::IsDoubleClick(message))
             mods = WithBits(mods, kModDoubleClick);
         gPopMods = mods;
         if (pop) {
@@ -60,7 +43,7 @@ void PopMouse(HWND hwnd, UINT message, LPARAM lParam)
         }
         if (pop)
             pop->ProcessMouseMove(where, gPopMods, XGAppCore::gCaptureView);
-    } else if (IsRelease(message)) {
+    } else if (XGWindowProc::IsMouseRelease(message)) {
         if (GetCapture() != hwnd)
             return;
         gPopMods = WithBits(gPopMods, kModCaptured);
@@ -111,11 +94,8 @@ LRESULT CALLBACK PopWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         default:
             break;
         }
-    } catch (const XGError& error) {
-        error.DisplayError();
-        return 0;
     } catch (...) {
-        Error(kErrRandomException);
+        XGAppCore::ReportException();
         return 0;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);

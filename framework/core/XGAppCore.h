@@ -48,6 +48,11 @@ public:
     long DoMenuCommand(long arg, void* data);       // 'menu'
     long DoQuitApplication(long arg, void* data);   // 'qapp'
 
+    // Called inside catch (...): shows the exception in flight the way the
+    // event loop does (an XGError through DisplayError, anything else as
+    // "Random exception caught"). The window procedures use it too.
+    static void ReportException();
+
     static XGAppCore* gApplication;
     static MSG gLastMessage;
     static short gLastMods;
@@ -55,11 +60,6 @@ public:
 
 protected:
     XGDispatch* GetParentDispatch() override;
-
-    // Called inside catch (...): shows the exception in flight the way the
-    // event loop does (an XGError through DisplayError, anything else as
-    // "Random exception caught").
-    static void ReportException();
 
     XGWindow* fEventOwner;
     XGWindow* fModalWindow;

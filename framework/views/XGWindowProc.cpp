@@ -3,7 +3,6 @@
 #include "XGAppCore.h"
 #include "XGDDEServer.h"
 #include "XGDraw.h"
-#include "XGError.h"
 #include "XGEventOwner.h"
 #include "XGInline.h"
 #include "XGMenuBar.h"
@@ -21,28 +20,7 @@ short gToolGestureMods = 0;
 
 enum { kToolBarHeight = 27, kToolViewMinWidth = 0x1000 };
 
-Point MousePoint(LPARAM lParam)
-{
-    return Point{static_cast<int16_t>(HIWORD(lParam)), static_cast<int16_t>(LOWORD(lParam))};
-}
-
 short WithBits(short mods, unsigned short bits) { return static_cast<short>(mods | bits); }
-
-bool IsPress(UINT message)
-{
-    return message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDOWN
-        || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK;
-}
-
-bool IsDoubleClick(UINT message)
-{
-    return message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
-}
-
-bool IsRelease(UINT message)
-{
-    return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
-}
 
 long KeyValue(short mods, unsigned key)
 {
@@ -72,27 +50,14 @@ void PaintView(HWND hwnd, XGView* view)
     EndPaint(hwnd, &paint);
 }
 
-// Nothing escapes a window procedure: C++ exceptions must not unwind through
-// the system's frames. They are shown the way the event loop shows them.
-void ReportException()
-{
-    try {
-        throw;
-    } catch (const XGError& error) {
-        error.DisplayError();
-    } catch (...) {
-        Error(kErrRandomException);
-    }
-}
-
 void FrameMouse(XGWindow* window, HWND hwnd, UINT message, LPARAM lParam)
 {
-    const Point where = MousePoint(lParam);
-    if (IsPress(message)) {
+    const Point where = XGWindowProc::MousePoint(lParam);
+    if (XGWindowProc::IsMousePress(message)) {
         if (GetCapture() == hwnd)
             return;
         short mods = XGWindowProc::GetStateFlags();
-        if (IsDoubleClick(message))
+        if (XGWindowProc::IsDoubleClick(message))
             mods = WithBits(mods, kModDoubleClick);
         gGestureMods = mods;
         XGAppCore::gCaptureView = window->ProcessMouseDown(where, mods);
@@ -107,7 +72,7 @@ void FrameMouse(XGWindow* window, HWND hwnd, UINT message, LPARAM lParam)
             XGAppCore::gCaptureView = nullptr;
         }
         window->ProcessMouseMove(where, mods, XGAppCore::gCaptureView);
-    } else if (IsRelease(message)) {
+    } else if (XGWindowProc::IsMouseRelease(message)) {
         if (GetCapture() != hwnd)
             return;
         const short mods = WithBits(gGestureMods, kModCaptured);
@@ -122,12 +87,12 @@ void ToolBarMouse(HWND hwnd, UINT message, LPARAM lParam)
     XGView* tool = _GToolView;
     if (!tool)
         return;
-    const Point where = MousePoint(lParam);
-    if (IsPress(message)) {
+    const Point where = XGWindowProc::MousePoint(lParam);
+    if (XGWindowProc::IsMousePress(message)) {
         if (GetCapture())
             return;
         short mods = XGWindowProc::GetStateFlags();
-        if (IsDoubleClick(message))
+        if (XGWindowProc::IsDoubleClick(message))
             mods = WithBits(mods, kModDoubleClick);
         gToolGestureMods = mods;
         XGWindow::ProcessMouseEnter(where, mods, tool);
@@ -146,7 +111,7 @@ void ToolBarMouse(HWND hwnd, UINT message, LPARAM lParam)
         XGWindow::ProcessMouseEnter(where, mods, tool);
         XGView* view = XGAppCore::gCaptureView ? XGAppCore::gCaptureView : tool;
         view->DoMouseMove(where, mods);
-    } else if (IsRelease(message)) {
+    } else if (XGWindowProc::IsMouseRelease(message)) {
         if (GetCapture() != hwnd)
             return;
         const short mods = WithBits(gToolGestureMods, kModCaptured);
@@ -258,6 +223,29 @@ LRESULT XGWindowProc::ProcKeyboardCommon(UINT message, WPARAM wParam, LPARAM lPa
     }
 }
 
+// mouse messages
+
+Point XGWindowProc::MousePoint(LPARAM lParam)
+{
+    return Point{static_cast<int16_t>(HIWORD(lParam)), static_cast<int16_t>(LOWORD(lParam))};
+}
+
+bool XGWindowProc::IsMousePress(UINT message)
+{
+    return message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDOWN
+        || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK;
+}
+
+bool XGWindowProc::IsDoubleClick(UINT message)
+{
+    return message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
+}
+
+bool XGWindowProc::IsMouseRelease(UINT message)
+{
+    return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
+}
+
 // the handler every framework window shares
 
 LRESULT XGWindowProc::ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -292,7 +280,8 @@ LRESULT XGWindowProc::ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM 
         return -1;
 
     const HWND hwnd = window->GetHWND();
-    if (IsPress(message) || IsRelease(message) || message == WM_MOUSEMOVE) {
+    if (XGWindowProc::IsMousePress(message) || XGWindowProc::IsMouseRelease(message)
+        || message == WM_MOUSEMOVE) {
         if (hwnd)
             FrameMouse(window, hwnd, message, lParam);
         return 0;
@@ -340,7 +329,9 @@ LRESULT XGWindowProc::ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM 
     }
 }
 
-// the window procedures
+// the window procedures: nothing escapes them, as C++ exceptions must not
+// unwind through the system's frames; they are shown the way the event loop
+// shows them.
 
 LRESULT CALLBACK _GSingleWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -374,7 +365,7 @@ LRESULT CALLBACK _GSingleWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
             return DefWindowProcA(hwnd, message, wParam, lParam);
         }
     } catch (...) {
-        ReportException();
+        XGAppCore::ReportException();
         return 0;
     }
 }
@@ -409,7 +400,7 @@ LRESULT CALLBACK _GChildWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
             return DefMDIChildProcA(hwnd, message, wParam, lParam);
         }
     } catch (...) {
-        ReportException();
+        XGAppCore::ReportException();
         return 0;
     }
 }
@@ -464,7 +455,7 @@ LRESULT CALLBACK _GMainMDIWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
             return DefFrameProcA(hwnd, _GMDIWindow, message, wParam, lParam);
         }
     } catch (...) {
-        ReportException();
+        XGAppCore::ReportException();
         return 0;
     }
 }
@@ -472,7 +463,8 @@ LRESULT CALLBACK _GMainMDIWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
 LRESULT CALLBACK _GToolBarWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     try {
-        if (IsPress(message) || IsRelease(message) || message == WM_MOUSEMOVE) {
+        if (XGWindowProc::IsMousePress(message) || XGWindowProc::IsMouseRelease(message)
+        || message == WM_MOUSEMOVE) {
             ToolBarMouse(hwnd, message, lParam);
             return 0;
         }
@@ -509,7 +501,7 @@ LRESULT CALLBACK _GToolBarWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
             return DefWindowProcA(hwnd, message, wParam, lParam);
         }
     } catch (...) {
-        ReportException();
+        XGAppCore::ReportException();
         return 0;
     }
 }

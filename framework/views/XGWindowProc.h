@@ -7,6 +7,7 @@
 
 #include "XGControlMessage.h"
 #include "XGGlobals.h"
+#include "XGTypes.h"
 
 class XGWindow;
 class XGView;
@@ -44,6 +45,13 @@ public:
     static short GetStateFlags();
     // The framework code of a virtual key, or -1; lParam is not used.
     static short GetExtendedKeyCode(WPARAM virtualKey, LPARAM lParam);
+
+    // The mouse messages of every framework window: where (from lParam) and
+    // which kind of button message.
+    static Point MousePoint(LPARAM lParam);
+    static bool IsMousePress(UINT message);      // down or double click, any button
+    static bool IsDoubleClick(UINT message);
+    static bool IsMouseRelease(UINT message);
 
     // Seam for the frame, which arrives later. It starts empty, meaning no
     // current menu bar.
