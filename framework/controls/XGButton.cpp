@@ -54,15 +54,13 @@ void XGButton::DoMoveView()
 
 void XGButton::DoShowHide()
 {
-    if (fControl && !XGView::IsVisible())
-        ::ShowWindow(fControl, SW_HIDE);
+    HideControlWithView(fControl);
     XGView::DoShowHide();
 }
 
 void XGButton::DoEnable()
 {
-    if (fControl)
-        EnableWindow(fControl, IsEnabled());
+    EnableControlWithView(fControl);
 }
 
 void XGButton::GetTitle(char* out) const

@@ -76,3 +76,15 @@ void XGControl::ShowControl(HWND control)
     ::ShowWindow(control, SW_SHOW);
     InvalidateRect(control, nullptr, FALSE);
 }
+
+void XGControl::HideControlWithView(HWND control)
+{
+    if (control && !XGView::IsVisible())
+        ::ShowWindow(control, SW_HIDE);
+}
+
+void XGControl::EnableControlWithView(HWND control)
+{
+    if (control)
+        EnableWindow(control, IsEnabled());
+}

@@ -33,4 +33,8 @@ protected:
     // Moves and sizes the native window, hidden until the view is drawn again.
     static void MoveControl(HWND control, const tagRECT& rect);
     void ShowControl(HWND control);
+    // Hides the native window when the view is hidden; it shows again when
+    // the view is next drawn.
+    void HideControlWithView(HWND control);
+    void EnableControlWithView(HWND control);
 };

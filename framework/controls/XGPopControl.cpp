@@ -136,15 +136,13 @@ void XGPopControl::DoMoveView()
 
 void XGPopControl::DoShowHide()
 {
-    if (fControl && !XGView::IsVisible())
-        ::ShowWindow(fControl, SW_HIDE);
+    HideControlWithView(fControl);
     XGView::DoShowHide();
 }
 
 void XGPopControl::DoEnable()
 {
-    if (fControl)
-        EnableWindow(fControl, IsEnabled());
+    EnableControlWithView(fControl);
 }
 
 long XGPopControl::DoKey(long key, void*)

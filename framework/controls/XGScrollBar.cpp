@@ -165,15 +165,13 @@ void XGScrollBar::DoMoveView()
 
 void XGScrollBar::DoShowHide()
 {
-    if (fControl && !XGView::IsVisible())
-        ::ShowWindow(fControl, SW_HIDE);
+    HideControlWithView(fControl);
     XGView::DoShowHide();
 }
 
 void XGScrollBar::DoEnable()
 {
-    if (fControl)
-        EnableWindow(fControl, IsEnabled());
+    EnableControlWithView(fControl);
 }
 
 long XGScrollBar::DoWInternal(long, void* data)
