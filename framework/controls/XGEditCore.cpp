@@ -535,16 +535,23 @@ void XGEditCore::MoveCaret(long selStart, long selEnd, long scrollTo)
     ScrollInRange(scrollTo);
 }
 
+bool XGEditCore::CollapseSelection(bool extend, bool toStart)
+{
+    if (extend || fSelStart == fSelEnd)
+        return false;
+    const long p = toStart ? fSelStart : fSelEnd;
+    MoveCaret(p, p, p);
+    return true;
+}
+
 void XGEditCore::DoLeftArrow(bool extend)
 {
     if (!fText)
         return;
     fAtLineEnd = false;
     fGoalPixel = -1;
-    if (!extend && fSelStart != fSelEnd) {
-        MoveCaret(fSelStart, fSelStart, fSelStart);
+    if (CollapseSelection(extend, true))
         return;
-    }
     long p = Max(fSelStart - 1, 0);
     MoveCaret(p, extend ? fSelEnd : p, p);
 }
@@ -555,10 +562,8 @@ void XGEditCore::DoRightArrow(bool extend)
         return;
     fAtLineEnd = false;
     fGoalPixel = -1;
-    if (!extend && fSelStart != fSelEnd) {
-        MoveCaret(fSelEnd, fSelEnd, fSelEnd);
+    if (CollapseSelection(extend, false))
         return;
-    }
     long p = Min(fSelEnd + 1, TextSize());
     MoveCaret(extend ? fSelStart : p, p, p);
 }
@@ -570,10 +575,8 @@ void XGEditCore::DoUpArrow(bool extend)
     fAtLineEnd = false;
     if (fGoalPixel == -1)
         fGoalPixel = FindPixel(fSelStart);
-    if (!extend && fSelStart != fSelEnd) {
-        MoveCaret(fSelStart, fSelStart, fSelStart);
+    if (CollapseSelection(extend, true))
         return;
-    }
     long line = FindLine(fSelStart);
     long p;
     if (line == 0) {
@@ -592,10 +595,8 @@ void XGEditCore::DoDownArrow(bool extend)
     fAtLineEnd = false;
     if (fGoalPixel == -1)
         fGoalPixel = FindPixel(fSelEnd);
-    if (!extend && fSelStart != fSelEnd) {
-        MoveCaret(fSelEnd, fSelEnd, fSelEnd);
+    if (CollapseSelection(extend, false))
         return;
-    }
     long line = FindLine(fSelEnd);
     long p;
     if (line >= GetNumLines() - 1) {

@@ -110,6 +110,9 @@ private:
     long WrapWidth(long inset) const;
     void Invalidate();
     void MoveCaret(long selStart, long selEnd, long scrollTo);
+    // An arrow without Shift over a selection only drops the selection onto
+    // one of its ends; true when it did.
+    bool CollapseSelection(bool extend, bool toStart);
 
     bool fScrollPixels;
     XGView* fView;
