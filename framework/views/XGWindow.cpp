@@ -619,30 +619,24 @@ long XGWindow::DoKey(long key, void*)
 
 void XGWindow::NextTabStop()
 {
-    XGView* focus = dynamic_cast<XGView*>(XGDispatch::GetFocus());
-    XGView* target = nullptr;
-    if (!focus || focus == this) {
-        target = FindFirstView();
-    } else {
-        target = FindAfterView(focus->GetViewID());
-        if (!target)
-            target = FindFirstView();
-    }
-    if (target)
-        target->SetFocus();
+    StepTabStop(true);
 }
 
 void XGWindow::PrevTabStop()
 {
+    StepTabStop(false);
+}
+
+void XGWindow::StepTabStop(bool forward)
+{
     XGView* focus = dynamic_cast<XGView*>(XGDispatch::GetFocus());
     XGView* target = nullptr;
-    if (!focus || focus == this) {
-        target = FindLastView();
-    } else {
-        target = FindBeforeView(focus->GetViewID());
-        if (!target)
-            target = FindLastView();
+    if (focus && focus != this) {
+        const short id = focus->GetViewID();
+        target = forward ? FindAfterView(id) : FindBeforeView(id);
     }
+    if (!target)
+        target = forward ? FindFirstView() : FindLastView();
     if (target)
         target->SetFocus();
 }

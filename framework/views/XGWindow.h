@@ -139,6 +139,8 @@ private:
     void UnlinkWindow();
     void Notify(long msg);
     void DestroyNativeWindow();
+    // Focus to the tab stop after (or before) the focused view, wrapping at the ends.
+    void StepTabStop(bool forward);
 
     HWND__* fWindow;        // the native window (the view part's fWindow is this object)
     HWND__* fDlogParent;    // owner disabled while this dialog-style window exists
