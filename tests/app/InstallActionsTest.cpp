@@ -6,6 +6,8 @@
 #include "HCYGetRebootPrivilege.h"
 #include "RegEdit.h"
 
+#include "../support/TestWin32.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -297,29 +299,7 @@ TEST_F(Registry, ReadsAStoredNumberFromTheKeyItCreated)
     EXPECT_EQ(value, 1);
 }
 
-// True when the shutdown privilege is enabled in this process's token.
-bool ShutdownPrivilegeEnabled()
-{
-    HANDLE token;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
-        return false;
-    LUID luid;
-    LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &luid);
-    DWORD size = 0;
-    GetTokenInformation(token, TokenPrivileges, nullptr, 0, &size);
-    std::vector<BYTE> buffer(size);
-    bool enabled = false;
-    if (GetTokenInformation(token, TokenPrivileges, buffer.data(), size, &size)) {
-        auto* privileges = reinterpret_cast<TOKEN_PRIVILEGES*>(buffer.data());
-        for (DWORD i = 0; i < privileges->PrivilegeCount; ++i) {
-            const LUID_AND_ATTRIBUTES& p = privileges->Privileges[i];
-            if (p.Luid.LowPart == luid.LowPart && p.Luid.HighPart == luid.HighPart)
-                enabled = (p.Attributes & SE_PRIVILEGE_ENABLED) != 0;
-        }
-    }
-    CloseHandle(token);
-    return enabled;
-}
+using testsupport::ShutdownPrivilegeEnabled;
 
 TEST(RebootPrivilege, MakingOneEnablesTheShutdownPrivilege)
 {

@@ -7,6 +7,8 @@
 #include "XGGlobals.h"
 #include "XGWindow.h"
 
+#include "../support/TestWin32.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -30,29 +32,7 @@ std::string TitleOf(XGWindow* window)
     return title;
 }
 
-// True when the shutdown privilege is enabled in this process's token.
-bool ShutdownPrivilegeEnabled()
-{
-    HANDLE token;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
-        return false;
-    LUID luid;
-    LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &luid);
-    DWORD size = 0;
-    GetTokenInformation(token, TokenPrivileges, nullptr, 0, &size);
-    std::vector<BYTE> buffer(size);
-    bool enabled = false;
-    if (GetTokenInformation(token, TokenPrivileges, buffer.data(), size, &size)) {
-        auto* privileges = reinterpret_cast<TOKEN_PRIVILEGES*>(buffer.data());
-        for (DWORD i = 0; i < privileges->PrivilegeCount; ++i) {
-            const LUID_AND_ATTRIBUTES& p = privileges->Privileges[i];
-            if (p.Luid.LowPart == luid.LowPart && p.Luid.HighPart == luid.HighPart)
-                enabled = (p.Attributes & SE_PRIVILEGE_ENABLED) != 0;
-        }
-    }
-    CloseHandle(token);
-    return enabled;
-}
+using testsupport::ShutdownPrivilegeEnabled;
 
 // One application object for the whole run, as in the launcher; the start
 // window is never painted here, so the splash wait does not run.
@@ -60,8 +40,7 @@ class InstallerApp : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        static char line[] = "";
-        XGInitProcess(GetModuleHandleA(nullptr), nullptr, line, SW_SHOWNORMAL);
+        testsupport::InitProcess();
         gApp = static_cast<HCYInstallerApp*>(StartApplication());
     }
 

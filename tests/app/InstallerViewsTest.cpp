@@ -15,6 +15,8 @@
 #include "XGWindowFactory.h"
 #include "XGWindowProc.h"
 
+#include "../support/TestWin32.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -49,8 +51,7 @@ class Launcher : public ::testing::Environment {
 public:
     void SetUp() override
     {
-        static char line[] = "";
-        XGInitProcess(GetModuleHandleA(nullptr), nullptr, line, SW_SHOWNORMAL);
+        testsupport::InitProcess();
         fApp = new XGAppMultiWindow(nullptr);
         XGViewTemplate<HCYInstallerView>::Register('hlp1');
         XGViewTemplate<HCYPictureButton>::Register('ptb1');

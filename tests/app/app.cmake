@@ -1,12 +1,14 @@
 # The launcher's tests (Windows only; the launcher is not built natively).
 set(dir ${CMAKE_CURRENT_LIST_DIR})
 if(WIN32 AND TARGET halcyra_actions AND HALCYRA_HAS_DOINSTALL)
-    kebo_wine_test(NAME test_app_actions SOURCES ${dir}/InstallActionsTest.cpp LIBS halcyra_actions)
+    kebo_wine_test(NAME test_app_actions SOURCES ${dir}/InstallActionsTest.cpp
+        ${CMAKE_SOURCE_DIR}/tests/support/TestWin32.cpp LIBS halcyra_actions)
     target_compile_definitions(test_app_actions PRIVATE "HALCYRA_DEMO_DIR=\"${HALCYRA_DEMO_DIR}\"")
     add_dependencies(test_app_actions halcyra_demo)
 endif()
 if(WIN32 AND TARGET halcyra_views)
-    kebo_wine_test(NAME test_app_views SOURCES ${dir}/InstallerViewsTest.cpp RC ${dir}/test_app.rc
+    kebo_wine_test(NAME test_app_views SOURCES ${dir}/InstallerViewsTest.cpp
+        ${CMAKE_SOURCE_DIR}/tests/support/TestWin32.cpp RC ${dir}/test_app.rc
         LIBS halcyra_views)
     target_compile_definitions(test_app_views PRIVATE "HALCYRA_DEMO_DIR=\"${HALCYRA_DEMO_DIR}\"")
     target_compile_options(test_app_views PRIVATE $<$<COMPILE_LANGUAGE:RC>:-I${CMAKE_SOURCE_DIR}/app>)
@@ -19,7 +21,8 @@ if(WIN32 AND TARGET halcyra)
     set_tests_properties(e2e_launcher PROPERTIES TIMEOUT 300)
 endif()
 if(WIN32 AND TARGET halcyra_app)
-    kebo_wine_test(NAME test_app_application SOURCES ${dir}/InstallerAppTest.cpp RC ${dir}/test_app.rc
+    kebo_wine_test(NAME test_app_application SOURCES ${dir}/InstallerAppTest.cpp
+        ${CMAKE_SOURCE_DIR}/tests/support/TestWin32.cpp RC ${dir}/test_app.rc
         LIBS halcyra_app)
     target_compile_options(test_app_application PRIVATE $<$<COMPILE_LANGUAGE:RC>:-I${CMAKE_SOURCE_DIR}/app>)
 endif()

@@ -45,16 +45,7 @@ Args Args::View(long code, short id, short left, short top, short right, short b
 
 XGSViewInitRecord ViewRecord(short id, short left, short top, short right, short bottom)
 {
-    XGSViewInitRecord r = {};
-    r.fViewType = 'view';
-    r.fViewID = id;
-    r.fLockLeft = r.fLockTop = true;
-    r.fAutoLeft = left;
-    r.fAutoTop = top;
-    r.fAutoRight = right;
-    r.fAutoBottom = bottom;
-    r.fVisible = r.fEnabled = true;
-    return r;
+    return testsupport::LockedView(id, left, top, right, bottom);
 }
 
 XGSWindowInitRecord WindowRecord(short kind, const char* title, short width, short height, short menuBar)
@@ -157,33 +148,7 @@ long TestApp::DoPeriodic(long, void*)
 
 void StartProcess()
 {
-    static char empty[] = "";
-    XGInitProcess(GetModuleHandleA(nullptr), nullptr, empty, SW_SHOWNORMAL);
-}
-
-void Pump()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
-COLORREF Pixel(HWND window, int x, int y)
-{
-    GdiFlush();
-    HDC dc = GetDC(window);
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, 1, 1);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, 1, 1, dc, x, y, SRCCOPY);
-    COLORREF color = GetPixel(memory, 0, 0);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, dc);
-    return color;
+    testsupport::InitProcess();
 }
 
 }  // namespace kebotest

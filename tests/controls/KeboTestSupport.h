@@ -14,6 +14,7 @@
 #include "XGArgStream.h"
 #include "XGView.h"
 #include "XGWindow.h"
+#include "../support/TestWin32.h"
 
 namespace kebotest {
 
@@ -77,9 +78,7 @@ public:
 
 // Sets the process globals as WinMain does.
 void StartProcess();
-// Dispatches what is waiting, without the framework's loop.
-void Pump();
-// A pixel of a window's client area, read through a memory copy.
-COLORREF Pixel(HWND window, int x, int y);
+using testsupport::Pixel;
+using testsupport::Pump;
 
 }  // namespace kebotest

@@ -3,9 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "XGGlobals.h"
 #include "XGMenuStatus.h"
-#include "XGWindowClasses.h"
 
 namespace toolbartest {
 
@@ -67,13 +65,7 @@ void LogView::DoMouseLeave()
 
 void StartProcess()
 {
-    static bool started = false;
-    if (started)
-        return;
-    started = true;
-    static char empty[] = "";
-    XGInitProcess(GetModuleHandleA(nullptr), nullptr, empty, SW_SHOWNORMAL);
-    XGRegisterWindowClasses();
+    testsupport::StartWindows();
 }
 
 TestCore* SharedApplication()
@@ -82,43 +74,9 @@ TestCore* SharedApplication()
     return application;
 }
 
-void Pump()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
-COLORREF Pixel(HWND window, int x, int y)
-{
-    GdiFlush();
-    HDC dc = GetDC(window);
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, 1, 1);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, 1, 1, dc, x, y, SRCCOPY);
-    COLORREF color = GetPixel(memory, 0, 0);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, dc);
-    return color;
-}
-
 XGSViewInitRecord ViewRecord(short left, short top, short right, short bottom)
 {
-    XGSViewInitRecord r = {};
-    r.fViewType = 'view';
-    r.fViewID = 5;
-    r.fLockLeft = r.fLockTop = true;
-    r.fAutoLeft = left;
-    r.fAutoTop = top;
-    r.fAutoRight = right;
-    r.fAutoBottom = bottom;
-    r.fVisible = r.fEnabled = true;
-    return r;
+    return testsupport::LockedView(5, left, top, right, bottom);
 }
 
 XGSWindowInitRecord WindowRecord(short width, short height)

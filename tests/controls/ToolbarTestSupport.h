@@ -12,6 +12,7 @@
 #include "XGAppCore.h"
 #include "XGView.h"
 #include "XGWindow.h"
+#include "../support/TestWin32.h"
 
 namespace toolbartest {
 
@@ -56,8 +57,8 @@ private:
 void StartProcess();
 // One application object for the whole test program: making one is slow.
 TestCore* SharedApplication();
-void Pump();
-COLORREF Pixel(HWND window, int x, int y);
+using testsupport::Pixel;
+using testsupport::Pump;
 XGSViewInitRecord ViewRecord(short left, short top, short right, short bottom);
 XGSWindowInitRecord WindowRecord(short width, short height);
 

@@ -7,16 +7,13 @@
 #include "XGDirectory.h"
 #include "XGFileSpecifier.h"
 #include "XGGlobals.h"
+#include "../support/TestWin32.h"
 
 namespace {
 
 class FilesTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        static char empty[] = "";
-        XGInitProcess(GetModuleHandleA(nullptr), nullptr, empty, SW_SHOWNORMAL);
-    }
+    void SetUp() override { testsupport::InitProcess(); }
 };
 
 TEST_F(FilesTest, ApplicationFolderIsTheFolderOfTheRunningProgram)

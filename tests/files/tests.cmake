@@ -1,7 +1,7 @@
 set(dir ${CMAKE_CURRENT_LIST_DIR})
 kebo_native_test(NAME native_files SOURCES ${dir}/VersionInfoTest.cpp ${dir}/FolderOfPathTest.cpp)
 kebo_fuzz_target(NAME fuzz_version_info SOURCES ${dir}/VersionInfoFuzz.cpp)
-kebo_wine_test(NAME test_files SOURCES ${dir}/FilesTest.cpp RC ${dir}/test_files.rc)
+kebo_wine_test(NAME test_files SOURCES ${dir}/FilesTest.cpp ${CMAKE_SOURCE_DIR}/tests/support/TestWin32.cpp RC ${dir}/test_files.rc)
 if(WIN32)
     target_compile_definitions(test_files PRIVATE KEBO_TEST_BINARY_DIR="$<TARGET_FILE_DIR:test_files>")
 endif()

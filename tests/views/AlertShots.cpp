@@ -14,39 +14,6 @@ using namespace kebotest;
 
 namespace {
 
-void SaveScreen(const RECT& r, const std::string& path)
-{
-    int width = r.right - r.left, height = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    DWORD stride = DWORD((width * 3 + 3) & ~3);
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + stride * DWORD(height);
-    if (FILE* out = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(&file, sizeof file, 1, out);
-        std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
-        std::fwrite(bits, stride, size_t(height), out);
-        std::fclose(out);
-    }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-}
-
 void Show(TestApp& app, XGPostError error, XGAlertType type, const char* name)
 {
     error.SetAlertType(type);
@@ -60,7 +27,7 @@ void Show(TestApp& app, XGPostError error, XGAlertType type, const char* name)
             RECT r;
             GetWindowRect(front->GetHWND(), &r);
             InflateRect(&r, 20, 20);
-            SaveScreen(r, std::string("alert-") + name + ".bmp");
+            testsupport::SaveScreen(r, (std::string("alert-") + name + ".bmp").c_str());
         }
         if (turn == 22)
             PostMessageA(front->GetHWND(), WM_CHAR, VK_RETURN, 0);

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 
+#include "../support/TestWin32.h"
 #include "ViewsTestHost.h"
 #include "XGAppCore.h"
 #include "XGGlobals.h"
@@ -64,13 +65,7 @@ class ViewInWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        static bool started = false;
-        if (!started) {
-            static char line[] = "";
-            XGInitProcess(GetModuleHandleA(nullptr), nullptr, line, SW_SHOWNORMAL);
-            started = true;
-        }
-        XGRegisterWindowClasses();
+        testsupport::StartWindows();
         app = new PingApp;
         app->SetFocus();
         XGSWindowInitRecord r = WindowRecord();

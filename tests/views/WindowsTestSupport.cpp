@@ -6,9 +6,7 @@
 #include <cstring>
 
 #include "XGFileSpecifier.h"
-#include "XGGlobals.h"
 #include "XGPostError.h"
-#include "XGWindowClasses.h"
 
 namespace windowstest {
 
@@ -131,17 +129,7 @@ XGSWindowInitRecord Window(short kind, short left, short top, short right, short
 
 XGSViewInitRecord View(short id, short left, short top, short right, short bottom, bool tabStop)
 {
-    XGSViewInitRecord r = {};
-    r.fViewType = 'view';
-    r.fViewID = id;
-    r.fLockLeft = r.fLockTop = true;
-    r.fAutoLeft = left;
-    r.fAutoTop = top;
-    r.fAutoRight = right;
-    r.fAutoBottom = bottom;
-    r.fVisible = r.fEnabled = true;
-    r.fTabStop = tabStop;
-    return r;
+    return testsupport::LockedView(id, left, top, right, bottom, tabStop);
 }
 
 Metrics GetMetrics()
@@ -153,13 +141,7 @@ Metrics GetMetrics()
 
 void WindowTest::SetUp()
 {
-    static bool started = false;
-    if (!started) {
-        static char line[] = "";
-        XGInitProcess(GetModuleHandleA(nullptr), nullptr, line, SW_SHOWNORMAL);
-        started = true;
-    }
-    XGRegisterWindowClasses();
+    testsupport::StartWindows();
     fApp = new App;
     fApp->SetFocus();
 }

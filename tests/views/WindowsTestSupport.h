@@ -13,6 +13,7 @@
 #include "XGAppCore.h"
 #include "XGView.h"
 #include "XGWindow.h"
+#include "../support/TestWin32.h"
 
 namespace windowstest {
 
