@@ -1,18 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "XGScrollLayout.h"
+#include "../support/TestGeometry.h"
 
 namespace {
 
-tagRECT Rect(int32_t left, int32_t top, int32_t right, int32_t bottom)
-{
-    tagRECT r;
-    r.left = left;
-    r.top = top;
-    r.right = right;
-    r.bottom = bottom;
-    return r;
-}
+using testsupport::Rect;
 
 void ExpectRect(const tagRECT& expected, const tagRECT& actual, const char* what)
 {

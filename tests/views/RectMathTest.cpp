@@ -1,26 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "RectMath.h"
+#include "../support/TestGeometry.h"
 
 namespace {
 
-tagRECT R(int32_t l, int32_t t, int32_t r, int32_t b)
-{
-    tagRECT rect;
-    rect.left = l;
-    rect.top = t;
-    rect.right = r;
-    rect.bottom = b;
-    return rect;
-}
-
-Point P(short h, short v)
-{
-    Point p;
-    p.h = h;
-    p.v = v;
-    return p;
-}
+using testsupport::Pt;
+using testsupport::Rect;
 
 void ExpectRect(const tagRECT& r, int32_t l, int32_t t, int32_t rr, int32_t b)
 {
@@ -34,14 +20,14 @@ void ExpectRect(const tagRECT& r, int32_t l, int32_t t, int32_t rr, int32_t b)
 
 TEST(RectMath, InsetShrinksEachEdgeAndZeroesAnEmptyResult)
 {
-    tagRECT r = R(10, 20, 50, 60);
+    tagRECT r = Rect(10, 20, 50, 60);
     RectMath::InsetRect(&r, 5, 3);
     ExpectRect(r, 15, 23, 45, 57);
 
     RectMath::InsetRect(&r, -5, -3);
     ExpectRect(r, 10, 20, 50, 60);
 
-    r = R(10, 20, 50, 60);
+    r = Rect(10, 20, 50, 60);
     RectMath::InsetRect(&r, 20, 0);
     ExpectRect(r, 0, 0, 0, 0);
 }
@@ -52,11 +38,11 @@ TEST(RectMath, EmptyUnlessBothSpansArePositive)
         tagRECT r;
         bool empty;
     } cases[] = {
-        {R(0, 0, 1, 1), false},
-        {R(0, 0, 0, 1), true},
-        {R(0, 0, 1, 0), true},
-        {R(5, 5, 4, 9), true},
-        {R(-10, -10, -9, -9), false},
+        {Rect(0, 0, 1, 1), false},
+        {Rect(0, 0, 0, 1), true},
+        {Rect(0, 0, 1, 0), true},
+        {Rect(5, 5, 4, 9), true},
+        {Rect(-10, -10, -9, -9), false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(RectMath::EmptyRect(&c.r), c.empty);
@@ -64,8 +50,8 @@ TEST(RectMath, EmptyUnlessBothSpansArePositive)
 
 TEST(RectMath, EqualWhenBothEmptyOrAllEdgesMatch)
 {
-    tagRECT a = R(1, 2, 3, 4), b = R(1, 2, 3, 4), c = R(1, 2, 3, 5);
-    tagRECT e1 = R(5, 5, 5, 9), e2 = R(0, 0, -3, 0);
+    tagRECT a = Rect(1, 2, 3, 4), b = Rect(1, 2, 3, 4), c = Rect(1, 2, 3, 5);
+    tagRECT e1 = Rect(5, 5, 5, 9), e2 = Rect(0, 0, -3, 0);
     EXPECT_TRUE(RectMath::EqualRect(&a, &b));
     EXPECT_FALSE(RectMath::EqualRect(&a, &c));
     EXPECT_TRUE(RectMath::EqualRect(&e1, &e2));
@@ -74,7 +60,7 @@ TEST(RectMath, EqualWhenBothEmptyOrAllEdgesMatch)
 
 TEST(RectMath, SectRectIntersectsInPlaceAndZeroesDisjointResults)
 {
-    tagRECT a = R(0, 0, 100, 50), b = R(40, 20, 200, 80);
+    tagRECT a = Rect(0, 0, 100, 50), b = Rect(40, 20, 200, 80);
     tagRECT out;
     EXPECT_TRUE(RectMath::SectRect(&a, &b, &out));
     ExpectRect(out, 40, 20, 100, 50);
@@ -82,7 +68,7 @@ TEST(RectMath, SectRectIntersectsInPlaceAndZeroesDisjointResults)
     EXPECT_TRUE(RectMath::SectRect(&a, &b, &a));
     ExpectRect(a, 40, 20, 100, 50);
 
-    tagRECT c = R(0, 0, 10, 10), d = R(10, 0, 20, 10);
+    tagRECT c = Rect(0, 0, 10, 10), d = Rect(10, 0, 20, 10);
     EXPECT_FALSE(RectMath::SectRect(&c, &d, &d));
     ExpectRect(d, 0, 0, 0, 0);
 }
@@ -90,19 +76,19 @@ TEST(RectMath, SectRectIntersectsInPlaceAndZeroesDisjointResults)
 TEST(RectMath, SectRectWorksOnTheSixteenBitEdges)
 {
     // 0x10005 wraps to 5, so the right edge is min(5, 100).
-    tagRECT a = R(0, 0, 0x10005, 100), b = R(0, 0, 100, 100);
+    tagRECT a = Rect(0, 0, 0x10005, 100), b = Rect(0, 0, 100, 100);
     tagRECT out;
     EXPECT_TRUE(RectMath::SectRect(&a, &b, &out));
     ExpectRect(out, 0, 0, 5, 100);
 
-    tagRECT l = R(0, 0, 0x10005, 100);
+    tagRECT l = Rect(0, 0, 0x10005, 100);
     EXPECT_TRUE(RectMath::SectRectLong(&l, &b, &out));
     ExpectRect(out, 0, 0, 100, 100);
 }
 
 TEST(RectMath, PointTestsDifferOnTheRightAndBottomEdges)
 {
-    tagRECT r = R(10, 20, 30, 40);
+    tagRECT r = Rect(10, 20, 30, 40);
     struct Case {
         short h, v;
         bool halfOpen, inclusive;
@@ -118,36 +104,36 @@ TEST(RectMath, PointTestsDifferOnTheRightAndBottomEdges)
         {15, 41, false, false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(RectMath::PtInRect(P(c.h, c.v), &r), c.halfOpen) << c.h << "," << c.v;
-        EXPECT_EQ(RectMath::PtInRectInclusive(P(c.h, c.v), &r), c.inclusive) << c.h << "," << c.v;
+        EXPECT_EQ(RectMath::PtInRect(Pt(c.h, c.v), &r), c.halfOpen) << c.h << "," << c.v;
+        EXPECT_EQ(RectMath::PtInRectInclusive(Pt(c.h, c.v), &r), c.inclusive) << c.h << "," << c.v;
     }
-    tagRECT empty = R(0, 0, 0, 0);
-    EXPECT_FALSE(RectMath::PtInRectInclusive(P(0, 0), &empty));
+    tagRECT empty = Rect(0, 0, 0, 0);
+    EXPECT_FALSE(RectMath::PtInRectInclusive(Pt(0, 0), &empty));
 }
 
 TEST(RectMath, AutoLocateFollowsLockedEdgesAndTheOppositeOfUnlockedOnes)
 {
-    tagRECT parent = R(0, 0, 400, 300);
+    tagRECT parent = Rect(0, 0, 400, 300);
     struct Case {
         RectMath::AutoLocation loc;
         tagRECT expected;
     } cases[] = {
         // all locked, zero offsets: fills the parent
-        {{true, true, true, true, 0, 0, 0, 0}, R(0, 0, 400, 300)},
+        {{true, true, true, true, 0, 0, 0, 0}, Rect(0, 0, 400, 300)},
         // left and top locked: a fixed rectangle
-        {{true, true, false, false, 355, 402, 490, 457}, R(355, 402, 490, 457)},
+        {{true, true, false, false, 355, 402, 490, 457}, Rect(355, 402, 490, 457)},
         // left, top and right locked with a negative right offset: stretches with the width
-        {{true, true, true, false, 80, 14, -14, 30}, R(80, 14, 386, 30)},
+        {{true, true, true, false, 80, 14, -14, 30}, Rect(80, 14, 386, 30)},
         // nothing locked: hangs from the bottom-right corner
-        {{false, false, false, false, -50, -20, 10, 5}, R(350, 280, 10, 5)},
+        {{false, false, false, false, -50, -20, 10, 5}, Rect(350, 280, 10, 5)},
         // right and bottom locked, left and top unlocked: a box in the corner
-        {{false, false, true, true, -16, -16, 0, 0}, R(384, 284, 400, 300)},
+        {{false, false, true, true, -16, -16, 0, 0}, Rect(384, 284, 400, 300)},
     };
     for (const Case& c : cases) {
         tagRECT r = RectMath::AutoLocate(c.loc, parent);
         ExpectRect(r, c.expected.left, c.expected.top, c.expected.right, c.expected.bottom);
     }
-    tagRECT offsetParent = R(10, 20, 110, 220);
+    tagRECT offsetParent = Rect(10, 20, 110, 220);
     RectMath::AutoLocation fill = {true, true, true, true, 1, 2, -3, -4};
     ExpectRect(RectMath::AutoLocate(fill, offsetParent), 11, 22, 107, 216);
 }

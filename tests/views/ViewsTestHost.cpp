@@ -128,22 +128,4 @@ XGView* MakeRoot(const Host& host)
     return root;
 }
 
-tagRECT Rect(int32_t left, int32_t top, int32_t right, int32_t bottom)
-{
-    tagRECT r;
-    r.left = left;
-    r.top = top;
-    r.right = right;
-    r.bottom = bottom;
-    return r;
-}
-
-Point Pt(short h, short v)
-{
-    Point p;
-    p.h = h;
-    p.v = v;
-    return p;
-}
-
 }  // namespace viewstest

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "XGView.h"
+#include "../support/TestGeometry.h"
 
 namespace viewstest {
 
@@ -38,7 +39,7 @@ XGSViewInitRecord Fill(short id);
 // showing on the host window over its whole client area.
 XGView* MakeRoot(const Host& host);
 
-tagRECT Rect(int32_t left, int32_t top, int32_t right, int32_t bottom);
-Point Pt(short h, short v);
+using testsupport::Pt;
+using testsupport::Rect;
 
 }  // namespace viewstest
