@@ -42,6 +42,18 @@ protected:
         return SendMessageA(Root(), message, wParam, LPARAM(control));
     }
 
+    // A pop-up with view ID 5, value 1 and the items "one", "two" and "three".
+    XGPopControl* MakePopUp()
+    {
+        Args a = Args::View('popm', 5, 10, 80, 150, 100).Int(1);
+        XGArgStream s = a.Stream();
+        XGPopControl* pop = new XGPopControl(fRecorder, s);
+        for (const char* item : {"one", "two", "three"})
+            pop->GetItems().AppendString(item);
+        pop->ReloadItems();
+        return pop;
+    }
+
     TestApp* fApp = nullptr;
     XGWindow* fWindow = nullptr;
     Recorder* fRecorder = nullptr;
@@ -100,12 +112,7 @@ TEST_F(Controls, CheckBoxShowsTheIndeterminateState)
 
 TEST_F(Controls, PopUpValueIsClampedToItsItems)
 {
-    Args a = Args::View('popm', 5, 10, 80, 150, 100).Int(1);
-    XGArgStream s = a.Stream();
-    XGPopControl* pop = new XGPopControl(fRecorder, s);
-    for (const char* item : {"one", "two", "three"})
-        pop->GetItems().AppendString(item);
-    pop->ReloadItems();
+    XGPopControl* pop = MakePopUp();
     HWND combo = pop->GetControl();
     ASSERT_NE(nullptr, combo);
     EXPECT_EQ(3, SendMessageA(combo, CB_GETCOUNT, 0, 0));
@@ -126,12 +133,7 @@ TEST_F(Controls, PopUpValueIsClampedToItsItems)
 
 TEST_F(Controls, PopUpArrowKeysAndCloseUpSendPval)
 {
-    Args a = Args::View('popm', 5, 10, 80, 150, 100).Int(1);
-    XGArgStream s = a.Stream();
-    XGPopControl* pop = new XGPopControl(fRecorder, s);
-    for (const char* item : {"one", "two", "three"})
-        pop->GetItems().AppendString(item);
-    pop->ReloadItems();
+    XGPopControl* pop = MakePopUp();
 
     const long down = (0x8000L << 16) | 0x81;
     EXPECT_EQ(0, pop->DoDispatch('keye', down, nullptr, true));
