@@ -5,15 +5,13 @@
 #include "XGListControl.h"
 #include "XGListLayout.h"
 #include "XGStringList.h"
+#include "XGWindowProc.h"
 
 namespace {
 
 const short kTextInset = 5;
 // Text width plus a margin on both sides of the widest line.
 const long kLineMargin = 10;
-
-const short kModShift = 0x0001;
-const short kModDoubleClick = 0x1000;
 
 XGSViewInitRecord ContentRecord()
 {

@@ -25,9 +25,7 @@ void PopMouse(HWND hwnd, UINT message, LPARAM lParam)
     if (XGWindowProc::IsMousePress(message)) {
         if (GetCapture() == hwnd)
             return;
-        short mods = XGWindowProc::GetStateFlags();
-        if (XGWindowProc::IsDoubleClick(message))
-            mods = WithBits(mods, kModDoubleClick);
+        const short mods = XGWindowProc::GetPressFlags(message);
         gPopMods = mods;
         if (pop) {
             XGAppCore::gCaptureView = pop->ProcessMouseDown(where, mods);

@@ -56,9 +56,7 @@ void FrameMouse(XGWindow* window, HWND hwnd, UINT message, LPARAM lParam)
     if (XGWindowProc::IsMousePress(message)) {
         if (GetCapture() == hwnd)
             return;
-        short mods = XGWindowProc::GetStateFlags();
-        if (XGWindowProc::IsDoubleClick(message))
-            mods = WithBits(mods, kModDoubleClick);
+        const short mods = XGWindowProc::GetPressFlags(message);
         gGestureMods = mods;
         XGAppCore::gCaptureView = window->ProcessMouseDown(where, mods);
         if (XGAppCore::gCaptureView)
@@ -91,9 +89,7 @@ void ToolBarMouse(HWND hwnd, UINT message, LPARAM lParam)
     if (XGWindowProc::IsMousePress(message)) {
         if (GetCapture())
             return;
-        short mods = XGWindowProc::GetStateFlags();
-        if (XGWindowProc::IsDoubleClick(message))
-            mods = WithBits(mods, kModDoubleClick);
+        const short mods = XGWindowProc::GetPressFlags(message);
         gToolGestureMods = mods;
         XGWindow::ProcessMouseEnter(where, mods, tool);
         if (tool->DoMouseDown(where, mods)) {
@@ -244,6 +240,12 @@ bool XGWindowProc::IsDoubleClick(UINT message)
 bool XGWindowProc::IsMouseRelease(UINT message)
 {
     return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
+}
+
+short XGWindowProc::GetPressFlags(UINT message)
+{
+    const short mods = GetStateFlags();
+    return IsDoubleClick(message) ? WithBits(mods, kModDoubleClick) : mods;
 }
 
 // the handler every framework window shares

@@ -52,6 +52,9 @@ public:
     static bool IsMousePress(UINT message);      // down or double click, any button
     static bool IsDoubleClick(UINT message);
     static bool IsMouseRelease(UINT message);
+    // The modifier word of a press: GetStateFlags, with kModDoubleClick on a
+    // double click.
+    static short GetPressFlags(UINT message);
 
     // Seam for the frame, which arrives later. It starts empty, meaning no
     // current menu bar.
