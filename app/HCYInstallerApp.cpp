@@ -7,8 +7,10 @@
 #include "XGCheckButton.h"
 #include "XGCommandButton.h"
 #include "XGDialog.h"
+#include "XGListControl.h"
 #include "XGPicture.h"
 #include "XGPopControl.h"
+#include "XGScrollView.h"
 #include "XGStaticText.h"
 #include "XGViewTemplate.h"
 #include "XGWindow.h"
@@ -16,9 +18,6 @@
 #include "XGWindowTemplate.h"
 
 #include <new>
-
-#include "XGScrollView.h"
-#include "XGListControl.h"
 
 namespace {
 const char kWindowTitle[] = "Halcyra  International";

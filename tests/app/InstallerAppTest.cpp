@@ -5,7 +5,9 @@
 #include "XGAppVersion.h"
 #include "XGFileSpecifier.h"
 #include "XGGlobals.h"
+#include "XGViewFactory.h"
 #include "XGWindow.h"
+#include "XGWindowFactory.h"
 
 #include "../support/TestWin32.h"
 
@@ -89,6 +91,20 @@ TEST_F(InstallerApp, DocumentArgumentsOpenTheStartWindowOnce)
     std::vector<XGWindow*> windows = Windows();
     ASSERT_EQ(windows.size(), 1u);
     EXPECT_EQ(TitleOf(windows[0]), "Halcyra  International");
+}
+
+TEST_F(InstallerApp, LauncherRegistersItsClassCodesAfterTheFrameworksInItsOwnOrder)
+{
+    // The core's defaults come first; the launcher's ten view codes close the
+    // view list and 'dlog' closes the window list.
+    const long expected[] = {'scrv', 'pict', 'hlp1', 'ptb1', 'QTIn', 'text', 'list', 'popm', 'pbtn', 'chkb'};
+    const long count = sizeof(expected) / sizeof(expected[0]);
+    ASSERT_GE(XGViewFactory::gList.Length(), count);
+    long first = XGViewFactory::gList.Length() - count;
+    for (long i = 0; i < count; i++)
+        EXPECT_EQ(expected[i], XGViewFactory::gList[first + i].fCode) << "position " << i;
+    ASSERT_GE(XGWindowFactory::gList.Length(), 1);
+    EXPECT_EQ('dlog', XGWindowFactory::gList[XGWindowFactory::gList.Length() - 1].fCode);
 }
 
 TEST_F(InstallerApp, VersionResourceCarriesFileVersionOnePointOne)
