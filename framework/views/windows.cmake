@@ -5,5 +5,4 @@ list(APPEND KEBO_SOURCES
     ${dir}/XGDDEServer.cpp
     ${dir}/XGEventOwner.cpp
     ${dir}/XGWindow.cpp
-    ${dir}/XGWindowClasses.cpp
     ${dir}/XGWindowProc.cpp)

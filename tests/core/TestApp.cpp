@@ -2,7 +2,7 @@
 #include <cstring>
 #include "XGFileSpecifier.h"
 #include "XGWindow.h"
-#include "XGWindowClasses.h"
+#include "../support/TestWin32.h"
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(TestApp, XGAppCore)
@@ -57,7 +57,7 @@ void StartTestProcess(const char* commandLine)
     static std::string line;
     line = commandLine;
     XGInitProcess(GetModuleHandleA(nullptr), nullptr, &line[0], SW_SHOWNORMAL);
-    XGRegisterWindowClasses();
+    testsupport::RegisterWindowClasses();
 }
 
 XGWindow* MakeTestWindow(short id)

@@ -4,6 +4,7 @@ kebo_fuzz_target(NAME fuzz_app_args SOURCES ${dir}/AppArgsFuzz.cpp)
 kebo_wine_test(NAME test_core
     SOURCES ${dir}/DispatchTest.cpp ${dir}/SendTest.cpp ${dir}/AppCoreTest.cpp
             ${dir}/ProcessTest.cpp ${dir}/TestApp.cpp
+            ${CMAKE_SOURCE_DIR}/tests/support/TestWin32.cpp
     RC ${dir}/test_core.rc)
 if(WIN32)
     # The framework program that ProcessTest starts; a GUI program entered

@@ -15,7 +15,7 @@
 #include "XGViewFactory.h"
 #include "XGViewTemplate.h"
 #include "XGWindow.h"
-#include "XGWindowClasses.h"
+#include "../support/TestWin32.h"
 #include "XGWindowFactory.h"
 #include "XGWindowTemplate.h"
 
@@ -76,7 +76,7 @@ class Registrations : public testing::Environment {
 public:
     void SetUp() override
     {
-        XGRegisterWindowClasses();
+        testsupport::RegisterWindowClasses();
         XGWindowTemplate<TestWindow>::Register('twin');
         XGWindowTemplate<XGWindow>::Register('wind');
         XGViewTemplate<TestView>::Register('tvew');

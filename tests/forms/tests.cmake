@@ -49,7 +49,7 @@ if(WIN32)
     add_custom_target(gen_forms_test_damaged DEPENDS ${KEBO_GEN_DIR}/forms_test_damaged.bin gen_forms_test_tree_bin)
     add_dependencies(kebo_generated gen_forms_test_damaged)
     kebo_wine_test(NAME test_forms
-        SOURCES ${dir}/FactoryTest.cpp ${vres_encoder}
+        SOURCES ${dir}/FactoryTest.cpp ${vres_encoder} ${CMAKE_SOURCE_DIR}/tests/support/TestWin32.cpp
         RC ${dir}/test_forms.rc)
     target_include_directories(test_forms PRIVATE ${vres_tool_dir})
 endif()

@@ -13,6 +13,10 @@ namespace testsupport {
 
 // Sets the process globals as WinMain does, with an empty command line.
 void InitProcess();
+// The native window classes of framework windows (_GWindowClass, _GDlogClass)
+// as the single-document frame registers them, for tests without a frame;
+// a class a frame registered already is kept. Runs at most once.
+void RegisterWindowClasses();
 // InitProcess once per program, then the framework's window classes.
 void StartWindows();
 // Dispatches what is waiting, without the framework's loop.

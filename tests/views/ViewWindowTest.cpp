@@ -14,7 +14,6 @@
 #include "XGGlobals.h"
 #include "XGView.h"
 #include "XGWindow.h"
-#include "XGWindowClasses.h"
 
 using namespace viewstest;
 
