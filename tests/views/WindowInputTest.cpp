@@ -4,8 +4,10 @@
 #include <ddeml.h>
 
 #include <cstring>
+#include <string>
 
 #include "XGDDEServer.h"
+#include "XGGlobals.h"
 #include "XGWindowProc.h"
 
 namespace windowstest {
@@ -306,9 +308,14 @@ protected:
     }
     bool Execute(HCONV conversation, const char* command)
     {
+        return Execute(conversation, command, std::strlen(command) + 1);
+    }
+    // True for a positive acknowledgement; false for a negative one or none.
+    bool Execute(HCONV conversation, const char* command, size_t size)
+    {
         DWORD result = 0;
         HDDEDATA answer = DdeClientTransaction(reinterpret_cast<LPBYTE>(const_cast<char*>(command)),
-                                               static_cast<DWORD>(std::strlen(command) + 1), conversation,
+                                               static_cast<DWORD>(size), conversation,
                                                nullptr, 0, XTYP_EXECUTE, 10000, &result);
         return answer != nullptr;
     }
@@ -325,9 +332,59 @@ TEST_F(DDETest, ExecuteRequestsReachTheApplication)
     fApp->fLog.clear();
 
     EXPECT_TRUE(Execute(conversation, "[open(\"C:\\My \"\"big\"\" file.txt\")][print(C:\\b.txt)]"));
-    EXPECT_TRUE(Execute(conversation, "[EXIT][open()][bogus(1)]"));
+    EXPECT_TRUE(Execute(conversation, "[EXIT]"));
     EXPECT_EQ((std::vector<std::string>{"odoc C:\\My \"big\" file.txt", "pdoc C:\\b.txt", "qapp"}), fApp->fLog);
     EXPECT_TRUE(DdeDisconnect(conversation));
+}
+
+TEST_F(DDETest, BrokenOrUnhandledRequestsAreRefusedAndSendNothing)
+{
+    std::strcpy(_GDDEAppName, "KeboTest");
+    std::strcpy(_GDDETopicName, "System");
+    HCONV conversation = Connect("KeboTest", "System");
+    ASSERT_NE(nullptr, conversation);
+    fApp->fLog.clear();
+
+    const std::string refused[] = {
+        "[open(\"C:\\abc.txt)]",
+        "[open(abc",
+        "[exit][open(\"" + std::string(10000, 'a') + "\")]",
+        "[open()]",
+        "[bogus(1)]",
+        "[exit][bogus(1)]",
+        "no command",
+    };
+    for (const std::string& command : refused)
+        EXPECT_FALSE(Execute(conversation, command.c_str())) << command.substr(0, 40);
+    // Only "[exit]" of "[exit][bogus(1)]" had someone to answer it.
+    EXPECT_EQ((std::vector<std::string>{"qapp"}), fApp->fLog);
+    EXPECT_TRUE(DdeDisconnect(conversation));
+}
+
+// Catches the last message of a framework window to see what is left on it.
+struct LastLook {
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_NCDESTROY)
+            gProperty = GetPropA(hwnd, _GWindowClass);
+        return CallWindowProcA(gOld, hwnd, message, wParam, lParam);
+    }
+    static WNDPROC gOld;
+    static HANDLE gProperty;
+};
+WNDPROC LastLook::gOld = nullptr;
+HANDLE LastLook::gProperty = nullptr;
+
+TEST_F(DDETest, WindowDestroyedFromOutsideTakesItsPropertyAlong)
+{
+    HWND hwnd = fWindow->GetHWND();
+    ASSERT_EQ(static_cast<HANDLE>(fWindow), GetPropA(hwnd, _GWindowClass));
+    LastLook::gProperty = reinterpret_cast<HANDLE>(1);
+    LastLook::gOld = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LastLook::Proc)));
+    EXPECT_TRUE(DestroyWindow(hwnd));
+    fWindow = nullptr;  // deleted by its WM_DESTROY
+    EXPECT_EQ(nullptr, LastLook::gProperty);
 }
 
 TEST_F(DDETest, OtherNamesAreNotAnswered)
