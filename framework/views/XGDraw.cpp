@@ -70,6 +70,15 @@ XGDraw::~XGDraw()
     ::LeaveCriticalSection(gCritSec);
 }
 
+bool XGDraw::IsFontInUse(const XGFont* font)
+{
+    for (XGDraw* draw = gDraw; draw; draw = draw->fLast) {
+        if (draw->fFontPtr == font)
+            return true;
+    }
+    return false;
+}
+
 void XGDraw::SaveContext()
 {
     fDCSave = ::SaveDC(fDC);
@@ -275,6 +284,13 @@ void XGDraw::SetFont(XGFont* font, bool attach)
 {
     if (!font)
         return;
+    // The context keeps one reference to its font: setting the same font
+    // again selects it again and leaves the count alone, so a second
+    // hand-over cannot drop the reference the context still draws with.
+    if (font == fFontPtr) {
+        ::SelectObject(fDC, font->GetFont(fDC));
+        return;
+    }
     XGFont* old = fFontPtr;
     fFontPtr = font;
     if (attach)

@@ -57,6 +57,7 @@ public:
     void Draw3DRect(tagRECT r, XGERectType type);
 
     // text: drawn at the pen position with the pen on the baseline
+    // attach false hands the caller's reference over to the context.
     void SetFont(XGFont* font, bool attach);
     XGFont* GetFontPtr() const { return fFontPtr; }
     short GetFontAscent();
@@ -89,6 +90,9 @@ public:
     // The update rectangle of the paint in progress (set by the window
     // procedures around ProcessDraw), or null.
     static void UpdateRect(tagRECT* update);
+
+    // Whether a live context has the font selected.
+    static bool IsFontInUse(const XGFont* font);
 
     static XGDraw* gDraw;
     static tagRECT* gUpdate;

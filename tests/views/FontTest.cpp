@@ -176,3 +176,38 @@ TEST(Font, ContextAttachesItsFontAndDetachesItAtTheEnd)
     big->Detach();
     small->Detach();
 }
+
+TEST(Font, SettingTheSameFontAgainKeepsTheContextsReference)
+{
+    Host& host = Host::Shared();
+    std::unique_ptr<XGView> root(MakeRoot(host));
+    XGFont* font = XGFont::LoadFont(0);
+    font->Attach();  // the reference handed over to the context
+    {
+        XGDraw draw(root.get(), true);
+        draw.SetFont(font, false);
+        draw.SetFont(font, false);
+        EXPECT_EQ(font->GetAttach(), 2);
+        EXPECT_EQ(GetCurrentObject(draw.GetDC(), OBJ_FONT), static_cast<HGDIOBJ>(font->GetFont(nullptr)));
+    }
+    ASSERT_TRUE(Registered(font));
+    EXPECT_EQ(font->GetAttach(), 1);
+    font->Detach();
+}
+
+TEST(Font, ChangesWaitWhileAContextDrawsWithTheFont)
+{
+    Host& host = Host::Shared();
+    std::unique_ptr<XGView> root(MakeRoot(host));
+    XGFont* font = XGFont::LoadFont(0);
+    XGDraw draw(root.get(), true);
+    draw.SetFont(font, false);  // the context now holds the only reference
+    HGDIOBJ selected = GetCurrentObject(draw.GetDC(), OBJ_FONT);
+    font->SetFontSize(30);
+    font->SetFontName("Courier New");
+    font->SetFontFlags(0);
+    EXPECT_EQ(font->GetFontSize(), 9);
+    EXPECT_STREQ(font->GetFontName(), "Arial");
+    EXPECT_EQ(font->GetFontFlags(), XGFont::kBold);
+    EXPECT_EQ(selected, static_cast<HGDIOBJ>(font->GetFont(nullptr)));
+}
