@@ -41,6 +41,11 @@ enum : uint32_t {
     kErrFileOverwrite = 0x800016,
 };
 
+// Further framework messages, EMSG 129.
+enum : uint32_t {
+    kErrClipboard = 0x810000,
+};
+
 // Message arguments are pointer-sized: pointers keep all their bits, numbers and
 // four-character codes are widened (the formatter uses their low 32 bits).
 template <class T>

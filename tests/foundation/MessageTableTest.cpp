@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 #include "FoundationTestSupport.h"
+#include "XGPostError.h"
 #include "XGResource.h"
 
 namespace {
@@ -96,4 +97,13 @@ TEST(GetResourceMessage, IndexPastTableOrNegativeOrMissingResourceIsFalse)
     EXPECT_STREQ("keep", message);
     ASSERT_TRUE(GetResourceMessage(128, 22, title, message));
     EXPECT_STREQ("Overwrite File?", title);
+}
+
+TEST(GetResourceMessage, FurtherFrameworkMessagesAreTable129)
+{
+    char title[256], message[256];
+    ASSERT_TRUE(GetResourceMessage(int16_t(kErrClipboard >> 16), int16_t(kErrClipboard & 0xFFFF), title, message));
+    EXPECT_STREQ("Clipboard Error", title);
+    EXPECT_EQ(0, strncmp("The clipboard is in use", message, 23)) << message;
+    EXPECT_FALSE(GetResourceMessage(129, 1, title, message));
 }
