@@ -401,6 +401,12 @@ int NextTabStop(int x, int tab)
 short XGDraw::TabStringWidth(const char* text, unsigned long length, unsigned short tabChars,
                              bool masked, unsigned short startWidth)
 {
+    return short(TabRunWidth(text, length, tabChars, masked, startWidth));
+}
+
+int XGDraw::TabRunWidth(const char* text, unsigned long length, unsigned short tabChars,
+                        bool masked, int startWidth)
+{
     int tab = TabWidth(*this, tabChars);
     int starWidth = masked ? StringWidth("*", 1) : 0;
     int x = startWidth;
@@ -423,7 +429,7 @@ short XGDraw::TabStringWidth(const char* text, unsigned long length, unsigned sh
         }
     }
     x += measure(runStart, length);
-    return short(x);
+    return x;
 }
 
 void XGDraw::TabDrawString(const char* text, unsigned long start, unsigned long end,
@@ -432,7 +438,8 @@ void XGDraw::TabDrawString(const char* text, unsigned long start, unsigned long 
     if (end <= start || end == 0)
         return;
     int tab = TabWidth(*this, tabChars);
-    int x = TabStringWidth(text, start, tabChars, masked, 0);
+    // Measured whole: on a line wider than 16 bits the tab stops stay in place.
+    int x = TabRunWidth(text, start, tabChars, masked, 0);
     auto draw = [&](unsigned long from, unsigned long to) {
         unsigned long n = to - from;
         if (n == 0)

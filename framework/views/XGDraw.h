@@ -103,6 +103,8 @@ private:
     void CreateContext(bool flag);
     void DestroyContext();
     void DrawRun(const char* text, int length);
+    int TabRunWidth(const char* text, unsigned long length, unsigned short tabChars, bool masked,
+                    int startWidth);
 
     static _RTL_CRITICAL_SECTION* gCritSec;
 
