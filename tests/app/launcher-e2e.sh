@@ -14,7 +14,10 @@ shots=${4:-$demo/../screenshots}
 mkdir -p "$shots"
 export HALCYRA_STANDIN_QUIET=1
 export WINEDEBUG=${WINEDEBUG:--all}
-system32=$WINEPREFIX/drive_c/windows/system32
+source "$(dirname "$0")/../../tools/wine-session.sh"
+# Where the launcher looks for QuickTime.qts: syswow64 for the 32-bit build.
+system_folder=$(wine_system_folder "$demo/tools/SystemFolder.exe") || {
+    echo "FAILED: the system folder could not be asked of $demo/tools/SystemFolder.exe"; exit 1; }
 work=$(mktemp -d)
 failures=0
 pid=""
@@ -27,7 +30,7 @@ cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
     cp "$work/setup.ini" "$demo/setup.ini"
     rm -rf "$work"
-    rm -f "$system32/QuickTime.qts"
+    rm -f "$system_folder/QuickTime.qts"
 }
 trap cleanup EXIT
 
@@ -43,7 +46,7 @@ setup_ini() {
 }
 
 quicktime() {
-    if [ "$1" = present ]; then echo stand-in >"$system32/QuickTime.qts"; else rm -f "$system32/QuickTime.qts"; fi
+    if [ "$1" = present ]; then echo stand-in >"$system_folder/QuickTime.qts"; else rm -f "$system_folder/QuickTime.qts"; fi
 }
 
 start() {
@@ -69,19 +72,20 @@ sleep_until() {
     return 0
 }
 
-# The window's client area on the screen, from its outer geometry. Without a
-# window manager (the test display) Wine's X window starts with the client
-# area; under one, the frame is as wide on the left, right and bottom, and
-# the rest on top is the caption.
+# The window's content on the screen, from its outer geometry. A managed
+# window's X window is its client area; an unmanaged one (the test display's)
+# carries the frame Wine draws, as wide on the left, right and bottom, with the
+# caption on top. A dialog-style window's client area is 2 pixels wider and
+# taller than the content it was made for, which starts at its top left.
 client_origin() {
-    local w=$1 content_w=${2:-640} content_h=${3:-480}
+    local w=$1 client_w=$((${2:-640} + 2)) client_h=$((${3:-480} + 2))
     eval "$(xdotool getwindowgeometry --shell "$w")"
-    if [ $((WIDTH - content_w)) -le 2 ]; then
+    if [ $((WIDTH - client_w)) -le 0 ]; then
         cx=$X cy=$Y
     else
-        local border=$(((WIDTH - content_w) / 2))
+        local border=$(((WIDTH - client_w) / 2))
         cx=$((X + border))
-        cy=$((Y + HEIGHT - content_h - border))
+        cy=$((Y + HEIGHT - client_h - border))
     fi
 }
 
