@@ -150,6 +150,18 @@ button_soon() {
     done
 }
 click_at() { xdotool mousemove "$1" "$2" click 1; }
+# A key (xdotool's name) to the launcher's window.
+press() { xdotool key --window "$window" "$1" 2>/dev/null || xdotool key "$1"; }
+# The product's installer has been started with -a -a<launcher's folder>\$ .
+expect_product_started() {
+    local how=$1 folder expected actual
+    for _ in $(seq 50); do [ -s "$demo/Halcyra/HalcyraSetup.args" ] && break; sleep 0.1; done
+    folder=$(cd "$demo" && winepath -w . 2>/dev/null | sed 's/\\\.\?$//')
+    expected="-a -a${folder}\\\$ "
+    actual=$(cat "$demo/Halcyra/HalcyraSetup.args" 2>/dev/null; echo x)
+    actual=${actual%x}
+    [ "$actual" = "$expected" ] || fail "$how: the product's installer got [$actual], expected [$expected]"
+}
 install_x() { echo $((cx + 420)); }
 install_y() { echo $((cy + 428)); }
 
@@ -184,14 +196,17 @@ if start; then
 fi
 stop
 
-note "a key during the splash ends the launcher"
-if start; then
-    sleep_until 1000
-    xdotool key --window "$window" space 2>/dev/null || xdotool key space
-    wait_end
-    [ "$code" = 0 ] || fail "a key during the splash: the launcher answered $code instead of ending with 0"
-fi
-stop
+for key in space Return; do
+    note "$key during the splash ends the launcher"
+    if start; then
+        sleep_until 1000
+        press "$key"
+        wait_end
+        [ "$code" = 0 ] || fail "$key during the splash: the launcher answered $code instead of ending with 0"
+        [ -e "$demo/Halcyra/HalcyraSetup.args" ] && fail "$key during the splash started the product's installer"
+    fi
+    stop
+done
 
 note "Install with QuickTime present starts the product's installer with -a -a<folder>\\\$ and ends"
 if start; then
@@ -202,14 +217,31 @@ if start; then
     xdotool mouseup 1
     wait_end
     [ "$code" = 0 ] || fail "Install: the launcher answered $code instead of ending with 0"
-    for _ in $(seq 50); do [ -s "$demo/Halcyra/HalcyraSetup.args" ] && break; sleep 0.1; done
-    folder=$(cd "$demo" && winepath -w . 2>/dev/null | sed 's/\\\.\?$//')
-    expected="-a -a${folder}\\\$ "
-    actual=$(cat "$demo/Halcyra/HalcyraSetup.args" 2>/dev/null; echo x)
-    actual=${actual%x}
-    [ "$actual" = "$expected" ] || fail "the product's installer got [$actual], expected [$expected]"
+    expect_product_started Install
 fi
 stop
+
+note "after the splash Enter installs as Install does"
+if start; then
+    background_by Background.bmp 8000 ready || fail "the main screen did not come"
+    press Return
+    wait_end
+    [ "$code" = 0 ] || fail "Enter: the launcher answered $code instead of ending with 0"
+    expect_product_started Enter
+fi
+stop
+
+for key in Escape alt+F4; do
+    note "after the splash $key ends the launcher"
+    if start; then
+        background_by Background.bmp 8000 ready || fail "the main screen did not come"
+        press "$key"
+        wait_end
+        [ "$code" = 0 ] || fail "$key: the launcher answered $code instead of ending with 0"
+        [ -e "$demo/Halcyra/HalcyraSetup.args" ] && fail "$key started the product's installer"
+    fi
+    stop
+done
 
 note "Install with QuickTime absent opens the offer; Install QuickTime starts its installer and hides the offer"
 quicktime absent
