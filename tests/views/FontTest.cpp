@@ -21,6 +21,18 @@ bool Registered(XGFont* font)
     return false;
 }
 
+// Tries every change on a font loaded as built-in font 0; none may take.
+void ExpectChangesRefused(XGFont* font)
+{
+    font->SetFontSize(30);
+    font->SetFontName("Courier New");
+    font->SetFontFlags(0);
+    EXPECT_EQ(font->GetFontSize(), 9);
+    EXPECT_STREQ(font->GetFontName(), "Arial");
+    EXPECT_EQ(font->GetFontFlags(), XGFont::kBold);
+    EXPECT_EQ(font->GetFontResID(), 0);
+}
+
 LOGFONTA Describe(XGFont* font)
 {
     LOGFONTA lf = {};
@@ -100,13 +112,7 @@ TEST(Font, ChangesAreIgnoredWhileSomeoneElseHoldsTheFont)
 {
     XGFont* font = XGFont::LoadFont(0);
     font->Attach();
-    font->SetFontSize(30);
-    font->SetFontName("Courier New");
-    font->SetFontFlags(0);
-    EXPECT_EQ(font->GetFontSize(), 9);
-    EXPECT_STREQ(font->GetFontName(), "Arial");
-    EXPECT_EQ(font->GetFontFlags(), XGFont::kBold);
-    EXPECT_EQ(font->GetFontResID(), 0);
+    ExpectChangesRefused(font);
 
     font->Detach();
     font->SetFontSize(30);
@@ -203,11 +209,6 @@ TEST(Font, ChangesWaitWhileAContextDrawsWithTheFont)
     XGDraw draw(root.get(), true);
     draw.SetFont(font, false);  // the context now holds the only reference
     HGDIOBJ selected = GetCurrentObject(draw.GetDC(), OBJ_FONT);
-    font->SetFontSize(30);
-    font->SetFontName("Courier New");
-    font->SetFontFlags(0);
-    EXPECT_EQ(font->GetFontSize(), 9);
-    EXPECT_STREQ(font->GetFontName(), "Arial");
-    EXPECT_EQ(font->GetFontFlags(), XGFont::kBold);
+    ExpectChangesRefused(font);
     EXPECT_EQ(selected, static_cast<HGDIOBJ>(font->GetFont(nullptr)));
 }

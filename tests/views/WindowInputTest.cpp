@@ -297,6 +297,16 @@ protected:
     {
         return nullptr;
     }
+    // A conversation with the names set to "KeboTest" and "System", and an
+    // empty log.
+    HCONV ConnectToSystem()
+    {
+        std::strcpy(_GDDEAppName, "KeboTest");
+        std::strcpy(_GDDETopicName, "System");
+        HCONV conversation = Connect("KeboTest", "System");
+        fApp->fLog.clear();
+        return conversation;
+    }
     HCONV Connect(const char* service, const char* topic)
     {
         HSZ s = DdeCreateStringHandleA(fInstance, service, CP_WINANSI);
@@ -325,11 +335,8 @@ protected:
 
 TEST_F(DDETest, ExecuteRequestsReachTheApplication)
 {
-    std::strcpy(_GDDEAppName, "KeboTest");
-    std::strcpy(_GDDETopicName, "System");
-    HCONV conversation = Connect("KeboTest", "System");
+    HCONV conversation = ConnectToSystem();
     ASSERT_NE(nullptr, conversation);
-    fApp->fLog.clear();
 
     EXPECT_TRUE(Execute(conversation, "[open(\"C:\\My \"\"big\"\" file.txt\")][print(C:\\b.txt)]"));
     EXPECT_TRUE(Execute(conversation, "[EXIT]"));
@@ -339,11 +346,8 @@ TEST_F(DDETest, ExecuteRequestsReachTheApplication)
 
 TEST_F(DDETest, BrokenOrUnhandledRequestsAreRefusedAndSendNothing)
 {
-    std::strcpy(_GDDEAppName, "KeboTest");
-    std::strcpy(_GDDETopicName, "System");
-    HCONV conversation = Connect("KeboTest", "System");
+    HCONV conversation = ConnectToSystem();
     ASSERT_NE(nullptr, conversation);
-    fApp->fLog.clear();
 
     const std::string refused[] = {
         "[open(\"C:\\abc.txt)]",
