@@ -8,7 +8,6 @@ set(KEBO_FOUNDATION_BYTE_SOURCES
     ${dir}/XGHandle.cpp
     ${dir}/XGString.cpp
     ${dir}/XGStringList.cpp
-    ${dir}/XGByteOrder.cpp
     ${dir}/XGFormat.cpp
     ${dir}/XGMessageTable.cpp
     ${dir}/XGError.cpp
