@@ -17,6 +17,11 @@ int CountThreadWindows()
     return count;
 }
 
+LRESULT CALLBACK RefuseEveryWindow(int code, WPARAM wParam, LPARAM lParam)
+{
+    return code == HCBT_CREATEWND ? 1 : CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 // The frame of a document window around a content rectangle.
 RECT DocumentFrame(const Metrics& m, long left, long top, long width, long height)
 {
@@ -153,6 +158,27 @@ TEST_F(WindowTest, FailureAfterTheNativeWindowExistsTakesItAllBack)
     fApp->fRefuseCreate = false;
     EXPECT_EQ(head, XGWindow::gList);
     EXPECT_EQ(windows, CountThreadWindows());
+}
+
+TEST_F(WindowTest, NativeWindowThatCannotBeCreatedIsReportedAsSuch)
+{
+    // A computer-based-training hook that answers the creation with nonzero makes
+    // CreateWindowEx fail, as a system out of window handles would.
+    HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseEveryWindow, nullptr, GetCurrentThreadId());
+    ASSERT_NE(nullptr, hook);
+    XGWindow* head = XGWindow::gList;
+    for (short kind : {short(0x20), short(0x21)}) {
+        XGSWindowInitRecord r = Window(kind, 0, 0, 0, 0, 200, 100);
+        std::string title = "nothing thrown";
+        try {
+            new XGWindow(r, nullptr);
+        } catch (const XGPostError&) {
+            title = XGPostError::gSMessage;
+        }
+        EXPECT_EQ("Unable to create window", title) << kind;
+        EXPECT_EQ(head, XGWindow::gList);
+    }
+    UnhookWindowsHookEx(hook);
 }
 
 TEST_F(WindowTest, CentredOnTheFrontWindowWhenPlacementSaysSo)
