@@ -362,7 +362,27 @@ TEST_F(WindowTest, EraseBackgroundIsAnsweredWithoutPainting)
 {
     XGSWindowInitRecord r = Window(0x20, 0, 0, 0, 0, 100, 100);
     XGWindow* window = new XGWindow(r, nullptr);
-    EXPECT_EQ(1, SendMessageA(window->GetHWND(), WM_ERASEBKGND, 0, 0));
+    // The erase goes to the device context it is given: a bitmap of a marking colour.
+    // The class has a background brush, so erasing as the default does paints over it.
+    const COLORREF kMagenta = RGB(255, 0, 255);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 100, 100);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    const RECT all = {0, 0, 100, 100};
+    HBRUSH brush = CreateSolidBrush(kMagenta);
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    EXPECT_EQ(1, SendMessageA(window->GetHWND(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0));
+    int changed = 0;
+    for (int y = 0; y < 100; y += 9)
+        for (int x = 0; x < 100; x += 9)
+            changed += GetPixel(dc, x, y) != kMagenta;
+    EXPECT_EQ(0, changed);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
 }
 
 TEST_F(WindowTest, ContentAndFrameConversionsAreInverse)
