@@ -103,7 +103,9 @@ function(kebo_native_fuzz_library)
     if(TARGET kebo_native_fuzz)
         return()
     endif()
-    add_library(kebo_native_fuzz STATIC ${KEBO_NATIVE_SOURCES})
+    # kebo_native's own list, read when the build is generated: it includes the sources
+    # added to it later (the generated alert forms).
+    add_library(kebo_native_fuzz STATIC $<TARGET_PROPERTY:kebo_native,SOURCES>)
     target_include_directories(kebo_native_fuzz PUBLIC ${KEBO_INCLUDE_DIRS})
     target_compile_options(kebo_native_fuzz PRIVATE -fsanitize=fuzzer-no-link)
     kebo_warnings(kebo_native_fuzz)
