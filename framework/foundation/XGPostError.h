@@ -41,9 +41,10 @@ enum : uint32_t {
     kErrFileOverwrite = 0x800016,
 };
 
-// Further framework messages, EMSG 129.
+// Codes of the messages the framework gained later, EMSG 129 (EMSG 128 keeps its entries).
 enum : uint32_t {
-    kErrClipboard = 0x810000,
+    kErrWindowNotCreated = 0x810000, // the system's error number as argument 1
+    kErrClipboard = 0x810001,
 };
 
 // Message arguments are pointer-sized: pointers keep all their bits, numbers and

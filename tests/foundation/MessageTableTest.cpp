@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 #include "FoundationTestSupport.h"
-#include "XGPostError.h"
 #include "XGResource.h"
 
 namespace {
@@ -87,6 +86,20 @@ TEST(GetResourceMessage, FrameworkTableHoldsAll23Entries)
     }
 }
 
+TEST(GetResourceMessage, LaterMessagesLiveInTheirOwnTable)
+{
+    char title[256], message[256];
+    ASSERT_TRUE(GetResourceMessage(129, 0, title, message));
+    EXPECT_STREQ("Unable to create window", title);
+    EXPECT_STREQ("Windows could not create the window (system error #1L).", message);
+    ASSERT_TRUE(GetResourceMessage(int16_t(kErrClipboard >> 16), int16_t(kErrClipboard & 0xFFFF), title, message));
+    EXPECT_STREQ("Clipboard Error", title);
+    EXPECT_EQ(0, strncmp("The clipboard is in use", message, 23)) << message;
+    EXPECT_FALSE(GetResourceMessage(129, 2, title, message));
+    XGPostError error(kErrWindowNotCreated, 1407);
+    EXPECT_EQ("Windows could not create the window (system error 1407).", std::string(XGPostError::gLMessage));
+}
+
 TEST(GetResourceMessage, IndexPastTableOrNegativeOrMissingResourceIsFalse)
 {
     char title[256] = "keep", message[256] = "keep";
@@ -97,13 +110,4 @@ TEST(GetResourceMessage, IndexPastTableOrNegativeOrMissingResourceIsFalse)
     EXPECT_STREQ("keep", message);
     ASSERT_TRUE(GetResourceMessage(128, 22, title, message));
     EXPECT_STREQ("Overwrite File?", title);
-}
-
-TEST(GetResourceMessage, FurtherFrameworkMessagesAreTable129)
-{
-    char title[256], message[256];
-    ASSERT_TRUE(GetResourceMessage(int16_t(kErrClipboard >> 16), int16_t(kErrClipboard & 0xFFFF), title, message));
-    EXPECT_STREQ("Clipboard Error", title);
-    EXPECT_EQ(0, strncmp("The clipboard is in use", message, 23)) << message;
-    EXPECT_FALSE(GetResourceMessage(129, 1, title, message));
 }
