@@ -8,6 +8,34 @@
 #include "XGStaticText.h"
 #include "XGWindowFactory.h"
 
+namespace {
+
+// Hangs a flag of its own in the dialog's deletion slot for a scope. Nested
+// scopes chain: a deletion is passed on to the outer flag, and a slot in a
+// deleted dialog is never touched again.
+class DeletionWatch {
+public:
+    explicit DeletionWatch(bool*& slot) : fSlot(slot), fOuter(slot), fDeleted(false) { slot = &fDeleted; }
+    ~DeletionWatch()
+    {
+        if (!fDeleted)
+            fSlot = fOuter;
+        else if (fOuter)
+            *fOuter = true;
+    }
+    DeletionWatch(const DeletionWatch&) = delete;
+    DeletionWatch& operator=(const DeletionWatch&) = delete;
+
+    bool Deleted() const { return fDeleted; }
+
+private:
+    bool*& fSlot;
+    bool* fOuter;
+    bool fDeleted;
+};
+
+}
+
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH_WITH(XGDialog, XGWindow, &XGDialog::Dispatch)
     XG_ON('keye', DoKey)
@@ -23,8 +51,13 @@ XGDialog::XGDialog(XGArgStream& stream, XGForm* form)
 
 XGDialog::~XGDialog()
 {
-    if (fDialogProc)
-        SendMessageA('dmsg', kDialogDestroy, nullptr);
+    // A destructor lets nothing out: the procedure's failure is shown here.
+    try {
+        if (fDialogProc)
+            SendMessageA('dmsg', kDialogDestroy, nullptr);
+    } catch (...) {
+        XGAppCore::ReportException();
+    }
     fDialogProc = nullptr;
     fUserData = nullptr;
     fDone = true;
@@ -180,9 +213,15 @@ long XGDialog::SendMessageA(long msg, long arg, void* data)
     return fDialogProc(this, fUserData, msg, arg, data);
 }
 
+// A modeless dialog that the procedure ended is already deleted when the
+// answer comes back: the message is then handled, and nothing reads the
+// dialog or passes the message on from it.
 long XGDialog::Dispatch(long msg, long arg, void* data)
 {
+    DeletionWatch watch(fDestroyed);
     long answer = SendMessageA(msg, arg, data);
+    if (watch.Deleted())
+        return answer == -1 ? 0 : answer;
     if (answer == -1 && !fDone)
         answer = XGWindow::Dispatch(msg, arg, data);
     return answer;
