@@ -14,6 +14,8 @@ public:
 
     // operations
     void ChangePicture(short bitmap);
+    // What releasing a press does: the action of the button's view ID.
+    void RunAction();
 
     // overridden operations of XGView, in slot order
     void DoGainFocus() override;
@@ -40,7 +42,4 @@ public:
     short pHeight;
     short ViewID;
     HCYDoInstall cInstall;
-
-private:
-    void RunAction();
 };

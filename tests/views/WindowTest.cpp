@@ -8,13 +8,16 @@
 namespace windowstest {
 namespace {
 
+BOOL CALLBACK CountWindow(HWND, LPARAM count)
+{
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
 int CountThreadWindows()
 {
     int count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND, LPARAM p) -> BOOL {
-        ++*reinterpret_cast<int*>(p);
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&count));
+    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
