@@ -70,8 +70,4 @@ private:
     // Set while CreateInit runs: an EndDialog then must not destroy the
     // dialog under CreateInit's feet.
     bool fInitializing;
-    // Points at the modal loop's flag while ModalRun runs, and at a
-    // dispatch's flag while the procedure answers; the destructor sets it so
-    // that a dialog destroyed meanwhile ends its loop and is read no more.
-    bool* fDestroyed;
 };
