@@ -50,13 +50,29 @@ private:
     XGAppCore* fApp;
 };
 
+XGWindow* NextWindowToClose()
+{
+    if (XGWindow* front = XGWindow::GetFrontWindow())
+        return front;
+    return XGWindow::gList;
+}
+
+bool IsListedWindow(const XGWindow* window)
+{
+    for (XGWindow* listed = XGWindow::gList; listed; listed = listed->GetNext()) {
+        if (listed == window)
+            return true;
+    }
+    return false;
+}
+
 }
 
 XGAppCore::XGAppCore()
     : fEventOwner(nullptr),
-      fModalWindow(nullptr),
       fQuitFlag(false),
       fMutex(nullptr),
+      fModalTurn(nullptr),
       fCopyrightWindow(nullptr),
       fCopyrightUntil(0),
       fOleReady(false)
@@ -150,11 +166,14 @@ void XGAppCore::Run()
         while (!fQuitFlag)
             RunOnce(nullptr);
 
+        // The front window goes first; the list takes over when there is no
+        // front window (another program's is active), so that no window is
+        // left without being asked.
         try {
-            while (XGWindow* front = XGWindow::GetFrontWindow()) {
-                // A window that claims to close but stays in front would
-                // otherwise keep this loop turning for ever.
-                if (!front->CloseWindow() || XGWindow::GetFrontWindow() == front) {
+            while (XGWindow* next = NextWindowToClose()) {
+                // A window that claims to close but stays would otherwise
+                // keep this loop turning for ever.
+                if (!next->CloseWindow() || IsListedWindow(next)) {
                     fQuitFlag = false;
                     break;
                 }
@@ -164,7 +183,7 @@ void XGAppCore::Run()
             ReportException();
         }
 
-        if (!XGWindow::GetFrontWindow())
+        if (!XGWindow::gList)
             return;
     }
 }
@@ -181,7 +200,8 @@ bool XGAppCore::FilterEvent(void* /*event*/)
 
 void XGAppCore::RunOnce(XGWindow* modal)
 {
-    fModalWindow = modal;
+    ModalTurn turn = {modal, false, fModalTurn};
+    fModalTurn = &turn;
     try {
         DoPreEvent();
         DoEvent();
@@ -189,7 +209,32 @@ void XGAppCore::RunOnce(XGWindow* modal)
     } catch (...) {
         ReportException();
     }
-    fModalWindow = nullptr;
+    fModalTurn = turn.outer;
+}
+
+// A turn whose window was destroyed is modal for its outer turn's window:
+// an alert closed over a dialog leaves the dialog modal, not the menu bar live.
+XGWindow* XGAppCore::GetModalWindow() const
+{
+    for (const ModalTurn* turn = fModalTurn; turn; turn = turn->outer) {
+        if (!turn->gone)
+            return turn->window;
+    }
+    return nullptr;
+}
+
+void XGAppCore::ForgetWindow(XGWindow* window)
+{
+    if (!window)
+        return;
+    for (ModalTurn* turn = fModalTurn; turn; turn = turn->outer) {
+        if (turn->window == window) {
+            turn->window = nullptr;
+            turn->gone = true;
+        }
+    }
+    if (fEventOwner == window)
+        fEventOwner = nullptr;
 }
 
 void XGAppCore::DoPreEvent()
@@ -251,7 +296,7 @@ void XGAppCore::AdjustFocus()
     XGWindow* front = XGWindow::GetFrontWindow();
     if (XGView* view = dynamic_cast<XGView*>(GetFocus())) {
         XGWindow* window = view->GetWindow();
-        if (window && ((window->GetWindowAttributes() & kWindowAttrFloating) || window == fModalWindow
+        if (window && ((window->GetWindowAttributes() & kWindowAttrFloating) || window == GetModalWindow()
                        || window == front))
             return;
     }

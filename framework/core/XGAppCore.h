@@ -27,11 +27,16 @@ public:
     static XGAppCore* GetApplication() { return gApplication; }
 
     // the event loop
+    // One turn of the loop, modal for the given window when it is not null. A
+    // turn run from inside another gives the outer turn its modal window back.
     void RunOnce(XGWindow* modal);
-    bool IsModalWindow() const { return fModalWindow != nullptr; }
-    XGWindow* GetModalWindow() const { return fModalWindow; }
+    bool IsModalWindow() const { return GetModalWindow() != nullptr; }
+    XGWindow* GetModalWindow() const;
     XGWindow* GetEventOwner() const { return fEventOwner; }
     void SetEventOwner(XGWindow* owner) { fEventOwner = owner; }
+    // Called by a window that is going: no turn, running or waiting, may
+    // still hand it out.
+    void ForgetWindow(XGWindow* window);
     bool GetQuitFlag() const { return fQuitFlag; }
 
     // overridable, in slot order (after those of XGDispatch)
@@ -62,11 +67,17 @@ protected:
     XGDispatch* GetParentDispatch() override;
 
     XGWindow* fEventOwner;
-    XGWindow* fModalWindow;
     bool fQuitFlag;
     HANDLE fMutex;
 
 private:
+    // The turns in progress, innermost first, each on its RunOnce's stack.
+    struct ModalTurn {
+        XGWindow* window;
+        bool gone;          // its window was destroyed during the turn
+        ModalTurn* outer;
+    };
+
     void InitOS();
     void KillOS();
     void RegisterDefaultClasses();
@@ -76,6 +87,7 @@ private:
     void DoPostEvent();
     void AdjustFocus();
 
+    ModalTurn* fModalTurn;
     HWND fCopyrightWindow;
     unsigned long fCopyrightUntil;
     bool fOleReady;     // OleUninitialize only balances a successful OleInitialize

@@ -38,8 +38,14 @@ XGAppMultiWindow::XGAppMultiWindow(const char* title) : fMyMenuBar(nullptr), fMD
         if (!_GPrevInstance)
             InitMDIApplication();
         InitMDIInstance(title);
-        fMyMenuBar = new XGMenuBar(_GMainWindow, true);
-        fMyMenuBar->LoadFromResource(128);
+        try {
+            fMyMenuBar = new XGMenuBar(_GMainWindow, true);
+            fMyMenuBar->LoadFromResource(128);
+        } catch (...) {
+            // No destructor runs for a frame that was never built.
+            KillMDIInstance();
+            throw;
+        }
     }
     XGWindowProc::gCurMenuHook = CurrentMenuOfApplication;
     XGBroadcast::AddBroadcast(this);
@@ -123,6 +129,18 @@ void XGAppMultiWindow::InitMDIInstance(const char* title)
     XG_ASSERT(_GMainWindow, "XGAppMultiWindow", 1154);
     ::ShowWindow(_GMainWindow, _GArgShow);
     UpdateWindow(_GMainWindow);
+}
+
+void XGAppMultiWindow::KillMDIInstance()
+{
+    delete fMyMenuBar;
+    fMyMenuBar = nullptr;
+    // Cleared first: the going of a frame that never ran is no request to quit.
+    HWND frame = _GMainWindow;
+    _GMainWindow = nullptr;
+    if (frame)
+        DestroyWindow(frame);
+    _GMDIWindow = nullptr;
 }
 
 void XGAppMultiWindow::InitSDIApplication()

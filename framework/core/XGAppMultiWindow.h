@@ -54,6 +54,7 @@ public:
 private:
     void InitMDIApplication();
     void InitMDIInstance(const char* title);
+    void KillMDIInstance();
     void InitSDIApplication();
     void InitSDIInstance();
     void InitToolbar(short resID);

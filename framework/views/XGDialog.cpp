@@ -8,6 +8,42 @@
 #include "XGStaticText.h"
 #include "XGWindowFactory.h"
 
+namespace {
+
+// Learns whether a dialog is deleted while the scope runs, so that nothing
+// reads it afterwards. The watches of all scopes in progress form one chain,
+// innermost first, that the dialog's destructor marks.
+class DeletionWatch {
+public:
+    explicit DeletionWatch(const XGDialog* dialog) : fDialog(dialog), fDeleted(false), fOuter(gInnermost)
+    {
+        gInnermost = this;
+    }
+    ~DeletionWatch() { gInnermost = fOuter; }
+    DeletionWatch(const DeletionWatch&) = delete;
+    DeletionWatch& operator=(const DeletionWatch&) = delete;
+
+    bool Deleted() const { return fDeleted; }
+
+    static void DialogDeleted(const XGDialog* dialog)
+    {
+        for (DeletionWatch* watch = gInnermost; watch; watch = watch->fOuter) {
+            if (watch->fDialog == dialog)
+                watch->fDeleted = true;
+        }
+    }
+
+private:
+    const XGDialog* fDialog;
+    bool fDeleted;
+    DeletionWatch* fOuter;
+    static DeletionWatch* gInnermost;
+};
+
+DeletionWatch* DeletionWatch::gInnermost = nullptr;
+
+}
+
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH_WITH(XGDialog, XGWindow, &XGDialog::Dispatch)
     XG_ON('keye', DoKey)
@@ -15,7 +51,7 @@ XG_END_DISPATCH()
 
 XGDialog::XGDialog(XGArgStream& stream, XGForm* form)
     : XGWindow(stream, form), fResult(0), fDone(false), fModal(false), fUserData(nullptr),
-      fDialogProc(nullptr), fDefaultID(0), fCancelID(0), fInitializing(false), fDestroyed(nullptr)
+      fDialogProc(nullptr), fDefaultID(0), fCancelID(0), fInitializing(false)
 {
     fDefaultID = short(stream.ReadInteger());
     fCancelID = short(stream.ReadInteger());
@@ -23,13 +59,17 @@ XGDialog::XGDialog(XGArgStream& stream, XGForm* form)
 
 XGDialog::~XGDialog()
 {
-    if (fDialogProc)
-        SendMessageA('dmsg', kDialogDestroy, nullptr);
+    // A destructor lets nothing out: the procedure's failure is shown here.
+    try {
+        if (fDialogProc)
+            SendMessageA('dmsg', kDialogDestroy, nullptr);
+    } catch (...) {
+        XGAppCore::ReportException();
+    }
     fDialogProc = nullptr;
     fUserData = nullptr;
     fDone = true;
-    if (fDestroyed)
-        *fDestroyed = true;
+    DeletionWatch::DialogDeleted(this);
 }
 
 XGDialog* XGDialog::Create(const unsigned char* form, XGDialogProc proc, void* userData)
@@ -99,13 +139,13 @@ long XGDialog::ModalRun(XGDialog* dialog)
     // dialog, or this dialog's own owner): only what was enabled comes back.
     bool mainWasEnabled = main && !EnableWindow(main, FALSE);
 
-    bool destroyed = false;
-    dialog->fDestroyed = &destroyed;
+    // A dialog destroyed from outside ends its loop.
+    DeletionWatch watch(dialog);
     dialog->fModal = true;
     XGAppCore* application = XGAppCore::GetApplication();
-    while (!destroyed && !dialog->fDone) {
+    while (!watch.Deleted() && !dialog->fDone) {
         dialog->SendMessageA('dmsg', kDialogIdle, nullptr);
-        if (destroyed || dialog->fDone)
+        if (watch.Deleted() || dialog->fDone)
             break;
         if (application) {
             application->RunOnce(dialog);
@@ -121,10 +161,9 @@ long XGDialog::ModalRun(XGDialog* dialog)
 
     if (mainWasEnabled && IsWindow(main))
         EnableWindow(main, TRUE);
-    if (destroyed)
+    if (watch.Deleted())
         return 0;
     long result = dialog->fResult;
-    dialog->fDestroyed = nullptr;
     delete dialog;
     return result;
 }
@@ -180,9 +219,15 @@ long XGDialog::SendMessageA(long msg, long arg, void* data)
     return fDialogProc(this, fUserData, msg, arg, data);
 }
 
+// A modeless dialog that the procedure ended is already deleted when the
+// answer comes back: the message is then handled, and nothing reads the
+// dialog or passes the message on from it.
 long XGDialog::Dispatch(long msg, long arg, void* data)
 {
+    DeletionWatch watch(this);
     long answer = SendMessageA(msg, arg, data);
+    if (watch.Deleted())
+        return answer == -1 ? 0 : answer;
     if (answer == -1 && !fDone)
         answer = XGWindow::Dispatch(msg, arg, data);
     return answer;

@@ -70,7 +70,4 @@ private:
     // Set while CreateInit runs: an EndDialog then must not destroy the
     // dialog under CreateInit's feet.
     bool fInitializing;
-    // Points at the modal loop's flag while ModalRun runs; the destructor
-    // sets it so that a dialog destroyed from outside ends its loop.
-    bool* fDestroyed;
 };

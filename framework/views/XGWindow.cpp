@@ -3,6 +3,7 @@
 #include "XGWindow.h"
 
 #include <cstring>
+#include <exception>
 
 #include "XGAppCore.h"
 #include "XGArgStream.h"
@@ -137,6 +138,8 @@ void XGWindow::Build(XGSWindowInitRecord& record, XGForm* form)
 
 XGWindow::~XGWindow()
 {
+    if (XGAppCore* app = XGAppCore::GetApplication())
+        app->ForgetWindow(this);
     if (XGAppCore::gCaptureView && XGAppCore::gCaptureView->GetWindow() == this)
         XGAppCore::gCaptureView = nullptr;
     if (gCapture && gCapture->GetWindow() == this)
@@ -147,7 +150,14 @@ XGWindow::~XGWindow()
     while (fChild)
         delete fChild;
     UnlinkWindow();
-    Notify('desw');
+    // Nothing may leave a destructor; a receiver's failure is shown once the
+    // window is entirely gone, so that the alert's loop never meets half of it.
+    std::exception_ptr failure;
+    try {
+        Notify('desw');
+    } catch (...) {
+        failure = std::current_exception();
+    }
     if (fForm) {
         XGForm* form = fForm;
         fForm = nullptr;
@@ -155,6 +165,13 @@ XGWindow::~XGWindow()
     }
     DestroyNativeWindow();
     SetRootWindow(nullptr);
+    if (failure) {
+        try {
+            std::rethrow_exception(failure);
+        } catch (...) {
+            XGAppCore::ReportException();
+        }
+    }
 }
 
 void XGWindow::LinkWindow()

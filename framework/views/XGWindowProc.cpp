@@ -39,15 +39,37 @@ LRESULT DispatchToControl(XGWindow* window, HWND control, UINT message, WPARAM w
     return target->DoDispatch('wint', 0, &record, true);
 }
 
+// Ends a paint however the drawing ends: a throw must neither leave the
+// update rectangle pointing into a finished frame nor keep the paint DC and
+// the hidden caret that only EndPaint gives back.
+class PaintScope {
+public:
+    explicit PaintScope(HWND hwnd) : fWindow(hwnd)
+    {
+        BeginPaint(hwnd, &fPaint);
+        fUpdate = fPaint.rcPaint;
+        XGDraw::UpdateRect(&fUpdate);
+    }
+    ~PaintScope()
+    {
+        XGDraw::UpdateRect(nullptr);
+        EndPaint(fWindow, &fPaint);
+    }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+
+    tagRECT Update() const { return fUpdate; }
+
+private:
+    HWND fWindow;
+    PAINTSTRUCT fPaint;
+    tagRECT fUpdate;
+};
+
 void PaintView(HWND hwnd, XGView* view)
 {
-    PAINTSTRUCT paint;
-    BeginPaint(hwnd, &paint);
-    tagRECT update = paint.rcPaint;
-    XGDraw::UpdateRect(&update);
-    view->ProcessDraw(update);
-    XGDraw::UpdateRect(nullptr);
-    EndPaint(hwnd, &paint);
+    PaintScope paint(hwnd);
+    view->ProcessDraw(paint.Update());
 }
 
 void FrameMouse(XGWindow* window, HWND hwnd, UINT message, LPARAM lParam)
@@ -429,8 +451,12 @@ LRESULT CALLBACK _GMainMDIWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
             return 0;
         }
         case WM_DESTROY:
-            _GMainWindow = nullptr;
-            PostQuitMessage(0);
+            // Only the running frame's end quits; one taken back while the
+            // application was being built must leave no quit for its alert.
+            if (hwnd == _GMainWindow) {
+                _GMainWindow = nullptr;
+                PostQuitMessage(0);
+            }
             return 0;
         case WM_CLOSE:
             XGDispatch::SendDispatch('qapp', 0, nullptr);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -10,6 +11,7 @@
 #include "XGViewFactory.h"
 #include "XGWindow.h"
 #include "XGWindowFactory.h"
+#include "../support/TestWin32.h"
 
 namespace {
 
@@ -23,14 +25,7 @@ protected:
     void SetUp() override { StartTestProcess(""); }
 };
 
-// An error that records its display instead of running an alert.
-int gDisplayed = 0;
-class RecordedError : public XGError {
-public:
-    void DisplayError() const override { ++gDisplayed; }
-    void GetShortError(char* buffer) const override { strcpy(buffer, "recorded"); }
-    void GetLongError(char* buffer) const override { strcpy(buffer, "recorded"); }
-};
+using testsupport::CountedError;
 
 TEST_F(AppCoreTest, TheApplicationObjectIsTheOneApplication)
 {
@@ -203,26 +198,26 @@ INSTANTIATE_TEST_SUITE_P(Answers, RawEventTest, ::testing::Values(
 
 TEST_F(AppCoreTest, ErrorInAHandlerIsShownAndTheLoopGoesOn)
 {
-    gDisplayed = 0;
+    CountedError::gShown = 0;
     TestApp app;
     app.fOnPeriodic = [&](int turn) {
         if (turn == 1)
-            throw RecordedError();
+            throw CountedError();
         PostQuitMessage(0);
     };
     app.Run();
-    EXPECT_EQ(1, gDisplayed);
+    EXPECT_EQ(1, CountedError::gShown);
     EXPECT_GE(app.fPeriodic, 2);
 }
 
 TEST_F(AppCoreTest, ErrorWhileOpeningIsShownAndTheLoopStillRuns)
 {
-    gDisplayed = 0;
+    CountedError::gShown = 0;
     TestApp app;
-    app.fOnOpen = [] { throw RecordedError(); };
+    app.fOnOpen = [] { throw CountedError(); };
     app.fOnPeriodic = QuitNow;
     app.Run();
-    EXPECT_EQ(1, gDisplayed);
+    EXPECT_EQ(1, CountedError::gShown);
     EXPECT_EQ(1, app.fPeriodic);
 }
 
@@ -483,6 +478,108 @@ TEST_F(AppCoreTest, QuitDoesNotSpinOnAWindowThatStays)
     EXPECT_EQ(1, askedAtResume);
     EXPECT_EQ(nullptr, XGWindow::gList);
 }
+
+TEST_F(AppCoreTest, QuitAsksEveryListedWindowWhenAnotherProgramIsInFront)
+{
+    TestApp app;
+    MakeTestWindow(14);
+    MakeTestWindow(15);
+    // Stands for another program's window: active, but no framework window.
+    HWND other = MakeCountingWindow();
+    ShowWindow(other, SW_SHOW);
+    SetForegroundWindow(other);
+    SetActiveWindow(other);
+    ASSERT_EQ(nullptr, XGWindow::GetFrontWindow());
+    app.fOnPeriodic = [](int turn) {
+        if (turn == 1)
+            PostQuitMessage(0);
+    };
+    app.Run();
+    std::vector<short> asked = app.fCloseAsked;
+    std::sort(asked.begin(), asked.end());
+    EXPECT_EQ((std::vector<short> {14, 15}), asked);
+    EXPECT_EQ(nullptr, XGWindow::gList);
+    while (XGWindow::gList)
+        delete XGWindow::gList;
+    DestroyWindow(other);
+}
+
+TEST_F(AppCoreTest, AModalWindowDestroyedDuringItsTurnIsNoLongerModal)
+{
+    TestApp app;
+    XGWindow* window = MakeTestWindow(16);
+    XGWindow* modalAfter = window;
+    XGWindow* frontAfter = window;
+    app.fOnPeriodic = [&](int) {
+        delete window;
+        modalAfter = app.GetModalWindow();
+        frontAfter = XGWindow::GetFrontWindow();
+    };
+    app.SetFocus();
+    // The rest of the turn, its focus adjustment included, runs after the deletion.
+    app.RunOnce(window);
+    EXPECT_EQ(nullptr, modalAfter);
+    EXPECT_EQ(nullptr, frontAfter);
+    EXPECT_EQ(&app, XGDispatch::GetFocus());
+}
+
+// What GetModalWindow answers at each step of a modal turn run from inside
+// another, and after both.
+struct NestedCase {
+    const char* name;
+    bool deleteInner;   // during the inner turn
+    bool deleteOuter;   // during the inner turn
+    std::vector<int> expected;  // 1 outer, 2 inner, 0 none
+};
+
+class NestedModalTest : public ::testing::TestWithParam<NestedCase> {
+protected:
+    void SetUp() override { StartTestProcess(""); }
+};
+
+TEST_P(NestedModalTest, AnInnerTurnGivesTheOuterTurnItsModalWindowBack)
+{
+    const NestedCase& c = GetParam();
+    TestApp app;
+    XGWindow* outer = MakeTestWindow(17);
+    XGWindow* inner = MakeTestWindow(18);
+    std::vector<int> seen;
+    auto record = [&] {
+        XGWindow* modal = app.GetModalWindow();
+        seen.push_back(!modal ? 0 : modal == outer ? 1 : modal == inner ? 2 : -1);
+    };
+    app.fOnPeriodic = [&](int turn) {
+        if (turn == 1) {
+            record();
+            app.RunOnce(inner);
+            record();
+        } else if (turn == 2) {
+            record();
+            if (c.deleteInner) {
+                delete inner;
+                inner = nullptr;
+            }
+            if (c.deleteOuter) {
+                delete outer;
+                outer = nullptr;
+            }
+            record();
+        }
+    };
+    app.SetFocus();
+    app.RunOnce(outer);
+    record();
+    EXPECT_EQ(c.expected, seen);
+    delete inner;
+    delete outer;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, NestedModalTest, ::testing::Values(
+    NestedCase {"BothStay", false, false, {1, 2, 2, 1, 0}},
+    NestedCase {"InnerGoes", true, false, {1, 2, 1, 1, 0}},
+    NestedCase {"OuterGoes", false, true, {1, 2, 2, 0, 0}},
+    NestedCase {"BothGo", true, true, {1, 2, 0, 0, 0}}),
+    [](const ::testing::TestParamInfo<NestedCase>& info) { return std::string(info.param.name); });
 
 TEST_F(AppCoreTest, EventOwnerIsSetForTheEventAndClearedAfterItEvenWhenConsumed)
 {

@@ -8,3 +8,7 @@ kebo_wine_test(NAME test_frames OWN_MAIN
 kebo_wine_test(NAME test_frames_mdi OWN_MAIN
     SOURCES ${support}/KeboTestSupport.cpp ${support}/KeboTestMain.cpp ${CMAKE_SOURCE_DIR}/tests/support/TestWin32.cpp ${dir}/FramesMdiTest.cpp
     RC ${support}/controls_test.rc)
+# Without the framework's menu bar: the frame's construction fails.
+kebo_wine_test(NAME test_frames_nomenu OWN_MAIN
+    SOURCES ${support}/KeboTestSupport.cpp ${support}/KeboTestMain.cpp ${CMAKE_SOURCE_DIR}/tests/support/TestWin32.cpp ${dir}/FramesNoMenuTest.cpp
+    RC ${dir}/frames_nomenu.rc)

@@ -1,6 +1,7 @@
 #include "TestWin32.h"
 
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "XGGlobals.h"
@@ -154,5 +155,11 @@ bool ShutdownPrivilegeEnabled()
     CloseHandle(token);
     return enabled;
 }
+
+int CountedError::gShown = 0;
+
+void CountedError::DisplayError() const { ++gShown; }
+void CountedError::GetShortError(char* buffer) const { std::strcpy(buffer, "counted"); }
+void CountedError::GetLongError(char* buffer) const { std::strcpy(buffer, "counted"); }
 
 }  // namespace testsupport

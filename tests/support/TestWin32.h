@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include "XGError.h"
 #include "XGView.h"
 
 namespace testsupport {
@@ -29,6 +30,14 @@ void SaveScreen(const RECT& r, const char* path);
 // (left, top)-(right, bottom) in the parent.
 XGSViewInitRecord LockedView(short id, short left, short top, short right, short bottom,
                              bool tabStop = false);
+// An error that counts its showings instead of running an alert.
+class CountedError : public XGError {
+public:
+    void DisplayError() const override;
+    void GetShortError(char* buffer) const override;
+    void GetLongError(char* buffer) const override;
+    static int gShown;
+};
 // True when the shutdown privilege is enabled in this process's token.
 bool ShutdownPrivilegeEnabled();
 

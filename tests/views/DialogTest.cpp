@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 
 #include "../controls/KeboTestSupport.h"
@@ -247,7 +248,7 @@ TEST_F(Dialogs, AModalDialogDisablesTheMainWindowAndItsOwner)
     fApp->SetFocus();
 
     bool mainDuringOuter = true, mainDuringInner = true, outerDuringInner = true;
-    bool outerAfterInner = false, mainAfterInner = true;
+    bool outerAfterInner = false, mainAfterInner = true, modalAfterInner = false;
     long innerResult = -1;
     HWND outer = nullptr;
     long result = RunScripted(
@@ -268,6 +269,7 @@ TEST_F(Dialogs, AModalDialogDisablesTheMainWindowAndItsOwner)
                     });
                 outerAfterInner = IsWindowEnabled(outer);
                 mainAfterInner = IsWindowEnabled(_GMainWindow);
+                modalAfterInner = fApp->GetModalWindow() == front;
             }
             // A turn later, when the focus is back in the outer dialog.
             if (turn == 4)
@@ -280,6 +282,7 @@ TEST_F(Dialogs, AModalDialogDisablesTheMainWindowAndItsOwner)
     EXPECT_FALSE(outerDuringInner);
     EXPECT_TRUE(outerAfterInner);
     EXPECT_FALSE(mainAfterInner);  // the outer dialog still runs
+    EXPECT_TRUE(modalAfterInner);  // and keeps the menu bar behind it out of reach
     EXPECT_TRUE(IsWindowEnabled(_GMainWindow));
     delete main;
 }
@@ -346,6 +349,65 @@ TEST_F(Dialogs, ADialogWithoutProcedureAnswersEveryMessageItself)
     EXPECT_EQ(0, dialog->DoDispatch('cclk', 100, nullptr, true));
     EXPECT_FALSE(dialog->IsDone());
     EXPECT_TRUE(dialog->CloseWindow());
+    EXPECT_EQ(nullptr, XGWindow::gList);
+}
+
+// Zeroes its memory when deleted and keeps it, so that a read after the
+// delete finds a dialog that is not done, with no class behind it.
+class PoisonedDialog : public XGDialog {
+public:
+    using XGDialog::XGDialog;
+    static void operator delete(void* memory, std::size_t size) { std::memset(memory, 0, size); }
+};
+
+Args DialogArgs(const char* title)
+{
+    Args a;
+    a.Int('dlog').Int(1).Int(0).Bool(true);
+    a.Int(40).Int(40).Int(240).Int(140);
+    for (int i = 0; i < 8; ++i)
+        a.Int(0);           // no size limits, defaults or zoom
+    a.Str(title).Int(0);
+    a.Int(0).Int(0);        // no default or cancel button
+    return a;
+}
+
+long EndingProc(XGDialog* dialog, void*, long msg, long, void*)
+{
+    if (msg == 'tend')
+        dialog->EndDialog(5);
+    return -1;
+}
+
+TEST_F(Dialogs, AModelessDialogItsProcedureEndsIsNotReadAfterwards)
+{
+    Args args = DialogArgs("Ending");
+    XGArgStream stream = args.Stream();
+    XGDialog* dialog = XGDialog::CreateInit(new PoisonedDialog(stream, nullptr), EndingProc, nullptr);
+    ASSERT_NE(nullptr, dialog);
+    HWND native = dialog->GetHWND();
+    // Handled where it ended the dialog: not passed on up from the dead one.
+    EXPECT_EQ(0, dialog->DoDispatch('tend', 0, nullptr, true));
+    EXPECT_FALSE(IsWindow(native));
+    EXPECT_EQ(nullptr, XGWindow::gList);
+}
+
+long FailingDestroyProc(XGDialog*, void*, long msg, long arg, void*)
+{
+    if (msg == 'dmsg' && arg == XGDialog::kDialogDestroy)
+        throw testsupport::CountedError();
+    return -1;
+}
+
+TEST_F(Dialogs, AProcedureFailingAsTheDialogIsDestroyedIsShown)
+{
+    XGDialog* dialog = XGDialog::Create(XGAlertForms::Get(1), FailingDestroyProc, nullptr);
+    ASSERT_NE(nullptr, dialog);
+    HWND native = dialog->GetHWND();
+    testsupport::CountedError::gShown = 0;
+    delete dialog;
+    EXPECT_EQ(1, testsupport::CountedError::gShown);
+    EXPECT_FALSE(IsWindow(native));
     EXPECT_EQ(nullptr, XGWindow::gList);
 }
 

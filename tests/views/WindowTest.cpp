@@ -1,5 +1,6 @@
 #include "WindowsTestSupport.h"
 
+#include "XGDraw.h"
 #include "XGGlobals.h"
 #include "XGPostError.h"
 #include "XGWindowProc.h"
@@ -408,6 +409,44 @@ TEST_F(WindowTest, ContentAndFrameConversionsAreInverse)
     XGWindow::ContentToSize(&empty);
     EXPECT_EQ(5, empty.left);
     EXPECT_EQ(5, empty.top);
+}
+
+TEST_F(WindowTest, AFailingDestroyNoticeIsShownAndTheWindowStillGoes)
+{
+    XGSWindowInitRecord r = Window(0, 40, 60, 240, 160);
+    XGWindow* window = new XGWindow(r, nullptr);
+    HWND native = window->GetHWND();
+    testsupport::CountedError::gShown = 0;
+    fApp->fFailDestroy = true;
+    delete window;
+    fApp->fFailDestroy = false;
+    EXPECT_EQ(1, testsupport::CountedError::gShown);
+    EXPECT_FALSE(IsWindow(native));
+    EXPECT_EQ(nullptr, XGWindow::GetXGWindow(native));
+}
+
+// Throws from its drawing.
+class FailingView : public XGView {
+public:
+    FailingView(XGView* parent, XGSViewInitRecord record) : XGView(parent, record) {}
+    void DoDrawView(tagRECT) override { throw testsupport::CountedError(); }
+};
+
+TEST_F(WindowTest, AFailingDrawingIsShownAndEndsItsPaint)
+{
+    XGSWindowInitRecord r = Window(0, 40, 60, 240, 160);
+    r.fShow = true;
+    XGWindow* window = new XGWindow(r, nullptr);
+    new FailingView(window, View(1, 0, 0, 200, 100));
+    HWND native = window->GetHWND();
+    testsupport::CountedError::gShown = 0;
+    InvalidateRect(native, nullptr, FALSE);
+    UpdateWindow(native);
+    EXPECT_EQ(1, testsupport::CountedError::gShown);
+    // Nothing later clips its drawing to the failed paint's rectangle.
+    EXPECT_EQ(nullptr, XGDraw::gUpdate);
+    // The paint was ended: the window asks for no other.
+    EXPECT_FALSE(GetUpdateRect(native, nullptr, FALSE));
 }
 
 }  // namespace

@@ -38,7 +38,13 @@ long App::DoWindowCreate(long arg, void* data)
         throw XGPostError(kErrOutOfMemory);
     return -1;
 }
-long App::DoWindowDestroy(long arg, void* data) { fLog.push_back(Notice("desw", arg, data)); return -1; }
+long App::DoWindowDestroy(long arg, void* data)
+{
+    fLog.push_back(Notice("desw", arg, data));
+    if (fFailDestroy)
+        throw testsupport::CountedError();
+    return -1;
+}
 long App::DoWindowName(long arg, void* data) { fLog.push_back(Notice("namw", arg, data)); return -1; }
 long App::DoMayClose(long arg, void* data)
 {

@@ -34,6 +34,7 @@ public:
     std::vector<std::string> fLog;
     long fCloseAnswer = -1;     // what 'pdsw' answers; -1 lets the close happen
     bool fRefuseCreate = false; // 'crew' throws
+    bool fFailDestroy = false;  // 'desw' throws a testsupport::CountedError
 };
 
 // Logs into one shared list: "down 1 10,10 0000" (event, view ID, local point, modifiers).
