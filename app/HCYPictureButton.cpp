@@ -40,6 +40,7 @@ HCYPictureButton::HCYPictureButton(XGView* parent, XGArgStream& stream)
     , pHeight(100)
     , ViewID(fViewID)
     , cInstall(0)
+    , fDeleted(nullptr)
 {
     // Any other ID keeps bitmap 0 for all three states, which draws nothing.
     for (const Pictures& p : kPictures) {
@@ -52,7 +53,11 @@ HCYPictureButton::HCYPictureButton(XGView* parent, XGArgStream& stream)
     CurrentResID = ResIDState1;
 }
 
-HCYPictureButton::~HCYPictureButton() = default;
+HCYPictureButton::~HCYPictureButton()
+{
+    if (fDeleted)
+        *fDeleted = true;
+}
 
 void HCYPictureButton::ChangePicture(short bitmap)
 {
@@ -112,8 +117,8 @@ void HCYPictureButton::DoMouseMove(Point, short modifiers)
 void HCYPictureButton::DoMouseUp(Point, short)
 {
     ChangePicture(ResIDState2);
-    RunAction();
-    SetFocus();
+    if (RunAction())
+        SetFocus();
 }
 
 void HCYPictureButton::DoMouseLeave()
@@ -127,8 +132,14 @@ long HCYPictureButton::DoKey(long, void*)
     return -1;
 }
 
-void HCYPictureButton::RunAction()
+bool HCYPictureButton::RunAction()
 {
+    // The same button may run an action again inside its own alert's loop;
+    // the outer one must learn of a deletion too.
+    bool deleted = false;
+    bool* outer = fDeleted;
+    fDeleted = &deleted;
+
     switch (ViewID) {
     case kInstall: {
         HCYDoInstall install(0);
@@ -141,7 +152,8 @@ void HCYPictureButton::RunAction()
     case kInstallQuickTime: {
         HCYDoInstall install(1);
         install.InstallNow();
-        GetWindow()->HideWindow();
+        if (!deleted)
+            GetWindow()->HideWindow();
         break;
     }
     case kClose:
@@ -150,4 +162,12 @@ void HCYPictureButton::RunAction()
     default:
         break;
     }
+
+    if (deleted) {
+        if (outer)
+            *outer = true;
+        return false;
+    }
+    fDeleted = outer;
+    return true;
 }

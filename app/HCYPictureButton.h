@@ -42,5 +42,11 @@ public:
     HCYDoInstall cInstall;
 
 private:
-    void RunAction();
+    // Answers false when the button was deleted while its action ran: an
+    // alert runs a nested event loop in which the button's window may close.
+    bool RunAction();
+
+    // Set by the destructor while an action runs; points at the running
+    // action's flag.
+    bool* fDeleted;
 };
