@@ -221,8 +221,7 @@ TEST_F(InstallActions, InstallerThatCannotStartIsReportedByNameAndTheLauncherSta
         gFailures.clear();
         HCYDoInstall install(c.type);
         install.InstallNow();
-        ASSERT_EQ(gFailures.size(), 1u);
-        EXPECT_EQ(gFailures[0], c.reported);
+        EXPECT_EQ(gFailures, std::vector<std::string>{c.reported});
         EXPECT_FALSE(TakeQuitMessage());
     }
 }
@@ -256,8 +255,8 @@ TEST_F(InstallActions, InstallerValueLongerThanItsBufferIsRefusedAndStartsNothin
     HCYDoInstall install(0);
     EXPECT_STREQ(install.HalcyraInstallPath, "");
     install.InstallNow();
-    ASSERT_EQ(gFailures.size(), 1u);
-    EXPECT_EQ(gFailures[0], fFolder + "\\setup.ini, key Halcyra in [FilePath] (longer than 255 characters)");
+    const std::string reported = fFolder + "\\setup.ini, key Halcyra in [FilePath] (longer than 255 characters)";
+    EXPECT_EQ(gFailures, std::vector<std::string>{reported});
     EXPECT_FALSE(TakeQuitMessage());
     Sleep(1500);
     EXPECT_EQ(GetFileAttributesA(RecordOf(ProductStandIn()).c_str()), INVALID_FILE_ATTRIBUTES);
@@ -329,9 +328,9 @@ TEST_F(InstallActions, CurrentDirectoryTooLongForTheBufferStartsNothingAndSaysWh
             EXPECT_STREQ(install.HalcyraInstallPath, "");
             EXPECT_STREQ(install.QuicktimeInstallPath, "");
             install.InstallNow();
-            ASSERT_EQ(gFailures.size(), 1u);
-            EXPECT_EQ(gFailures[0], "setup.ini (the current folder's path is longer than 255 characters"
-                                    " or cannot be read)");
+            const std::string reported =
+                "setup.ini (the current folder's path is longer than 255 characters or cannot be read)";
+            EXPECT_EQ(gFailures, std::vector<std::string>{reported});
             EXPECT_FALSE(TakeQuitMessage());
         }
     }
