@@ -15,6 +15,7 @@
 #include "XGViewTemplate.h"
 #include "XGWindow.h"
 #include "XGWindowFactory.h"
+#include "XGWindowProc.h"
 #include "XGWindowTemplate.h"
 
 #include <new>
@@ -90,6 +91,36 @@ long HCYInstallerApp::DoOpenDocument(long, void*)
 
 void HCYInstallerApp::NewWindow()
 {
-    if (XGWindow* window = XGWindowFactory::CreateFromResource(kStartWindowID, nullptr))
+    XGWindow* window = XGWindowFactory::CreateFromResource(kStartWindowID, nullptr);
+    // The keys go to the window whichever of its views has the focus, or none.
+    if (auto* dialog = dynamic_cast<XGDialog*>(window))
+        window = XGDialog::CreateInit(dialog, StartWindowProc, nullptr);
+    if (window)
         window->SetTitle(kWindowTitle);
+}
+
+long HCYInstallerApp::StartWindowProc(XGDialog* dialog, void*, long msg, long arg, void*)
+{
+    if (msg != 'keye')
+        return -1;
+    const unsigned long key = static_cast<unsigned long>(arg);
+    const bool extended = ((key >> 16) & kModExtendedKey) != 0;
+    short buttonID;
+    if ((key & 0xFFFF) == 13 && !extended)
+        buttonID = HCYPictureButton::kInstall;
+    else if ((key & 0xFFFF) == 0x8A && extended)  // Escape
+        buttonID = HCYPictureButton::kExit;
+    else
+        return -1;
+
+    // A held key repeats; like a click, it acts once.
+    const MSG& last = XGAppCore::gLastMessage;
+    if ((last.message == WM_KEYDOWN || last.message == WM_CHAR) && (last.lParam & (1L << 30)))
+        return 0;
+    // The buttons are hidden until the splash is over: no key acts before.
+    auto* button = dynamic_cast<HCYPictureButton*>(dialog->FindViewByID(buttonID));
+    if (!button || !button->IsVisible() || !button->IsEnabled())
+        return -1;
+    button->RunAction();
+    return 0;
 }

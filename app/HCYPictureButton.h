@@ -14,6 +14,10 @@ public:
 
     // operations
     void ChangePicture(short bitmap);
+    // What releasing a press does: the action of the button's view ID.
+    // Answers false when the button was deleted while the action ran: an
+    // alert runs a nested event loop in which the button's window may close.
+    bool RunAction();
 
     // overridden operations of XGView, in slot order
     void DoGainFocus() override;
@@ -42,10 +46,6 @@ public:
     HCYDoInstall cInstall;
 
 private:
-    // Answers false when the button was deleted while its action ran: an
-    // alert runs a nested event loop in which the button's window may close.
-    bool RunAction();
-
     // Set by the destructor while an action runs; points at the running
     // action's flag.
     bool* fDeleted;

@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
 # Installs with apt-get whatever the build and the tests need and is missing.
+# 32-bit Wine comes from Debian's i386 packages; when their index cannot be
+# read (a mirror mid-sync), the 64-bit run goes on and the test script says
+# SKIPPED at the end, so a missing width never passes for a green run.
 set -euo pipefail
 need=()
 have() { command -v "$1" >/dev/null 2>&1; }
@@ -18,10 +21,41 @@ have xdotool || need+=(xdotool)
 have import || need+=(imagemagick)
 [ -d /usr/src/googletest ] || need+=(googletest)
 [ -d /usr/share/fonts/truetype/liberation ] || need+=(fonts-liberation)
+# Wine's own fonts: Marlett draws the caption buttons, MS Sans Serif the dialogs.
+[ -e /usr/share/wine/fonts/marlett.ttf ] || need+=(fonts-wine)
 ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || need+=(libclang-rt-14-dev)
+export DEBIAN_FRONTEND=noninteractive
+updated=""
+update() { [ -n "$updated" ] || { apt-get update -qq && updated=1; }; }
 if [ ${#need[@]} -gt 0 ]; then
     echo "installing: ${need[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
+    update
     apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
 fi
+
+# 32-bit Wine: the i386 architecture, its package index and wine32. A failure
+# here is written to KEBO_WINE32_STATUS (when set) instead of ending the run.
+wine32_missing() { [ ! -x /usr/lib/wine/wine ]; }
+status=${KEBO_WINE32_STATUS:-/dev/null}
+if wine32_missing; then
+    echo "installing: wine32:i386"
+    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+    cause=""
+    for attempt in 1 2 3; do
+        if apt-get update -qq >/dev/null 2>&1 && apt-cache show wine32:i386 >/dev/null 2>&1; then
+            cause=""
+            if apt-get install -y -qq --no-install-recommends wine32:i386 >/dev/null 2>&1; then
+                break
+            fi
+            cause="apt-get install wine32:i386 failed"
+        else
+            cause="the i386 package index could not be read"
+        fi
+        [ "$attempt" -lt 3 ] && sleep $((attempt * 10))
+    done
+    if wine32_missing; then
+        echo "${cause:-wine32:i386 did not install} (3 tries)" >"$status"
+        echo "32-bit Wine is not available: ${cause:-wine32:i386 did not install}" >&2
+    fi
+fi
+exit 0

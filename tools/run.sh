@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Builds the launcher (the 64-bit Windows build, which this machine's Wine
-# runs) and starts it under Wine in the demo folder, whose setup.ini points at
-# two stand-in installers that show and record the parameters they get.
+# Builds the launcher and starts it under Wine in the demo folder, whose
+# setup.ini points at two stand-in installers that show and record the
+# parameters they get.
 #
-#   tools/run.sh [--build DIR] [--with-quicktime | --without-quicktime]
+#   tools/run.sh [--arch i686|x86_64] [--build DIR]
+#                [--with-quicktime | --without-quicktime]
 #                [--screenshot FILE] [--wait SECONDS]
 #
+# --arch picks the build: i686 (the shipped 32-bit build, the default where
+# 32-bit Wine is installed) or x86_64.
 # With a DISPLAY the launcher opens there and the script waits for it to end.
 # Without one it runs in an Xvfb display of its own for --wait seconds
 # (default 5), saves a screenshot (default DIR/launcher.png) and stops.
@@ -16,16 +19,18 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build
 quicktime=""
+arch=""
 screenshot=""
 wait_seconds=5
 while [ $# -gt 0 ]; do
     case $1 in
         --build) build=$2; shift 2 ;;
+        --arch) arch=$2; shift 2 ;;
         --with-quicktime) quicktime=present; shift ;;
         --without-quicktime) quicktime=absent; shift ;;
         --screenshot) screenshot=$2; shift 2 ;;
         --wait) wait_seconds=$2; shift 2 ;;
-        -h|--help) sed -n '2,15p' "$0"; exit 0 ;;
+        -h|--help) sed -n '2,19p' "$0"; exit 0 ;;
         *) echo "unknown option $1" >&2; exit 2 ;;
     esac
 done
@@ -33,6 +38,17 @@ build=$(mkdir -p "$build" && cd "$build" && pwd)
 jobs=$(nproc)
 
 "$root/tools/install-deps.sh"
+case $arch in
+    "")
+        if [ -x /usr/lib/wine/wine ]; then
+            arch=i686
+        else
+            arch=x86_64
+            echo "Note: 32-bit Wine is not installed, so this runs the x86_64 build, not the shipped i686 one."
+        fi ;;
+    i686|x86_64) ;;
+    *) echo "--arch takes i686 or x86_64" >&2; exit 2 ;;
+esac
 
 # The host tools (the VRES compiler) come from the native build.
 if [ ! -x "$build/native/tools/xgvres" ]; then
@@ -42,12 +58,13 @@ if [ ! -x "$build/native/tools/xgvres" ]; then
 fi
 # A tree of its own without the tests, so that the test script's settings
 # stay as they are.
-cmake -S "$root" -B "$build/run64" -DCMAKE_BUILD_TYPE=Debug \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64-w64-mingw32.cmake" \
+tree=$build/run-$arch
+cmake -S "$root" -B "$tree" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake" \
     -DKEBO_HOST_TOOLS_DIR="$build/native/tools" -DKEBO_TESTS=OFF -DKEBO_WERROR=ON >/dev/null
-cmake --build "$build/run64" --target halcyra halcyra_demo -j "$jobs"
+cmake --build "$tree" --target halcyra halcyra_demo -j "$jobs"
 
-demo=$build/run64/app/demo
+demo=$tree/app/demo
 [ -x "$demo/halcyra.exe" ] || { echo "the launcher was not built" >&2; exit 1; }
 
 source "$root/tools/wine-session.sh"
@@ -57,12 +74,12 @@ fi
 wine_session_start "$build/wineprefix-demo"
 trap wine_session_stop EXIT
 
-system32=$WINEPREFIX/drive_c/windows/system32
+system_folder=$(wine_system_folder "$demo/tools/SystemFolder.exe")
 case $quicktime in
-    present) echo "QuickTime stand-in" >"$system32/QuickTime.qts" ;;
-    absent) rm -f "$system32/QuickTime.qts" ;;
+    present) echo "QuickTime stand-in" >"$system_folder/QuickTime.qts" ;;
+    absent) rm -f "$system_folder/QuickTime.qts" ;;
 esac
-if [ -e "$system32/QuickTime.qts" ]; then
+if [ -e "$system_folder/QuickTime.qts" ]; then
     echo "QuickTime.qts is present: Install starts the product's stand-in installer."
 else
     echo "QuickTime.qts is absent: Install opens the QuickTime offer."

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native build under AddressSanitizer
-# and UBSan (with the fuzz targets), the shipped 32-bit Windows build, and the
-# 64-bit Windows test build under Wine in an Xvfb display of its own.
+# and UBSan (with the fuzz targets), then the Windows test programs of both
+# widths under Wine: the shipped 32-bit build (win32, Release) under 32-bit
+# Wine and the 64-bit build (win64, Debug) under 64-bit Wine. Each width runs
+# in an Xvfb display and Wine prefix of its own, the two side by side.
 #
 #   tools/test.sh [--build DIR] [--only native|win32|win64] [-R regex]
 set -euo pipefail
@@ -17,15 +19,27 @@ while [ $# -gt 0 ]; do
         *) echo "unknown option $1" >&2; exit 2 ;;
     esac
 done
+mkdir -p "$build"
+build=$(cd "$build" && pwd)
 jobs=$(nproc)
+skipped=()
 
+export KEBO_WINE32_STATUS=$build/wine32-status
 "$root/tools/install-deps.sh"
+if [ -s "$KEBO_WINE32_STATUS" ]; then
+    skipped+=("SKIPPED: the i686 tests under 32-bit Wine: $(cat "$KEBO_WINE32_STATUS")")
+fi
 
 want() { [ -z "$only" ] || [ "$only" = "$1" ]; }
 
+configure() {
+    local tree=$1; shift
+    cmake -S "$root" -B "$tree" "$@" >/dev/null
+}
+
 if want native || [ ! -x "$build/native/tools/xgvres" ]; then
-    cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Debug \
-        -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DKEBO_WERROR=ON >/dev/null
+    configure "$build/native" -DCMAKE_BUILD_TYPE=Debug \
+        -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DKEBO_WERROR=ON
     cmake --build "$build/native" -j "$jobs"
 fi
 if want native; then
@@ -33,21 +47,56 @@ if want native; then
         ctest --output-on-failure "${regex[@]}")
 fi
 
+build_windows() {
+    local width=$1 arch=$2 type=$3
+    configure "$build/$width" -DCMAKE_BUILD_TYPE="$type" \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake" \
+        -DCMAKE_CROSSCOMPILING_EMULATOR="$root/tools/wine-run.sh" \
+        -DKEBO_HOST_TOOLS_DIR="$build/native/tools" -DKEBO_TESTS=ON -DKEBO_WERROR=ON
+    cmake --build "$build/$width" -j "$jobs"
+}
+
+# Runs one width's suite in the background, its output kept for the end.
+suites=()
+start_suite() {
+    local width=$1
+    (
+        source "$root/tools/wine-session.sh"
+        trap wine_session_stop EXIT
+        trap 'exit 143' TERM INT
+        wine_session_start "$build/wineprefix-$width"
+        cd "$build/$width" && ctest --output-on-failure "${regex[@]}"
+    ) >"$build/$width-tests.log" 2>&1 &
+    suites+=("$width:$!")
+}
+stop_suites() {
+    local suite
+    for suite in "${suites[@]}"; do kill "${suite#*:}" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+}
+trap stop_suites EXIT
+
+# The 64-bit suite runs while the 32-bit tree builds.
+if want win64; then
+    build_windows win64 x86_64 Debug
+    start_suite win64
+fi
 if want win32; then
-    cmake -S "$root" -B "$build/win32" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686-w64-mingw32.cmake" \
-        -DKEBO_HOST_TOOLS_DIR="$build/native/tools" -DKEBO_TESTS=OFF -DKEBO_WERROR=ON >/dev/null
-    cmake --build "$build/win32" -j "$jobs"
+    build_windows win32 i686 Release
+    if [ -x /usr/lib/wine/wine ]; then
+        start_suite win32
+    elif [ ${#skipped[@]} -eq 0 ]; then
+        skipped+=("SKIPPED: the i686 tests under 32-bit Wine: wine32:i386 is not installed")
+    fi
 fi
 
-if want win64; then
-    cmake -S "$root" -B "$build/win64" -DCMAKE_BUILD_TYPE=Debug \
-        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64-w64-mingw32.cmake" \
-        -DCMAKE_CROSSCOMPILING_EMULATOR="$root/tools/wine-run.sh" \
-        -DKEBO_HOST_TOOLS_DIR="$build/native/tools" -DKEBO_WERROR=ON >/dev/null
-    cmake --build "$build/win64" -j "$jobs"
-    source "$root/tools/wine-session.sh"
-    wine_session_start "$build/wineprefix"
-    trap wine_session_stop EXIT
-    (cd "$build/win64" && ctest --output-on-failure "${regex[@]}")
-fi
+status=0
+for suite in "${suites[@]}"; do
+    width=${suite%%:*}
+    wait "${suite#*:}" || status=1
+    case $width in win32) echo "=== i686 tests under 32-bit Wine" ;; *) echo "=== x86_64 tests under 64-bit Wine" ;; esac
+    cat "$build/$width-tests.log"
+done
+suites=()
+for line in "${skipped[@]}"; do echo "$line"; done
+exit $status

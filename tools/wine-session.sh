@@ -1,5 +1,11 @@
 # Sourced by the test and run scripts: one Xvfb display and one persistent
 # wineserver for a whole run, ended by pid afterwards.
+#
+# The prefix is made once and kept. Its windows are unmanaged ("Managed"="N"):
+# without a window manager on the display, Wine otherwise waits up to two
+# seconds for a manager's answer each time a top-level window goes away, which
+# was most of the test time. Unmanaged, Wine draws the frames and captions
+# itself, as Windows does.
 wine_session_start() {
     export WINEPREFIX=$1
     export WINEDEBUG=${WINEDEBUG:--all}
@@ -8,7 +14,11 @@ wine_session_start() {
     mkdir -p "$WINEPREFIX"
     if [ -z "${KEBO_KEEP_DISPLAY:-}" ]; then
         local n=${KEBO_DISPLAY_BASE:-90}
-        while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
+        # mkdir is atomic: two sessions starting together never pick one display.
+        while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || ! mkdir "/tmp/.kebo-display-$n" 2>/dev/null; do
+            n=$((n + 1))
+        done
+        KEBO_DISPLAY_CLAIM=/tmp/.kebo-display-$n
         Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >"$WINEPREFIX/xvfb.log" 2>&1 &
         KEBO_XVFB_PID=$!
         export DISPLAY=:$n
@@ -16,7 +26,17 @@ wine_session_start() {
     fi
     wineserver -p >"$WINEPREFIX/wineserver.log" 2>&1 &
     KEBO_WINESERVER_PID=$!
-    wineboot -i >"$WINEPREFIX/wineboot.log" 2>&1 || true
+    # Booting starts Wine's services here, with this log for their output:
+    # started later by a test program, they would hold CTest's output pipe
+    # open and the test would never end.
+    if [ ! -e "$WINEPREFIX/system.reg" ]; then
+        wineboot -i >"$WINEPREFIX/wineboot.log" 2>&1 || true
+    else
+        wineboot >"$WINEPREFIX/wineboot.log" 2>&1 || true
+    fi
+    if ! grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$WINEPREFIX/wineboot.log" 2>&1 || true
+    fi
 }
 
 wine_session_stop() {
@@ -24,4 +44,17 @@ wine_session_stop() {
     [ -n "${KEBO_WINESERVER_PID:-}" ] && kill "$KEBO_WINESERVER_PID" 2>/dev/null || true
     [ -n "${KEBO_XVFB_PID:-}" ] && kill "$KEBO_XVFB_PID" 2>/dev/null || true
     wait 2>/dev/null || true
+    [ -n "${KEBO_DISPLAY_CLAIM:-}" ] && rmdir "$KEBO_DISPLAY_CLAIM" 2>/dev/null || true
+}
+
+# The Unix path of the system folder as a program of this width sees it,
+# asked of the demo's SystemFolder.exe of the same build. (winepath is no help
+# here: being a 32-bit program itself, it is redirected to syswow64 too.)
+wine_system_folder() {
+    local folder
+    folder=$(wine "$1" | tr -d '\r') || return 1
+    case $folder in
+        [Cc]:\\*) folder=${folder:3}; printf '%s/drive_c/%s\n' "$WINEPREFIX" "${folder//\\//}" ;;
+        *) return 1 ;;
+    esac
 }

@@ -2,12 +2,15 @@
 // a quit request does to it, and what it leaves behind when it is destroyed.
 #include "HCYInstallerApp.h"
 #include "HCYInstallerView.h"
+#include "HCYPictureButton.h"
+#include "XGAppCore.h"
 #include "XGAppVersion.h"
 #include "XGFileSpecifier.h"
 #include "XGGlobals.h"
 #include "XGViewFactory.h"
 #include "XGWindow.h"
 #include "XGWindowFactory.h"
+#include "XGWindowProc.h"
 
 #include "../support/TestWin32.h"
 
@@ -91,6 +94,78 @@ TEST_F(InstallerApp, DocumentArgumentsOpenTheStartWindowOnce)
     std::vector<XGWindow*> windows = Windows();
     ASSERT_EQ(windows.size(), 1u);
     EXPECT_EQ(TitleOf(windows[0]), "Halcyra  International");
+}
+
+TEST_F(InstallerApp, StartWindowCarriesTheProgramsIcon)
+{
+    gApp->DoDispatch('oapp', 0, nullptr);
+    std::vector<XGWindow*> windows = Windows();
+    ASSERT_EQ(windows.size(), 1u);
+    EXPECT_NE(GetClassLongPtrA(windows[0]->GetHWND(), GCLP_HICON), 0);
+}
+
+bool QuitPosted()
+{
+    MSG msg;
+    return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
+}
+
+// Keys reach the start window as 'keye' messages through the focus chain.
+// After the splash, Enter does what Install does (without QuickTime, it
+// opens the offer window) and Escape what Exit does (it posts the quit
+// message); before that, and for a held key's repeats, nothing happens.
+TEST_F(InstallerApp, EnterAndEscapeActLikeTheirButtonsOnceTheSplashIsOver)
+{
+    const long enter = 13;
+    const long escape = (long(kModExtendedKey) << 16) | 0x8A;
+    const long repeat = 1L << 30;
+    struct Case {
+        const char* name;
+        long key;
+        bool splashOver;
+        LPARAM lastKeyBits;   // the key message the loop is handling
+        bool quits;
+        size_t windows;
+    };
+    const Case cases[] = {
+        {"Escape after the splash", escape, true, 0, true, 1},
+        {"Enter after the splash", enter, true, 0, false, 2},
+        {"Escape during the splash", escape, false, 0, false, 1},
+        {"Enter during the splash", enter, false, 0, false, 1},
+        {"space after the splash", ' ', true, 0, false, 1},
+        {"Escape held down", escape, true, repeat, false, 1},
+        {"Enter held down", enter, true, repeat, false, 1},
+    };
+    char system[MAX_PATH] = {};
+    GetSystemDirectoryA(system, MAX_PATH);
+    DeleteFileA((std::string(system) + "\\QuickTime.qts").c_str());
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        gApp->DoDispatch('oapp', 0, nullptr);
+        XGWindow* start = Windows().at(0);
+        auto* installer = dynamic_cast<HCYInstallerView*>(start->GetChild()->GetChild());
+        ASSERT_NE(installer, nullptr);
+        if (c.splashOver)
+            installer->ChangeBackground();
+        // The focus where a click on a button leaves it.
+        if (XGView* exit = start->FindViewByID(HCYPictureButton::kExit))
+            exit->SetFocus();
+        XGAppCore::gLastMessage = MSG{};
+        // Extended keys come from WM_KEYDOWN, characters from WM_CHAR.
+        XGAppCore::gLastMessage.message = ((c.key >> 16) & kModExtendedKey) ? WM_KEYDOWN : WM_CHAR;
+        XGAppCore::gLastMessage.lParam = c.lastKeyBits;
+
+        XGDispatch::SendDispatch('keye', c.key, nullptr);
+
+        EXPECT_EQ(QuitPosted(), c.quits);
+        std::vector<XGWindow*> windows = Windows();
+        EXPECT_EQ(windows.size(), c.windows);
+        if (windows.size() == 2)
+            EXPECT_EQ(TitleOf(windows[1]), "Halcyra  International");
+        XGAppCore::gLastMessage = MSG{};
+        TearDown();
+    }
 }
 
 TEST_F(InstallerApp, LauncherRegistersItsClassCodesAfterTheFrameworksInItsOwnOrder)

@@ -19,6 +19,10 @@ if(WIN32 AND TARGET halcyra)
     add_test(NAME e2e_launcher COMMAND ${dir}/launcher-e2e.sh $<TARGET_FILE:halcyra> ${HALCYRA_DEMO_DIR}
         ${CMAKE_SOURCE_DIR}/app/bitmaps ${CMAKE_BINARY_DIR}/screenshots)
     set_tests_properties(e2e_launcher PROPERTIES TIMEOUT 300)
+    # The built program file as Windows and Explorer read it.
+    kebo_wine_test(NAME test_app_resources SOURCES ${dir}/LauncherResourcesTest.cpp)
+    target_compile_definitions(test_app_resources PRIVATE "HALCYRA_LAUNCHER=\"$<TARGET_FILE:halcyra>\"")
+    add_dependencies(test_app_resources halcyra)
 endif()
 if(WIN32 AND TARGET halcyra_app)
     kebo_wine_test(NAME test_app_application SOURCES ${dir}/InstallerAppTest.cpp

@@ -14,7 +14,10 @@ shots=${4:-$demo/../screenshots}
 mkdir -p "$shots"
 export HALCYRA_STANDIN_QUIET=1
 export WINEDEBUG=${WINEDEBUG:--all}
-system32=$WINEPREFIX/drive_c/windows/system32
+source "$(dirname "$0")/../../tools/wine-session.sh"
+# Where the launcher looks for QuickTime.qts: syswow64 for the 32-bit build.
+system_folder=$(wine_system_folder "$demo/tools/SystemFolder.exe") || {
+    echo "FAILED: the system folder could not be asked of $demo/tools/SystemFolder.exe"; exit 1; }
 work=$(mktemp -d)
 failures=0
 pid=""
@@ -27,7 +30,7 @@ cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
     cp "$work/setup.ini" "$demo/setup.ini"
     rm -rf "$work"
-    rm -f "$system32/QuickTime.qts"
+    rm -f "$system_folder/QuickTime.qts"
 }
 trap cleanup EXIT
 
@@ -43,7 +46,7 @@ setup_ini() {
 }
 
 quicktime() {
-    if [ "$1" = present ]; then echo stand-in >"$system32/QuickTime.qts"; else rm -f "$system32/QuickTime.qts"; fi
+    if [ "$1" = present ]; then echo stand-in >"$system_folder/QuickTime.qts"; else rm -f "$system_folder/QuickTime.qts"; fi
 }
 
 start() {
@@ -69,19 +72,20 @@ sleep_until() {
     return 0
 }
 
-# The window's client area on the screen, from its outer geometry. Without a
-# window manager (the test display) Wine's X window starts with the client
-# area; under one, the frame is as wide on the left, right and bottom, and
-# the rest on top is the caption.
+# The window's content on the screen, from its outer geometry. A managed
+# window's X window is its client area; an unmanaged one (the test display's)
+# carries the frame Wine draws, as wide on the left, right and bottom, with the
+# caption on top. A dialog-style window's client area is 2 pixels wider and
+# taller than the content it was made for, which starts at its top left.
 client_origin() {
-    local w=$1 content_w=${2:-640} content_h=${3:-480}
+    local w=$1 client_w=$((${2:-640} + 2)) client_h=$((${3:-480} + 2))
     eval "$(xdotool getwindowgeometry --shell "$w")"
-    if [ $((WIDTH - content_w)) -le 2 ]; then
+    if [ $((WIDTH - client_w)) -le 0 ]; then
         cx=$X cy=$Y
     else
-        local border=$(((WIDTH - content_w) / 2))
+        local border=$(((WIDTH - client_w) / 2))
         cx=$((X + border))
-        cy=$((Y + HEIGHT - content_h - border))
+        cy=$((Y + HEIGHT - client_h - border))
     fi
 }
 
@@ -146,6 +150,18 @@ button_soon() {
     done
 }
 click_at() { xdotool mousemove "$1" "$2" click 1; }
+# A key (xdotool's name) to the launcher's window.
+press() { xdotool key --window "$window" "$1" 2>/dev/null || xdotool key "$1"; }
+# The product's installer has been started with -a -a<launcher's folder>\$ .
+expect_product_started() {
+    local how=$1 folder expected actual
+    for _ in $(seq 50); do [ -s "$demo/Halcyra/HalcyraSetup.args" ] && break; sleep 0.1; done
+    folder=$(cd "$demo" && winepath -w . 2>/dev/null | sed 's/\\\.\?$//')
+    expected="-a -a${folder}\\\$ "
+    actual=$(cat "$demo/Halcyra/HalcyraSetup.args" 2>/dev/null; echo x)
+    actual=${actual%x}
+    [ "$actual" = "$expected" ] || fail "$how: the product's installer got [$actual], expected [$expected]"
+}
 install_x() { echo $((cx + 420)); }
 install_y() { echo $((cy + 428)); }
 
@@ -180,14 +196,17 @@ if start; then
 fi
 stop
 
-note "a key during the splash ends the launcher"
-if start; then
-    sleep_until 1000
-    xdotool key --window "$window" space 2>/dev/null || xdotool key space
-    wait_end
-    [ "$code" = 0 ] || fail "a key during the splash: the launcher answered $code instead of ending with 0"
-fi
-stop
+for key in space Return; do
+    note "$key during the splash ends the launcher"
+    if start; then
+        sleep_until 1000
+        press "$key"
+        wait_end
+        [ "$code" = 0 ] || fail "$key during the splash: the launcher answered $code instead of ending with 0"
+        [ -e "$demo/Halcyra/HalcyraSetup.args" ] && fail "$key during the splash started the product's installer"
+    fi
+    stop
+done
 
 note "Install with QuickTime present starts the product's installer with -a -a<folder>\\\$ and ends"
 if start; then
@@ -198,14 +217,31 @@ if start; then
     xdotool mouseup 1
     wait_end
     [ "$code" = 0 ] || fail "Install: the launcher answered $code instead of ending with 0"
-    for _ in $(seq 50); do [ -s "$demo/Halcyra/HalcyraSetup.args" ] && break; sleep 0.1; done
-    folder=$(cd "$demo" && winepath -w . 2>/dev/null | sed 's/\\\.\?$//')
-    expected="-a -a${folder}\\\$ "
-    actual=$(cat "$demo/Halcyra/HalcyraSetup.args" 2>/dev/null; echo x)
-    actual=${actual%x}
-    [ "$actual" = "$expected" ] || fail "the product's installer got [$actual], expected [$expected]"
+    expect_product_started Install
 fi
 stop
+
+note "after the splash Enter installs as Install does"
+if start; then
+    background_by Background.bmp 8000 ready || fail "the main screen did not come"
+    press Return
+    wait_end
+    [ "$code" = 0 ] || fail "Enter: the launcher answered $code instead of ending with 0"
+    expect_product_started Enter
+fi
+stop
+
+for key in Escape alt+F4; do
+    note "after the splash $key ends the launcher"
+    if start; then
+        background_by Background.bmp 8000 ready || fail "the main screen did not come"
+        press "$key"
+        wait_end
+        [ "$code" = 0 ] || fail "$key: the launcher answered $code instead of ending with 0"
+        [ -e "$demo/Halcyra/HalcyraSetup.args" ] && fail "$key started the product's installer"
+    fi
+    stop
+done
 
 note "Install with QuickTime absent opens the offer; Install QuickTime starts its installer and hides the offer"
 quicktime absent

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Draws the launcher's pictures with ImageMagick and writes them as 8-bit
-# (palette) Windows bitmaps into app/bitmaps/. The bitmaps are committed, so
+# (palette) Windows bitmaps into app/bitmaps/, and the program's icon beside
+# them (AppIcon.ico, 16, 32 and 48 pixels). The artwork is committed, so
 # the build never needs this script or ImageMagick; run it again only to change
 # the artwork.
 #
@@ -143,3 +144,24 @@ button "$work/main.png" 135x58+355+402 'Install' 20 Install
 button "$work/main.png" 136x61+504+403 'Exit' 20 Exit
 button "$work/offer.png" 113x56+120+369 $'Install\nQuickTime' 14 InstallQuickTime
 button "$work/offer.png" 112x78+238+367 'Close' 18 Close
+
+# The program's icon, AppIcon.ico: the launcher's night in a rounded square,
+# drawn large once and scaled down to 48, 32 and 16 pixels, each kept as a
+# 32-bit image with its own alpha so the corners blend into any background.
+convert -size 192x192 gradient:'#050b2a'-'#2a1660' \
+    \( -size 192x192 xc:black \
+       -fill '#19c9a5' -draw 'ellipse 70,72 90,22 -18,360' \
+       -fill '#2f7de0' -draw 'ellipse 130,52 60,16 10,360' \
+       -blur 0x14 \) -compose screen -composite \
+    -fill '#f2f6ff' -draw 'circle 142,38 142,46' \
+    -fill '#0a0e24' -draw 'polygon 0,124 30,104 58,116 92,88 124,112 150,98 192,120 192,192 0,192' \
+    -fill none -stroke '#5fb8c8' -strokewidth 6 -draw 'line 0,126 192,126' -stroke none \
+    -fill '#1a5f70' -draw 'rectangle 0,140 192,146' \
+    -fill '#134a5a' -draw 'rectangle 20,156 172,160' \
+    \( -size 192x192 xc:black -fill white -draw 'roundrectangle 4,4 187,187 34,34' \) \
+    -alpha off -compose copy_opacity -composite \
+    "$work/icon.png"
+for size in 16 32 48; do
+    convert "$work/icon.png" -filter Lanczos -resize "${size}x${size}" "PNG32:$work/icon$size.png"
+done
+convert "$work/icon16.png" "$work/icon32.png" "$work/icon48.png" "$out/AppIcon.ico"
