@@ -16,9 +16,10 @@ const short kButtonIDs[] = {1, 2};
 
 // The splash wait runs inside the start window's paint, with the window's
 // views in use on the stack below it. A close asked for meanwhile (the close
-// box, Alt+F4, WM_CLOSE from outside) would delete them under the wait; it is
-// held back instead, ends the wait, and is asked for again once the paint is
-// over. A wait nested in a wait (a repaint during the splash) shares the hold.
+// box, Alt+F4, WM_CLOSE from outside, the end of the session) would delete
+// them under the wait; it is held back instead, ends the wait, and is asked
+// for again once the paint is over. A wait nested in a wait (a repaint during
+// the splash) shares the hold.
 struct HeldClose {
     HWND window;
     WNDPROC previous;
@@ -29,9 +30,11 @@ HeldClose gHeld = {nullptr, nullptr, 0, false};
 
 LRESULT CALLBACK HoldCloseProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (hwnd == gHeld.window && message == WM_CLOSE) {
+    // The end of the session closes the window too; it is agreed to, and the
+    // close follows the wait like any other.
+    if (hwnd == gHeld.window && (message == WM_CLOSE || message == WM_QUERYENDSESSION)) {
         gHeld.asked = true;
-        return 0;
+        return message == WM_QUERYENDSESSION ? TRUE : 0;
     }
     return CallWindowProcA(gHeld.previous, hwnd, message, wParam, lParam);
 }
