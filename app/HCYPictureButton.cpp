@@ -40,7 +40,7 @@ HCYPictureButton::HCYPictureButton(XGView* parent, XGArgStream& stream)
     , pHeight(100)
     , ViewID(fViewID)
     , cInstall(0)
-    , fDeleted(nullptr)
+    , fAlive(std::make_shared<bool>(true))
 {
     // Any other ID keeps bitmap 0 for all three states, which draws nothing.
     for (const Pictures& p : kPictures) {
@@ -55,8 +55,7 @@ HCYPictureButton::HCYPictureButton(XGView* parent, XGArgStream& stream)
 
 HCYPictureButton::~HCYPictureButton()
 {
-    if (fDeleted)
-        *fDeleted = true;
+    *fAlive = false;
 }
 
 void HCYPictureButton::ChangePicture(short bitmap)
@@ -134,11 +133,7 @@ long HCYPictureButton::DoKey(long, void*)
 
 bool HCYPictureButton::RunAction()
 {
-    // The same button may run an action again inside its own alert's loop;
-    // the outer one must learn of a deletion too.
-    bool deleted = false;
-    bool* outer = fDeleted;
-    fDeleted = &deleted;
+    const std::shared_ptr<bool> alive = fAlive;
 
     switch (ViewID) {
     case kInstall: {
@@ -152,7 +147,7 @@ bool HCYPictureButton::RunAction()
     case kInstallQuickTime: {
         HCYDoInstall install(1);
         install.InstallNow();
-        if (!deleted)
+        if (*alive)
             GetWindow()->HideWindow();
         break;
     }
@@ -162,12 +157,5 @@ bool HCYPictureButton::RunAction()
     default:
         break;
     }
-
-    if (deleted) {
-        if (outer)
-            *outer = true;
-        return false;
-    }
-    fDeleted = outer;
-    return true;
+    return *alive;
 }

@@ -3,6 +3,8 @@
 #include "HCYDoInstall.h"
 #include "XGView.h"
 
+#include <memory>
+
 // A button drawn entirely from three bitmaps (normal, hover, pressed) chosen
 // by its view ID; releasing a press it accepted runs the action of that ID,
 // wherever the pointer is by then.
@@ -46,7 +48,7 @@ public:
     HCYDoInstall cInstall;
 
 private:
-    // Set by the destructor while an action runs; points at the running
-    // action's flag.
-    bool* fDeleted;
+    // Cleared by the destructor; an action holds a share of it to learn
+    // whether the button outlived it.
+    std::shared_ptr<bool> fAlive;
 };
