@@ -12,7 +12,16 @@
 
 namespace {
 const short kOfferWindowID = 129;
+// The offer's Install QuickTime button: the view that tells the offer window
+// from the launcher's other windows.
+const short kOfferButtonID = 5;
 const char kWindowTitle[] = "Halcyra  International";
+const char kSection[] = "FilePath";
+const char kHalcyraKey[] = "Halcyra";
+const char kQuicktimeKey[] = "Quicktime";
+// Room for the longest name the alert is given: the settings file's path with
+// a key and a reason.
+const int kNameRoom = 512;
 }
 
 HCYDoInstall::LaunchFailureProc HCYDoInstall::gLaunchFailureProc = nullptr;
@@ -24,6 +33,9 @@ HCYDoInstall::HCYDoInstall()
 
 HCYDoInstall::HCYDoInstall(int IType)
     : IType_(IType)
+    , fFolderKnown(false)
+    , fHalcyraFits(true)
+    , fQuicktimeFits(true)
 {
     GetSettings();
 }
@@ -37,19 +49,25 @@ void HCYDoInstall::GetSettings()
     std::memset(CurrDir, 0, sizeof(CurrDir));
     std::memset(params, 0, sizeof(params));
 
+    iniFullPath[0] = 0;
+    fHalcyraFits = fQuicktimeFits = true;
+
     // A directory that does not fit answers its needed size and leaves the
-    // buffer unspecified; treat it as unknown.
+    // buffer unspecified; treat it as unknown. An unknown folder reads no
+    // settings: "\setup.ini" would be the drive root's, naming other programs.
     DWORD length = GetCurrentDirectoryA(kPathRoom, CurrDir);
-    if (length == 0 || length >= static_cast<DWORD>(kPathRoom))
+    fFolderKnown = length != 0 && length < static_cast<DWORD>(kPathRoom);
+    if (!fFolderKnown)
         CurrDir[0] = 0;
 
-    // A drive root ("D:\") already ends in a backslash.
-    std::snprintf(iniFullPath, sizeof(iniFullPath), "%s%s", CurrDir,
-                  std::strlen(CurrDir) == 3 ? "setup.ini" : "\\setup.ini");
-
-    HCYProfileInformation profile(iniFullPath);
-    profile.ReadProfileItem("FilePath", "Halcyra", HalcyraInstallPath);
-    profile.ReadProfileItem("FilePath", "Quicktime", QuicktimeInstallPath);
+    if (fFolderKnown) {
+        // A drive root ("D:\") already ends in a backslash.
+        std::snprintf(iniFullPath, sizeof(iniFullPath), "%s%s", CurrDir,
+                      std::strlen(CurrDir) == 3 ? "setup.ini" : "\\setup.ini");
+        HCYProfileInformation profile(iniFullPath);
+        fHalcyraFits = profile.ReadProfileItem(kSection, kHalcyraKey, HalcyraInstallPath);
+        fQuicktimeFits = profile.ReadProfileItem(kSection, kQuicktimeKey, QuicktimeInstallPath);
+    }
 
     std::strcat(CurrDir, std::strlen(CurrDir) <= 3 ? "$ " : "\\$ ");
 }
@@ -60,28 +78,45 @@ void HCYDoInstall::InstallNow()
     std::snprintf(parameters, sizeof(parameters), "-a -a%s", CurrDir);
 
     if (IType_ == 1) {
-        Launch(QuicktimeInstallPath, nullptr);
+        Launch(kQuicktimeKey, QuicktimeInstallPath, fQuicktimeFits, nullptr);
         return;
     }
     if (IType_ != 0)
         return;
 
     if (!IsQuickTimeInstalled()) {
-        XGWindow* offer = XGWindowFactory::CreateFromResource(kOfferWindowID, nullptr);
-        if (offer)
-            offer->SetTitle(kWindowTitle);
+        ShowOffer();
         return;
     }
     // Quitting after a failed start would leave the user with nothing on the
     // screen; the launcher stays so that the user can read the alert and retry.
-    if (Launch(HalcyraInstallPath, parameters))
+    if (Launch(kHalcyraKey, HalcyraInstallPath, fHalcyraFits, parameters))
         PostQuitMessage(0);
+}
+
+void HCYDoInstall::ShowOffer()
+{
+    // Each Install would otherwise stack another offer over hidden ones.
+    for (XGWindow* window = XGWindow::gList; window; window = window->GetNext()) {
+        if (window->FindViewByID(kOfferButtonID)) {
+            window->ShowWindow();
+            window->SelectWindow();
+            return;
+        }
+    }
+    XGWindow* offer = XGWindowFactory::CreateFromResource(kOfferWindowID, nullptr);
+    if (offer)
+        offer->SetTitle(kWindowTitle);
 }
 
 bool HCYDoInstall::IsQuickTimeInstalled()
 {
     char system[kPathRoom] = {};
-    GetSystemDirectoryA(system, kPathRoom);
+    UINT length = GetSystemDirectoryA(system, kPathRoom);
+    // A system folder that does not fit is unknown; "\QuickTime.qts" would be
+    // looked for at the drive root instead.
+    if (length == 0 || length >= static_cast<UINT>(kPathRoom))
+        return false;
     char QTSPath[kPathRoom + 16];
     std::snprintf(QTSPath, sizeof(QTSPath), "%s\\%s", system, "QuickTime.qts");
     FILE* file = std::fopen(QTSPath, "r");
@@ -91,18 +126,60 @@ bool HCYDoInstall::IsQuickTimeInstalled()
     return true;
 }
 
-bool HCYDoInstall::Launch(const char* path, const char* parameters)
+bool HCYDoInstall::CheckInstaller(const char* key, const char* path, bool fits, char* name, int room) const
 {
-    // An empty path (missing setup.ini or key) would make the shell open the
-    // current folder instead of failing.
-    if (path[0]) {
-        HINSTANCE result = ShellExecuteA(nullptr, nullptr, path, parameters, nullptr, SW_SHOWNORMAL);
-        if (reinterpret_cast<INT_PTR>(result) > 32)
-            return true;
+    if (!fFolderKnown) {
+        std::snprintf(name, room, "setup.ini (the current folder's path is longer than %d characters"
+                      " or cannot be read)", kPathRoom - 1);
+        return false;
     }
-    if (gLaunchFailureProc)
-        gLaunchFailureProc(path);
-    else
-        Error(kErrFileOpen, path);
+    DWORD ini = GetFileAttributesA(iniFullPath);
+    if (ini == INVALID_FILE_ATTRIBUTES || (ini & FILE_ATTRIBUTE_DIRECTORY)) {
+        std::snprintf(name, room, "%s", iniFullPath);
+        return false;
+    }
+    if (!fits) {
+        std::snprintf(name, room, "%s, key %s in [%s] (longer than %d characters)", iniFullPath, key,
+                      kSection, kPathRoom - 1);
+        return false;
+    }
+    // An empty path would make the shell open the current folder.
+    if (!path[0]) {
+        std::snprintf(name, room, "%s, key %s in [%s] (missing or empty)", iniFullPath, key, kSection);
+        return false;
+    }
+    // The shell would open a folder in a file window, or complete a missing
+    // name to another program.
+    DWORD attributes = GetFileAttributesA(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        std::snprintf(name, room, "%s", path);
+        return false;
+    }
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+        std::snprintf(name, room, "%s (a folder, not a program)", path);
+        return false;
+    }
+    return true;
+}
+
+bool HCYDoInstall::Launch(const char* key, const char* path, bool fits, const char* parameters)
+{
+    char name[kNameRoom];
+    if (!CheckInstaller(key, path, fits, name, sizeof(name))) {
+        ReportFailure(name);
+        return false;
+    }
+    HINSTANCE result = ShellExecuteA(nullptr, nullptr, path, parameters, nullptr, SW_SHOWNORMAL);
+    if (reinterpret_cast<INT_PTR>(result) > 32)
+        return true;
+    ReportFailure(path);
     return false;
+}
+
+void HCYDoInstall::ReportFailure(const char* name)
+{
+    if (gLaunchFailureProc)
+        gLaunchFailureProc(name);
+    else
+        Error(kErrFileOpen, name);
 }

@@ -29,13 +29,27 @@ public:
     char iniFullPath[kPathRoom + 10];
     int IType_;
 
+    // False when the current directory could not be read whole: no settings
+    // were read and nothing may be started.
+    bool fFolderKnown;
+    // False when the key's value did not fit its buffer (the path is empty).
+    bool fHalcyraFits;
+    bool fQuicktimeFits;
+
     // What a failed start shows; tests replace it to see the failure without
     // running a modal alert. Null shows the "File Open Error" alert.
     typedef void (*LaunchFailureProc)(const char* path);
     static LaunchFailureProc gLaunchFailureProc;
 
 private:
-    // Asks the shell to open path; shows the "File Open Error" alert with the
-    // path and answers false when the shell cannot start it.
-    bool Launch(const char* path, const char* parameters);
+    // Starts the installer of the key, or shows the "File Open Error" alert
+    // naming what is wrong and answers false.
+    bool Launch(const char* key, const char* path, bool fits, const char* parameters);
+    // Fills name with what keeps the installer of the key from being started
+    // (the file, key or path looked for and why) and answers false; answers
+    // true when the path names an existing file.
+    bool CheckInstaller(const char* key, const char* path, bool fits, char* name, int room) const;
+    static void ReportFailure(const char* name);
+    // Brings back the offer window if one is open, hidden or not; else opens it.
+    static void ShowOffer();
 };

@@ -13,6 +13,66 @@ namespace {
 const unsigned long kSplashMilliseconds = 3000;
 const short kCheckBoxID = 3;
 const short kButtonIDs[] = {1, 2};
+
+// The splash wait runs inside the start window's paint, with the window's
+// views in use on the stack below it. A close asked for meanwhile (the close
+// box, Alt+F4, WM_CLOSE from outside, the end of the session) would delete
+// them under the wait; it is held back instead, ends the wait, and is asked
+// for again once the paint is over. A wait nested in a wait (a repaint during
+// the splash) shares the hold.
+struct HeldClose {
+    HWND window;
+    WNDPROC previous;
+    int depth;
+    bool asked;
+};
+HeldClose gHeld = {nullptr, nullptr, 0, false};
+
+LRESULT CALLBACK HoldCloseProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // The end of the session closes the window too; it is agreed to, and the
+    // close follows the wait like any other.
+    if (hwnd == gHeld.window && (message == WM_CLOSE || message == WM_QUERYENDSESSION)) {
+        gHeld.asked = true;
+        return message == WM_QUERYENDSESSION ? TRUE : 0;
+    }
+    return CallWindowProcA(gHeld.previous, hwnd, message, wParam, lParam);
+}
+
+// False when another window's close is held already; that wait goes unguarded.
+bool HoldClose(HWND window)
+{
+    if (!window)
+        return false;
+    if (gHeld.depth > 0) {
+        if (gHeld.window != window)
+            return false;
+        ++gHeld.depth;
+        return true;
+    }
+    gHeld.window = window;
+    gHeld.asked = false;
+    gHeld.depth = 1;
+    gHeld.previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HoldCloseProc)));
+    return true;
+}
+
+// Answers whether a close was asked for while held; the outermost wait
+// restores the window procedure and asks for the close again.
+bool ReleaseClose()
+{
+    bool asked = gHeld.asked;
+    if (--gHeld.depth > 0)
+        return asked;
+    HWND window = gHeld.window;
+    if (GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(HoldCloseProc))
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gHeld.previous));
+    gHeld = {nullptr, nullptr, 0, false};
+    if (asked)
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    return asked;
+}
 }
 
 // long Handler(long arg, void* data); -1 passes the message on.
@@ -75,6 +135,7 @@ void HCYInstallerView::DoTimer()
     GTimer = GetTickCount() + kSplashMilliseconds;
     MSG msg = {};
     bool interrupted = false;
+    const bool held = HoldClose(GetRootWindow());
     // The framework's 50 ms thread timer keeps messages coming, so the time
     // is checked often enough although only between messages.
     while (GetTickCount() < GTimer) {
@@ -86,7 +147,12 @@ void HCYInstallerView::DoTimer()
             break;
         }
         DispatchMessageA(&msg);
+        if (held && gHeld.asked)
+            break;
     }
+    // The window closes once the paint is over; there is nothing to switch.
+    if (held && ReleaseClose())
+        return;
 
     if (msg.message != WM_NCLBUTTONDOWN && msg.message != WM_QUIT)
         ChangeBackground();

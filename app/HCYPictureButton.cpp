@@ -40,6 +40,7 @@ HCYPictureButton::HCYPictureButton(XGView* parent, XGArgStream& stream)
     , pHeight(100)
     , ViewID(fViewID)
     , cInstall(0)
+    , fAlive(std::make_shared<bool>(true))
 {
     // Any other ID keeps bitmap 0 for all three states, which draws nothing.
     for (const Pictures& p : kPictures) {
@@ -52,7 +53,10 @@ HCYPictureButton::HCYPictureButton(XGView* parent, XGArgStream& stream)
     CurrentResID = ResIDState1;
 }
 
-HCYPictureButton::~HCYPictureButton() = default;
+HCYPictureButton::~HCYPictureButton()
+{
+    *fAlive = false;
+}
 
 void HCYPictureButton::ChangePicture(short bitmap)
 {
@@ -112,8 +116,8 @@ void HCYPictureButton::DoMouseMove(Point, short modifiers)
 void HCYPictureButton::DoMouseUp(Point, short)
 {
     ChangePicture(ResIDState2);
-    RunAction();
-    SetFocus();
+    if (RunAction())
+        SetFocus();
 }
 
 void HCYPictureButton::DoMouseLeave()
@@ -127,8 +131,10 @@ long HCYPictureButton::DoKey(long, void*)
     return -1;
 }
 
-void HCYPictureButton::RunAction()
+bool HCYPictureButton::RunAction()
 {
+    const std::shared_ptr<bool> alive = fAlive;
+
     switch (ViewID) {
     case kInstall: {
         HCYDoInstall install(0);
@@ -141,7 +147,8 @@ void HCYPictureButton::RunAction()
     case kInstallQuickTime: {
         HCYDoInstall install(1);
         install.InstallNow();
-        GetWindow()->HideWindow();
+        if (*alive)
+            GetWindow()->HideWindow();
         break;
     }
     case kClose:
@@ -150,4 +157,5 @@ void HCYPictureButton::RunAction()
     default:
         break;
     }
+    return *alive;
 }

@@ -3,6 +3,8 @@
 #include "HCYDoInstall.h"
 #include "XGView.h"
 
+#include <memory>
+
 // A button drawn entirely from three bitmaps (normal, hover, pressed) chosen
 // by its view ID; releasing a press it accepted runs the action of that ID,
 // wherever the pointer is by then.
@@ -15,7 +17,9 @@ public:
     // operations
     void ChangePicture(short bitmap);
     // What releasing a press does: the action of the button's view ID.
-    void RunAction();
+    // Answers false when the button was deleted while the action ran: an
+    // alert runs a nested event loop in which the button's window may close.
+    bool RunAction();
 
     // overridden operations of XGView, in slot order
     void DoGainFocus() override;
@@ -42,4 +46,9 @@ public:
     short pHeight;
     short ViewID;
     HCYDoInstall cInstall;
+
+private:
+    // Cleared by the destructor; an action holds a share of it to learn
+    // whether the button outlived it.
+    std::shared_ptr<bool> fAlive;
 };

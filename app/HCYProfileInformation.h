@@ -9,8 +9,12 @@ public:
     virtual ~HCYProfileInformation();
 
     // operations
-    // RetVal must have room for 256 characters; longer values are cut.
-    void ReadProfileItem(const char* section, const char* key, char* RetVal);
+    // RetVal must have room for kValueRoom characters. A value that does not
+    // fit is not cut (a cut path may name another program): RetVal is left
+    // empty and the answer is false.
+    bool ReadProfileItem(const char* section, const char* key, char* RetVal);
+
+    static constexpr int kValueRoom = 256;
 
 private:
     char* FilePath;

@@ -186,36 +186,94 @@ TEST_F(InstallActions, QuickTimeInstallerGetsNoParametersAndTheLauncherGoesOn)
     EXPECT_FALSE(TakeQuitMessage());
 }
 
-// A failed start shows the file-open alert with the path and keeps the
-// launcher running, for both installers.
-TEST_F(InstallActions, InstallerThatCannotStartIsReportedWithItsPathAndTheLauncherStays)
+// A failed start shows the file-open alert naming what was looked for (the
+// settings file, the file and key, or the path with why it cannot be started)
+// and keeps the launcher running, for both installers.
+TEST_F(InstallActions, InstallerThatCannotStartIsReportedByNameAndTheLauncherStays)
 {
     struct Case {
         const char* name;
         bool writeIni;
-        std::string product;
+        std::string settings;
         int type;
         std::string reported;
     };
+    const std::string ini = fFolder + "\\setup.ini";
     const std::string missing = "C:\\no\\such\\folder\\setup.exe";
+    const std::string noProduct = ini + ", key Halcyra in [FilePath] (missing or empty)";
     const Case cases[] = {
-        {"missing setup.ini", false, "", 0, ""},
-        {"empty key", true, "", 0, ""},
-        {"path that does not exist", true, missing, 0, missing},
-        {"QuickTime key missing", true, missing, 1, ""},
+        {"missing setup.ini", false, "", 0, ini},
+        {"empty setup.ini", true, "", 0, noProduct},
+        {"binary setup.ini", true, std::string("\x00\xff\x01\x7f\xfe\x00\x10", 7), 0, noProduct},
+        {"missing key", true, "[FilePath]\r\nQuicktime=" + missing + "\r\n", 0, noProduct},
+        {"empty key", true, "[FilePath]\r\nHalcyra=\r\n", 0, noProduct},
+        {"path that does not exist", true, "[FilePath]\r\nHalcyra=" + missing + "\r\n", 0, missing},
+        {"path naming a folder", true, "[FilePath]\r\nHalcyra=" + fFolder + "\r\n", 0,
+         fFolder + " (a folder, not a program)"},
+        {"QuickTime key missing", true, "[FilePath]\r\nHalcyra=" + missing + "\r\n", 1,
+         ini + ", key Quicktime in [FilePath] (missing or empty)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        DeleteFileA((fFolder + "\\setup.ini").c_str());
+        DeleteFileA(ini.c_str());
         if (c.writeIni)
-            WriteFile(fFolder + "\\setup.ini", "[FilePath]\r\nHalcyra=" + c.product + "\r\n");
+            WriteFile(ini, c.settings);
         gFailures.clear();
         HCYDoInstall install(c.type);
         install.InstallNow();
-        ASSERT_EQ(gFailures.size(), 1u);
-        EXPECT_EQ(gFailures[0], c.reported);
+        EXPECT_EQ(gFailures, std::vector<std::string>{c.reported});
         EXPECT_FALSE(TakeQuitMessage());
     }
+}
+
+// A path made to measure from the demo folder: steps of ".\" and
+// "Halcyra\..\" that the file system folds away, then the given tail.
+std::string PaddedPath(const std::string& tail, size_t length)
+{
+    std::string path = DemoFolder();
+    size_t pad = length - path.size() - tail.size();
+    if (pad % 2 != 0) {
+        path += "\\Halcyra\\..";
+        pad -= 11;
+    }
+    while (pad > 0) {
+        path += "\\.";
+        pad -= 2;
+    }
+    return path + tail;
+}
+
+// A value longer than its buffer must not be cut: the cut path here names
+// the stand-in without its extension, which the shell would complete.
+TEST_F(InstallActions, InstallerValueLongerThanItsBufferIsRefusedAndStartsNothing)
+{
+    const std::string cut = PaddedPath("\\Halcyra\\HalcyraSetup", 255);
+    ASSERT_EQ(cut.size(), 255u);
+    const std::string value = cut + "\\" + std::string(299 - 256 - 4, 'p') + ".exe";
+    ASSERT_EQ(value.size(), 299u);
+    WriteSettings(value, QuickTimeStandIn());
+    HCYDoInstall install(0);
+    EXPECT_STREQ(install.HalcyraInstallPath, "");
+    install.InstallNow();
+    const std::string reported = fFolder + "\\setup.ini, key Halcyra in [FilePath] (longer than 255 characters)";
+    EXPECT_EQ(gFailures, std::vector<std::string>{reported});
+    EXPECT_FALSE(TakeQuitMessage());
+    Sleep(1500);
+    EXPECT_EQ(GetFileAttributesA(RecordOf(ProductStandIn()).c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(InstallActions, InstallerValueOfExactly255CharactersIsStarted)
+{
+    const std::string value = PaddedPath("\\Halcyra\\HalcyraSetup.exe", 255);
+    ASSERT_EQ(value.size(), 255u);
+    WriteSettings(value, QuickTimeStandIn());
+    HCYDoInstall install(0);
+    EXPECT_EQ(std::string(install.HalcyraInstallPath), value);
+    install.InstallNow();
+    std::string parameters;
+    EXPECT_TRUE(ReadRecord(RecordOf(ProductStandIn()), &parameters));
+    EXPECT_TRUE(gFailures.empty());
+    EXPECT_TRUE(TakeQuitMessage());
 }
 
 TEST_F(InstallActions, MissingSetupIniGivesEmptyPaths)
@@ -249,14 +307,38 @@ TEST_F(InstallActions, LongestCurrentDirectoryKeepsItsWholeNameAndEnding)
     EXPECT_EQ(std::string(install.iniFullPath), folder + "\\setup.ini");
 }
 
-TEST_F(InstallActions, CurrentDirectoryTooLongForTheBufferLeavesCurrDirEmpty)
+// A folder whose path does not fit is unknown: the drive root's setup.ini,
+// which names another installer, must not be read in its place.
+TEST_F(InstallActions, CurrentDirectoryTooLongForTheBufferStartsNothingAndSaysWhy)
 {
-    const std::string folder = MakeFolderOfLength(fFolder + "\\long", 258);
-    if (!SetCurrentDirectoryA(folder.c_str()))
-        GTEST_SKIP() << "this Wine does not take a current directory of 258 characters";
-    HCYDoInstall install;
-    EXPECT_STREQ(install.CurrDir, "$ ");
-    EXPECT_STREQ(install.iniFullPath, "\\setup.ini");
+    const std::string rootIni = "C:\\setup.ini";
+    WriteFile(rootIni, "[FilePath]\r\nHalcyra=" + ProductStandIn() + "\r\nQuicktime=" + QuickTimeStandIn() + "\r\n");
+    for (size_t length : {256u, 258u}) {
+        SCOPED_TRACE(length);
+        const std::string folder = MakeFolderOfLength(fFolder + "\\long" + std::to_string(length), length);
+        if (!SetCurrentDirectoryA(folder.c_str())) {
+            ADD_FAILURE() << "this Wine does not take a current directory of " << length << " characters";
+            continue;
+        }
+        for (int type : {0, 1}) {
+            SCOPED_TRACE(type);
+            gFailures.clear();
+            HCYDoInstall install(type);
+            EXPECT_STREQ(install.iniFullPath, "");
+            EXPECT_STREQ(install.HalcyraInstallPath, "");
+            EXPECT_STREQ(install.QuicktimeInstallPath, "");
+            install.InstallNow();
+            const std::string reported =
+                "setup.ini (the current folder's path is longer than 255 characters or cannot be read)";
+            EXPECT_EQ(gFailures, std::vector<std::string>{reported});
+            EXPECT_FALSE(TakeQuitMessage());
+        }
+    }
+    SetCurrentDirectoryA(fFolder.c_str());
+    Sleep(1500);
+    EXPECT_EQ(GetFileAttributesA(RecordOf(ProductStandIn()).c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesA(RecordOf(QuickTimeStandIn()).c_str()), INVALID_FILE_ATTRIBUTES);
+    DeleteFileA(rootIni.c_str());
 }
 
 TEST_F(InstallActions, QuickTimeCountsAsInstalledExactlyWhenQuickTimeQtsIsInTheSystemFolder)

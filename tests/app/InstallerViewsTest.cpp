@@ -1,12 +1,14 @@
 // The launcher's windows under Wine, built from its own VRES trees: the
 // picture buttons' states and actions driven through the window procedure,
 // and the installer view's switch from the splash to the main background.
+#include "HCYDoInstall.h"
 #include "HCYInstallerView.h"
 #include "HCYPictureButton.h"
 #include "HCYQTInstallerView.h"
 #include "XGAppMultiWindow.h"
 #include "XGArgStream.h"
 #include "XGButton.h"
+#include "XGDispatch.h"
 #include "XGCheckButton.h"
 #include "XGGlobals.h"
 #include "XGViewFactory.h"
@@ -43,7 +45,40 @@ bool PumpUntilQuit()
     return false;
 }
 
+// The same, for up to ms milliseconds.
+bool PumpUntilQuitWithin(DWORD ms)
+{
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < ms) {
+        if (PumpUntilQuit())
+            return true;
+        Sleep(20);
+    }
+    return false;
+}
+
 LPARAM At(int h, int v) { return MAKELPARAM(h, v); }
+
+std::string SystemQuickTime()
+{
+    char system[MAX_PATH] = {};
+    GetSystemDirectoryA(system, MAX_PATH);
+    return std::string(system) + "\\QuickTime.qts";
+}
+
+void SetQuickTime(bool present)
+{
+    if (present)
+        std::ofstream(SystemQuickTime()) << "stand-in";
+    else
+        DeleteFileA(SystemQuickTime().c_str());
+}
+
+bool IsOffer(XGWindow* window)
+{
+    XGView* root = window->GetChild();
+    return root && dynamic_cast<HCYQTInstallerView*>(root->GetChild());
+}
 
 // The application object of these tests: the single-document frame with the
 // launcher's codes bound, as the launcher's own object binds them.
@@ -212,6 +247,27 @@ TEST_F(OfferWindow, InstallQuickTimeStartsItsInstallerWithoutParametersAndHidesT
     EXPECT_EQ(text.str(), "");
 }
 
+TEST_F(OfferWindow, InstallWithoutQuickTimeBringsBackTheOneOfferInsteadOfOpeningAnother)
+{
+    SetQuickTime(false);
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        Send(WM_LBUTTONDOWN, kCloseH, kCloseV);
+        Send(WM_LBUTTONUP, kCloseH, kCloseV);
+        ASSERT_FALSE(fWindow->IsVisible());
+        HCYDoInstall install(0);
+        install.InstallNow();
+        EXPECT_TRUE(fWindow->IsVisible());
+    }
+    std::vector<XGWindow*> others;
+    for (XGWindow* window = XGWindow::gList; window; window = window->GetNext())
+        if (IsOffer(window) && window != fWindow)
+            others.push_back(window);
+    EXPECT_TRUE(others.empty());
+    for (XGWindow* window : others)
+        window->CloseWindow();
+}
+
 // A view record of the given class and view ID at (0, 0, 50, 20), visible;
 // a check box ('chkb') gets font 0, value 0 and the title "Play".
 std::vector<unsigned char> ViewRecord(long code, short id)
@@ -262,6 +318,63 @@ TEST_F(OfferWindow, ButtonWithAnotherViewIDHasNoPicturesAndNoAction)
         EXPECT_TRUE(fWindow->IsVisible());
         EXPECT_FALSE(PumpUntilQuit());
     }
+}
+
+// A failed start shows a modal alert; the window of the pressed button can be
+// closed while it is up (from outside, the taskbar, Alt+F4). The failure
+// report here stands for that alert and closes the window the way they do.
+HWND gClosedDuringAlert = nullptr;
+void CloseWindowDuringAlert(const char*)
+{
+    SendMessageA(gClosedDuringAlert, WM_CLOSE, 0, 0);
+}
+
+TEST(AlertOwner, WindowClosedWhileTheFailureAlertIsUpLeavesNoButtonBehind)
+{
+    struct Case {
+        const char* name;
+        short window;
+        short button;
+        int h, v;
+        bool quits;
+    };
+    const Case cases[] = {
+        {"Install on the start window", kStartWindow, HCYPictureButton::kInstall, 422, 429, true},
+        {"Install QuickTime on the offer", kOfferWindow, HCYPictureButton::kInstallQuickTime, 176, 397, false},
+    };
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "halcyra-alert-owner";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    char start[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, start);
+    SetCurrentDirectoryA(folder.c_str());
+    SetQuickTime(true);
+    HCYDoInstall::gLaunchFailureProc = CloseWindowDuringAlert;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        XGWindow* window = XGWindowFactory::CreateFromResource(c.window, nullptr);
+        ASSERT_NE(window, nullptr);
+        if (auto* view = dynamic_cast<HCYInstallerView*>(window->GetChild()->GetChild())) {
+            view->bFirst = false;
+            view->ChangeBackground();
+        }
+        HWND hwnd = window->GetHWND();
+        ValidateRect(hwnd, nullptr);
+        XGView* button = window->FindViewByID(c.button);
+        ASSERT_NE(button, nullptr);
+        gClosedDuringAlert = hwnd;
+
+        SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, At(c.h, c.v));
+        SendMessageA(hwnd, WM_LBUTTONUP, 0, At(c.h, c.v));
+        EXPECT_FALSE(IsWindow(hwnd));
+        EXPECT_NE(XGDispatch::GetFocus(), static_cast<XGDispatch*>(button));
+        EXPECT_EQ(PumpUntilQuit(), c.quits);
+    }
+    HCYDoInstall::gLaunchFailureProc = nullptr;
+    SetQuickTime(false);
+    SetCurrentDirectoryA(start);
+    RemoveDirectoryA(folder.c_str());
 }
 
 class StartWindow : public ::testing::Test {
@@ -330,6 +443,35 @@ TEST_F(StartWindow, GainingTheFocusSwitchesToTheMainPictureWithoutWaiting)
     fView->DoGainFocus();
     EXPECT_EQ(fView->kBackgroundPic, 127);
     EXPECT_FALSE(PumpUntilQuit());
+}
+
+// The splash wait runs inside the window's first paint, with its views in
+// use; a close asked for during it must wait for the paint to end.
+HWND gSplashWindow = nullptr;
+bool gAliveAfterClose = false;
+void CALLBACK CloseDuringSplash(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    SendMessageA(gSplashWindow, WM_CLOSE, 0, 0);
+    gAliveAfterClose = IsWindow(gSplashWindow) != FALSE;
+}
+
+TEST_F(StartWindow, ClosingDuringTheSplashWaitEndsTheWaitThenClosesTheWindowAndQuits)
+{
+    HWND hwnd = fWindow->GetHWND();
+    gSplashWindow = hwnd;
+    gAliveAfterClose = false;
+    SetTimer(nullptr, 0, 200, CloseDuringSplash);
+    const DWORD start = GetTickCount();
+    UpdateWindow(hwnd);
+    const DWORD waited = GetTickCount() - start;
+    EXPECT_TRUE(gAliveAfterClose);
+    EXPECT_GE(waited, 150u);
+    EXPECT_LT(waited, 2000u);
+    ASSERT_TRUE(IsWindow(hwnd));
+    fWindow = nullptr;
+    EXPECT_TRUE(PumpUntilQuitWithin(5000));
+    EXPECT_FALSE(IsWindow(hwnd));
 }
 
 TEST_F(StartWindow, ClosingTheStartWindowPostsTheQuitMessage)
