@@ -4,10 +4,16 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <ole2.h>
+#include <shellapi.h>
 
 namespace {
 
 const int kSplashPicture = 138;
+
+// The launcher also imports from advapi32 and shell32 (for Install): the
+// loader binds those at start-up whether they are called or not.
+decltype(&RegOpenKeyExA) volatile gRegistry = &RegOpenKeyExA;
+decltype(&ShellExecuteA) volatile gShell = &ShellExecuteA;
 
 LRESULT CALLBACK SplashProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {

@@ -34,6 +34,12 @@ case $arch in
     *) echo "unknown architecture $arch" >&2; exit 2 ;;
 esac
 
+# On a fresh machine, what the build and Wine need (the test script has
+# already seen to it when it runs this).
+for tool in cmake clang++ x86_64-w64-mingw32-g++-posix wine Xvfb; do
+    command -v "$tool" >/dev/null 2>&1 || { "$root/tools/install-deps.sh"; break; }
+done
+
 # The build-time tools come from the native tree; only they are built here.
 if [ ! -x "$build/native/tools/xgvres" ] || [ ! -x "$build/native/tools/xgemsg" ]; then
     cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Debug \
