@@ -1,5 +1,4 @@
 #include "XGDispatch.h"
-#include "XGAppCore.h"
 #include "XGSend.h"
 
 XGDispatch* XGDispatch::gFocus = nullptr;
@@ -18,8 +17,10 @@ XGDispatch::~XGDispatch()
 {
     // The application object inherits the focus silently: it is being handed
     // over, not gained, and the dying object must not be told it lost it.
-    if (gFocus == this)
-        gFocus = XGAppCore::GetApplication() == this ? nullptr : XGAppCore::GetApplication();
+    if (gFocus == this) {
+        XGDispatch* heir = XGFocusHeir();
+        gFocus = heir == this ? nullptr : heir;
+    }
     while (fSend.Length() > 0)
         fSend[0]->RemoveReceiver(this);
 }

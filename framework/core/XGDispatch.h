@@ -91,3 +91,7 @@ private:
 
     static XGDispatch* gFocus;
 };
+
+// The object that inherits the focus from a dying one: the application object, if any.
+// Kept apart so that dispatch and receiver lists build without the Windows side.
+XGDispatch* XGFocusHeir();

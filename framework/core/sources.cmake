@@ -1,15 +1,18 @@
 set(dir ${CMAKE_CURRENT_LIST_DIR})
-list(APPEND KEBO_SOURCES
+# Dispatch, receiver lists, broadcasts and periodic tasks are byte-level: built natively too.
+set(KEBO_CORE_BYTE_SOURCES
     ${dir}/XGDispatch.cpp
     ${dir}/XGSend.cpp
     ${dir}/XGBroadcast.cpp
-    ${dir}/XGPeriodic.cpp
+    ${dir}/XGPeriodic.cpp)
+list(APPEND KEBO_SOURCES ${KEBO_CORE_BYTE_SOURCES}
+    ${dir}/XGFocusHeir.cpp
     ${dir}/XGGlobals.cpp
     ${dir}/XGTime.cpp
     ${dir}/XGAppArgs.cpp
     ${dir}/XGAppCore.cpp
     ${dir}/XGAppDefaults.cpp)
-list(APPEND KEBO_NATIVE_SOURCES ${dir}/XGAppArgs.cpp)
+list(APPEND KEBO_NATIVE_SOURCES ${dir}/XGAppArgs.cpp ${KEBO_CORE_BYTE_SOURCES} ${dir}/XGFocusHeirNative.cpp)
 
 # The program entry (WinMain and XGMain) is linked as objects, not from the
 # archive: the C runtime's reference to WinMain comes after the archive has

@@ -1,5 +1,6 @@
 #include "XGArray.h"
 #include "XGAssert.h"
+#include <new>
 
 XGArray::XGArray() : fLength(0), fAlloc(0) {}
 
@@ -32,8 +33,13 @@ void XGArray::Delete(long index)
     --fLength;
     long alloc = CapacityFor(fLength);
     if (alloc != fAlloc) {
-        ChangeArray(alloc, fLength);
-        fAlloc = alloc;
+        // The element is already gone: a shrink that cannot get its smaller block keeps the
+        // larger one (ChangeArray leaves it intact), and the next resize tries again.
+        try {
+            ChangeArray(alloc, fLength);
+            fAlloc = alloc;
+        } catch (const std::bad_alloc&) {
+        }
     }
 }
 

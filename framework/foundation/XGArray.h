@@ -4,7 +4,8 @@
 
 // Bookkeeping and algorithms of the framework's growable arrays. Elements are moved and
 // copied as raw bytes: no constructor, destructor or assignment of an element ever runs.
-// Capacity is the length raised to the next multiple of 16, in both directions.
+// Capacity is the length raised to the next multiple of 16, in both directions; only a
+// shrink after Delete that finds no memory leaves it larger until the next resize.
 class XGArray {
 public:
     // construction

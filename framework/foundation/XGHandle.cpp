@@ -1,6 +1,8 @@
 #include "XGHandle.h"
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include "XGError.h"
 
 XGHandle::XGHandle() : XGHandle(0, 0) {}
@@ -84,13 +86,25 @@ void XGHandle::Insert(uint32_t offset, uint32_t length, const void* source)
         offset = oldSize;
     if (uint64_t(oldSize) + length > UINT32_MAX)
         throw XGPostError(kErrOutOfMemory);
+    // A source inside this block moves with it (a grown block may be elsewhere, and bytes
+    // behind the offset shift by the gap), so it is remembered as an offset, not an address.
+    const char* bytes = static_cast<const char*>(source);
+    const std::less_equal<const char*> atOrBefore;
+    const bool inside = bytes && fData && atOrBefore(fData, bytes) && !atOrBefore(fData + oldSize, bytes);
+    const uint32_t sourceAt = inside ? uint32_t(bytes - fData) : 0;
     SetSize(oldSize + length);
     if (offset < oldSize)
         memmove(fData + offset + length, fData + offset, oldSize - offset);
-    if (source)
+    if (inside) {
+        // The part before the offset stayed put; the rest now lies one gap further on.
+        const uint32_t before = sourceAt < offset ? std::min(length, offset - sourceAt) : 0;
+        memcpy(fData + offset, fData + sourceAt, before);
+        memcpy(fData + offset + before, fData + sourceAt + before + length, length - before);
+    } else if (source) {
         memcpy(fData + offset, source, length);
-    else
+    } else {
         memset(fData + offset, 0, length);
+    }
 }
 
 void XGHandle::Delete(uint32_t offset, uint32_t length)

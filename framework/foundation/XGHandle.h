@@ -29,7 +29,8 @@ public:
 
     void SetSize(uint32_t size);
     // Opens a gap at offset (an offset past the end appends) and fills it from source, or
-    // with zero bytes when source is null.
+    // with zero bytes when source is null. The source may lie inside this handle's own
+    // bytes (within its size).
     void Insert(uint32_t offset, uint32_t length, const void* source);
     void Append(uint32_t length, const void* source) { Insert(fByteSize, length, source); }
     // The caller keeps offset + length within the size.

@@ -41,6 +41,11 @@ enum : uint32_t {
     kErrFileOverwrite = 0x800016,
 };
 
+// Codes of the messages the framework gained later, EMSG 129 (EMSG 128 keeps its entries).
+enum : uint32_t {
+    kErrWindowNotCreated = 0x810000, // the system's error number as argument 1
+};
+
 // Message arguments are pointer-sized: pointers keep all their bits, numbers and
 // four-character codes are widened (the formatter uses their low 32 bits).
 template <class T>

@@ -1,11 +1,26 @@
 #include "XGSizeArray.h"
 #include <cstring>
+#include <functional>
+#include <vector>
 
 XGSizeArray::XGSizeArray(uint32_t size) : fArray(nullptr), fSize(size) {}
 
 XGSizeArray::~XGSizeArray()
 {
     delete[] fArray;
+}
+
+void XGSizeArray::InsertElement(long index, const void* data)
+{
+    const unsigned char* bytes = static_cast<const unsigned char*>(data);
+    const std::less_equal<const unsigned char*> atOrBefore;
+    const unsigned char* end = fArray + size_t(fLength) * fSize;
+    if (!fArray || !bytes || !atOrBefore(fArray, bytes) || atOrBefore(end, bytes)) {
+        XGArray::InsertElement(index, data);
+        return;
+    }
+    std::vector<unsigned char> copy(bytes, bytes + fSize);
+    XGArray::InsertElement(index, copy.data());
 }
 
 void XGSizeArray::ChangeArray(long alloc, long keep)

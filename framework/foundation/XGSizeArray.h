@@ -14,6 +14,10 @@ public:
     bool HasBlock() const { return fArray != nullptr; }
 
 protected:
+    // Hides XGArray's: an element of this very array (array += array[0]) is copied out
+    // first, as growing frees its block and shifting moves it.
+    void InsertElement(long index, const void* data);
+
     void ChangeArray(long alloc, long keep) override;
     void CopyArray(long to, long from) override;
     void CopyElement(long index, const void* data) override;

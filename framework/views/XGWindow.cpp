@@ -361,11 +361,12 @@ void XGWindow::ICreateWindow(const char* title, tagRECT content)
             fDlogParent = owner;
         }
     }
+    const DWORD failure = created ? 0 : GetLastError();
     _GWindow = nullptr;
     if (created)
         fWindow = created;
     if (!fWindow)
-        throw XGPostError(kErrOutOfMemory);
+        throw XGPostError(kErrWindowNotCreated, failure);
 
     if (!(GetWindowAttributes() & kWindowAttrFixedSize)) {
         RECT client;

@@ -261,14 +261,28 @@ TEST_F(ScrollViewTest, DrawsABlackFrameAndAGreyCorner)
 
 TEST_F(ScrollViewTest, WithoutTheCornerFlagTheCornerIsNotPainted)
 {
-    Make(false, true, false);
-    Pump();
-    InvalidateRect(Root(), nullptr, TRUE);
-    UpdateWindow(Root());
-    Point bar = XGScrollBar::GetDefaultSize();
-    // The vertical bar's native control covers the corner place; no grey
-    // square of the scroll view's own lies under it or beside it.
-    EXPECT_NE(GetSysColor(COLOR_BTNFACE), Pixel(Root(), 20 + 150, 30 + 119 - bar.v / 2));
+    // The vertical bar's native control covers the corner place when there is no corner,
+    // so it is hidden; the place is marked, and only the scroll view itself draws.
+    const COLORREF kMagenta = RGB(255, 0, 255);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const Point bar = XGScrollBar::GetDefaultSize();
+    const int x = 20 + 199 - bar.h / 2;
+    const int y = 30 + 119 - bar.v / 2;
+    for (bool corner : {false, true}) {
+        XGScrollView* view = Make(false, true, corner);
+        Pump();
+        ShowWindow(view->GetVScroll()->GetControl(), SW_HIDE);
+        HDC dc = GetDC(Root());
+        RECT place = {20 + 199 - bar.h, 30 + 119 - bar.v, 20 + 199, 30 + 119};
+        HBRUSH brush = CreateSolidBrush(kMagenta);
+        FillRect(dc, &place, brush);
+        DeleteObject(brush);
+        ReleaseDC(Root(), dc);
+        view->DoDrawView(view->GetContentRect());
+        EXPECT_EQ(corner ? face : kMagenta, Pixel(Root(), x, y)) << "corner flag " << corner;
+        delete view;
+        Pump();
+    }
 }
 
 }  // namespace

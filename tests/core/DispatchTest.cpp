@@ -84,16 +84,6 @@ protected:
     void SetUp() override { gCalls.clear(); }
 };
 
-TEST(FourCharCodeTest, DlogIsItsCharactersMostSignificantFirst)
-{
-    uint32_t code = 'dlog';
-    const uint8_t expected[4] = {0x64, 0x6C, 0x6F, 0x67};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(expected[i], uint8_t(code >> (24 - 8 * i))) << "byte " << i;
-    long asMessage = 'dlog';
-    EXPECT_EQ(0x646C6F67L, asMessage);
-}
-
 TEST_F(DispatchTest, FilterMemberRunsBeforeTheTableThenDerivedThenBase)
 {
     Derived d;

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <new>
+#include <vector>
 #include "FoundationTestSupport.h"
 #include "XGArray.h"
 
@@ -151,4 +153,63 @@ TEST(XGPDynArray, StoresPointersAndNeverDeletesTargets)
         EXPECT_EQ(&a, array[1]);
     }
     EXPECT_EQ(0, destroyed);
+}
+
+TEST(XGSDynArray, InsertingItsOwnElementCopiesTheElementAsItWas)
+{
+    // At 16 elements the insert grows the block; at 5 it only shifts the elements.
+    struct Case {
+        int length;
+        long from;
+        long at;
+    } cases[] = {{16, 0, 16}, {16, 15, 0}, {16, 3, 3}, {16, 0, 0}, {5, 3, 0}, {5, 1, 4}, {5, 4, 5}};
+    for (const Case& c : cases) {
+        XGSDynArray<int32_t> array;
+        Fill(array, c.length);
+        array.Insert(c.at, array[c.from]);
+        std::vector<int32_t> expected;
+        for (int i = 0; i < c.length; ++i)
+            expected.push_back(i);
+        expected.insert(expected.begin() + c.at, int32_t(c.from));
+        SCOPED_TRACE(testing::Message() << "length " << c.length << " from " << c.from << " at " << c.at);
+        ExpectElements(array, expected);
+    }
+}
+
+namespace {
+
+// Refuses every smaller block while told to, as an exhausted heap would.
+class ShrinkRefusingArray : public XGSDynArray<int32_t> {
+public:
+    bool fRefuse = false;
+
+protected:
+    void ChangeArray(long alloc, long keep) override
+    {
+        if (fRefuse && alloc < fAlloc)
+            throw std::bad_alloc();
+        XGSDynArray<int32_t>::ChangeArray(alloc, keep);
+    }
+};
+
+} // namespace
+
+TEST(XGArray, DeleteWhoseShrinkFindsNoMemoryStillSucceeds)
+{
+    ShrinkRefusingArray array;
+    for (int i = 0; i < 17; ++i)
+        array += i;
+    array.fRefuse = true;
+    EXPECT_NO_THROW(array.Delete(0));
+    EXPECT_EQ(16, array.Length());
+    EXPECT_EQ(32, array.Capacity());
+    for (long i = 0; i < 16; ++i)
+        EXPECT_EQ(i + 1, array[i]);
+    // Once memory is back, the next resize brings the capacity in line again.
+    array.fRefuse = false;
+    array.Delete(15);
+    EXPECT_EQ(15, array.Length());
+    EXPECT_EQ(16, array.Capacity());
+    array += 99;
+    EXPECT_EQ(99, array[15]);
 }

@@ -54,6 +54,33 @@ TEST(XGHandle, InsertOpensGapAndPastEndAppends)
     EXPECT_EQ(10u, handle.GetSize());
 }
 
+TEST(XGHandle, InsertFromItsOwnBytesCopiesThemAsTheyWere)
+{
+    // Chunks of 16: "abcdefghijklmnop" fills one, so every insert below grows the block;
+    // a shorter text grows nothing and only shifts bytes under the source.
+    struct Case {
+        const char* text;
+        uint32_t from;
+        uint32_t length;
+        uint32_t at;
+        const char* expected;
+    } cases[] = {
+        {"abcdefghijklmnop", 0, 4, 16, "abcdefghijklmnopabcd"},
+        {"abcdefghijklmnop", 10, 4, 2, "abklmncdefghijklmnop"},
+        {"abcdefghijklmnop", 2, 6, 5, "abcdecdefghfghijklmnop"},
+        {"abcdefghijklmnop", 0, 16, 0, "abcdefghijklmnopabcdefghijklmnop"},
+        {"abcdefgh", 4, 3, 1, "aefgbcdefgh"},
+        {"abcdefgh", 1, 4, 3, "abcbcdedefgh"},
+        {"abcdefgh", 0, 2, 8, "abcdefghab"},
+    };
+    for (const Case& c : cases) {
+        XGHandle handle(0, 16);
+        handle.Append(uint32_t(strlen(c.text)), c.text);
+        handle.Insert(c.at, c.length, *handle + c.from);
+        EXPECT_EQ(c.expected, Bytes(handle)) << c.text << " from " << c.from << " at " << c.at;
+    }
+}
+
 TEST(XGHandle, DeleteRemovesRangeAndStopsAtEnd)
 {
     XGHandle handle;

@@ -86,6 +86,17 @@ TEST(GetResourceMessage, FrameworkTableHoldsAll23Entries)
     }
 }
 
+TEST(GetResourceMessage, LaterMessagesLiveInTheirOwnTable)
+{
+    char title[256], message[256];
+    ASSERT_TRUE(GetResourceMessage(129, 0, title, message));
+    EXPECT_STREQ("Unable to create window", title);
+    EXPECT_STREQ("Windows could not create the window (system error #1L).", message);
+    EXPECT_FALSE(GetResourceMessage(129, 1, title, message));
+    XGPostError error(kErrWindowNotCreated, 1407);
+    EXPECT_EQ("Windows could not create the window (system error 1407).", std::string(XGPostError::gLMessage));
+}
+
 TEST(GetResourceMessage, IndexPastTableOrNegativeOrMissingResourceIsFalse)
 {
     char title[256] = "keep", message[256] = "keep";

@@ -9,8 +9,7 @@ set(KEBO_FOUNDATION_TESTS
     ${dir}/StringListTest.cpp
     ${dir}/FormatTest.cpp
     ${dir}/MessageTableTest.cpp
-    ${dir}/PostErrorTest.cpp
-    ${dir}/ByteOrderTest.cpp)
+    ${dir}/PostErrorTest.cpp)
 kebo_native_test(NAME native_foundation SOURCES ${KEBO_FOUNDATION_TESTS})
 kebo_wine_test(NAME test_foundation SOURCES ${KEBO_FOUNDATION_TESTS}
     ${dir}/ResBitmapTest.cpp ${dir}/ErrorDisplayTest.cpp ${dir}/InlineTest.cpp

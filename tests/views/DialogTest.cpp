@@ -302,12 +302,47 @@ TEST_F(Dialogs, AModalDialogDestroyedFromOutsideEndsItsLoop)
     EXPECT_EQ(nullptr, XGWindow::gList);
 }
 
+// Counts the clicks sent to the buttons of this thread while it lives.
+class ClickCounter {
+public:
+    ClickCounter() : fHook(SetWindowsHookExA(WH_CALLWNDPROC, Count, nullptr, GetCurrentThreadId()))
+    {
+        gClicks = 0;
+    }
+    ~ClickCounter() { UnhookWindowsHookEx(fHook); }
+    ClickCounter(const ClickCounter&) = delete;
+    ClickCounter& operator=(const ClickCounter&) = delete;
+    int Clicks() const { return gClicks; }
+
+private:
+    static LRESULT CALLBACK Count(int code, WPARAM wParam, LPARAM lParam)
+    {
+        if (code == HC_ACTION && reinterpret_cast<const CWPSTRUCT*>(lParam)->message == BM_CLICK)
+            ++gClicks;
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static int gClicks;
+    HHOOK fHook;
+};
+int ClickCounter::gClicks = 0;
+
 TEST_F(Dialogs, ADialogWithoutProcedureAnswersEveryMessageItself)
 {
     XGDialog* dialog = XGDialog::Create(XGAlertForms::Get(2), nullptr, nullptr);
     ASSERT_NE(nullptr, dialog);
     EXPECT_EQ((std::vector<std::string>{"^0", "^1"}), TextsOf(dialog));  // nobody fills them
-    EXPECT_EQ(0, dialog->DoDispatch('keye', VK_RETURN, nullptr, true));
+    {
+        // Neither Enter nor Escape presses the default or the cancel button.
+        ClickCounter counter;
+        EXPECT_EQ(0, dialog->DoDispatch('keye', VK_RETURN, nullptr, true));
+        EXPECT_EQ(0, dialog->DoDispatch('keye', long(0x80000000UL | 0x8A), nullptr, true));
+        EXPECT_EQ(0, counter.Clicks());
+        // The counter does see a press when there is one.
+        auto* ok = dynamic_cast<XGCommandButton*>(dialog->FindViewByID(100));
+        ASSERT_NE(nullptr, ok);
+        ok->PushButton();
+        EXPECT_EQ(1, counter.Clicks());
+    }
     EXPECT_EQ(0, dialog->DoDispatch('cclk', 100, nullptr, true));
     EXPECT_FALSE(dialog->IsDone());
     EXPECT_TRUE(dialog->CloseWindow());

@@ -141,10 +141,19 @@ TEST_F(ViewGeometry, MovingCallsOnlyDoMoveViewAndResizingOnlyDoSizeView)
 TEST_F(ViewGeometry, ChildrenWhoseGlobalPositionStaysAreNotVisitedByAMove)
 {
     CountingView* parent = new CountingView(root.get(), Fixed(1, 10, 10, 110, 110));
-    CountingView* fixedChild = new CountingView(parent, Fixed(2, 0, 0, 20, 20));
+    CountingView* child = new CountingView(parent, Fixed(2, 0, 0, 20, 20));
+    CountingView* grandchild = new CountingView(child, Fixed(3, 5, 5, 10, 10));
     parent->SetLocation(Rect(30, 10, 130, 110));
-    EXPECT_EQ(fixedChild->moves, 1);
-    EXPECT_EQ(fixedChild->GetGlobalPos().h, 30);
+    EXPECT_EQ(child->moves, 1);
+    EXPECT_EQ(grandchild->moves, 1);
+    EXPECT_EQ(child->GetGlobalPos().h, 30);
+
+    // Propagating again finds every global position as it is: the parent hears of its
+    // move, but nobody below it is visited.
+    parent->CalcPos();
+    EXPECT_EQ(parent->moves, 2);
+    EXPECT_EQ(child->moves, 1);
+    EXPECT_EQ(grandchild->moves, 1);
 }
 
 TEST_F(ViewGeometry, ChildPartlyOutsideIsClippedAndWhollyOutsideIsEmpty)

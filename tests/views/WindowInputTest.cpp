@@ -4,6 +4,7 @@
 #include <ddeml.h>
 
 #include <cstring>
+#include <string>
 
 #include "XGDDEServer.h"
 #include "XGWindowProc.h"
@@ -343,32 +344,54 @@ TEST_F(DDETest, EmptyNamesAnswerNoConversation)
     EXPECT_EQ(nullptr, Connect("KeboTest", "System"));
 }
 
+// A block whose size ends inside a command, with the rest of the command still lying in
+// memory behind it (it was part of the block before the block shrank): a server that read
+// on to a terminator would open "abc" instead of "ab".
+HGLOBAL ShrunkBlockWithTextBehindIt(SIZE_T* keptSize)
+{
+    const std::string text = "[open(ab";
+    const std::string behind = "c)]";
+    for (SIZE_T slack = 0; slack < 16; ++slack) {
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 64);
+        char* data = static_cast<char*>(GlobalLock(block));
+        std::memset(data, ' ', slack);
+        std::memcpy(data + slack, (text + behind).data(), text.size() + behind.size());
+        GlobalUnlock(block);
+        // The heap may round or split a shrunk block; take the first size it leaves exact
+        // and with the bytes behind it untouched.
+        const SIZE_T size = slack + text.size();
+        HGLOBAL shrunk = GlobalReAlloc(block, size, GMEM_MOVEABLE);
+        if (shrunk && GlobalSize(shrunk) == size) {
+            data = static_cast<char*>(GlobalLock(shrunk));
+            const bool kept = std::memcmp(data + size, behind.data(), behind.size()) == 0;
+            GlobalUnlock(shrunk);
+            if (kept) {
+                *keptSize = size;
+                return shrunk;
+            }
+        }
+        GlobalFree(shrunk ? shrunk : block);
+    }
+    return nullptr;
+}
+
 TEST_F(DDETest, UnterminatedCommandBlockIsReadOnlyToItsSize)
 {
     std::strcpy(_GDDEAppName, "KeboTest");
     fApp->fLog.clear();
-    const char text[] = "[open(abc)]";
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, sizeof text - 1);
-    char* data = static_cast<char*>(GlobalLock(block));
-    std::memcpy(data, text, sizeof text - 1);
-    GlobalUnlock(block);
-    const SIZE_T size = GlobalSize(block);
-    // The allocator may round up; what lies beyond the text must not count.
-    if (size > sizeof text - 1) {
-        data = static_cast<char*>(GlobalLock(block));
-        std::memset(data + sizeof text - 1, 'x', size - (sizeof text - 1));
-        GlobalUnlock(block);
-    }
+    SIZE_T size = 0;
+    HGLOBAL block = ShrunkBlockWithTextBehindIt(&size);
+    ASSERT_NE(nullptr, block) << "no block with readable bytes behind it";
     EXPECT_EQ(0, XGDDEServer::ProcDDECommon(fWindow->GetHWND(), WM_DDE_EXECUTE,
                                             reinterpret_cast<WPARAM>(fWindow->GetHWND()),
                                             reinterpret_cast<LPARAM>(block)));
-    EXPECT_EQ((std::vector<std::string>{"odoc abc"}), fApp->fLog);
+    EXPECT_EQ((std::vector<std::string>{"odoc ab"}), fApp->fLog) << "block of " << size << " bytes";
+    // The block was handed over directly, not posted, so Wine has no record of it and
+    // cannot carry the acknowledgement's status across (on 32 bits another value arrives);
+    // that the status is positive is seen through the conversation test above.
     MSG ack;
     EXPECT_TRUE(PeekMessageA(&ack, fWindow->GetHWND(), WM_DDE_ACK, WM_DDE_ACK, PM_REMOVE));
-    UINT_PTR status = 0, handle = 0;
-    UnpackDDElParam(WM_DDE_ACK, ack.lParam, &status, &handle);
     FreeDDElParam(WM_DDE_ACK, ack.lParam);
-    EXPECT_EQ(0x8000u, status & 0x8000u);
     GlobalFree(block);
 }
 

@@ -20,6 +20,11 @@ int CountThreadWindows()
     return count;
 }
 
+LRESULT CALLBACK RefuseEveryWindow(int code, WPARAM wParam, LPARAM lParam)
+{
+    return code == HCBT_CREATEWND ? 1 : CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 // The frame of a document window around a content rectangle.
 RECT DocumentFrame(const Metrics& m, long left, long top, long width, long height)
 {
@@ -156,6 +161,27 @@ TEST_F(WindowTest, FailureAfterTheNativeWindowExistsTakesItAllBack)
     fApp->fRefuseCreate = false;
     EXPECT_EQ(head, XGWindow::gList);
     EXPECT_EQ(windows, CountThreadWindows());
+}
+
+TEST_F(WindowTest, NativeWindowThatCannotBeCreatedIsReportedAsSuch)
+{
+    // A computer-based-training hook that answers the creation with nonzero makes
+    // CreateWindowEx fail, as a system out of window handles would.
+    HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseEveryWindow, nullptr, GetCurrentThreadId());
+    ASSERT_NE(nullptr, hook);
+    XGWindow* head = XGWindow::gList;
+    for (short kind : {short(0x20), short(0x21)}) {
+        XGSWindowInitRecord r = Window(kind, 0, 0, 0, 0, 200, 100);
+        std::string title = "nothing thrown";
+        try {
+            new XGWindow(r, nullptr);
+        } catch (const XGPostError&) {
+            title = XGPostError::gSMessage;
+        }
+        EXPECT_EQ("Unable to create window", title) << kind;
+        EXPECT_EQ(head, XGWindow::gList);
+    }
+    UnhookWindowsHookEx(hook);
 }
 
 TEST_F(WindowTest, CentredOnTheFrontWindowWhenPlacementSaysSo)
@@ -339,7 +365,27 @@ TEST_F(WindowTest, EraseBackgroundIsAnsweredWithoutPainting)
 {
     XGSWindowInitRecord r = Window(0x20, 0, 0, 0, 0, 100, 100);
     XGWindow* window = new XGWindow(r, nullptr);
-    EXPECT_EQ(1, SendMessageA(window->GetHWND(), WM_ERASEBKGND, 0, 0));
+    // The erase goes to the device context it is given: a bitmap of a marking colour.
+    // The class has a background brush, so erasing as the default does paints over it.
+    const COLORREF kMagenta = RGB(255, 0, 255);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 100, 100);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    const RECT all = {0, 0, 100, 100};
+    HBRUSH brush = CreateSolidBrush(kMagenta);
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    EXPECT_EQ(1, SendMessageA(window->GetHWND(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0));
+    int changed = 0;
+    for (int y = 0; y < 100; y += 9)
+        for (int x = 0; x < 100; x += 9)
+            changed += GetPixel(dc, x, y) != kMagenta;
+    EXPECT_EQ(0, changed);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
 }
 
 TEST_F(WindowTest, ContentAndFrameConversionsAreInverse)

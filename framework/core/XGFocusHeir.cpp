@@ -1,0 +1,6 @@
+#include "XGAppCore.h"
+
+XGDispatch* XGFocusHeir()
+{
+    return XGAppCore::GetApplication();
+}
