@@ -77,32 +77,21 @@ void BenchFramework::OpenEdit(const std::string& text, long caret, bool inScroll
     Paint(fEditWindow);
 }
 
-double BenchFramework::Post(unsigned message, unsigned long long wParam, long long lParam, unsigned second)
+HWND BenchFramework::InputTarget()
 {
-    HWND window = fEditWindow->GetHWND();
-    // Both sides' windows are open: each turn starts with its own window
-    // active and the edit focused, untimed.
-    SetActiveWindow(window);
+    return fEditWindow->GetHWND();
+}
+
+void BenchFramework::FocusEdit()
+{
+    SetActiveWindow(fEditWindow->GetHWND());
     fEdit->SetFocus();
-    fApp.RunUntilHandled(window);
-    double start = BenchApp::Now();
-    PostMessageA(window, message, WPARAM(wParam), LPARAM(lParam));
-    if (second == WM_KEYUP)
-        PostMessageA(window, second, WPARAM(wParam), LPARAM(0xC0000001));
-    else if (second)
-        PostMessageA(window, second, 0, LPARAM(lParam));
+    fApp.RunUntilHandled(fEditWindow->GetHWND());
+}
+
+void BenchFramework::Settle()
+{
     Paint(fEditWindow);
-    return BenchApp::Now() - start;
-}
-
-double BenchFramework::Char(char c)
-{
-    return Post(WM_CHAR, (unsigned char)c, 1);
-}
-
-double BenchFramework::Key(unsigned vk)
-{
-    return Post(WM_KEYDOWN, vk, 1, WM_KEYUP);
 }
 
 double BenchFramework::ClickFirstLine()
@@ -112,7 +101,7 @@ double BenchFramework::ClickFirstLine()
     Point global = fEdit->GetGlobalPos();
     long h = global.h + (frame.left + frame.right) / 2;
     long v = global.v + frame.top + core->GetPixelStep() / 2;
-    return Post(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(h, v), WM_LBUTTONUP);
+    return Input(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(h, v), WM_LBUTTONUP);
 }
 
 void BenchFramework::CloseEdit()

@@ -157,29 +157,21 @@ void BenchRaw::OpenEdit(const std::string& text, long caret, bool inScroll)
     Paint(fEditTop);
 }
 
-double BenchRaw::Post(unsigned message, unsigned long long wParam, long long lParam, unsigned second)
+HWND BenchRaw::InputTarget()
+{
+    return fEdit;
+}
+
+void BenchRaw::FocusEdit()
 {
     SetActiveWindow(fEditTop);
     SetFocus(fEdit);
     BenchApp::PumpUntilHandled(fEditTop);
-    double start = BenchApp::Now();
-    PostMessageA(fEdit, message, WPARAM(wParam), LPARAM(lParam));
-    if (second == WM_KEYUP)
-        PostMessageA(fEdit, second, WPARAM(wParam), LPARAM(0xC0000001));
-    else if (second)
-        PostMessageA(fEdit, second, 0, LPARAM(lParam));
+}
+
+void BenchRaw::Settle()
+{
     Paint(fEditTop);
-    return BenchApp::Now() - start;
-}
-
-double BenchRaw::Char(char c)
-{
-    return Post(WM_CHAR, (unsigned char)c, 1);
-}
-
-double BenchRaw::Key(unsigned vk)
-{
-    return Post(WM_KEYDOWN, vk, 1, WM_KEYUP);
 }
 
 double BenchRaw::ClickFirstLine()
@@ -197,7 +189,7 @@ double BenchRaw::ClickFirstLine()
     short v = short(short(HIWORD(at)) + metrics.tmHeight / 2);
     if (v < 0 || v > client.bottom)
         v = short(metrics.tmHeight / 2 + 1);
-    return Post(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right / 2, v), WM_LBUTTONUP);
+    return Input(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right / 2, v), WM_LBUTTONUP);
 }
 
 void BenchRaw::CloseEdit()

@@ -14,19 +14,21 @@ public:
     double BuildStatics() override;
     std::pair<double, double> BuildAndCloseButtons() override;
     void OpenEdit(const std::string& text, long caret, bool inScroll) override;
-    double Char(char c) override;
-    double Key(unsigned vk) override;
     double ClickFirstLine() override;
     void CloseEdit() override;
     long Caret() override;
     long TextLength() override;
     double Loop(long count) override;
 
+protected:
+    HWND__* InputTarget() override;
+    void FocusEdit() override;
+    void Settle() override;
+
 private:
     HWND__* OpenTop(const char* title);
     void Paint(HWND__* window);
     void Close(HWND__* window);
-    double Post(unsigned message, unsigned long long wParam, long long lParam, unsigned second = 0);
 
     HWND__* fEditTop = nullptr;
     HWND__* fEdit = nullptr;

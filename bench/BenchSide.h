@@ -6,6 +6,8 @@
 #include <string>
 #include <utility>
 
+struct HWND__;
+
 class BenchSide {
 public:
     virtual ~BenchSide() = default;
@@ -18,8 +20,9 @@ public:
     // An edit window with this text (lines end in '\n'; the side converts),
     // the caret at offset; inScroll puts it inside a scroll view with bars.
     virtual void OpenEdit(const std::string& text, long caret, bool inScroll) = 0;
-    virtual double Char(char c) = 0;
-    virtual double Key(unsigned vk) = 0;
+    // A typed character; a key pressed and released.
+    double Char(char c);
+    double Key(unsigned vk);
     // A left click in the middle of the first visible line.
     virtual double ClickFirstLine() = 0;
     virtual void CloseEdit() = 0;
@@ -30,4 +33,15 @@ public:
 
     // count posted messages through the event loop.
     virtual double Loop(long count) = 0;
+
+protected:
+    // One input posted to the edit (and its release, when there is one),
+    // timed until it is handled and painted.
+    double Input(unsigned message, unsigned long long wParam, long long lParam, unsigned release = 0);
+    virtual HWND__* InputTarget() = 0;
+    // Untimed: this side's window active and its edit focused, since both
+    // sides' windows are open at once.
+    virtual void FocusEdit() = 0;
+    // Its loop run until the input is handled, then every view painted.
+    virtual void Settle() = 0;
 };
