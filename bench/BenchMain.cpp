@@ -48,7 +48,7 @@ std::string LongLine(size_t length)
     return line;
 }
 
-// Three significant digits, without an exponent.
+// About three significant digits, never an exponent.
 std::string Number(double value)
 {
     char text[32];
