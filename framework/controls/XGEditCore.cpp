@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <memory>
 
 #include "XGDraw.h"
@@ -78,6 +79,17 @@ XGDraw* XGEditCore::OpenDraw()
         return nullptr;
     XGDraw* draw = new XGDraw(fView, true);
     draw->SetFont(fFont, true);
+    return draw;
+}
+
+// A caret whose line straddles the frame's edge is inverted only inside the
+// frame, as every other redraw clips it; an unclipped inversion would stay
+// on the border once a clipped one removes the rest.
+XGDraw* XGEditCore::OpenCaretDraw()
+{
+    XGDraw* draw = OpenDraw();
+    if (draw)
+        draw->ClipRect(&fFrame);
     return draw;
 }
 
@@ -384,8 +396,8 @@ void XGEditCore::DoPaste()
     if (!fText)
         return;
     XGHandle pasted(0, 0);
-    FromClipboard(pasted);
-    DoInsert(long(pasted.GetSize()), *pasted);
+    if (FromClipboard(pasted))
+        DoInsert(long(pasted.GetSize()), *pasted);
 }
 
 void XGEditCore::DoSelectAll()
@@ -412,22 +424,27 @@ void XGEditCore::ToClipboard(XGHandle& handle)
     memcpy(bytes, text.c_str(), text.size() + 1);
     ::GlobalUnlock(block);
     handle.SetSize(0);
-    // A block the clipboard did not take is still ours to free.
+    // Another program may hold the clipboard. A block the clipboard did not
+    // take is still ours to free, and the error stops a cut before it
+    // deletes text that went nowhere.
     if (!::OpenClipboard(nullptr)) {
         ::GlobalFree(block);
-        return;
+        throw XGPostError(kErrClipboard);
     }
     ::EmptyClipboard();
-    if (!::SetClipboardData(CF_TEXT, block))
+    const bool taken = ::SetClipboardData(CF_TEXT, block) != nullptr;
+    if (!taken)
         ::GlobalFree(block);
     ::CloseClipboard();
+    if (!taken)
+        throw XGPostError(kErrClipboard);
 }
 
-void XGEditCore::FromClipboard(XGHandle& handle)
+bool XGEditCore::FromClipboard(XGHandle& handle)
 {
     handle.SetSize(0);
     if (!::OpenClipboard(nullptr))
-        return;
+        return false;
     HANDLE data = ::GetClipboardData(CF_TEXT);
     const char* bytes = data ? static_cast<const char*>(::GlobalLock(data)) : nullptr;
     if (bytes) {
@@ -435,6 +452,7 @@ void XGEditCore::FromClipboard(XGHandle& handle)
         ::GlobalUnlock(data);
     }
     ::CloseClipboard();
+    return true;
 }
 
 // selection
@@ -676,7 +694,7 @@ void XGEditCore::ClearCursor()
         fCaretH = -1;
         return;
     }
-    std::unique_ptr<XGDraw> draw(OpenDraw());
+    std::unique_ptr<XGDraw> draw(OpenCaretDraw());
     HideCursor(*draw);
 }
 
@@ -692,7 +710,7 @@ void XGEditCore::DoIdle()
     // Going off, only a drawn caret is removed.
     if (!fCaretOn && fCaretH == -1)
         return;
-    std::unique_ptr<XGDraw> draw(OpenDraw());
+    std::unique_ptr<XGDraw> draw(OpenCaretDraw());
     InvertCursor(*draw);
 }
 
@@ -903,6 +921,41 @@ void XGEditCore::DrawLines(long first, long last)
     draw->ClipRect(nullptr);
 }
 
+// The pen takes 16-bit coordinates, and a line may be far wider: only the
+// characters from the first one reaching into the frame to the piece that
+// reaches its right edge are drawn, the pen starting at the first of them.
+void XGEditCore::VisibleRun(XGDraw& draw, const char* text, unsigned long length,
+                            unsigned long* from, unsigned long* to, long* x)
+{
+    const unsigned long kPiece = 128;
+    const long origin = fFrame.left - fScrollH * fPixelStep + fMargin;
+    unsigned long start = 0;
+    long width = 0;
+    if (origin < fFrame.left) {
+        // Whole pieces while they end left of the frame, then characters.
+        for (unsigned long step : {kPiece, 1UL}) {
+            while (start < length) {
+                unsigned long n = Min(long(step), long(length - start));
+                long after = TextWidth(draw, text + start, n, (unsigned long)width);
+                if (origin + after > fFrame.left)
+                    break;
+                width = after;
+                start += n;
+            }
+        }
+    }
+    unsigned long end = start;
+    long reach = origin + width;
+    while (end < length && reach < fFrame.right) {
+        unsigned long n = Min(long(kPiece), long(length - end));
+        reach = origin + TextWidth(draw, text + end, n, (unsigned long)(reach - origin));
+        end += n;
+    }
+    *from = start;
+    *to = end;
+    *x = origin + width;
+}
+
 void XGEditCore::DrawLine(XGDraw& draw, long line)
 {
     if (line < 0 || !fText)
@@ -927,25 +980,28 @@ void XGEditCore::DrawLine(XGDraw& draw, long line)
         highlight = left < right;
     }
 
-    long x = fMargin + fFrame.left - fScrollH * fPixelStep;
     XGHandleLock lock(*fText);
     const char* text = **fText + s;
-    if (s < e) {
+    unsigned long from = 0, to = 0;
+    long x = 0;
+    if (s < e)
+        VisibleRun(draw, text, (unsigned long)(e - s), &from, &to, &x);
+    if (from < to) {
         draw.SetForeColor(fTextColor);
         draw.SetBackColor(fFillColor);
         draw.MoveTo(short(x), short(top + fAscent));
-        DrawTextA(draw, text, 0, (unsigned long)(e - s));
+        DrawTextA(draw, text, from, to);
     }
     if (highlight) {
         tagRECT lit = {int32_t(left), band.top, int32_t(right), band.bottom};
         RectMath::SectRectLong(&lit, &fFrame, &lit);
         draw.ClipRect(&lit);
         draw.FillRect(lit, kSelectFill);
-        if (s < e) {
+        if (from < to) {
             draw.SetForeColor(kSelectText);
             draw.SetBackColor(kSelectFill);
             draw.MoveTo(short(x), short(top + fAscent));
-            DrawTextA(draw, text, 0, (unsigned long)(e - s));
+            DrawTextA(draw, text, from, to);
         }
         draw.ClipRect(&fFrame);
         draw.SetForeColor(fTextColor);

@@ -99,11 +99,16 @@ private:
     void ShowCursor(XGDraw& draw);
     void HideCursor(XGDraw& draw);
     void ClearCursor();
+    // Throws the posted "Clipboard Error" when the clipboard does not take the text.
     void ToClipboard(XGHandle& handle);
-    void FromClipboard(XGHandle& handle);
+    // False, with the handle empty, when the clipboard cannot be opened.
+    bool FromClipboard(XGHandle& handle);
 
+    void VisibleRun(XGDraw& draw, const char* text, unsigned long length, unsigned long* from,
+                    unsigned long* to, long* x);
     long GetOffsetBeyond(Point where, bool* beyond);
     XGDraw* OpenDraw();
+    XGDraw* OpenCaretDraw();
     long TextSize() const;
     long LineTop(long line) const;
     long ScreenX(long offset);

@@ -27,9 +27,14 @@ void XGStaticText::Init(const char* text, short fontNumber)
     fText = text;
 }
 
+// Callers read titles into 256-byte buffers, but SetTitle takes a text of
+// any length.
 void XGStaticText::GetTitle(char* out) const
 {
-    std::strcpy(out, fText.Get());
+    const char* text = fText.Get();
+    size_t length = strnlen(text, kMaxTitle);
+    std::memcpy(out, text, length);
+    out[length] = '\0';
 }
 
 void XGStaticText::SetTitle(const char* title)

@@ -9,13 +9,15 @@ class XGFont;
 // Word-wrapped text in one of the built-in fonts; "&" marks an accelerator.
 class XGStaticText : public XGView {
 public:
+    enum { kMaxTitle = 255 };
+
     // construction
     XGStaticText(XGView* parent, XGArgStream& stream);
     ~XGStaticText() override;
 
     // overridden operations, in slot order
     void DoDrawView(tagRECT area) override;
-    void GetTitle(char* out) const override;
+    void GetTitle(char* out) const override;  // at most kMaxTitle characters
     void SetTitle(const char* title) override;
 
     XGFont* GetFont() const { return fFont; }

@@ -11,10 +11,16 @@ int XGAppMultiWindowRules::CompareTitles(const char* a, const char* b)
 {
     for (;; ++a, ++b) {
         signed char ca = FoldAToZ(*a), cb = FoldAToZ(*b);
-        if (ca != cb)
-            return ca < cb ? -1 : 1;
-        if (ca == 0)
-            return 0;
+        if (ca == cb) {
+            if (ca == 0)
+                return 0;
+            continue;
+        }
+        // The end of a title is checked before the signed order: a byte from
+        // 0x80 up is negative, and would otherwise sort a longer title first.
+        if (ca == 0 || cb == 0)
+            return ca == 0 ? -1 : 1;
+        return ca < cb ? -1 : 1;
     }
 }
 

@@ -44,6 +44,7 @@ enum : uint32_t {
 // Codes of the messages the framework gained later, EMSG 129 (EMSG 128 keeps its entries).
 enum : uint32_t {
     kErrWindowNotCreated = 0x810000, // the system's error number as argument 1
+    kErrClipboard = 0x810001,
 };
 
 // Message arguments are pointer-sized: pointers keep all their bits, numbers and

@@ -12,12 +12,17 @@ size_t BoundedLength(const char* text, size_t size)
     return nul ? static_cast<size_t>(static_cast<const char*>(nul) - text) : size;
 }
 
-// Appends c when there is room left for it and the terminator.
-void Append(char* buffer, size_t capacity, size_t& length, char c)
+// Appends c when there is room left for it and the terminator; false when
+// there is not.
+bool Append(char* buffer, size_t capacity, size_t& length, char c)
 {
-    if (length + 1 < capacity)
-        buffer[length++] = c;
+    if (length + 1 >= capacity)
+        return false;
+    buffer[length++] = c;
+    return true;
 }
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool EndsArgument(char c) { return c == ',' || c == ')' || c == ']'; }
 
@@ -35,24 +40,25 @@ bool XGDDEParser::EqualNoCase(const char* a, const char* b)
     }
 }
 
-size_t XGDDEParser::ParseDDECommand(const char* text, size_t end, size_t pos, XGDDECommand& command)
+bool XGDDEParser::ParseDDECommand(const char* text, size_t end, size_t& pos, XGDDECommand& command)
 {
     command.name[0] = 0;
     command.argCount = 0;
 
     size_t length = 0;
+    bool fits = true;
     while (pos < end && text[pos] != ']' && text[pos] != '(')
-        Append(command.name, sizeof command.name, length, text[pos++]);
+        fits = Append(command.name, sizeof command.name, length, text[pos++]) && fits;
     command.name[length] = 0;
+    if (pos >= end)
+        return false;
+    if (text[pos] == ']')
+        return fits;
 
-    if (pos >= end || text[pos] != '(')
-        return pos;
     ++pos;
     // "()" is a list without arguments; after that every "," opens one more.
-    if (pos < end && (text[pos] == ')' || text[pos] == ']'))
-        return pos;
-
-    for (;;) {
+    const bool empty = pos < end && text[pos] == ')';
+    while (!empty) {
         char scratch[XGDDECommand::kArgSize];
         bool keep = command.argCount < XGDDECommand::kMaxArgs;
         char* arg = keep ? command.args[command.argCount] : scratch;
@@ -60,56 +66,66 @@ size_t XGDDEParser::ParseDDECommand(const char* text, size_t end, size_t pos, XG
 
         if (pos < end && text[pos] == '"') {
             ++pos;
-            while (pos < end) {
-                if (text[pos] == '"') {
-                    if (pos + 1 < end && text[pos + 1] == '"') {
-                        Append(arg, XGDDECommand::kArgSize, argLength, '"');
-                        pos += 2;
-                        continue;
-                    }
-                    ++pos;
-                    break;
+            bool closed = false;
+            while (pos < end && !closed) {
+                if (text[pos] == '"' && !(pos + 1 < end && text[pos + 1] == '"')) {
+                    closed = true;
+                } else {
+                    fits = Append(arg, XGDDECommand::kArgSize, argLength, text[pos]) && fits;
+                    pos += text[pos] == '"' ? 2 : 1;
                 }
-                Append(arg, XGDDECommand::kArgSize, argLength, text[pos++]);
             }
+            if (!closed)
+                return false;
+            ++pos;
             while (pos < end && !EndsArgument(text[pos]))
                 ++pos;
         } else {
             while (pos < end && !EndsArgument(text[pos]))
-                Append(arg, XGDDECommand::kArgSize, argLength, text[pos++]);
+                fits = Append(arg, XGDDECommand::kArgSize, argLength, text[pos++]) && fits;
         }
         arg[argLength] = 0;
         if (keep)
             ++command.argCount;
 
-        if (pos < end && text[pos] == ',') {
-            ++pos;
-            continue;
-        }
-        return pos;
+        if (pos >= end || text[pos] == ']')
+            return false;
+        if (text[pos] == ')')
+            break;
+        ++pos;  // past the ","
     }
+    ++pos;  // past the ")"
+    while (pos < end && IsBlank(text[pos]))
+        ++pos;
+    return pos < end && text[pos] == ']' && fits;
 }
 
-void XGDDEParser::ParseDDEExecute(const char* text, size_t size, CommandProc proc, void* context)
+bool XGDDEParser::ParseDDEExecute(const char* text, size_t size, CommandProc proc, void* context)
 {
     const size_t end = BoundedLength(text, size);
     XGDDECommand command;
-    size_t pos = 0;
-    while (pos < end) {
-        char c = text[pos];
-        if (c == '"') {
+    // The first pass only checks, so that nothing runs from a string that
+    // turns out to be broken further on.
+    for (int pass = 0; pass < 2; ++pass) {
+        size_t pos = 0;
+        while (pos < end) {
+            char c = text[pos];
+            if (c == '"') {
+                ++pos;
+                while (pos < end && text[pos] != '"')
+                    ++pos;
+                if (pos < end)
+                    ++pos;
+                continue;
+            }
             ++pos;
-            while (pos < end && text[pos] != '"')
-                ++pos;
-            if (pos < end)
-                ++pos;
-            continue;
+            if (c != '[')
+                continue;
+            if (!ParseDDECommand(text, end, pos, command))
+                return false;
+            if (pass == 1 && command.name[0] && proc)
+                proc(command, context);
         }
-        ++pos;
-        if (c != '[')
-            continue;
-        pos = ParseDDECommand(text, end, pos, command);
-        if (command.name[0] && proc)
-            proc(command, context);
     }
+    return true;
 }

@@ -20,13 +20,17 @@ public:
     typedef void (*CommandProc)(const XGDDECommand& command, void* context);
 
     // Runs every "[...]" command of text. The text ends at its first NUL or
-    // after size bytes, whichever comes first.
-    static void ParseDDEExecute(const char* text, size_t size, CommandProc proc, void* context);
+    // after size bytes, whichever comes first. A string with a command that
+    // does not parse, or whose name or an argument does not fit its buffer,
+    // runs none of its commands and gives false: a cut or half-read path
+    // must never be acted on.
+    static bool ParseDDEExecute(const char* text, size_t size, CommandProc proc, void* context);
 
-    // Reads one command starting just after its "[" at text[pos]; returns the
-    // position where scanning for the next "[" resumes (at the command's ")"
-    // or "]", or the end).
-    static size_t ParseDDECommand(const char* text, size_t end, size_t pos, XGDDECommand& command);
+    // Reads one command starting just after its "[" at text[pos] and moves
+    // pos to where scanning for the next "[" resumes (the command's "]", or
+    // the end). False when the command is not whole ("]" missing, an argument
+    // list without ")", a quote without its closing quote) or does not fit.
+    static bool ParseDDECommand(const char* text, size_t end, size_t& pos, XGDDECommand& command);
 
     // ASCII letters compared without case; everything else byte for byte.
     static bool EqualNoCase(const char* a, const char* b);

@@ -26,31 +26,46 @@ bool AtomNameEquals(ATOM atom, const char* expected)
     return std::strcmp(name, expected) == 0;
 }
 
-void SendDocument(long msg, const char* path)
+long SendDocument(long msg, const char* path)
 {
     XGFileSpecifier file;
     file = path;
-    XGDispatch::SendDispatch(msg, 0, &file);
+    return XGDispatch::SendDispatch(msg, 0, &file);
+}
+
+// A packed parameter is the receiver's to free only once it was posted.
+void PostAck(HWND client, HWND window, LPARAM ack)
+{
+    if (!PostMessageA(client, WM_DDE_ACK, reinterpret_cast<WPARAM>(window), ack))
+        FreeDDElParam(WM_DDE_ACK, ack);
 }
 
 } // namespace
 
-void XGDDEServer::DoDDECommand(const XGDDECommand& command, void*)
+void XGDDEServer::DoDDECommand(const XGDDECommand& command, void* outcome)
 {
+    long answer = -1;
     if (XGDDEParser::EqualNoCase(command.name, "open")) {
         if (command.argCount >= 1)
-            SendDocument('odoc', command.args[0]);
+            answer = SendDocument('odoc', command.args[0]);
     } else if (XGDDEParser::EqualNoCase(command.name, "print")) {
         if (command.argCount >= 1)
-            SendDocument('pdoc', command.args[0]);
+            answer = SendDocument('pdoc', command.args[0]);
     } else if (XGDDEParser::EqualNoCase(command.name, "exit")) {
-        XGDispatch::SendDispatch('qapp', 0, nullptr);
+        answer = XGDispatch::SendDispatch('qapp', 0, nullptr);
+    }
+    if (Outcome* counts = static_cast<Outcome*>(outcome)) {
+        ++counts->commands;
+        if (answer == -1)
+            ++counts->unhandled;
     }
 }
 
-void XGDDEServer::ParseDDEExecute(const char* text, size_t size)
+bool XGDDEServer::ParseDDEExecute(const char* text, size_t size)
 {
-    XGDDEParser::ParseDDEExecute(text, size, DoDDECommand, nullptr);
+    Outcome outcome = {0, 0};
+    return XGDDEParser::ParseDDEExecute(text, size, DoDDECommand, &outcome) && outcome.commands > 0
+        && outcome.unhandled == 0;
 }
 
 LRESULT XGDDEServer::ProcDDECommon(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -83,14 +98,17 @@ LRESULT XGDDEServer::ProcDDECommon(HWND window, UINT message, WPARAM wParam, LPA
             text.assign(data, data + GlobalSize(commands));
             GlobalUnlock(commands);
         }
-        const LPARAM ack = PackDDElParam(WM_DDE_ACK, kAckPositive, reinterpret_cast<UINT_PTR>(commands));
+        // The acknowledgement hands the block back: an empty one as well,
+        // or the client waits for it until it times out.
+        const auto commandsBits = reinterpret_cast<UINT_PTR>(commands);
+        bool done = false;
         try {
-            ParseDDEExecute(text.data(), text.size());
+            done = ParseDDEExecute(text.data(), text.size());
         } catch (...) {
-            PostMessageA(client, WM_DDE_ACK, reinterpret_cast<WPARAM>(window), ack);
+            PostAck(client, window, PackDDElParam(WM_DDE_ACK, 0, commandsBits));
             throw;
         }
-        PostMessageA(client, WM_DDE_ACK, reinterpret_cast<WPARAM>(window), ack);
+        PostAck(client, window, PackDDElParam(WM_DDE_ACK, done ? kAckPositive : 0, commandsBits));
         return 0;
     }
     case WM_DDE_ADVISE:
@@ -102,8 +120,7 @@ LRESULT XGDDEServer::ProcDDECommon(HWND window, UINT message, WPARAM wParam, LPA
         UINT_PTR low = 0;
         UINT_PTR item = 0;
         UnpackDDElParam(message, lParam, &low, &item);
-        const LPARAM reply = ReuseDDElParam(lParam, message, WM_DDE_ACK, 0, item);
-        PostMessageA(client, WM_DDE_ACK, reinterpret_cast<WPARAM>(window), reply);
+        PostAck(client, window, ReuseDDElParam(lParam, message, WM_DDE_ACK, 0, item));
         return 0;
     }
     default:

@@ -17,7 +17,14 @@ public:
     // -1 when the message is not a DDE message.
     static LRESULT ProcDDECommon(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    // Runs every command of an execute string of at most size bytes.
-    static void ParseDDEExecute(const char* text, size_t size);
-    static void DoDDECommand(const XGDDECommand& command, void* context);
+    // Runs every command of an execute string of at most size bytes. True
+    // when the string held at least one command, all of them parsed and
+    // somebody handled each; that is the acknowledgement's answer.
+    static bool ParseDDEExecute(const char* text, size_t size);
+    // What became of the commands of one string; the context of DoDDECommand.
+    struct Outcome {
+        int commands;
+        int unhandled;
+    };
+    static void DoDDECommand(const XGDDECommand& command, void* outcome);
 };

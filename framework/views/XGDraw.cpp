@@ -70,6 +70,15 @@ XGDraw::~XGDraw()
     ::LeaveCriticalSection(gCritSec);
 }
 
+bool XGDraw::IsFontInUse(const XGFont* font)
+{
+    for (XGDraw* draw = gDraw; draw; draw = draw->fLast) {
+        if (draw->fFontPtr == font)
+            return true;
+    }
+    return false;
+}
+
 void XGDraw::SaveContext()
 {
     fDCSave = ::SaveDC(fDC);
@@ -275,6 +284,13 @@ void XGDraw::SetFont(XGFont* font, bool attach)
 {
     if (!font)
         return;
+    // The context keeps one reference to its font: setting the same font
+    // again selects it again and leaves the count alone, so a second
+    // hand-over cannot drop the reference the context still draws with.
+    if (font == fFontPtr) {
+        ::SelectObject(fDC, font->GetFont(fDC));
+        return;
+    }
     XGFont* old = fFontPtr;
     fFontPtr = font;
     if (attach)
@@ -385,6 +401,12 @@ int NextTabStop(int x, int tab)
 short XGDraw::TabStringWidth(const char* text, unsigned long length, unsigned short tabChars,
                              bool masked, unsigned short startWidth)
 {
+    return short(TabRunWidth(text, length, tabChars, masked, startWidth));
+}
+
+int XGDraw::TabRunWidth(const char* text, unsigned long length, unsigned short tabChars,
+                        bool masked, int startWidth)
+{
     int tab = TabWidth(*this, tabChars);
     int starWidth = masked ? StringWidth("*", 1) : 0;
     int x = startWidth;
@@ -407,7 +429,7 @@ short XGDraw::TabStringWidth(const char* text, unsigned long length, unsigned sh
         }
     }
     x += measure(runStart, length);
-    return short(x);
+    return x;
 }
 
 void XGDraw::TabDrawString(const char* text, unsigned long start, unsigned long end,
@@ -416,7 +438,8 @@ void XGDraw::TabDrawString(const char* text, unsigned long start, unsigned long 
     if (end <= start || end == 0)
         return;
     int tab = TabWidth(*this, tabChars);
-    int x = TabStringWidth(text, start, tabChars, masked, 0);
+    // Measured whole: on a line wider than 16 bits the tab stops stay in place.
+    int x = TabRunWidth(text, start, tabChars, masked, 0);
     auto draw = [&](unsigned long from, unsigned long to) {
         unsigned long n = to - from;
         if (n == 0)

@@ -57,6 +57,7 @@ public:
     void Draw3DRect(tagRECT r, XGERectType type);
 
     // text: drawn at the pen position with the pen on the baseline
+    // attach false hands the caller's reference over to the context.
     void SetFont(XGFont* font, bool attach);
     XGFont* GetFontPtr() const { return fFontPtr; }
     short GetFontAscent();
@@ -90,6 +91,9 @@ public:
     // procedures around ProcessDraw), or null.
     static void UpdateRect(tagRECT* update);
 
+    // Whether a live context has the font selected.
+    static bool IsFontInUse(const XGFont* font);
+
     static XGDraw* gDraw;
     static tagRECT* gUpdate;
 
@@ -99,6 +103,8 @@ private:
     void CreateContext(bool flag);
     void DestroyContext();
     void DrawRun(const char* text, int length);
+    int TabRunWidth(const char* text, unsigned long length, unsigned short tabChars, bool masked,
+                    int startWidth);
 
     static _RTL_CRITICAL_SECTION* gCritSec;
 

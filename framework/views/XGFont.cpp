@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "XGAssert.h"
+#include "XGDraw.h"
 
 XGPDynArray<XGFont> XGFont::gFontArray;
 
@@ -71,7 +72,7 @@ void XGFont::Detach()
 
 void XGFont::SetFontFlags(short flags)
 {
-    if (fAttach != 1)
+    if (!IsChangeable())
         return;
     DeleteHandle();
     fFontFlags = flags;
@@ -80,7 +81,7 @@ void XGFont::SetFontFlags(short flags)
 
 void XGFont::SetFontName(const char* name)
 {
-    if (fAttach != 1)
+    if (!IsChangeable())
         return;
     DeleteHandle();
     std::strncpy(fFontName, name, sizeof(fFontName) - 1);
@@ -90,7 +91,7 @@ void XGFont::SetFontName(const char* name)
 
 void XGFont::SetFontSize(short size)
 {
-    if (fAttach != 1)
+    if (!IsChangeable())
         return;
     DeleteHandle();
     fFontSize = size;
@@ -115,6 +116,13 @@ HFONT__* XGFont::GetFont(HDC__* dc)
     if (!dc)
         ::DeleteDC(device);
     return fFontHandle;
+}
+
+// A context may draw with the font on a reference handed over to it, which
+// leaves the count at 1; its handle must stay while it is selected there.
+bool XGFont::IsChangeable() const
+{
+    return fAttach == 1 && !XGDraw::IsFontInUse(this);
 }
 
 void XGFont::DeleteHandle()

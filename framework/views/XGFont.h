@@ -35,7 +35,8 @@ public:
     void Attach();
     void Detach();
 
-    // Changes take effect only while nobody else holds the font.
+    // Changes take effect only while nobody else holds the font, a drawing
+    // context included.
     void SetFontFlags(short flags);
     void SetFontName(const char* name);
     void SetFontSize(short size);
@@ -53,6 +54,7 @@ public:
     static XGPDynArray<XGFont> gFontArray;
 
 private:
+    bool IsChangeable() const;
     void DeleteHandle();
 
     long fAttach;

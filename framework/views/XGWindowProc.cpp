@@ -290,6 +290,11 @@ LRESULT XGWindowProc::ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM 
     }
     switch (message) {
     case WM_DESTROY:
+        // Destroyed from outside, the window is deleted here with its handle
+        // already cleared, so its destructor cannot take the property away;
+        // DDE and other late messages must not find the deleted object.
+        if (hwnd)
+            RemovePropA(hwnd, _GWindowClass);
         window->SetHWND(nullptr);
         // A window whose creation fails is still inside its constructor,
         // which cleans up itself.

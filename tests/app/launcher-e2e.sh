@@ -12,6 +12,10 @@ demo=$2
 bitmaps=$3
 shots=${4:-$demo/../screenshots}
 mkdir -p "$shots"
+# One launcher run at a time on this machine: the two widths' suites run side
+# by side, and these checks time the splash to a fraction of a second.
+exec 9>"${TMPDIR:-/tmp}/kebo-launcher-e2e.lock"
+flock 9
 export HALCYRA_STANDIN_QUIET=1
 export WINEDEBUG=${WINEDEBUG:--all}
 source "$(dirname "$0")/../../tools/wine-session.sh"

@@ -14,7 +14,9 @@
 #include "XGEditText.h"
 #include "XGMenuStatus.h"
 #include "XGPalette.h"
+#include "XGPostError.h"
 #include "XGScrollView.h"
+#include "XGTime.h"
 
 using viewstest::Host;
 
@@ -414,6 +416,79 @@ TEST_F(EditText, PasteWithoutClipboardTextDeletesTheSelection)
     EXPECT_EQ(Text(edit), "c");
 }
 
+// Holds the clipboard open from another thread, as clipboard managers and
+// remote desktops do, until it goes out of scope.
+class ClipboardHolder {
+public:
+    ClipboardHolder()
+        : fOpened(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+          fRelease(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+          fThread(CreateThread(nullptr, 0, Hold, this, 0, nullptr))
+    {
+        WaitForSingleObject(fOpened, 5000);
+    }
+    ~ClipboardHolder()
+    {
+        SetEvent(fRelease);
+        WaitForSingleObject(fThread, 5000);
+        CloseHandle(fThread);
+        CloseHandle(fRelease);
+        CloseHandle(fOpened);
+    }
+    bool fHeld = false;
+
+private:
+    static DWORD WINAPI Hold(void* self)
+    {
+        ClipboardHolder* holder = static_cast<ClipboardHolder*>(self);
+        // Opened for a window of its own: the clipboard belongs to that window.
+        HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                      nullptr, nullptr);
+        holder->fHeld = window && OpenClipboard(window);
+        SetEvent(holder->fOpened);
+        WaitForSingleObject(holder->fRelease, INFINITE);
+        if (holder->fHeld)
+            CloseClipboard();
+        if (window)
+            DestroyWindow(window);
+        return 0;
+    }
+    HANDLE fOpened;
+    HANDLE fRelease;
+    HANDLE fThread;
+};
+
+TEST_F(EditText, CutAndPasteChangeNothingWhileAnotherProgramHoldsTheClipboard)
+{
+    EditOptions o;
+    o.text = "keep me";
+    XGEditText* edit = Make(o);
+    PutClipboard("theirs");
+    Select(edit, 0, 5);
+    {
+        ClipboardHolder holder;
+        ASSERT_TRUE(holder.fHeld);
+        bool said = false;
+        try {
+            edit->DoDispatch('menu', 5, nullptr, false);
+        } catch (const XGPostError& error) {
+            char title[256];
+            error.GetShortError(title);
+            said = std::string(title) == "Clipboard Error";
+        }
+        EXPECT_TRUE(said);
+        EXPECT_EQ(Text(edit), "keep me");
+        EXPECT_EQ(Selection(edit), std::make_pair(0L, 5L));
+        EXPECT_EQ(edit->DoDispatch('menu', 7, nullptr, false), 0);
+        EXPECT_EQ(Text(edit), "keep me");
+        EXPECT_EQ(Selection(edit), std::make_pair(0L, 5L));
+    }
+    EXPECT_EQ(GetClipboard(), "theirs");
+    edit->DoDispatch('menu', 5, nullptr, false);
+    EXPECT_EQ(Text(edit), "me");
+    EXPECT_EQ(GetClipboard(), "keep ");
+}
+
 TEST_F(EditText, MenuStatusFollowsTheSelectionAndThePasswordFlag)
 {
     struct Row {
@@ -735,6 +810,79 @@ TEST_F(EditText, LongLinesKeepGrowingInWidth)
     EXPECT_EQ(core->FindPixel(6000) - 2, 2 * (quarter - 2));
     EXPECT_EQ(core->FindPixel(12000) - 2, 4 * (quarter - 2));
     EXPECT_EQ(core->GetMaxWidth(), core->FindPixel(12000));
+}
+
+TEST_F(EditText, ALineWiderThan16BitsStillShowsItsEndOnceScrolledThere)
+{
+    Host& host = Host::Shared();
+    EditOptions o;
+    XGEditText* edit = Make(o);
+    // Blank up to its last characters, which are all ink.
+    const std::string line = std::string(20000, ' ') + std::string(40, 'W');
+    const long length = long(line.size());
+    edit->SetTitle(line.c_str());
+    XGEditCore* core = edit->GetEditCore();
+    tagRECT frame = core->GetFrame();
+    long width = core->FindPixel(length);
+    ASSERT_GT(width, 40000);
+    long step = core->GetPixelStep();
+    core->SetScrollValue((width - (frame.right - frame.left) + step) / step, 0);
+    host.Clear(RGB(0, 255, 0));
+    edit->DoDrawView(edit->GetContentRect());
+    // Ink on both halves of the line's band: its last characters show.
+    int inkLeft = 0, inkRight = 0;
+    int middle = (frame.left + frame.right) / 2;
+    for (int y = frame.top; y < frame.top + step; ++y) {
+        for (int x = frame.left; x < frame.right; ++x) {
+            if (host.Pixel(10 + x, 10 + y) == RGB(0, 0, 0))
+                ++(x < middle ? inkLeft : inkRight);
+        }
+    }
+    EXPECT_GT(inkLeft, 0);
+    EXPECT_GT(inkRight, 0);
+}
+
+TEST_F(EditText, ACaretStraddlingTheFrameNeverMarksTheBorder)
+{
+    Host& host = Host::Shared();
+    EditOptions probe;
+    XGEditText* first = Make(probe);
+    long line = first->GetEditCore()->GetPixelStep();
+    long inset = first->GetEditCore()->GetFrame().top;
+    delete first;
+    // The second line shows only its upper half; its caret reaches below.
+    EditOptions o;
+    o.text = "a\nb";
+    o.height = short(2 * inset + line + line / 2);
+    XGEditText* edit = Make(o);
+    XGEditCore* core = edit->GetEditCore();
+    tagRECT frame = core->GetFrame();
+    host.Clear(RGB(0, 255, 0));
+    edit->SetFocus();
+    Select(edit, 2, 2);
+    edit->DoDrawView(edit->GetContentRect());
+    int x = 10 + frame.left + int(core->FindPixel(2)) - 1;
+    auto column = [&](int from, int to) {
+        std::vector<COLORREF> pixels;
+        for (int y = from; y < to; ++y)
+            pixels.push_back(host.Pixel(x, 10 + y));
+        return pixels;
+    };
+    int caretBottom = frame.top + 2 * line;
+    ASSERT_GT(caretBottom, frame.bottom);
+    const std::vector<COLORREF> border = column(frame.bottom, caretBottom);
+    std::vector<COLORREF> inside = column(frame.bottom - 2, frame.bottom);
+    bool blinked = false;
+    for (int k = 0; k < 2; ++k) {
+        Sleep(XGGetCursorBlink() + 20);
+        edit->DoDispatch('peri', 0, nullptr, false);
+        EXPECT_EQ(border, column(frame.bottom, caretBottom)) << "blink " << k;
+        blinked = blinked || inside != column(frame.bottom - 2, frame.bottom);
+        inside = column(frame.bottom - 2, frame.bottom);
+    }
+    EXPECT_TRUE(blinked);
+    Select(edit, 0, 0);
+    EXPECT_EQ(border, column(frame.bottom, caretBottom));
 }
 
 TEST_F(EditText, DraggingBelowTheFrameScrollsAStepForEachNewOffset)

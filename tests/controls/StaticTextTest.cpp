@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <string>
+
 #include "KeboTestSupport.h"
 #include "XGDraw.h"
 #include "XGFont.h"
@@ -186,6 +189,25 @@ TEST_F(Passive, SetTitleRedrawsWithTheNewText)
     char title[256];
     text->GetTitle(title);
     EXPECT_STREQ("Now", title);
+}
+
+TEST_F(Passive, LongTextGivesOnlyItsFirst255CharactersAsTitle)
+{
+    std::string text = "&Wide " + std::string(594, 'x');
+    text.replace(400, 2, "&Q");
+    XGStaticText* view = MakeText("", 250);
+    view->SetTitle(text.c_str());
+    struct {
+        char title[256];
+        char after[512];
+    } buffer;
+    std::memset(&buffer, '#', sizeof buffer);
+    view->GetTitle(buffer.title);
+    EXPECT_EQ(text.substr(0, 255), std::string(buffer.title));
+    EXPECT_EQ(std::string(sizeof buffer.after, '#'), std::string(buffer.after, sizeof buffer.after));
+    // Alt+letter reads titles the same way: an ampersand past them is no key.
+    EXPECT_EQ(view, fWindow->FindViewByAccel('w'));
+    EXPECT_EQ(nullptr, fWindow->FindViewByAccel('q'));
 }
 
 TEST_F(Passive, PictureInACentredBandStartsAtTheBand)

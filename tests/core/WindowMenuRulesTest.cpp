@@ -5,14 +5,30 @@ using Rules = XGAppMultiWindowRules;
 
 TEST(WindowMenuRules, TitlesFoldOnlyAsciiLettersAndPrefixComesFirst)
 {
-    EXPECT_LT(Rules::CompareTitles("Alpha", "alpha2"), 0);
-    EXPECT_LT(Rules::CompareTitles("alpha2", "beta"), 0);
+    struct Row {
+        const char* first;
+        const char* second;
+    };
+    // Each row is in order; the comparison must say so both ways round.
+    const Row ordered[] = {
+        {"Alpha", "alpha2"},
+        {"alpha2", "beta"},
+        {"Alp", "alpha"},
+        // '_' (0x5F) lies between 'Z' and 'a': folding puts it after letters.
+        {"zz", "_x"},
+        // Signed characters: bytes above 0x7F come before ASCII.
+        {"\xE9t\xE9", "a"},
+        // ...but a prefix still comes first, whatever byte follows it.
+        {"Report", "Report\xE9"},
+        {"", "\x80"},
+        {"Report\xE9", "Reporta"},
+    };
+    for (const Row& row : ordered) {
+        EXPECT_LT(Rules::CompareTitles(row.first, row.second), 0) << row.first << " / " << row.second;
+        EXPECT_GT(Rules::CompareTitles(row.second, row.first), 0) << row.second << " / " << row.first;
+    }
     EXPECT_EQ(0, Rules::CompareTitles("ALPHA", "alpha"));
-    EXPECT_GT(Rules::CompareTitles("alpha", "Alp"), 0);
-    // '_' (0x5F) lies between 'Z' and 'a': folding puts it after letters.
-    EXPECT_GT(Rules::CompareTitles("_x", "zz"), 0);
-    // Signed characters: bytes above 0x7F come before ASCII.
-    EXPECT_LT(Rules::CompareTitles("\xE9t\xE9", "a"), 0);
+    EXPECT_EQ(0, Rules::CompareTitles("\xE9", "\xE9"));
 }
 
 TEST(WindowMenuRules, AttributesOrderBeforeTitlesAsSigned16Bit)

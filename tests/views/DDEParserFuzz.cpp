@@ -3,8 +3,9 @@
 #include <cstdint>
 #include <cstring>
 
-static void Check(const XGDDECommand& command, void*)
+static void Check(const XGDDECommand& command, void* calls)
 {
+    ++*static_cast<int*>(calls);
     // Every copy stays inside its buffer and is terminated there.
     if (std::strlen(command.name) >= sizeof command.name || command.argCount < 0 ||
         command.argCount > XGDDECommand::kMaxArgs)
@@ -16,6 +17,9 @@ static void Check(const XGDDECommand& command, void*)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    XGDDEParser::ParseDDEExecute(reinterpret_cast<const char*>(data), size, Check, nullptr);
+    // A refused string runs none of its commands.
+    int calls = 0;
+    if (!XGDDEParser::ParseDDEExecute(reinterpret_cast<const char*>(data), size, Check, &calls) && calls != 0)
+        __builtin_trap();
     return 0;
 }

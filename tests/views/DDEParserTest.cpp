@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,44 +23,80 @@ void Collect(const XGDDECommand& command, void* context)
     static_cast<std::vector<Seen>*>(context)->push_back(seen);
 }
 
-std::vector<Seen> Parse(const std::string& text)
+struct Parsed {
+    bool ok;
+    std::vector<Seen> commands;
+    bool operator==(const Parsed& o) const { return ok == o.ok && commands == o.commands; }
+};
+
+std::ostream& operator<<(std::ostream& out, const Parsed& p)
 {
-    std::vector<Seen> out;
-    XGDDEParser::ParseDDEExecute(text.data(), text.size(), Collect, &out);
+    out << (p.ok ? "ok" : "refused");
+    for (const Seen& seen : p.commands) {
+        out << " [" << seen.name;
+        for (const std::string& arg : seen.args)
+            out << " <" << arg << ">";
+        out << "]";
+    }
     return out;
 }
 
+Parsed Parse(const std::string& text)
+{
+    Parsed out{false, {}};
+    out.ok = XGDDEParser::ParseDDEExecute(text.data(), text.size(), Collect, &out.commands);
+    return out;
+}
+
+const Parsed kRefused{false, {}};
+
 struct ParseCase {
-    const char* text;
-    std::vector<Seen> expected;
+    std::string text;
+    Parsed expected;
 };
 
 class DDECommandTable : public ::testing::TestWithParam<ParseCase> {};
 
-TEST_P(DDECommandTable, YieldsTheCommandsInOrder)
+TEST_P(DDECommandTable, YieldsTheCommandsInOrderOrRefusesTheWholeString)
 {
     EXPECT_EQ(GetParam().expected, Parse(GetParam().text)) << GetParam().text;
 }
 
 INSTANTIATE_TEST_SUITE_P(Strings, DDECommandTable, ::testing::Values(
-    ParseCase{"[open(\"C:\\a b.txt\")]", {{"open", {"C:\\a b.txt"}}}},
-    ParseCase{"[open(\"say \"\"hi\"\".txt\")]", {{"open", {"say \"hi\".txt"}}}},
-    ParseCase{"[EXIT]", {{"EXIT", {}}}},
-    ParseCase{"[open()]", {{"open", {}}}},
-    ParseCase{"[open]", {{"open", {}}}},
-    ParseCase{"[open(a)][print(b,c)]", {{"open", {"a"}}, {"print", {"b", "c"}}}},
-    ParseCase{"[open( a ,b)]", {{"open", {" a ", "b"}}}},
-    ParseCase{"[open(\"a\"junk,b)]", {{"open", {"a", "b"}}}},
-    ParseCase{"[open(,x)]", {{"open", {"", "x"}}}},
-    ParseCase{"[]", {}},
-    ParseCase{"[(a)]", {}},
-    ParseCase{"garbage", {}},
-    ParseCase{"\"[not(a)]\"[exit]", {{"exit", {}}}},
-    ParseCase{"[open(a", {{"open", {"a"}}}},
-    ParseCase{"[open(\"a,b", {{"open", {"a,b"}}}},
-    ParseCase{"[open(a]", {{"open", {"a"}}}},
-    ParseCase{"[op", {{"op", {}}}},
-    ParseCase{"x [exit] y [exit]", {{"exit", {}}, {"exit", {}}}}));
+    ParseCase{"[open(\"C:\\a b.txt\")]", {true, {{"open", {"C:\\a b.txt"}}}}},
+    ParseCase{"[open(\"say \"\"hi\"\".txt\")]", {true, {{"open", {"say \"hi\".txt"}}}}},
+    ParseCase{"[EXIT]", {true, {{"EXIT", {}}}}},
+    ParseCase{"[open()]", {true, {{"open", {}}}}},
+    ParseCase{"[open]", {true, {{"open", {}}}}},
+    ParseCase{"[open(a)][print(b,c)]", {true, {{"open", {"a"}}, {"print", {"b", "c"}}}}},
+    ParseCase{"[open( a ,b)]", {true, {{"open", {" a ", "b"}}}}},
+    ParseCase{"[open(\"a\"junk,b)]", {true, {{"open", {"a", "b"}}}}},
+    ParseCase{"[open(,x)]", {true, {{"open", {"", "x"}}}}},
+    ParseCase{"[open(a) ]", {true, {{"open", {"a"}}}}},
+    ParseCase{"[]", {true, {}}},
+    ParseCase{"[(a)]", {true, {}}},
+    ParseCase{"garbage", {true, {}}},
+    ParseCase{"", {true, {}}},
+    ParseCase{"\"[not(a)]\"[exit]", {true, {{"exit", {}}}}},
+    ParseCase{"x [exit] y [exit]", {true, {{"exit", {}}, {"exit", {}}}}},
+    // Not whole: nothing runs, not even the commands before the broken one.
+    ParseCase{"[open(\"C:\\abc.txt)]", kRefused},
+    ParseCase{"[exit][open(\"a,b", kRefused},
+    ParseCase{"[open(\"a\"junk", kRefused},
+    ParseCase{"[open(abc", kRefused},
+    ParseCase{"[open(abc)", kRefused},
+    ParseCase{"[open(abc]", kRefused},
+    ParseCase{"[open(abc)x]", kRefused},
+    ParseCase{"[op", kRefused},
+    ParseCase{"[exit][open(a,", kRefused},
+    // Too long for its buffer: refused rather than cut.
+    ParseCase{"[open(" + std::string(259, 'a') + ")]", {true, {{"open", {std::string(259, 'a')}}}}},
+    ParseCase{"[open(" + std::string(260, 'a') + ")]", kRefused},
+    ParseCase{"[open(\"" + std::string(10000, 'a') + "\")]", kRefused},
+    ParseCase{"[open(\"" + std::string(258, 'a') + "\"\"\")]", {true, {{"open", {std::string(258, 'a') + "\""}}}}},
+    ParseCase{"[open(\"" + std::string(259, 'a') + "\"\"\")]", kRefused},
+    ParseCase{"[exit][" + std::string(256, 'n') + "]", kRefused},
+    ParseCase{"[" + std::string(255, 'n') + "]", {true, {{std::string(255, 'n'), {}}}}}));
 
 TEST(DDEParser, KeepsTwentyArgumentsAndSkipsTheRest)
 {
@@ -67,49 +104,35 @@ TEST(DDEParser, KeepsTwentyArgumentsAndSkipsTheRest)
     for (int i = 0; i < 25; ++i)
         text += (i ? "," : "") + std::to_string(i);
     text += ")][exit]";
-    auto seen = Parse(text);
-    ASSERT_EQ(2u, seen.size());
-    ASSERT_EQ(20u, seen[0].args.size());
-    EXPECT_EQ("0", seen[0].args.front());
-    EXPECT_EQ("19", seen[0].args.back());
-    EXPECT_EQ("exit", seen[1].name);
-}
-
-TEST(DDEParser, CutsLongNamesAndArgumentsToTheirBuffers)
-{
-    std::string name(400, 'n');
-    std::string arg(1000, 'a');
-    auto seen = Parse("[" + name + "(\"" + arg + "\"," + arg + ")][exit]");
-    ASSERT_EQ(2u, seen.size());
-    EXPECT_EQ(std::string(255, 'n'), seen[0].name);
-    ASSERT_EQ(2u, seen[0].args.size());
-    EXPECT_EQ(std::string(XGDDECommand::kArgSize - 1, 'a'), seen[0].args[0]);
-    EXPECT_EQ(std::string(XGDDECommand::kArgSize - 1, 'a'), seen[0].args[1]);
-    EXPECT_EQ("exit", seen[1].name);
+    Parsed parsed = Parse(text);
+    EXPECT_TRUE(parsed.ok);
+    ASSERT_EQ(2u, parsed.commands.size());
+    ASSERT_EQ(20u, parsed.commands[0].args.size());
+    EXPECT_EQ("0", parsed.commands[0].args.front());
+    EXPECT_EQ("19", parsed.commands[0].args.back());
+    EXPECT_EQ("exit", parsed.commands[1].name);
 }
 
 TEST(DDEParser, NeverReadsPastTheGivenSizeWithoutTerminator)
 {
     // An exact-size heap block: ASan reports any read beyond it.
-    const char source[] = "[open(\"abc";
+    const char source[] = "[open(\"abc\")]";
     std::vector<char> block(source, source + std::strlen(source));
     std::vector<Seen> out;
-    XGDDEParser::ParseDDEExecute(block.data(), block.size(), Collect, &out);
+    EXPECT_TRUE(XGDDEParser::ParseDDEExecute(block.data(), block.size(), Collect, &out));
     ASSERT_EQ(1u, out.size());
     EXPECT_EQ((std::vector<std::string>{"abc"}), out[0].args);
 
     out.clear();
-    XGDDEParser::ParseDDEExecute(block.data(), 5, Collect, &out);
-    ASSERT_EQ(1u, out.size());
-    EXPECT_EQ("open", out[0].name);
-    EXPECT_TRUE(out[0].args.empty());
+    EXPECT_FALSE(XGDDEParser::ParseDDEExecute(block.data(), 5, Collect, &out));
+    EXPECT_TRUE(out.empty());
 }
 
 TEST(DDEParser, StopsAtTheFirstTerminatorWithinTheSize)
 {
     const char text[] = "[exit]\0[open(a)]";
     auto out = std::vector<Seen>();
-    XGDDEParser::ParseDDEExecute(text, sizeof text, Collect, &out);
+    EXPECT_TRUE(XGDDEParser::ParseDDEExecute(text, sizeof text, Collect, &out));
     ASSERT_EQ(1u, out.size());
     EXPECT_EQ("exit", out[0].name);
 }

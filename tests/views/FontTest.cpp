@@ -21,6 +21,18 @@ bool Registered(XGFont* font)
     return false;
 }
 
+// Tries every change on a font loaded as built-in font 0; none may take.
+void ExpectChangesRefused(XGFont* font)
+{
+    font->SetFontSize(30);
+    font->SetFontName("Courier New");
+    font->SetFontFlags(0);
+    EXPECT_EQ(font->GetFontSize(), 9);
+    EXPECT_STREQ(font->GetFontName(), "Arial");
+    EXPECT_EQ(font->GetFontFlags(), XGFont::kBold);
+    EXPECT_EQ(font->GetFontResID(), 0);
+}
+
 LOGFONTA Describe(XGFont* font)
 {
     LOGFONTA lf = {};
@@ -100,13 +112,7 @@ TEST(Font, ChangesAreIgnoredWhileSomeoneElseHoldsTheFont)
 {
     XGFont* font = XGFont::LoadFont(0);
     font->Attach();
-    font->SetFontSize(30);
-    font->SetFontName("Courier New");
-    font->SetFontFlags(0);
-    EXPECT_EQ(font->GetFontSize(), 9);
-    EXPECT_STREQ(font->GetFontName(), "Arial");
-    EXPECT_EQ(font->GetFontFlags(), XGFont::kBold);
-    EXPECT_EQ(font->GetFontResID(), 0);
+    ExpectChangesRefused(font);
 
     font->Detach();
     font->SetFontSize(30);
@@ -175,4 +181,34 @@ TEST(Font, ContextAttachesItsFontAndDetachesItAtTheEnd)
     EXPECT_EQ(small->GetAttach(), 1);
     big->Detach();
     small->Detach();
+}
+
+TEST(Font, SettingTheSameFontAgainKeepsTheContextsReference)
+{
+    Host& host = Host::Shared();
+    std::unique_ptr<XGView> root(MakeRoot(host));
+    XGFont* font = XGFont::LoadFont(0);
+    font->Attach();  // the reference handed over to the context
+    {
+        XGDraw draw(root.get(), true);
+        draw.SetFont(font, false);
+        draw.SetFont(font, false);
+        EXPECT_EQ(font->GetAttach(), 2);
+        EXPECT_EQ(GetCurrentObject(draw.GetDC(), OBJ_FONT), static_cast<HGDIOBJ>(font->GetFont(nullptr)));
+    }
+    ASSERT_TRUE(Registered(font));
+    EXPECT_EQ(font->GetAttach(), 1);
+    font->Detach();
+}
+
+TEST(Font, ChangesWaitWhileAContextDrawsWithTheFont)
+{
+    Host& host = Host::Shared();
+    std::unique_ptr<XGView> root(MakeRoot(host));
+    XGFont* font = XGFont::LoadFont(0);
+    XGDraw draw(root.get(), true);
+    draw.SetFont(font, false);  // the context now holds the only reference
+    HGDIOBJ selected = GetCurrentObject(draw.GetDC(), OBJ_FONT);
+    ExpectChangesRefused(font);
+    EXPECT_EQ(selected, static_cast<HGDIOBJ>(font->GetFont(nullptr)));
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "XGDDEServer.h"
+#include "XGGlobals.h"
 #include "XGWindowProc.h"
 
 namespace windowstest {
@@ -296,6 +297,16 @@ protected:
     {
         return nullptr;
     }
+    // A conversation with the names set to "KeboTest" and "System", and an
+    // empty log.
+    HCONV ConnectToSystem()
+    {
+        std::strcpy(_GDDEAppName, "KeboTest");
+        std::strcpy(_GDDETopicName, "System");
+        HCONV conversation = Connect("KeboTest", "System");
+        fApp->fLog.clear();
+        return conversation;
+    }
     HCONV Connect(const char* service, const char* topic)
     {
         HSZ s = DdeCreateStringHandleA(fInstance, service, CP_WINANSI);
@@ -307,9 +318,14 @@ protected:
     }
     bool Execute(HCONV conversation, const char* command)
     {
+        return Execute(conversation, command, std::strlen(command) + 1);
+    }
+    // True for a positive acknowledgement; false for a negative one or none.
+    bool Execute(HCONV conversation, const char* command, size_t size)
+    {
         DWORD result = 0;
         HDDEDATA answer = DdeClientTransaction(reinterpret_cast<LPBYTE>(const_cast<char*>(command)),
-                                               static_cast<DWORD>(std::strlen(command) + 1), conversation,
+                                               static_cast<DWORD>(size), conversation,
                                                nullptr, 0, XTYP_EXECUTE, 10000, &result);
         return answer != nullptr;
     }
@@ -319,16 +335,60 @@ protected:
 
 TEST_F(DDETest, ExecuteRequestsReachTheApplication)
 {
-    std::strcpy(_GDDEAppName, "KeboTest");
-    std::strcpy(_GDDETopicName, "System");
-    HCONV conversation = Connect("KeboTest", "System");
+    HCONV conversation = ConnectToSystem();
     ASSERT_NE(nullptr, conversation);
-    fApp->fLog.clear();
 
     EXPECT_TRUE(Execute(conversation, "[open(\"C:\\My \"\"big\"\" file.txt\")][print(C:\\b.txt)]"));
-    EXPECT_TRUE(Execute(conversation, "[EXIT][open()][bogus(1)]"));
+    EXPECT_TRUE(Execute(conversation, "[EXIT]"));
     EXPECT_EQ((std::vector<std::string>{"odoc C:\\My \"big\" file.txt", "pdoc C:\\b.txt", "qapp"}), fApp->fLog);
     EXPECT_TRUE(DdeDisconnect(conversation));
+}
+
+TEST_F(DDETest, BrokenOrUnhandledRequestsAreRefusedAndSendNothing)
+{
+    HCONV conversation = ConnectToSystem();
+    ASSERT_NE(nullptr, conversation);
+
+    const std::string refused[] = {
+        "[open(\"C:\\abc.txt)]",
+        "[open(abc",
+        "[exit][open(\"" + std::string(10000, 'a') + "\")]",
+        "[open()]",
+        "[bogus(1)]",
+        "[exit][bogus(1)]",
+        "no command",
+    };
+    for (const std::string& command : refused)
+        EXPECT_FALSE(Execute(conversation, command.c_str())) << command.substr(0, 40);
+    // Only "[exit]" of "[exit][bogus(1)]" had someone to answer it.
+    EXPECT_EQ((std::vector<std::string>{"qapp"}), fApp->fLog);
+    EXPECT_TRUE(DdeDisconnect(conversation));
+}
+
+// Catches the last message of a framework window to see what is left on it.
+struct LastLook {
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_NCDESTROY)
+            gProperty = GetPropA(hwnd, _GWindowClass);
+        return CallWindowProcA(gOld, hwnd, message, wParam, lParam);
+    }
+    static WNDPROC gOld;
+    static HANDLE gProperty;
+};
+WNDPROC LastLook::gOld = nullptr;
+HANDLE LastLook::gProperty = nullptr;
+
+TEST_F(DDETest, WindowDestroyedFromOutsideTakesItsPropertyAlong)
+{
+    HWND hwnd = fWindow->GetHWND();
+    ASSERT_EQ(static_cast<HANDLE>(fWindow), GetPropA(hwnd, _GWindowClass));
+    LastLook::gProperty = reinterpret_cast<HANDLE>(1);
+    LastLook::gOld = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LastLook::Proc)));
+    EXPECT_TRUE(DestroyWindow(hwnd));
+    fWindow = nullptr;  // deleted by its WM_DESTROY
+    EXPECT_EQ(nullptr, LastLook::gProperty);
 }
 
 TEST_F(DDETest, OtherNamesAreNotAnswered)
@@ -385,10 +445,11 @@ TEST_F(DDETest, UnterminatedCommandBlockIsReadOnlyToItsSize)
     EXPECT_EQ(0, XGDDEServer::ProcDDECommon(fWindow->GetHWND(), WM_DDE_EXECUTE,
                                             reinterpret_cast<WPARAM>(fWindow->GetHWND()),
                                             reinterpret_cast<LPARAM>(block)));
-    EXPECT_EQ((std::vector<std::string>{"odoc ab"}), fApp->fLog) << "block of " << size << " bytes";
+    // Cut at its size the command is not whole and runs nothing; read on, it would open "abc".
+    EXPECT_EQ(std::vector<std::string>(), fApp->fLog) << "block of " << size << " bytes";
     // The block was handed over directly, not posted, so Wine has no record of it and
     // cannot carry the acknowledgement's status across (on 32 bits another value arrives);
-    // that the status is positive is seen through the conversation test above.
+    // what the status says is seen through the conversation tests above.
     MSG ack;
     EXPECT_TRUE(PeekMessageA(&ack, fWindow->GetHWND(), WM_DDE_ACK, WM_DDE_ACK, PM_REMOVE));
     FreeDDElParam(WM_DDE_ACK, ack.lParam);
