@@ -97,5 +97,9 @@ for suite in "${suites[@]}"; do
     cat "$build/$width-tests.log"
 done
 suites=()
+# The benchmarks once, short, to show that they run; no timing is judged.
+if [ -z "$only" ] && [ ${#regex[@]} -eq 0 ]; then
+    "$root/tools/bench.sh" --short --build "$build" || status=1
+fi
 for line in "${skipped[@]}"; do echo "$line"; done
 exit $status

@@ -30,3 +30,25 @@ if(WIN32 AND TARGET halcyra_app)
         LIBS halcyra_app)
     target_compile_options(test_app_application PRIVATE $<$<COMPILE_LANGUAGE:RC>:-I${CMAKE_SOURCE_DIR}/app>)
 endif()
+# The launcher's run-length encoded pictures against their uncompressed forms,
+# which ImageMagick (already needed by the end-to-end test) writes at build time.
+find_program(KEBO_CONVERT convert)
+if(WIN32 AND TARGET halcyra AND KEBO_CONVERT)
+    file(GLOB pictures ${CMAKE_SOURCE_DIR}/app/bitmaps/*.bmp)
+    set(plain_pictures)
+    foreach(picture ${pictures})
+        get_filename_component(name ${picture} NAME)
+        set(plain ${KEBO_GEN_DIR}/LauncherPlain/${name})
+        add_custom_command(OUTPUT ${plain}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${KEBO_GEN_DIR}/LauncherPlain
+            COMMAND ${KEBO_CONVERT} ${picture} -type Palette -compress None BMP3:${plain}
+            DEPENDS ${picture} VERBATIM)
+        list(APPEND plain_pictures ${plain})
+    endforeach()
+    add_custom_target(launcher_plain_pictures DEPENDS ${plain_pictures})
+    kebo_wine_test(NAME test_app_bitmaps SOURCES ${dir}/LauncherBitmapsTest.cpp
+        RC ${dir}/test_app_bitmaps.rc)
+    target_compile_options(test_app_bitmaps PRIVATE $<$<COMPILE_LANGUAGE:RC>:-I${CMAKE_SOURCE_DIR}/app>)
+    add_dependencies(test_app_bitmaps launcher_plain_pictures)
+    set_property(SOURCE ${dir}/test_app_bitmaps.rc APPEND PROPERTY OBJECT_DEPENDS ${plain_pictures} ${pictures})
+endif()

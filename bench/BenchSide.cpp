@@ -1,0 +1,29 @@
+#include "BenchSide.h"
+
+#include <windows.h>
+
+#include "BenchApp.h"
+
+double BenchSide::Char(char c)
+{
+    return Input(WM_CHAR, (unsigned char)c, 1);
+}
+
+double BenchSide::Key(unsigned vk)
+{
+    return Input(WM_KEYDOWN, vk, 1, WM_KEYUP);
+}
+
+double BenchSide::Input(unsigned message, unsigned long long wParam, long long lParam, unsigned release)
+{
+    FocusEdit();
+    HWND target = InputTarget();
+    double start = BenchApp::Now();
+    PostMessageA(target, message, WPARAM(wParam), LPARAM(lParam));
+    if (release == WM_KEYUP)
+        PostMessageA(target, release, WPARAM(wParam), LPARAM(0xC0000001));
+    else if (release)
+        PostMessageA(target, release, 0, LPARAM(lParam));
+    Settle();
+    return BenchApp::Now() - start;
+}
