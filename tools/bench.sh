@@ -7,7 +7,11 @@
 # imports and start-up calls.
 #
 #   tools/bench.sh [--short] [--reps N] [--arch x86_64|i686] [--build DIR]
+#                  [--tree DIR]
 #
+# --tree runs the benchmarks of an already configured Release tree (the test
+# script passes its i686 tree, configured with KEBO_BENCH) instead of building
+# a tree of its own.
 # --short runs every row twice, only to show that all of it works (and that
 # each side's work really happened: the program checks it and fails if not).
 set -euo pipefail
@@ -15,12 +19,14 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build
 arch=x86_64
 args=()
+given_tree=""
 while [ $# -gt 0 ]; do
     case $1 in
         --short) args+=(--short); shift ;;
         --reps) args+=(--reps "$2"); shift 2 ;;
         --arch) arch=$2; shift 2 ;;
         --build) build=$2; shift 2 ;;
+        --tree) given_tree=$2; shift 2 ;;
         *) echo "unknown option $1" >&2; exit 2 ;;
     esac
 done
@@ -46,10 +52,14 @@ if [ ! -x "$build/native/tools/xgvres" ] || [ ! -x "$build/native/tools/xgemsg" 
         -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
     cmake --build "$build/native" -j "$jobs" --target xgvres xgemsg >/dev/null
 fi
-cmake -S "$root" -B "$tree" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake" \
-    -DKEBO_HOST_TOOLS_DIR="$build/native/tools" -DKEBO_TESTS=OFF -DKEBO_BENCH=ON \
-    -DKEBO_WERROR=ON >/dev/null
+if [ -n "$given_tree" ]; then
+    tree=$given_tree
+else
+    cmake -S "$root" -B "$tree" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake" \
+        -DKEBO_HOST_TOOLS_DIR="$build/native/tools" -DKEBO_TESTS=OFF -DKEBO_BENCH=ON \
+        -DKEBO_WERROR=ON >/dev/null
+fi
 cmake --build "$tree" -j "$jobs" --target kebo_bench kebo_bench_startup halcyra >/dev/null
 
 source "$root/tools/wine-session.sh"
