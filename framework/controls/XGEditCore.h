@@ -88,7 +88,6 @@ private:
     friend class Measure;
 
     void RecalcStarts(long start, long oldEnd, long inserted);
-    long TextWidth(XGDraw& draw, const char* text, unsigned long length, unsigned long startWidth);
     void DrawTextA(XGDraw& draw, const char* text, unsigned long start, unsigned long end);
     void DrawLine(XGDraw& draw, long line);
     void DrawLines(long first, long last);
