@@ -168,6 +168,17 @@ std::vector<std::string> Lines()
             Repeat("m", 1000)};
 }
 
+// A text and its engine, not yet laid out.
+struct Laid {
+    explicit Laid(const std::string& bytes) : handle(0, 0)
+    {
+        handle.Append(uint32_t(bytes.size()), bytes.data());
+        engine.SetTextHandle(&handle);
+    }
+    XGHandle handle;
+    XGTextEngine engine;
+};
+
 class MeasuredLine : public testing::TestWithParam<std::string> {};
 
 TEST_P(MeasuredLine, PrefixWidthsEqualEveryPrefixMeasuredAlone)
@@ -189,10 +200,8 @@ TEST_P(MeasuredLine, PrefixWidthsEqualEveryPrefixMeasuredAlone)
 TEST_P(MeasuredLine, HitOffsetsEqualThePerPrefixHitTest)
 {
     const std::string& line = GetParam();
-    XGHandle handle(0, 0);
-    handle.Append(uint32_t(line.size()), line.data());
-    XGTextEngine engine;
-    engine.SetTextHandle(&handle);
+    Laid laid(line);
+    XGTextEngine& engine = laid.engine;
     engine.RecalcLineStarts(false, 0, nullptr);
     FastMeasure fast;
     ReferenceMeasure reference;
@@ -212,10 +221,8 @@ TEST_P(MeasuredLine, WrappedBreaksAndWidthsEqualTheOldLayout)
     // lines start inside the text too.
     const std::string text = GetParam() + " " + GetParam() + "\n" + GetParam();
     for (int32_t wrapWidth : {20, 90, 300, 2000}) {
-        XGHandle handle(0, 0);
-        handle.Append(uint32_t(text.size()), text.data());
-        XGTextEngine engine;
-        engine.SetTextHandle(&handle);
+        Laid laid(text);
+        XGTextEngine& engine = laid.engine;
         FastMeasure fast;
         engine.RecalcLineStarts(true, wrapWidth, &fast);
         std::vector<int32_t> breaks;
@@ -240,10 +247,8 @@ TEST(TextEngine, HitTestMeasuresEachRunOfALongLineOnce)
     // 10,000 characters with a tab every 500: 20 pieces' worth of runs per
     // 2,560 characters at most, not one measurement per prefix.
     std::string line = Repeat(Repeat("abcd ", 99) + "\t", 20);
-    XGHandle handle(0, 0);
-    handle.Append(uint32_t(line.size()), line.data());
-    XGTextEngine engine;
-    engine.SetTextHandle(&handle);
+    Laid laid(line);
+    XGTextEngine& engine = laid.engine;
     engine.RecalcLineStarts(false, 0, nullptr);
     FastMeasure fast;
     engine.FindOffset(0, 40000, 2, fast);
@@ -253,10 +258,8 @@ TEST(TextEngine, HitTestMeasuresEachRunOfALongLineOnce)
 TEST(TextEngine, WrappingALongParagraphMeasuresLinearly)
 {
     std::string text = Repeat("abcd efg ", 2000);
-    XGHandle handle(0, 0);
-    handle.Append(uint32_t(text.size()), text.data());
-    XGTextEngine engine;
-    engine.SetTextHandle(&handle);
+    Laid laid(text);
+    XGTextEngine& engine = laid.engine;
     FastMeasure fast;
     engine.RecalcLineStarts(true, 300, &fast);
     EXPECT_GT(engine.GetBreakCount(), 400);
