@@ -268,8 +268,10 @@ bool XGEditText::CheckChange(const Kept& kept)
     if (!kept.Changed(fText))
         return true;
     // The text goes to validation in place: a terminator in the block's
-    // spare bytes, beyond its size, spares copying it for every key.
-    std::string copy;
+    // spare bytes, beyond its size, spares copying it for every key. A text
+    // that fills its block exactly is copied, into storage kept from one
+    // such key to the next (one thread edits).
+    static std::string copy;
     const char* text;
     uint32_t size = fText.GetSize();
     if (size < fText.GetAllocSize()) {
