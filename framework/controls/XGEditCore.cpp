@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <memory>
 #include <vector>
@@ -118,7 +119,8 @@ XGEditCore::XGEditCore(XGView* view, XGFont* font, const tagRECT& frame)
       fFieldEditor(false), fPassword(false), fActive(false), fScrollH(0), fScrollV(0),
       fPixelStep(1), fSelStart(0), fSelEnd(0), fMaxScrollH(0), fDragAnchor(0), fDragPoint(0),
       fLineHeight(16), fAscent(12), fGoalPixel(-1), fMargin(2), fAtLineEnd(false),
-      fCaretValid(true), fCaretV(0), fCaretH(-1), fTextColor(kPaletteBlack), fFillColor(kPaletteWhite)
+      fCaretValid(true), fCaretV(0), fCaretH(-1), fTextColor(kPaletteBlack), fFillColor(kPaletteWhite),
+      fWidthsKnown(false), fStaleFirst(-1), fStaleLast(-1)
 {
     if (fFont)
         fFont->Attach();
@@ -230,6 +232,8 @@ void XGEditCore::RecalcLineStarts()
 {
     if (!fText)
         return;
+    fWidthsKnown = false;
+    fStaleFirst = fStaleLast = -1;
     {
         std::unique_ptr<XGDraw> draw(fWordWrap ? OpenDraw() : nullptr);
         Measure measure(*this, draw.get());
@@ -313,12 +317,48 @@ long XGEditCore::GetMaxWidth()
         return 0;
     if (fWordWrap)
         return fFrame.right - fFrame.left;
-    std::unique_ptr<XGDraw> draw(OpenDraw());
-    Measure measure(*this, draw.get());
-    long widest = 0;
-    for (long line = 0; line < GetNumLines(); ++line)
-        widest = Max(widest, fLineBreaks.LineWidth(line, measure));
-    return fMargin + widest;
+    const long lines = GetNumLines();
+    if (!fWidthsKnown || long(fLineWidths.size()) != lines) {
+        fLineWidths.assign(size_t(lines), 0);
+        fWidthsKnown = true;
+        fStaleFirst = 0;
+        fStaleLast = lines - 1;
+    }
+    if (fStaleFirst >= 0) {
+        std::unique_ptr<XGDraw> draw(OpenDraw());
+        Measure measure(*this, draw.get());
+        for (long line = Max(fStaleFirst, 0); line <= Min(fStaleLast, lines - 1); ++line)
+            fLineWidths[size_t(line)] = fLineBreaks.LineWidth(int32_t(line), measure);
+        fStaleFirst = fStaleLast = -1;
+    }
+    long widest = fLineWidths.empty() ? 0 : *std::max_element(fLineWidths.begin(), fLineWidths.end());
+    return fMargin + Max(widest, 0);
+}
+
+void XGEditCore::NoteChangedLines(long first, long oldLast, long newLast)
+{
+    if (!fWidthsKnown)
+        return;
+    const long delta = newLast - oldLast;
+    if (first < 0 || oldLast < first || newLast < first || oldLast >= long(fLineWidths.size())) {
+        fWidthsKnown = false;
+        return;
+    }
+    if (delta > 0)
+        fLineWidths.insert(fLineWidths.begin() + (oldLast + 1), size_t(delta), 0);
+    else if (delta < 0)
+        fLineWidths.erase(fLineWidths.begin() + (first + 1), fLineWidths.begin() + (first + 1 - delta));
+    if (fStaleFirst < 0) {
+        fStaleFirst = first;
+        fStaleLast = newLast;
+        return;
+    }
+    // The lines still to measure, numbered as they are now: those after the
+    // change moved by delta, those inside it are measured with it.
+    long a = fStaleFirst > oldLast ? fStaleFirst + delta : Min(fStaleFirst, first);
+    long b = fStaleLast > oldLast ? fStaleLast + delta : Max(fStaleLast, newLast);
+    fStaleFirst = Min(a, first);
+    fStaleLast = Max(b, newLast);
 }
 
 long XGEditCore::GetMaxHeight()
@@ -377,6 +417,10 @@ void XGEditCore::DoInsert(long length, const char* chars)
 
     fLineBreaks.Replace(start, end, chars, length);
     RecalcStarts(start, end, length);
+    if (!fWordWrap)
+        NoteChangedLines(first, last, FindLine(start + length));
+    else
+        fWidthsKnown = false;
     fAtLineEnd = false;
     if (fWordWrap && first > 0 && GetLineLength(first - 1) != aboveLength)
         --first;
