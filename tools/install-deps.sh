@@ -37,6 +37,7 @@ fi
 # here is written to KEBO_WINE32_STATUS (when set) instead of ending the run.
 wine32_missing() { [ ! -x /usr/lib/wine/wine ]; }
 status=${KEBO_WINE32_STATUS:-/dev/null}
+[ "$status" = /dev/null ] || rm -f "$status"
 if wine32_missing; then
     echo "installing: wine32:i386"
     dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
