@@ -73,8 +73,9 @@ void XGControl::ShowControl(HWND control)
 {
     if (!control)
         return;
-    ::ShowWindow(control, SW_SHOW);
-    InvalidateRect(control, nullptr, FALSE);
+    // Showing a hidden control has already marked all of it to be drawn.
+    if (::ShowWindow(control, SW_SHOW))
+        InvalidateRect(control, nullptr, FALSE);
 }
 
 void XGControl::HideControlWithView(HWND control)

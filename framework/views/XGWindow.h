@@ -137,6 +137,7 @@ private:
     void Build(XGSWindowInitRecord& record, XGForm* form);
     void LinkWindow();
     void UnlinkWindow();
+    void DeleteViews();
     void Notify(long msg);
     void DestroyNativeWindow();
     // Focus to the tab stop after (or before) the focused view, wrapping at the ends.
