@@ -25,6 +25,9 @@ namespace {
 unsigned long gClickDeadline = 0;
 bool gClickTested = false;
 
+// The window whose destructor is deleting its views.
+const XGWindow* gDeletingViews = nullptr;
+
 // Cascading placement steps through five positions.
 short gStagger = 0;
 
@@ -185,13 +188,18 @@ void XGWindow::DeleteViews()
         && !(_GMDIWindow && ::GetParent(fWindow) == _GMDIWindow);
     if (held)
         SendMessageA(fWindow, WM_SETREDRAW, FALSE, 0);
+    const XGWindow* outer = gDeletingViews;
+    gDeletingViews = this;
     while (fChild)
         delete fChild;
+    gDeletingViews = outer;
     if (held && fWindow) {
         SendMessageA(fWindow, WM_SETREDRAW, TRUE, 0);
         RedrawWindow(fWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
 }
+
+bool XGWindow::IsDeletingViews() const { return gDeletingViews == this; }
 
 void XGWindow::LinkWindow()
 {

@@ -73,6 +73,9 @@ public:
     void ShowWindow();
     void HideWindow();
     bool IsVisible() const;     // the native window's visibility
+    // True while the destructor deletes the views; the native window and
+    // every control on it go right after.
+    bool IsDeletingViews() const;
     void SelectWindow();
     static XGWindow* GetFrontWindow();
     static XGWindow* GetXGWindow(HWND__* window);
