@@ -54,8 +54,9 @@ if wine32_missing; then
         [ "$attempt" -lt 3 ] && sleep $((attempt * 10))
     done
     if wine32_missing; then
-        echo "${cause:-wine32:i386 did not install} (3 tries)" >"$status"
-        echo "32-bit Wine is not available: ${cause:-wine32:i386 did not install}" >&2
+        cause=${cause:-wine32:i386 installed without its loader /usr/lib/wine/wine}
+        echo "$cause (tried $attempt times)" >"$status"
+        echo "32-bit Wine is not available: $cause" >&2
     fi
 fi
 exit 0

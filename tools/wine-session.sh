@@ -37,9 +37,18 @@ wine_session_start() {
     if ! grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$WINEPREFIX/wineboot.log" 2>&1 || true
     fi
+    # A program that waits for the whole session keeps the desktop open. When
+    # the last program on it ends, Wine closes the desktop a second later, and
+    # the next test program starts the desktop and services anew as its own
+    # children, holding CTest's output pipe for up to twenty seconds after it.
+    rm -f "$WINEPREFIX/keepalive"
+    mkfifo "$WINEPREFIX/keepalive"
+    wine cmd /c pause <>"$WINEPREFIX/keepalive" >>"$WINEPREFIX/wineboot.log" 2>&1 &
+    KEBO_KEEPALIVE_PID=$!
 }
 
 wine_session_stop() {
+    [ -n "${KEBO_KEEPALIVE_PID:-}" ] && kill "$KEBO_KEEPALIVE_PID" 2>/dev/null || true
     wineserver -k >/dev/null 2>&1 || true
     [ -n "${KEBO_WINESERVER_PID:-}" ] && kill "$KEBO_WINESERVER_PID" 2>/dev/null || true
     [ -n "${KEBO_XVFB_PID:-}" ] && kill "$KEBO_XVFB_PID" 2>/dev/null || true
