@@ -299,7 +299,8 @@ TEST_F(Controls, ButtonsOfOneFontShareItUntilTheLastOneGoes)
     EXPECT_EQ(fontsBefore + 2, XGFont::gFontArray.Length());
 }
 
-// Logs the window notices and whether the window was on screen at each.
+// Logs the window notices, whether the window was on screen at each and
+// whether a native control still led to a wrapper.
 class NoticeApp : public TestApp {
 public:
     XG_DECLARE_DISPATCH(NoticeApp)
@@ -307,12 +308,18 @@ public:
     long DoDestroyed(long arg, void* data) { return Log("desw", arg, data); }
 
     std::vector<std::string> fLog;
+    std::vector<HWND> fControls;
 
 private:
     long Log(const char* code, long arg, void* data)
     {
         const XGWindow* window = *static_cast<XGWindow**>(data);
-        fLog.push_back(std::string(code) + " " + std::to_string(arg) + (window->IsVisible() ? " shown" : " hidden"));
+        std::string line = std::string(code) + " " + std::to_string(arg) + (window->IsVisible() ? " shown" : " hidden");
+        for (HWND control : fControls) {
+            if (IsWindow(control) && XGControl::FromHWND(control))
+                line += " linked";
+        }
+        fLog.push_back(line);
         return -1;
     }
 };
@@ -339,8 +346,8 @@ TEST(ControlsClosing, AWindowFullOfButtonsClosesAsAnyOtherAndTheFocusGoesBack)
     XGWindow* window = new XGWindow(front, nullptr);
     XGSViewInitRecord all = ViewRecord(0, 0, 0, 300, 400);
     Recorder* holder = new Recorder(window, all);
-    std::vector<HWND> controls;
-    for (short id = 1; id <= 10; ++id)
+    std::vector<HWND>& controls = app->fControls;
+    for (short id = 1; id <= 3; ++id)
         controls.push_back(MakeButton(holder, id, 0, "Button")->GetControl());
     static_cast<XGCommandButton*>(holder->FindViewByID(3))->SetFocus();
     UpdateWindow(window->GetHWND());
@@ -350,7 +357,7 @@ TEST(ControlsClosing, AWindowFullOfButtonsClosesAsAnyOtherAndTheFocusGoesBack)
     ASSERT_TRUE(IsWindowVisible(controls[2]));
 
     ASSERT_TRUE(window->CloseWindow());
-    EXPECT_EQ((std::vector<std::string>{"pdsw 9 shown", "desw 9 shown"}), app->fLog);
+    EXPECT_EQ((std::vector<std::string>{"pdsw 9 shown linked linked linked", "desw 9 shown"}), app->fLog);
     EXPECT_FALSE(IsWindow(hwnd));
     for (HWND control : controls)
         EXPECT_FALSE(IsWindow(control));
