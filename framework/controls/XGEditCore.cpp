@@ -2,14 +2,17 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
 #include "XGDraw.h"
 #include "XGFont.h"
 #include "XGHandleLock.h"
 #include "XGPalette.h"
 #include "XGPostError.h"
+#include "XGTabMeasure.h"
 #include "XGTime.h"
 #include "XGView.h"
 
@@ -27,20 +30,85 @@ long Max(long a, long b) { return a > b ? a : b; }
 }  // namespace
 
 // Widths through the drawing context the engine draws with; without a host
-// there is none, and every character counts 8 pixels.
-class XGEditCore::Measure : public XGTextMeasure {
+// there is none, and every character counts 8 pixels. The tab and mask
+// widths are measured once per context, and so is each character measured
+// alone, which the drawing's character steps ask for again and again.
+class XGEditCore::Measure : public XGTabMeasure {
 public:
-    Measure(XGEditCore& core, XGDraw* draw) : fCore(core), fDraw(draw) {}
+    Measure(XGEditCore& core, XGDraw* draw)
+        : XGTabMeasure(TabPixels(core, draw)), fDraw(draw),
+          fStarWidth(draw && core.fPassword ? draw->StringWidth("*", 1) : 0),
+          fMasked(core.fPassword)
+    {
+        for (int32_t& width : fCharWidths)
+            width = -1;
+    }
+
     int32_t TextWidth(const char* text, uint32_t length, int32_t startWidth) override
     {
         if (!fDraw)
             return startWidth + int32_t(length) * 8;
-        return int32_t(fCore.TextWidth(*fDraw, text, length, (unsigned long)startWidth));
+        return XGTabMeasure::TextWidth(text, length, startWidth);
+    }
+
+    void PrefixWidths(const char* text, uint32_t length, int32_t* widths) override
+    {
+        if (!fDraw) {
+            for (uint32_t i = 0; i < length; ++i)
+                widths[i] = int32_t(i + 1) * 8;
+            return;
+        }
+        XGTabMeasure::PrefixWidths(text, length, widths);
+    }
+
+protected:
+    int32_t RunWidth(const char* text, uint32_t length, int32_t* partial) override
+    {
+        if (fMasked) {
+            if (partial) {
+                for (uint32_t i = 0; i < length; ++i)
+                    partial[i] = int32_t(i + 1) * fStarWidth;
+            }
+            return int32_t(length) * fStarWidth;
+        }
+        if (length == 1) {
+            int32_t& cached = fCharWidths[static_cast<unsigned char>(*text)];
+            if (cached < 0)
+                cached = Extent(text, 1, nullptr);
+            if (partial)
+                *partial = cached;
+            return cached;
+        }
+        return Extent(text, length, partial);
     }
 
 private:
-    XGEditCore& fCore;
+    static int32_t TabPixels(XGEditCore& core, XGDraw* draw)
+    {
+        if (!draw)
+            return 1;
+        return int32_t((core.fTabWidth ? core.fTabWidth : 8) * draw->StringWidth("m", 1));
+    }
+
+    int32_t Extent(const char* text, uint32_t length, int32_t* partial)
+    {
+        SIZE size = {0, 0};
+        if (partial) {
+            std::vector<INT> extents(length);
+            ::GetTextExtentExPointA(fDraw->GetDC(), text, int(length), 0, nullptr, extents.data(),
+                                    &size);
+            for (uint32_t i = 0; i < length; ++i)
+                partial[i] = int32_t(extents[i]);
+        } else {
+            ::GetTextExtentPoint32A(fDraw->GetDC(), text, int(length), &size);
+        }
+        return int32_t(size.cx);
+    }
+
     XGDraw* fDraw;
+    int32_t fStarWidth;
+    bool fMasked;
+    int32_t fCharWidths[256];
 };
 
 // construction
@@ -51,7 +119,8 @@ XGEditCore::XGEditCore(XGView* view, XGFont* font, const tagRECT& frame)
       fFieldEditor(false), fPassword(false), fActive(false), fScrollH(0), fScrollV(0),
       fPixelStep(1), fSelStart(0), fSelEnd(0), fMaxScrollH(0), fDragAnchor(0), fDragPoint(0),
       fLineHeight(16), fAscent(12), fGoalPixel(-1), fMargin(2), fAtLineEnd(false),
-      fCaretValid(true), fCaretV(0), fCaretH(-1), fTextColor(kPaletteBlack), fFillColor(kPaletteWhite)
+      fCaretValid(true), fCaretV(0), fCaretH(-1), fTextColor(kPaletteBlack), fFillColor(kPaletteWhite),
+      fWidthsKnown(false), fStaleFirst(-1), fStaleLast(-1)
 {
     if (fFont)
         fFont->Attach();
@@ -115,28 +184,6 @@ void XGEditCore::Invalidate()
         fView->InvalView(nullptr);
 }
 
-// TabStringWidth answers in 16 bits; long lines are measured in pieces so
-// their widths do not wrap. Each piece starts at its offset from the last
-// tab stop, which keeps the stops where a single measurement puts them.
-long XGEditCore::TextWidth(XGDraw& draw, const char* text, unsigned long length,
-                           unsigned long startWidth)
-{
-    const unsigned long kPiece = 128;
-    long tab = (fTabWidth ? fTabWidth : 8) * draw.StringWidth("m", 1);
-    if (tab <= 0)
-        tab = 1;
-    long width = long(startWidth);
-    while (length > 0) {
-        unsigned long piece = length < kPiece ? length : kPiece;
-        long base = width - width % tab;
-        width = base + draw.TabStringWidth(text, piece, (unsigned short)fTabWidth, fPassword,
-                                           (unsigned short)(width % tab));
-        text += piece;
-        length -= piece;
-    }
-    return width;
-}
-
 void XGEditCore::DrawTextA(XGDraw& draw, const char* text, unsigned long start, unsigned long end)
 {
     draw.TabDrawString(text, start, end, (unsigned short)fTabWidth, fPassword);
@@ -185,6 +232,8 @@ void XGEditCore::RecalcLineStarts()
 {
     if (!fText)
         return;
+    fWidthsKnown = false;
+    fStaleFirst = fStaleLast = -1;
     {
         std::unique_ptr<XGDraw> draw(fWordWrap ? OpenDraw() : nullptr);
         Measure measure(*this, draw.get());
@@ -268,12 +317,48 @@ long XGEditCore::GetMaxWidth()
         return 0;
     if (fWordWrap)
         return fFrame.right - fFrame.left;
-    std::unique_ptr<XGDraw> draw(OpenDraw());
-    Measure measure(*this, draw.get());
-    long widest = 0;
-    for (long line = 0; line < GetNumLines(); ++line)
-        widest = Max(widest, fLineBreaks.LineWidth(line, measure));
-    return fMargin + widest;
+    const long lines = GetNumLines();
+    if (!fWidthsKnown || long(fLineWidths.size()) != lines) {
+        fLineWidths.assign(size_t(lines), 0);
+        fWidthsKnown = true;
+        fStaleFirst = 0;
+        fStaleLast = lines - 1;
+    }
+    if (fStaleFirst >= 0) {
+        std::unique_ptr<XGDraw> draw(OpenDraw());
+        Measure measure(*this, draw.get());
+        for (long line = Max(fStaleFirst, 0); line <= Min(fStaleLast, lines - 1); ++line)
+            fLineWidths[size_t(line)] = fLineBreaks.LineWidth(int32_t(line), measure);
+        fStaleFirst = fStaleLast = -1;
+    }
+    long widest = fLineWidths.empty() ? 0 : *std::max_element(fLineWidths.begin(), fLineWidths.end());
+    return fMargin + Max(widest, 0);
+}
+
+void XGEditCore::NoteChangedLines(long first, long oldLast, long newLast)
+{
+    if (!fWidthsKnown)
+        return;
+    const long delta = newLast - oldLast;
+    if (first < 0 || oldLast < first || newLast < first || oldLast >= long(fLineWidths.size())) {
+        fWidthsKnown = false;
+        return;
+    }
+    if (delta > 0)
+        fLineWidths.insert(fLineWidths.begin() + (oldLast + 1), size_t(delta), 0);
+    else if (delta < 0)
+        fLineWidths.erase(fLineWidths.begin() + (first + 1), fLineWidths.begin() + (first + 1 - delta));
+    if (fStaleFirst < 0) {
+        fStaleFirst = first;
+        fStaleLast = newLast;
+        return;
+    }
+    // The lines still to measure, numbered as they are now: those after the
+    // change moved by delta, those inside it are measured with it.
+    long a = fStaleFirst > oldLast ? fStaleFirst + delta : Min(fStaleFirst, first);
+    long b = fStaleLast > oldLast ? fStaleLast + delta : Max(fStaleLast, newLast);
+    fStaleFirst = Min(a, first);
+    fStaleLast = Max(b, newLast);
 }
 
 long XGEditCore::GetMaxHeight()
@@ -332,6 +417,10 @@ void XGEditCore::DoInsert(long length, const char* chars)
 
     fLineBreaks.Replace(start, end, chars, length);
     RecalcStarts(start, end, length);
+    if (!fWordWrap)
+        NoteChangedLines(first, last, FindLine(start + length));
+    else
+        fWidthsKnown = false;
     fAtLineEnd = false;
     if (fWordWrap && first > 0 && GetLineLength(first - 1) != aboveLength)
         --first;
@@ -927,7 +1016,8 @@ void XGEditCore::DrawLines(long first, long last)
 void XGEditCore::VisibleRun(XGDraw& draw, const char* text, unsigned long length,
                             unsigned long* from, unsigned long* to, long* x)
 {
-    const unsigned long kPiece = 128;
+    const unsigned long kPiece = XGTabMeasure::kPiece;
+    Measure measure(*this, &draw);
     const long origin = fFrame.left - fScrollH * fPixelStep + fMargin;
     unsigned long start = 0;
     long width = 0;
@@ -936,7 +1026,7 @@ void XGEditCore::VisibleRun(XGDraw& draw, const char* text, unsigned long length
         for (unsigned long step : {kPiece, 1UL}) {
             while (start < length) {
                 unsigned long n = Min(long(step), long(length - start));
-                long after = TextWidth(draw, text + start, n, (unsigned long)width);
+                long after = measure.TextWidth(text + start, uint32_t(n), int32_t(width));
                 if (origin + after > fFrame.left)
                     break;
                 width = after;
@@ -948,7 +1038,7 @@ void XGEditCore::VisibleRun(XGDraw& draw, const char* text, unsigned long length
     long reach = origin + width;
     while (end < length && reach < fFrame.right) {
         unsigned long n = Min(long(kPiece), long(length - end));
-        reach = origin + TextWidth(draw, text + end, n, (unsigned long)(reach - origin));
+        reach = origin + measure.TextWidth(text + end, uint32_t(n), int32_t(reach - origin));
         end += n;
     }
     *from = start;

@@ -5,6 +5,9 @@
 // drawing, mouse, key, focus, size and idle events. There is no undo.
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "RectMath.h"
 #include "XGHandle.h"
 #include "XGTextEngine.h"
@@ -88,7 +91,9 @@ private:
     friend class Measure;
 
     void RecalcStarts(long start, long oldEnd, long inserted);
-    long TextWidth(XGDraw& draw, const char* text, unsigned long length, unsigned long startWidth);
+    // Lines first..oldLast became first..newLast: their widths are measured
+    // again when next asked for, the others are kept.
+    void NoteChangedLines(long first, long oldLast, long newLast);
     void DrawTextA(XGDraw& draw, const char* text, unsigned long start, unsigned long end);
     void DrawLine(XGDraw& draw, long line);
     void DrawLines(long first, long last);
@@ -151,4 +156,12 @@ private:
     short fCaretH;
     unsigned long fTextColor;
     unsigned long fFillColor;
+    // Each unwrapped line's width as last measured, so that the widest line
+    // costs the changed lines, not the whole text; valid while
+    // fWidthsKnown. Lines fStaleFirst..fStaleLast (none when fStaleFirst is
+    // -1) changed since they were measured.
+    std::vector<int32_t> fLineWidths;
+    bool fWidthsKnown;
+    long fStaleFirst;
+    long fStaleLast;
 };

@@ -37,12 +37,62 @@ bool IsLetterOrDigit(char c)
     return IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-std::string Contents(const XGHandle& text)
-{
-    return std::string(*text, text.GetSize());
-}
-
 }  // namespace
+
+// The bytes that an editing operation of the engine may replace: the
+// selection and the character before it (a backspace takes that one). The
+// engine changes nothing outside them, so comparing and restoring these
+// costs what the change costs, not the text's length.
+class XGEditText::Kept {
+public:
+    Kept(const XGHandle& text, long start, long end)
+        : fStart(start), fEnd(end), fFrom(start > 0 ? start - 1 : 0), fSize(long(text.GetSize()))
+    {
+        if (fEnd > fSize)
+            fEnd = fSize;
+        if (fFrom > fEnd)
+            fFrom = fEnd;
+        fBytes.assign(*text + fFrom, size_t(fEnd - fFrom));
+    }
+
+    // Where the kept bytes now stand, the rest of the text being unchanged
+    // (kept inside the text whatever happened to it).
+    long NowFrom(const XGHandle& text) const
+    {
+        long size = long(text.GetSize());
+        return fFrom < size ? fFrom : size;
+    }
+    long NowLength(const XGHandle& text) const
+    {
+        long size = long(text.GetSize());
+        long length = long(fBytes.size()) + size - fSize;
+        long room = size - NowFrom(text);
+        return length < 0 ? 0 : length > room ? room : length;
+    }
+    bool Changed(const XGHandle& text) const
+    {
+        return NowFrom(text) != fFrom || size_t(NowLength(text)) != fBytes.size()
+               || memcmp(*text + fFrom, fBytes.data(), fBytes.size()) != 0;
+    }
+    // The text as it was.
+    void Restore(const XGHandle& text, XGHandle& out) const
+    {
+        long from = NowFrom(text);
+        long length = NowLength(text);
+        out.SetSize(0);
+        out.Append(uint32_t(from), *text);
+        out.Append(uint32_t(fBytes.size()), fBytes.data());
+        out.Append(uint32_t(long(text.GetSize()) - from - length), *text + from + length);
+    }
+
+    long fStart;
+    long fEnd;
+
+private:
+    long fFrom;
+    long fSize;
+    std::string fBytes;
+};
 
 // construction
 
@@ -210,33 +260,48 @@ bool XGEditText::ValidateText(const char* text)
     return DoDispatch('kclk', fViewID, const_cast<char*>(text), true) != 1;
 }
 
-// The whole text is kept and validated, not only the 255 characters that
-// GetTitle gives, so a rejected change to a long text restores all of it;
-// the selection comes back with it.
-void XGEditText::Restore(const std::string& text, long start, long end)
+// The whole text is validated, not only the 255 characters that GetTitle
+// gives, and a rejected change to a long text restores all of it; the
+// selection comes back with it.
+bool XGEditText::CheckChange(const Kept& kept)
 {
+    if (!kept.Changed(fText))
+        return true;
+    // The text goes to validation in place: a terminator in the block's
+    // spare bytes, beyond its size, spares copying it for every key. A text
+    // that fills its block exactly is copied, into storage kept from one
+    // such key to the next (one thread edits).
+    static std::string copy;
+    const char* text;
+    uint32_t size = fText.GetSize();
+    if (size < fText.GetAllocSize()) {
+        fText.SetChar(size, 0);
+        text = *fText;
+    } else {
+        copy.assign(*fText, size);
+        text = copy.c_str();
+    }
+    if (ValidateText(text))
+        return true;
     XGHandle old(0, 0);
-    old.Append(uint32_t(text.size()), text.data());
+    kept.Restore(fText, old);
     SetTextHandle(old);
-    fEdit->SetSelect(start, end);
+    fEdit->SetSelect(kept.fStart, kept.fEnd);
+    return false;
 }
 
+// The key's scroll-bar update follows in DoKey.
 void XGEditText::InsertChar(char c)
 {
     if (!fEdit)
         return;
     if (c != 0x08 && !CanInsertKey(c))
         return;
-    std::string before = Contents(fText);
     long start, end;
     fEdit->GetSelect(&start, &end);
+    Kept kept(fText, start, end);
     fEdit->DoKey(c);
-    std::string after = Contents(fText);
-    if (after != before && !ValidateText(after.c_str())) {
-        Restore(before, start, end);
-        return;
-    }
-    RecalcScroll();
+    CheckChange(kept);
 }
 
 long XGEditText::DoKey(long arg, void*)
@@ -321,9 +386,9 @@ long XGEditText::DoMenuCommand(long arg, void*)
     }
     if (arg < kCmdCut || arg > kCmdClear)
         return -1;
-    std::string before = Contents(fText);
     long start, end;
     fEdit->GetSelect(&start, &end);
+    Kept kept(fText, start, end);
     switch (arg) {
     case kCmdCut:
         fEdit->DoCut();
@@ -338,10 +403,7 @@ long XGEditText::DoMenuCommand(long arg, void*)
         fEdit->DoDelete();
         break;
     }
-    std::string after = Contents(fText);
-    if (after != before && !ValidateText(after.c_str()))
-        Restore(before, start, end);
-    else
+    if (CheckChange(kept))
         RecalcScroll();
     return 0;
 }

@@ -57,7 +57,10 @@ public:
 private:
     void Init(const char* text, short fontNumber, long maxLength, unsigned char filter,
               bool password, bool wordWrap, bool noMargin, bool multiLine);
-    void Restore(const std::string& text, long start, long end);
+    class Kept;
+    // Validates what an engine operation changed since `kept`; a rejected
+    // change is undone, text and selection (false then).
+    bool CheckChange(const Kept& kept);
     void InsertChar(char c);
     void DeleteChar() { InsertChar(0x08); }
     void RecalcScroll();

@@ -9,7 +9,7 @@ XG_END_DISPATCH()
 
 XGScrollBar::XGScrollBar(XGView* parent, XGSScrollInitRecord& record)
     : XGSlider(parent, record), fPageSize(1), fStepSize(1), fValue(0), fMinValue(0),
-      fMaxValue(0), fScale(1), fControl(nullptr)
+      fMaxValue(0), fScale(1), fControl(nullptr), fLoaded(), fHasLoaded(false)
 {
     InitScrollBar(record);
 }
@@ -125,16 +125,24 @@ void XGScrollBar::LoadControl()
         return;
     if (fMinValue < fMaxValue) {
         XGScrollScale native = XGScrollScale::Native(fMinValue, fMaxValue, fPageSize, fValue, fScale);
-        SCROLLINFO info = {};
-        info.cbSize = sizeof info;
-        info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-        info.nMin = native.min;
-        info.nMax = native.max;
-        info.nPage = UINT(native.page < 0 ? 0 : native.page);
-        info.nPos = native.pos;
-        SetScrollInfo(fControl, SB_CTL, &info, TRUE);
-        EnableWindow(fControl, TRUE);
-    } else {
+        // Only this object moves the native thumb (the bar itself only
+        // reports), so what it was last given is what it holds.
+        if (!fHasLoaded || native.min != fLoaded.min || native.max != fLoaded.max
+            || native.page != fLoaded.page || native.pos != fLoaded.pos) {
+            SCROLLINFO info = {};
+            info.cbSize = sizeof info;
+            info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+            info.nMin = native.min;
+            info.nMax = native.max;
+            info.nPage = UINT(native.page < 0 ? 0 : native.page);
+            info.nPos = native.pos;
+            SetScrollInfo(fControl, SB_CTL, &info, TRUE);
+            fLoaded = native;
+            fHasLoaded = true;
+        }
+        if (!IsWindowEnabled(fControl))
+            EnableWindow(fControl, TRUE);
+    } else if (IsWindowEnabled(fControl)) {
         EnableWindow(fControl, FALSE);
     }
 }

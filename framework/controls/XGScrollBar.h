@@ -1,4 +1,5 @@
 #pragma once
+#include "XGScrollScale.h"
 #include "XGSlider.h"
 
 class XGScrollBar;
@@ -72,4 +73,8 @@ private:
     long fMaxValue;
     long fScale;
     HWND fControl;
+    // What the native bar was last given: setting a bar to what it already
+    // shows costs no message to it and no redraw.
+    XGScrollScale fLoaded;
+    bool fHasLoaded;
 };

@@ -1,6 +1,7 @@
 #include "XGTextEngine.h"
 
 #include <cstring>
+#include <vector>
 
 #include "XGHandleLock.h"
 
@@ -97,6 +98,28 @@ int32_t XGTextEngine::LayoutPass(const char* text, int32_t size, int32_t from, i
     int32_t s = lineStart;
     int32_t i = from;
     wrap = wrap && measure;
+    // The growing line's prefix widths, measured once from its start over a
+    // stretch that doubles when the line outgrows it; measuring each prefix
+    // afresh made a long line cost the square of its length.
+    std::vector<int32_t> widths;
+    int32_t measuredFrom = -1;
+    auto widthTo = [&](int32_t end) {
+        int32_t length = end - s;
+        if (measuredFrom != s || length > int32_t(widths.size())) {
+            int32_t count = length < 128 ? 256 : 2 * length;
+            if (count > size - s)
+                count = size - s;
+            const void* feed = memchr(text + s, '\n', size_t(count));
+            if (feed)
+                count = int32_t(static_cast<const char*>(feed) - (text + s));
+            if (length > count)
+                return measure->TextWidth(text + s, uint32_t(length), 0);
+            widths.resize(size_t(count));
+            measure->PrefixWidths(text + s, uint32_t(count), widths.data());
+            measuredFrom = s;
+        }
+        return widths[size_t(length - 1)];
+    };
     while (i < size && (stopAfterBreak >= 0 || i < to)) {
         if (text[i] == '\n') {
             AppendBreak(table, i);
@@ -107,7 +130,7 @@ int32_t XGTextEngine::LayoutPass(const char* text, int32_t size, int32_t from, i
             int32_t e = i + 1;
             while (e > s && IsWhite(text[e - 1]))
                 --e;
-            if (e > s && measure->TextWidth(text + s, uint32_t(e - s), 0) > wrapWidth) {
+            if (e > s && widthTo(e) > wrapWidth) {
                 int32_t b = e - 1;
                 while (b >= s && !IsWhite(text[b]))
                     --b;
@@ -242,11 +265,14 @@ int32_t XGTextEngine::FindOffset(int32_t line, int32_t x, int32_t margin, XGText
     }
     int32_t start = GetLineOffset(line);
     int32_t length = GetLineLength(line);
-    XGHandleLock lock(*fText);
-    const char* text = **fText + start;
+    std::vector<int32_t> widths(size_t(length > 0 ? length : 0));
+    if (length > 0) {
+        XGHandleLock lock(*fText);
+        measure.PrefixWidths(**fText + start, uint32_t(length), widths.data());
+    }
     int32_t p = margin;
     for (int32_t k = 0; k < length; ++k) {
-        int32_t w = measure.TextWidth(text, uint32_t(k + 1), 0) + margin;
+        int32_t w = widths[size_t(k)] + margin;
         if (x < (p + w) / 2)
             return start + k;
         p = w;

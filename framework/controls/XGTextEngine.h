@@ -16,6 +16,13 @@ class XGTextMeasure {
 public:
     virtual ~XGTextMeasure() {}
     virtual int32_t TextWidth(const char* text, uint32_t length, int32_t startWidth) = 0;
+    // widths[i] = TextWidth(text, i + 1, 0) for every i below `length`; a
+    // measure that can answer them in fewer steps overrides this.
+    virtual void PrefixWidths(const char* text, uint32_t length, int32_t* widths)
+    {
+        for (uint32_t i = 0; i < length; ++i)
+            widths[i] = TextWidth(text, i + 1, 0);
+    }
 };
 
 class XGTextEngine {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "XGMenuStatus.h"
 #include "XGPalette.h"
 #include "XGPostError.h"
+#include "XGScrollBar.h"
 #include "XGScrollView.h"
 #include "XGTime.h"
 
@@ -918,6 +920,157 @@ TEST_F(EditText, IdleMessagesAreAnsweredByTheView)
     EditOptions o;
     XGEditText* edit = Make(o);
     EXPECT_EQ(edit->DoDispatch('peri', 0, nullptr, false), 0);
+}
+
+// Edits reach the parents' 'kclk' exactly when the text changed, with the
+// whole text, long or not; a rejected edit restores every character and the
+// selection. The long texts end on either side of the handle's 512-byte
+// blocks, where the text is given in place or as a copy.
+TEST_F(EditText, ParentsSeeEachChangedTextWholeAndInOrder)
+{
+    const std::string tail(600, 'q');
+    struct Row {
+        std::string text;
+        long start, end;
+        std::string keys;     // typed; "" for the menu command
+        long command;         // 7 paste of "zz", 5 cut, 8 clear
+        bool reject;
+        std::vector<std::string> asked;
+        std::string after;
+    };
+    const std::string at511(510, 'w');
+    const Row rows[] = {
+        {"ab", 2, 2, "c", 0, false, {"7:abc"}, "abc"},
+        {"ab", 0, 0, "\x08", 0, false, {}, "ab"},                    // nothing before the caret
+        {"ab", 1, 2, "b", 0, false, {}, "ab"},                       // the same character over itself
+        {"ab", 1, 1, "\x08", 0, false, {"7:b"}, "b"},
+        {"ab\ncd", 2, 4, "\r", 0, false, {"7:ab\nd"}, "ab\nd"},
+        {"ab", 1, 1, "xy", 0, true, {"7:axb", "7:ayb"}, "ab"},
+        {"a" + tail, 1, 1, "x", 0, true, {"7:ax" + tail}, "a" + tail},
+        {at511, 0, 0, "x", 0, true, {"7:x" + at511}, at511},         // 511 characters
+        {at511 + "v", 0, 0, "x", 0, false, {"7:x" + at511 + "v"}, "x" + at511 + "v"},   // 512
+        {"abc", 1, 2, "", 7, false, {"7:azzc"}, "azzc"},
+        {"abc", 1, 2, "", 5, true, {"7:ac"}, "abc"},
+        {"abc", 1, 1, "", 8, false, {}, "abc"},                     // clearing nothing
+        {"a" + tail, 0, 601, "", 8, true, {"7:"}, "a" + tail},
+    };
+    for (const Row& row : rows) {
+        EditOptions o;
+        XGEditText* edit = Make(o);
+        edit->SetTitle(row.text.c_str());
+        Select(edit, row.start, row.end);
+        fJudge->fAsked.clear();
+        fJudge->fReject = row.reject;
+        PutClipboard("zz");
+        if (row.command)
+            edit->DoDispatch('menu', row.command, nullptr, false);
+        else
+            Type(edit, row.keys);
+        EXPECT_EQ(fJudge->fAsked, row.asked) << row.text.substr(0, 8) << " " << row.keys;
+        EXPECT_EQ(Text(edit), row.after) << row.text.substr(0, 8) << " " << row.keys;
+        if (row.reject)
+            EXPECT_EQ(Selection(edit), std::make_pair(row.start, row.end)) << row.text.substr(0, 8);
+        delete edit;
+    }
+    fJudge->fReject = false;
+}
+
+// The widest line is kept up to date line by line as the text changes; after
+// every edit of the table it is what measuring every line again gives, also
+// when it is asked for only after several edits.
+TEST_F(EditText, WidestLineFollowsEveryEditAsAFullMeasureWould)
+{
+    struct Step {
+        long start, end;
+        const char* inserted;
+        bool ask;   // ask for the width after this step
+    };
+    const Step steps[] = {
+        {0, 0, "", true},
+        {5, 5, "W", true},                  // the widest line grows
+        {0, 0, "\t", true},                 // a tab moves its stops
+        {40, 40, "\n", true},               // the widest line splits
+        {3, 9, "", false},
+        {9, 10, "", true},                  // two lines join
+        {0, 0, "MMMMMMMMMMMMMMMMMMMMMMMM\nx\ny\n", false},
+        {30, 31, "", false},
+        {2, 5, "a\tb\nc", true},
+        {0, 27, "", true},                  // the widest line goes
+        {12, 12, "iiii\niiii\n", false},
+        {60, 60, "mmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmm", false},
+        {1, 1, "\n\n\n", true},
+        {1000, 1000, "\nlast", true},       // at the end
+        {0, 1000, "", true},                // everything
+        {0, 0, "one\ntwo\tthree", true},
+    };
+    EditOptions o;
+    o.text = "short\nthe widest line of them all, so far\nmid size line\n\tx\n";
+    o.width = 120;
+    XGEditText* edit = Make(o);
+    XGEditCore* core = edit->GetEditCore();
+    EditOptions fresh;
+    fresh.width = 120;
+    XGEditText* ruler = Make(fresh);
+    EXPECT_GT(core->GetMaxWidth(), 0);
+    for (const Step& step : steps) {
+        core->SetSelect(step.start, step.end);
+        core->DoInsert(long(strlen(step.inserted)), step.inserted);
+        if (!step.ask)
+            continue;
+        ruler->SetTitle(Text(edit).c_str());
+        EXPECT_EQ(core->GetMaxWidth(), ruler->GetEditCore()->GetMaxWidth())
+            << "after inserting \"" << step.inserted << "\" at " << step.start;
+    }
+}
+
+// Inside a scroll view, the bars after each key are those that laying out
+// the whole text again and measuring every line gives.
+TEST_F(EditText, BarsAfterEachKeyMatchAFullRecalculation)
+{
+    auto makeScroller = [&](short left) {
+        Record r;
+        r.Int('scrv').Int(3).Int(0).Bool(true).Bool(true).Bool(false).Bool(false);
+        r.Int(left).Int(0).Int(left + 160).Int(100).Bool(true).Bool(true).Bool(false);
+        r.Bool(true).Bool(true).Bool(false);
+        XGArgStream stream = r.Stream();
+        return new XGScrollView(fJudge, stream);
+    };
+    XGScrollView* scroller = makeScroller(0);
+    XGScrollView* fullScroller = makeScroller(170);
+    EditOptions o;
+    o.text = "a line\nthe longest line in this text, wider than the view\n\tb\n";
+    o.width = 120;
+    o.height = 50;
+    XGEditText* edit = Make(o, scroller);
+    XGEditText* full = Make(o, fullScroller);
+    Select(edit, 20, 20);
+    const std::string keys = "xyz\r\r\r\x08\x08\x08\x08\x08\x08\x08\x08WWWWWWWWWWWWWWWWWWWW\r\r\r\r";
+    for (size_t k = 0; k < keys.size(); ++k) {
+        Type(edit, std::string(1, keys[k]));
+        full->SetTitle(Text(edit).c_str());
+        long h, v;
+        edit->GetEditCore()->GetScrollValue(&h, &v);
+        for (int axis = 0; axis < 2; ++axis) {
+            XGScrollBar* bar = axis ? scroller->GetVScroll() : scroller->GetHScroll();
+            XGScrollBar* fullBar = axis ? fullScroller->GetVScroll() : fullScroller->GetHScroll();
+            EXPECT_EQ(bar->GetMaxValue(), fullBar->GetMaxValue()) << "key " << k << " axis " << axis;
+            EXPECT_EQ(bar->GetPageSize(), fullBar->GetPageSize()) << "key " << k << " axis " << axis;
+            EXPECT_EQ(bar->GetValue(), axis ? v : h) << "key " << k << " axis " << axis;
+            SCROLLINFO info = {}, fullInfo = {};
+            info.cbSize = fullInfo.cbSize = sizeof info;
+            info.fMask = fullInfo.fMask = SIF_ALL;
+            GetScrollInfo(bar->GetControl(), SB_CTL, &info);
+            GetScrollInfo(fullBar->GetControl(), SB_CTL, &fullInfo);
+            EXPECT_EQ(IsWindowEnabled(bar->GetControl()) != 0, bar->GetMaxValue() > 0) << "key " << k;
+            if (bar->GetMaxValue() > 0) {
+                EXPECT_EQ(info.nMax, fullInfo.nMax) << "key " << k << " axis " << axis;
+                EXPECT_EQ(info.nPage, fullInfo.nPage) << "key " << k << " axis " << axis;
+                EXPECT_EQ(info.nPos, bar->GetValue() / bar->GetScale()) << "key " << k << " axis " << axis;
+            }
+        }
+    }
+    EXPECT_GT(scroller->GetHScroll()->GetMaxValue(), 0);
+    EXPECT_GT(scroller->GetVScroll()->GetMaxValue(), 0);
 }
 
 }  // namespace

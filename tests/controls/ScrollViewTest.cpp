@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -282,6 +283,81 @@ TEST_F(ScrollViewTest, WithoutTheCornerFlagTheCornerIsNotPainted)
         EXPECT_EQ(corner ? face : kMagenta, Pixel(Root(), x, y)) << "corner flag " << corner;
         delete view;
         Pump();
+    }
+}
+
+// Counts what reaches the native bars: each SBM_SETSCROLLINFO redraws a bar.
+std::map<HWND, int> gLoads;
+std::map<HWND, WNDPROC> gBarProcs;
+
+LRESULT CALLBACK CountingBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == SBM_SETSCROLLINFO)
+        ++gLoads[window];
+    return CallWindowProcA(gBarProcs[window], window, message, wParam, lParam);
+}
+
+void CountLoads(XGScrollBar* bar)
+{
+    HWND control = bar->GetControl();
+    gBarProcs[control] = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingBarProc)));
+}
+
+// A bar given values it already has leaves its native control alone; what
+// the native control shows is at every step what a bar set up once with the
+// same values shows.
+TEST_F(ScrollViewTest, BarsReachTheNativeControlOnlyWithChangedValues)
+{
+    XGScrollView* view = Make(true, true, false);
+    CountLoads(view->GetHScroll());
+    CountLoads(view->GetVScroll());
+    struct Row {
+        long maxH, maxV, pageH, pageV, valueH, valueV;
+        int loads;   // native loads the row costs, both bars together
+    };
+    const Row rows[] = {
+        {30, 40, 5, 6, 7, 9, 4},
+        {30, 40, 5, 6, 7, 9, 0},          // all the same again
+        {30, 41, 5, 6, 7, 9, 1},          // only the vertical maximum
+        {30, 41, 5, 7, 7, 12, 2},
+        {0, 41, 5, 7, 0, 12, 0},          // the horizontal bar empties: disabled, not loaded
+        {30, 41, 5, 7, 7, 12, 2},         // and comes back
+        {30, 41, 5, 7, 7, 12, 0},
+        {200000, 41, 5, 7, 150000, 12, 2},   // a scaled range
+        {200000, 41, 5, 7, 150003, 12, 0},   // the same native position
+    };
+    for (const Row& row : rows) {
+        gLoads.clear();
+        view->SetPageSize(row.pageH, row.pageV);
+        view->SetMaxValue(row.maxH, row.maxV);
+        view->SetScrollValue(row.valueH, row.valueV);
+        int loads = 0;
+        for (const auto& counted : gLoads)
+            loads += counted.second;
+        EXPECT_EQ(loads, row.loads) << "row with maxima " << row.maxH << " " << row.maxV;
+
+        XGScrollView* fresh = Make(true, true, false);
+        fresh->SetPageSize(row.pageH, row.pageV);
+        fresh->SetMaxValue(row.maxH, row.maxV);
+        fresh->SetScrollValue(row.valueH, row.valueV);
+        for (int axis = 0; axis < 2; ++axis) {
+            HWND bar = (axis ? view->GetVScroll() : view->GetHScroll())->GetControl();
+            HWND once = (axis ? fresh->GetVScroll() : fresh->GetHScroll())->GetControl();
+            SCROLLINFO a = {}, b = {};
+            a.cbSize = b.cbSize = sizeof a;
+            a.fMask = b.fMask = SIF_ALL;
+            GetScrollInfo(bar, SB_CTL, &a);
+            GetScrollInfo(once, SB_CTL, &b);
+            EXPECT_EQ(IsWindowEnabled(bar) != 0, IsWindowEnabled(once) != 0) << "axis " << axis;
+            if (IsWindowEnabled(once)) {
+                EXPECT_EQ(a.nMin, b.nMin) << "axis " << axis << " maxima " << row.maxH << " " << row.maxV;
+                EXPECT_EQ(a.nMax, b.nMax) << "axis " << axis << " maxima " << row.maxH << " " << row.maxV;
+                EXPECT_EQ(a.nPage, b.nPage) << "axis " << axis << " maxima " << row.maxH << " " << row.maxV;
+                EXPECT_EQ(a.nPos, b.nPos) << "axis " << axis << " maxima " << row.maxH << " " << row.maxV;
+            }
+        }
+        delete fresh;
     }
 }
 

@@ -1,25 +1,46 @@
 // Random edits of a short text, with and without word wrap: after every edit
-// the patched line-break table must equal a fresh layout of the new text, and
-// every line query must stay inside the text.
+// the patched line-break table must equal a fresh layout of the new text made
+// with widths measured prefix by prefix, every line query must stay inside
+// the text and hit tests must land where prefix-by-prefix widths put them.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "XGTabMeasure.h"
 #include "XGTextEngine.h"
 
 namespace {
 
-class Measure : public XGTextMeasure {
+// Measured run by run, as the editor measures...
+class Measure : public XGTabMeasure {
+public:
+    Measure() : XGTabMeasure(40) {}
+
+protected:
+    int32_t RunWidth(const char* text, uint32_t length, int32_t* partial) override
+    {
+        int32_t x = 0;
+        for (uint32_t i = 0; i < length; ++i) {
+            x += 4 + (static_cast<unsigned char>(text[i]) & 7);
+            if (partial)
+                partial[i] = x;
+        }
+        return x;
+    }
+};
+
+// ...and prefix by prefix, as every width was measured before.
+class PrefixMeasure : public XGTextMeasure {
 public:
     int32_t TextWidth(const char* text, uint32_t length, int32_t startWidth) override
     {
-        int32_t x = startWidth;
-        for (uint32_t i = 0; i < length; ++i)
-            x = text[i] == '\t' ? (x / 40 + 1) * 40 : x + 4 + (static_cast<unsigned char>(text[i]) & 7);
-        return x;
+        return fMeasure.TextWidth(text, length, startWidth);
     }
+
+private:
+    Measure fMeasure;
 };
 
 void Fail(int line, const std::string& text)
@@ -33,6 +54,7 @@ void Fail(int line, const std::string& text)
 
 void CheckTable(XGTextEngine& engine, bool wrap, int32_t width, Measure& measure)
 {
+    PrefixMeasure prefixes;
     int32_t size = engine.GetTextSize();
     int32_t count = engine.GetBreakCount();
     for (int32_t k = 0; k < count; ++k) {
@@ -46,6 +68,7 @@ void CheckTable(XGTextEngine& engine, bool wrap, int32_t width, Measure& measure
         Check(engine.FindLine(start) == line || length == 0);
         int32_t hit = engine.FindOffset(line, int32_t(start % 97), 2, measure);
         Check(hit >= start && hit <= start + length);
+        Check(hit == engine.FindOffset(line, int32_t(start % 97), 2, prefixes));
     }
     XGHandle* text = engine.GetTextHandle();
     // Line feeds survive a trip through the clipboard's text unchanged.
@@ -58,7 +81,7 @@ void CheckTable(XGTextEngine& engine, bool wrap, int32_t width, Measure& measure
     }
     XGTextEngine fresh;
     fresh.SetTextHandle(text);
-    fresh.RecalcLineStarts(wrap, width, &measure);
+    fresh.RecalcLineStarts(wrap, width, &prefixes);
     Check(fresh.GetBreakCount() == count);
     for (int32_t k = 0; k < count; ++k)
         Check(fresh.GetBreak(k) == engine.GetBreak(k));

@@ -1,5 +1,5 @@
 set(dir ${CMAKE_CURRENT_LIST_DIR})
-kebo_native_test(NAME native_text SOURCES ${dir}/TextEngineTest.cpp)
+kebo_native_test(NAME native_text SOURCES ${dir}/TextEngineTest.cpp ${dir}/TextEngineWidthsTest.cpp)
 kebo_fuzz_target(NAME fuzz_text SOURCES ${dir}/TextEngineFuzz.cpp RUNS 20000)
 kebo_wine_test(NAME test_text
     SOURCES ${CMAKE_SOURCE_DIR}/tests/views/ViewsTestHost.cpp ${dir}/EditTextTest.cpp
