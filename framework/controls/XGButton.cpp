@@ -8,19 +8,65 @@ XG_BEGIN_DISPATCH(XGButton, XGView)
     XG_ON('wint', DoWInternal)
 XG_END_DISPATCH()
 
+namespace {
+
+// The buttons of one built-in font share one font object, and so one Windows
+// font: made per button, each would cost a display context and a font of its
+// own. The font goes with the last button that uses it.
+struct SharedFont {
+    XGFont* font;
+    long users;
+};
+
+SharedFont gSharedFonts[3] = {};
+
+SharedFont* SharedFontSlot(short number)
+{
+    const short count = short(sizeof(gSharedFonts) / sizeof(gSharedFonts[0]));
+    return number >= 0 && number < count ? &gSharedFonts[number] : nullptr;
+}
+
+}  // namespace
+
 XGButton::XGButton(XGView* parent, XGArgStream& stream)
     : XGControl(parent, stream), fFont(nullptr), fControl(nullptr)
 {
-    fFont = XGFont::LoadFont(short(stream.ReadInteger()));
+    fFont = AttachFont(short(stream.ReadInteger()));
 }
 
 XGButton::~XGButton()
 {
     DestroyControl(fControl);
     fControl = nullptr;
-    if (fFont)
-        fFont->Detach();
+    DetachFont(fFont);
     fFont = nullptr;
+}
+
+XGFont* XGButton::AttachFont(short number)
+{
+    SharedFont* slot = SharedFontSlot(number);
+    if (!slot)
+        return XGFont::LoadFont(number);
+    if (slot->font) {
+        slot->font->Attach();
+    } else {
+        slot->font = XGFont::LoadFont(number);
+        if (!slot->font)
+            return nullptr;
+    }
+    ++slot->users;
+    return slot->font;
+}
+
+void XGButton::DetachFont(XGFont* font)
+{
+    if (!font)
+        return;
+    for (SharedFont& slot : gSharedFonts) {
+        if (slot.font == font && --slot.users == 0)
+            slot.font = nullptr;
+    }
+    font->Detach();
 }
 
 void XGButton::PushButton()

@@ -33,6 +33,10 @@ public:
     long DoWInternal(long arg, void* data);  // 'wint'
 
 protected:
+    // The button's reference to the shared font of a built-in number, or null.
+    static XGFont* AttachFont(short number);
+    static void DetachFont(XGFont* font);
+
     XGFont* fFont;
     HWND fControl;
 };

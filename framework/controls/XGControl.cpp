@@ -58,6 +58,11 @@ void XGControl::DestroyControl(HWND control)
     if (!control)
         return;
     RemovePropA(control, _GControlClass);
+    // A closing window destroys its native window right after its views, and
+    // that takes all its controls at once; one by one, each would first be
+    // hidden and taken out on its own.
+    if (fWindow && fWindow->IsDeletingViews() && fRootWindow && fRootWindow == fWindow->GetHWND())
+        return;
     DestroyWindow(control);
 }
 
@@ -73,8 +78,9 @@ void XGControl::ShowControl(HWND control)
 {
     if (!control)
         return;
-    ::ShowWindow(control, SW_SHOW);
-    InvalidateRect(control, nullptr, FALSE);
+    // Showing a hidden control has already marked all of it to be drawn.
+    if (::ShowWindow(control, SW_SHOW))
+        InvalidateRect(control, nullptr, FALSE);
 }
 
 void XGControl::HideControlWithView(HWND control)

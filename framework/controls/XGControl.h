@@ -29,7 +29,7 @@ protected:
     // and sets the font when there is one; null when creation failed.
     HWND CreateControl(const char* className, DWORD style, const char* title,
                        const tagRECT& rect, XGFont* font);
-    static void DestroyControl(HWND control);
+    void DestroyControl(HWND control);
     // Moves and sizes the native window, hidden until the view is drawn again.
     static void MoveControl(HWND control, const tagRECT& rect);
     void ShowControl(HWND control);

@@ -25,6 +25,9 @@ namespace {
 unsigned long gClickDeadline = 0;
 bool gClickTested = false;
 
+// The window whose destructor is deleting its views.
+const XGWindow* gDeletingViews = nullptr;
+
 // Cascading placement steps through five positions.
 short gStagger = 0;
 
@@ -147,8 +150,7 @@ XGWindow::~XGWindow()
     if (fWindow && GetCapture() == fWindow)
         ReleaseCapture();
 
-    while (fChild)
-        delete fChild;
+    DeleteViews();
     UnlinkWindow();
     // Nothing may leave a destructor; a receiver's failure is shown once the
     // window is entirely gone, so that the alert's loop never meets half of it.
@@ -173,6 +175,31 @@ XGWindow::~XGWindow()
         }
     }
 }
+
+// Each view takes its native control with it; on a window that stays drawn,
+// every control gone would expose and redraw part of it. Drawing is held off
+// meanwhile and the window marked to be drawn afresh, so that it looks no
+// different from one whose views went while it was drawn.
+void XGWindow::DeleteViews()
+{
+    // A document of the multiple-document client stays as it is: the front
+    // document is found by its visibility.
+    const bool held = fWindow && fChild && IsWindowVisible(fWindow)
+        && !(_GMDIWindow && ::GetParent(fWindow) == _GMDIWindow);
+    if (held)
+        SendMessageA(fWindow, WM_SETREDRAW, FALSE, 0);
+    const XGWindow* outer = gDeletingViews;
+    gDeletingViews = this;
+    while (fChild)
+        delete fChild;
+    gDeletingViews = outer;
+    if (held && fWindow) {
+        SendMessageA(fWindow, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(fWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
+}
+
+bool XGWindow::IsDeletingViews() const { return gDeletingViews == this; }
 
 void XGWindow::LinkWindow()
 {

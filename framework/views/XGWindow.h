@@ -73,6 +73,9 @@ public:
     void ShowWindow();
     void HideWindow();
     bool IsVisible() const;     // the native window's visibility
+    // True while the destructor deletes the views; the native window and
+    // every control on it go right after.
+    bool IsDeletingViews() const;
     void SelectWindow();
     static XGWindow* GetFrontWindow();
     static XGWindow* GetXGWindow(HWND__* window);
@@ -137,6 +140,7 @@ private:
     void Build(XGSWindowInitRecord& record, XGForm* form);
     void LinkWindow();
     void UnlinkWindow();
+    void DeleteViews();
     void Notify(long msg);
     void DestroyNativeWindow();
     // Focus to the tab stop after (or before) the focused view, wrapping at the ends.

@@ -1,5 +1,7 @@
 #include "XGWindowProc.h"
 
+#include <cstring>
+
 #include "XGAppCore.h"
 #include "XGDDEServer.h"
 #include "XGDraw.h"
@@ -184,10 +186,16 @@ short XGWindowProc::GetStateFlags()
         {VK_MENU, kModAlt},            {VK_LBUTTON, kModLeftButton},
         {VK_RBUTTON, kModRightButton}, {VK_MBUTTON, kModMiddleButton},
     };
+    // One read of the whole key state: each GetKeyState is a round trip to
+    // the window server under Wine. The table holds what GetKeyState would
+    // report, down in the high bit and the toggle in the lowest.
+    BYTE state[256];
+    if (!GetKeyboardState(state))
+        std::memset(state, 0, sizeof(state));
     unsigned short mods = 0;
     for (const Key& key : keys) {
         // Held means any bit of the state other than the toggle bit.
-        if (static_cast<unsigned short>(GetKeyState(key.virtualKey)) & 0xFFFE)
+        if (state[key.virtualKey] & 0xFE)
             mods |= key.bit;
     }
     XGAppCore::gLastMods = static_cast<short>(mods);

@@ -3,6 +3,7 @@
 #include "KeboTestSupport.h"
 #include "XGCheckButton.h"
 #include "XGCommandButton.h"
+#include "XGFont.h"
 #include "XGPopControl.h"
 #include "XGScrollBar.h"
 
@@ -238,6 +239,140 @@ TEST_F(Controls, MovingAViewHidesItsControlUntilItIsDrawnAgain)
     UpdateWindow(Root());
     Pump();
     EXPECT_TRUE(IsWindowVisible(button->GetControl()));
+}
+
+HFONT FontOf(const XGButton* button)
+{
+    return reinterpret_cast<HFONT>(SendMessageA(button->GetControl(), WM_GETFONT, 0, 0));
+}
+
+XGCommandButton* MakeButton(XGView* parent, short id, short font, const char* title)
+{
+    Args a = Args::View('pbtn', id, 10, short(10 + 30 * id), 90, short(40 + 30 * id)).Int(font).Int(0).Str(title);
+    XGArgStream s = a.Stream();
+    return new XGCommandButton(parent, s);
+}
+
+TEST_F(Controls, ButtonsOfOneFontShareItUntilTheLastOneGoes)
+{
+    const long fontsBefore = XGFont::gFontArray.Length();
+    XGCommandButton* first = MakeButton(fRecorder, 1, 0, "One");
+    XGCommandButton* second = MakeButton(fRecorder, 2, 0, "Two");
+    Args a = Args::View('chkb', 3, 10, 100, 150, 120).Int(0).Int(0).Str("Three");
+    XGArgStream s = a.Stream();
+    XGCheckButton* box = new XGCheckButton(fRecorder, s);
+    XGCommandButton* other = MakeButton(fRecorder, 4, 1, "Four");
+
+    const HFONT bold = FontOf(first);
+    ASSERT_NE(nullptr, bold);
+    EXPECT_EQ(bold, FontOf(second));
+    EXPECT_EQ(bold, FontOf(box));
+    EXPECT_NE(bold, FontOf(other));
+    EXPECT_EQ(fontsBefore + 2, XGFont::gFontArray.Length());
+
+    // The shared fonts are the built-in ones the buttons ask for.
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    struct Expected { HFONT font; LONG height; LONG weight; };
+    for (const Expected& e : {Expected{bold, -(9 * dpi / 72), 700}, Expected{FontOf(other), -(8 * dpi / 72), 400}}) {
+        LOGFONTA face = {};
+        ASSERT_EQ(int(sizeof face), GetObjectA(e.font, sizeof face, &face));
+        EXPECT_STREQ("Arial", face.lfFaceName);
+        EXPECT_EQ(e.height, face.lfHeight);
+        EXPECT_EQ(e.weight, face.lfWeight);
+    }
+    char title[256];
+    box->GetTitle(title);
+    EXPECT_STREQ("Three", title);
+
+    delete first;
+    delete box;
+    EXPECT_EQ(DWORD(OBJ_FONT), GetObjectType(bold));  // the second button still uses it
+    delete second;
+    EXPECT_EQ(0u, GetObjectType(bold));
+    EXPECT_EQ(fontsBefore + 1, XGFont::gFontArray.Length());
+
+    // A button made after the last one went gets a font of its own again.
+    XGCommandButton* again = MakeButton(fRecorder, 5, 0, "Five");
+    EXPECT_EQ(DWORD(OBJ_FONT), GetObjectType(FontOf(again)));
+    EXPECT_EQ(fontsBefore + 2, XGFont::gFontArray.Length());
+}
+
+// Logs the window notices, whether the window was on screen at each and
+// whether a native control still led to a wrapper.
+class NoticeApp : public TestApp {
+public:
+    XG_DECLARE_DISPATCH(NoticeApp)
+    long DoMayClose(long arg, void* data) { return Log("pdsw", arg, data); }
+    long DoDestroyed(long arg, void* data) { return Log("desw", arg, data); }
+
+    std::vector<std::string> fLog;
+    std::vector<HWND> fControls;
+
+private:
+    long Log(const char* code, long arg, void* data)
+    {
+        const XGWindow* window = *static_cast<XGWindow**>(data);
+        std::string line = std::string(code) + " " + std::to_string(arg) + (window->IsVisible() ? " shown" : " hidden");
+        for (HWND control : fControls) {
+            if (IsWindow(control) && XGControl::FromHWND(control))
+                line += " linked";
+        }
+        fLog.push_back(line);
+        return -1;
+    }
+};
+
+// long Handler(long arg, void* data); -1 passes the message on.
+XG_BEGIN_DISPATCH(NoticeApp, TestApp)
+    XG_ON('pdsw', DoMayClose)
+    XG_ON('desw', DoDestroyed)
+XG_END_DISPATCH()
+
+TEST(ControlsClosing, AWindowFullOfButtonsClosesAsAnyOtherAndTheFocusGoesBack)
+{
+    NoticeApp* app = new NoticeApp();
+    app->SetFocus();
+    XGSWindowInitRecord w = WindowRecord(2, "behind", 300, 200);
+    XGWindow* behind = new XGWindow(w, nullptr);
+    XGSViewInitRecord r = ViewRecord(0, 0, 0, 300, 200);
+    Recorder* behindView = new Recorder(behind, r);
+    behindView->SetFocus();
+    Pump();
+
+    XGSWindowInitRecord front = WindowRecord(2, "buttons", 300, 400);
+    front.fWindowID = 9;
+    XGWindow* window = new XGWindow(front, nullptr);
+    XGSViewInitRecord all = ViewRecord(0, 0, 0, 300, 400);
+    Recorder* holder = new Recorder(window, all);
+    std::vector<HWND>& controls = app->fControls;
+    for (short id = 1; id <= 3; ++id)
+        controls.push_back(MakeButton(holder, id, 0, "Button")->GetControl());
+    static_cast<XGCommandButton*>(holder->FindViewByID(3))->SetFocus();
+    UpdateWindow(window->GetHWND());
+    Pump();
+    const HWND hwnd = window->GetHWND();
+    ASSERT_EQ(hwnd, GetActiveWindow());
+    ASSERT_TRUE(IsWindowVisible(controls[2]));
+
+    ASSERT_TRUE(window->CloseWindow());
+    EXPECT_EQ((std::vector<std::string>{"pdsw 9 shown linked linked linked", "desw 9 shown"}), app->fLog);
+    EXPECT_FALSE(IsWindow(hwnd));
+    for (HWND control : controls)
+        EXPECT_FALSE(IsWindow(control));
+
+    // The window behind is active again and, after a turn of the loop, its
+    // view has the focus back.
+    PostMessageA(behind->GetHWND(), WM_NULL, 0, 0);
+    app->RunOnce(nullptr);
+    EXPECT_EQ(behind->GetHWND(), GetActiveWindow());
+    EXPECT_EQ(static_cast<XGDispatch*>(behindView), XGDispatch::GetFocus());
+    EXPECT_EQ(behind->GetHWND(), GetFocus());
+
+    delete behind;
+    delete app;
+    Pump();
 }
 
 }  // namespace
