@@ -1,9 +1,9 @@
 #include "HCYDoInstall.h"
 
 #include "HCYProfileInformation.h"
-#include "XGPostError.h"
-#include "XGWindow.h"
-#include "XGWindowFactory.h"
+#include "foundation/XGPostError.h"
+#include "views/XGWindow.h"
+#include "forms/XGWindowFactory.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,22 +1,23 @@
 #include "HCYInstallerApp.h"
+#include "foundation/XGKeys.h"
 
 #include "HCYGetRebootPrivilege.h"
 #include "HCYInstallerView.h"
 #include "HCYPictureButton.h"
 #include "HCYQTInstallerView.h"
-#include "XGCheckButton.h"
-#include "XGCommandButton.h"
-#include "XGDialog.h"
-#include "XGListControl.h"
-#include "XGPicture.h"
-#include "XGPopControl.h"
-#include "XGScrollView.h"
-#include "XGStaticText.h"
-#include "XGViewTemplate.h"
-#include "XGWindow.h"
-#include "XGWindowFactory.h"
-#include "XGWindowProc.h"
-#include "XGWindowTemplate.h"
+#include "controls/XGCheckButton.h"
+#include "controls/XGCommandButton.h"
+#include "views/dialogs/XGDialog.h"
+#include "controls/XGListControl.h"
+#include "controls/XGPicture.h"
+#include "controls/XGPopControl.h"
+#include "controls/XGScrollView.h"
+#include "controls/XGStaticText.h"
+#include "forms/XGViewTemplate.h"
+#include "views/XGWindow.h"
+#include "forms/XGWindowFactory.h"
+#include "views/XGWindowProc.h"
+#include "forms/XGWindowTemplate.h"
 
 #include <new>
 
@@ -103,12 +104,10 @@ long HCYInstallerApp::StartWindowProc(XGDialog* dialog, void*, long msg, long ar
 {
     if (msg != 'keye')
         return -1;
-    const unsigned long key = static_cast<unsigned long>(arg);
-    const bool extended = ((key >> 16) & kModExtendedKey) != 0;
     short buttonID;
-    if ((key & 0xFFFF) == 13 && !extended)
+    if (XGIsCharKey(arg, kKeyReturn))
         buttonID = HCYPictureButton::kInstall;
-    else if ((key & 0xFFFF) == 0x8A && extended)  // Escape
+    else if (XGIsExtendedKey(arg, kKeyEscape))
         buttonID = HCYPictureButton::kExit;
     else
         return -1;

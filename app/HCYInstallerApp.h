@@ -1,6 +1,6 @@
 #pragma once
 
-#include "XGAppMultiWindow.h"
+#include "core/XGAppMultiWindow.h"
 
 class XGDialog;
 

@@ -1,11 +1,11 @@
 #include "HCYInstallerView.h"
 
 #include "RegEdit.h"
-#include "XGButton.h"
-#include "XGCursor.h"
-#include "XGDraw.h"
-#include "XGGlobals.h"
-#include "XGWindowProc.h"
+#include "controls/XGButton.h"
+#include "views/XGCursor.h"
+#include "views/XGDraw.h"
+#include "core/dispatch/XGGlobals.h"
+#include "views/XGWindowProc.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "XGView.h"
+#include "views/XGView.h"
 
 // The start window's only view: the splash picture for three seconds, then
 // the main background with the Install (1) and Exit (2) picture buttons.

@@ -1,9 +1,9 @@
 #include "HCYPictureButton.h"
 
-#include "XGCursor.h"
-#include "XGDraw.h"
-#include "XGWindow.h"
-#include "XGWindowProc.h"
+#include "views/XGCursor.h"
+#include "views/XGDraw.h"
+#include "views/XGWindow.h"
+#include "views/XGWindowProc.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "HCYDoInstall.h"
-#include "XGView.h"
+#include "views/XGView.h"
 
 #include <memory>
 

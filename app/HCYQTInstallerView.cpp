@@ -1,6 +1,6 @@
 #include "HCYQTInstallerView.h"
 
-#include "XGDraw.h"
+#include "views/XGDraw.h"
 
 #include <windows.h>
 

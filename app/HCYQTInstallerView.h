@@ -1,6 +1,6 @@
 #pragma once
 
-#include "XGView.h"
+#include "views/XGView.h"
 
 // The QuickTime offer window's view: its background picture under the
 // Install QuickTime (5) and Close (6) picture buttons.

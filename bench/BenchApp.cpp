@@ -1,7 +1,7 @@
 #include "BenchApp.h"
 
-#include "XGScrollView.h"
-#include "XGViewTemplate.h"
+#include "controls/XGScrollView.h"
+#include "forms/XGViewTemplate.h"
 
 BenchApp::BenchApp() : XGAppMultiWindow(nullptr)
 {

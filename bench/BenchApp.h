@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "XGAppMultiWindow.h"
+#include "core/XGAppMultiWindow.h"
 
 class BenchApp : public XGAppMultiWindow {
 public:

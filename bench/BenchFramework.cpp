@@ -5,11 +5,11 @@
 #include <cstring>
 
 #include "BenchApp.h"
-#include "XGEditCore.h"
-#include "XGEditText.h"
-#include "XGHandle.h"
-#include "XGWindow.h"
-#include "XGWindowFactory.h"
+#include "controls/XGEditCore.h"
+#include "controls/XGEditText.h"
+#include "foundation/XGHandle.h"
+#include "views/XGWindow.h"
+#include "forms/XGWindowFactory.h"
 
 namespace {
 

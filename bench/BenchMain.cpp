@@ -17,8 +17,8 @@
 #include "BenchRaw.h"
 #include "BenchSamples.h"
 #include "BenchStartup.h"
-#include "XGError.h"
-#include "XGGlobals.h"
+#include "foundation/XGError.h"
+#include "core/dispatch/XGGlobals.h"
 
 namespace {
 

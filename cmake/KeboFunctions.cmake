@@ -12,6 +12,51 @@ function(kebo_sanitize target)
     target_link_options(${target} PUBLIC -fsanitize=address,undefined)
 endfunction()
 
+# kebo_floor(NAME lib FOLDER dir [SOURCES ...] [NATIVE ...] [LINKS lib ...]): one
+# floor of the framework, the library of one folder. SOURCES are built for
+# Windows only; NATIVE (byte-level, no <windows.h>) for both. A floor sees only
+# its own headers and those of the floors it links: its headers are staged
+# under <build>/floors/lib/dir, and that folder is the only include path it
+# hands on, so an include of a floor it does not link fails to compile.
+# Natively a floor without NATIVE sources is an interface of headers.
+function(kebo_floor)
+    cmake_parse_arguments(F "" "NAME;FOLDER" "SOURCES;NATIVE;LINKS" ${ARGN})
+    set(stage ${CMAKE_BINARY_DIR}/floors/${F_NAME})
+    file(REMOVE_RECURSE ${stage})
+    file(MAKE_DIRECTORY ${stage}/${F_FOLDER})
+    file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+    foreach(header ${headers})
+        get_filename_component(name ${header} NAME)
+        file(CREATE_LINK ${header} ${stage}/${F_FOLDER}/${name} SYMBOLIC)
+    endforeach()
+    set(native)
+    foreach(source ${F_NATIVE})
+        get_filename_component(source ${source} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+        list(APPEND native ${source})
+    endforeach()
+    set(F_NATIVE ${native})
+    if(WIN32)
+        set(sources ${F_SOURCES} ${F_NATIVE})
+    else()
+        set(sources ${F_NATIVE})
+        set_property(GLOBAL APPEND PROPERTY KEBO_NATIVE_ALL_SOURCES ${F_NATIVE})
+        set_property(GLOBAL APPEND PROPERTY KEBO_NATIVE_ALL_STAGES ${stage})
+    endif()
+    if(sources)
+        add_library(${F_NAME} STATIC ${sources})
+        target_include_directories(${F_NAME} PUBLIC ${stage})
+        target_link_libraries(${F_NAME} PUBLIC ${F_LINKS})
+        kebo_warnings(${F_NAME})
+        if(NOT WIN32)
+            kebo_sanitize(${F_NAME})
+        endif()
+    else()
+        add_library(${F_NAME} INTERFACE)
+        target_include_directories(${F_NAME} INTERFACE ${stage})
+        target_link_libraries(${F_NAME} INTERFACE ${F_LINKS})
+    endif()
+endfunction()
+
 # Host tools run at build time (the EMSG and VRES compilers). A cross build
 # either uses an existing native build's tools or builds them itself.
 macro(kebo_setup_host_tools)
@@ -54,7 +99,7 @@ endfunction()
 # application's script can #include "KEBO.rc" and name generated binaries.
 function(kebo_resources target)
     target_sources(${target} PRIVATE ${ARGN})
-    foreach(dir ${KEBO_INCLUDE_DIRS} ${KEBO_GEN_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    foreach(dir ${KEBO_RC_INCLUDE_DIRS} ${KEBO_GEN_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
         target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:RC>:-I${dir}>)
     endforeach()
     add_dependencies(${target} kebo_generated)
@@ -103,15 +148,15 @@ function(kebo_native_fuzz_library)
     if(TARGET kebo_native_fuzz)
         return()
     endif()
-    # kebo_native's own list, read when the build is generated: it includes the sources
-    # added to it later (the generated alert forms).
-    add_library(kebo_native_fuzz STATIC $<TARGET_PROPERTY:kebo_native,SOURCES>)
-    target_include_directories(kebo_native_fuzz PUBLIC ${KEBO_INCLUDE_DIRS})
+    get_property(sources GLOBAL PROPERTY KEBO_NATIVE_ALL_SOURCES)
+    get_property(stages GLOBAL PROPERTY KEBO_NATIVE_ALL_STAGES)
+    add_library(kebo_native_fuzz STATIC ${sources})
+    target_include_directories(kebo_native_fuzz PUBLIC ${stages})
     target_compile_options(kebo_native_fuzz PRIVATE -fsanitize=fuzzer-no-link)
     kebo_warnings(kebo_native_fuzz)
     kebo_sanitize(kebo_native_fuzz)
     # Both copies share the generated sources; one build of them at a time.
-    add_dependencies(kebo_native_fuzz kebo_native)
+    add_dependencies(kebo_native_fuzz kebo_records)
 endfunction()
 
 # kebo_fuzz_target(NAME n SOURCES ... [RUNS n] [CORPUS dir]): a libFuzzer target

@@ -1,7 +1,7 @@
-#include "XGButton.h"
-#include "XGArgStream.h"
-#include "XGControlMessage.h"
-#include "XGFont.h"
+#include "controls/XGButton.h"
+#include "forms/records/XGArgStream.h"
+#include "views/XGControlMessage.h"
+#include "views/XGFont.h"
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(XGButton, XGView)

@@ -1,5 +1,5 @@
 #pragma once
-#include "XGControl.h"
+#include "controls/XGControl.h"
 
 // A native "BUTTON" control: its click arrives as 'wint' and leaves as
 // 'cclk' with the button's view ID, sent up from the button.

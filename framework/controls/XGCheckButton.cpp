@@ -1,5 +1,5 @@
-#include "XGCheckButton.h"
-#include "XGArgStream.h"
+#include "controls/XGCheckButton.h"
+#include "forms/records/XGArgStream.h"
 
 XGCheckButton::XGCheckButton(XGView* parent, XGArgStream& stream) : XGButton(parent, stream)
 {

@@ -1,5 +1,5 @@
 #pragma once
-#include "XGButton.h"
+#include "controls/XGButton.h"
 
 // A check box that the program toggles itself; it also shows the
 // indeterminate state (SetValue (2), read back as -1).

@@ -1,5 +1,5 @@
-#include "XGCommandButton.h"
-#include "XGArgStream.h"
+#include "controls/XGCommandButton.h"
+#include "forms/records/XGArgStream.h"
 
 XGCommandButton::XGCommandButton(XGView* parent, XGArgStream& stream)
     : XGButton(parent, stream), fDefault(false)

@@ -1,5 +1,5 @@
 #pragma once
-#include "XGButton.h"
+#include "controls/XGButton.h"
 
 // A push button; the default button of a dialog carries the default style.
 class XGCommandButton : public XGButton {

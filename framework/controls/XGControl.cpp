@@ -1,7 +1,7 @@
-#include "XGControl.h"
-#include "XGFont.h"
-#include "XGGlobals.h"
-#include "XGWindow.h"
+#include "controls/XGControl.h"
+#include "views/XGFont.h"
+#include "core/dispatch/XGGlobals.h"
+#include "views/XGWindow.h"
 
 XGControl::XGControl(XGView* parent, XGArgStream& stream) : XGView(parent, stream) {}
 

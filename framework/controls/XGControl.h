@@ -1,6 +1,6 @@
 #pragma once
 #include <windows.h>
-#include "XGView.h"
+#include "views/XGView.h"
 
 class XGArgStream;
 class XGFont;

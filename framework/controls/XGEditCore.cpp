@@ -1,4 +1,4 @@
-#include "XGEditCore.h"
+#include "controls/XGEditCore.h"
 
 #include <windows.h>
 
@@ -7,14 +7,14 @@
 #include <memory>
 #include <vector>
 
-#include "XGDraw.h"
-#include "XGFont.h"
-#include "XGHandleLock.h"
-#include "XGPalette.h"
-#include "XGPostError.h"
-#include "XGTabMeasure.h"
-#include "XGTime.h"
-#include "XGView.h"
+#include "views/XGDraw.h"
+#include "views/XGFont.h"
+#include "foundation/XGHandleLock.h"
+#include "views/XGPalette.h"
+#include "foundation/XGPostError.h"
+#include "controls/XGTabMeasure.h"
+#include "core/dispatch/XGTime.h"
+#include "views/XGView.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "RectMath.h"
-#include "XGHandle.h"
-#include "XGTextEngine.h"
-#include "XGTypes.h"
+#include "views/RectMath.h"
+#include "foundation/XGHandle.h"
+#include "controls/XGTextEngine.h"
+#include "foundation/XGTypes.h"
 
 class XGDraw;
 class XGFont;

@@ -1,21 +1,20 @@
-#include "XGEditText.h"
+#include "controls/XGEditText.h"
+#include "foundation/XGKeys.h"
 
 #include <cstring>
 #include <string>
 
-#include "XGArgStream.h"
-#include "XGCursor.h"
-#include "XGDraw.h"
-#include "XGEditCore.h"
-#include "XGFont.h"
-#include "XGHandleLock.h"
-#include "XGMenuStatus.h"
-#include "XGScrollView.h"
+#include "forms/records/XGArgStream.h"
+#include "views/XGCursor.h"
+#include "views/XGDraw.h"
+#include "controls/XGEditCore.h"
+#include "views/XGFont.h"
+#include "foundation/XGHandleLock.h"
+#include "core/dispatch/XGMenuStatus.h"
+#include "controls/XGScrollView.h"
 
 namespace {
 
-const short kShift = 0x0001;
-const unsigned short kFrameworkKey = 0x8000;
 
 enum : long {
     kCmdCut = 5,
@@ -208,9 +207,9 @@ void XGEditText::SetTitle(const char* title)
 
 bool XGEditText::IsSpecialKey(char c)
 {
-    if (c == 0x09)
+    if (c == kKeyTab)
         return true;
-    return c == 0x0D && fEdit && fEdit->GetFieldEditor();
+    return c == kKeyReturn && fEdit && fEdit->GetFieldEditor();
 }
 
 bool XGEditText::CanInsertKey(char c)
@@ -308,38 +307,38 @@ long XGEditText::DoKey(long arg, void*)
 {
     if (!fEdit)
         return -1;
-    unsigned short modifiers = (unsigned short)((unsigned long)arg >> 16);
-    unsigned short key = (unsigned short)(arg & 0xFFFF);
-    bool extend = (modifiers & kShift) != 0;
-    if (!(modifiers & kFrameworkKey)) {
+    unsigned short modifiers = XGKeyModifiers(arg);
+    unsigned short key = XGKeyCode(arg);
+    bool extend = (modifiers & kModShift) != 0;
+    if (!(modifiers & kModExtendedKey)) {
         char c = char(key & 0xFF);
         if (IsSpecialKey(c))
             return -1;
-        if (c == 0x08)
+        if (c == kKeyBackspace)
             DeleteChar();
         else
             InsertChar(c);
     } else {
         switch (key) {
-        case 0x85:
+        case kKeyDelete:
             DeleteChar();
             break;
-        case 0x86:
+        case kKeyHome:
             fEdit->SetSelect(0, 0);
             break;
-        case 0x87:
+        case kKeyEnd:
             fEdit->SetSelect(long(fText.GetSize()), long(fText.GetSize()));
             break;
-        case 0x82:
+        case kKeyLeft:
             fEdit->DoLeftArrow(extend);
             break;
-        case 0x83:
+        case kKeyRight:
             fEdit->DoRightArrow(extend);
             break;
-        case 0x80:
+        case kKeyUp:
             fEdit->DoUpArrow(extend);
             break;
-        case 0x81:
+        case kKeyDown:
             fEdit->DoDownArrow(extend);
             break;
         default:

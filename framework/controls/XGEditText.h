@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "XGHandle.h"
-#include "XGView.h"
+#include "foundation/XGHandle.h"
+#include "views/XGView.h"
 
 class XGArgStream;
 class XGDraw;

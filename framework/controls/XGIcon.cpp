@@ -1,7 +1,7 @@
-#include "XGIcon.h"
-#include "XGArgStream.h"
-#include "XGDraw.h"
-#include "XGPicture.h"
+#include "controls/XGIcon.h"
+#include "forms/records/XGArgStream.h"
+#include "views/XGDraw.h"
+#include "controls/XGPicture.h"
 
 XGIcon::XGIcon(XGView* parent, XGArgStream& stream)
     : XGView(parent, stream), fWidth(0), fHeight(0), fIconID(0)

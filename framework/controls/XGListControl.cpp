@@ -1,9 +1,9 @@
-#include "XGListControl.h"
+#include "controls/XGListControl.h"
 
-#include "XGArgStream.h"
-#include "XGFont.h"
-#include "XGListView.h"
-#include "XGStringList.h"
+#include "forms/records/XGArgStream.h"
+#include "views/XGFont.h"
+#include "controls/XGListView.h"
+#include "foundation/XGStringList.h"
 
 namespace {
 

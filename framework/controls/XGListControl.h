@@ -1,5 +1,5 @@
 #pragma once
-#include "XGScrollView.h"
+#include "controls/XGScrollView.h"
 
 class XGFont;
 class XGListView;

@@ -1,4 +1,4 @@
-#include "XGListLayout.h"
+#include "controls/XGListLayout.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "XGListView.h"
+#include "controls/XGListView.h"
 
-#include "XGDraw.h"
-#include "XGFont.h"
-#include "XGListControl.h"
-#include "XGListLayout.h"
-#include "XGStringList.h"
-#include "XGWindowProc.h"
+#include "views/XGDraw.h"
+#include "views/XGFont.h"
+#include "controls/XGListControl.h"
+#include "controls/XGListLayout.h"
+#include "foundation/XGStringList.h"
+#include "foundation/XGKeys.h"
 
 namespace {
 

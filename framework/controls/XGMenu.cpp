@@ -1,4 +1,4 @@
-#include "XGMenu.h"
+#include "controls/XGMenu.h"
 
 XGMenu::XGMenu(HMENU menu, HMENU parentMenu, short parentIndex)
     : fShared(false), fMenu(menu), fParentMenu(parentMenu), fParentIndex(parentIndex)

@@ -1,6 +1,6 @@
 #pragma once
 #include <windows.h>
-#include "XGArray.h"
+#include "foundation/XGArray.h"
 
 // One native menu and, per item, the wrapper of the pop-up it opens. Items are
 // addressed by position; an item's command number is its native identifier

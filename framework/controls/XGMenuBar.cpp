@@ -1,9 +1,9 @@
-#include "XGMenuBar.h"
-#include "XGDispatch.h"
-#include "XGError.h"
-#include "XGGlobals.h"
-#include "XGMenu.h"
-#include "XGMenuStatus.h"
+#include "controls/XGMenuBar.h"
+#include "core/dispatch/XGDispatch.h"
+#include "foundation/XGError.h"
+#include "core/dispatch/XGGlobals.h"
+#include "controls/XGMenu.h"
+#include "core/dispatch/XGMenuStatus.h"
 
 HACCEL XGMenuBar::gAccel = nullptr;
 long XGMenuBar::gAccelRef = 0;

@@ -1,6 +1,6 @@
 #pragma once
 #include <windows.h>
-#include "XGArray.h"
+#include "foundation/XGArray.h"
 
 class XGMenu;
 class XGDispatch;

@@ -1,6 +1,6 @@
-#include "XGPicture.h"
-#include "XGArgStream.h"
-#include "XGDraw.h"
+#include "controls/XGPicture.h"
+#include "forms/records/XGArgStream.h"
+#include "views/XGDraw.h"
 
 XGPicture::XGPicture(XGView* parent, XGArgStream& stream)
     : XGView(parent, stream), fWidth(0), fHeight(0), fPictID(0)

@@ -1,5 +1,5 @@
 #pragma once
-#include "XGView.h"
+#include "views/XGView.h"
 
 class XGArgStream;
 

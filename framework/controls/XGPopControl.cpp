@@ -1,9 +1,10 @@
-#include "XGPopControl.h"
-#include "XGArgStream.h"
-#include "XGControlMessage.h"
-#include "XGDraw.h"
-#include "XGFont.h"
-#include "XGInline.h"
+#include "controls/XGPopControl.h"
+#include "foundation/XGKeys.h"
+#include "forms/records/XGArgStream.h"
+#include "views/XGControlMessage.h"
+#include "views/XGDraw.h"
+#include "views/XGFont.h"
+#include "views/XGInline.h"
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(XGPopControl, XGView)
@@ -147,11 +148,11 @@ void XGPopControl::DoEnable()
 
 long XGPopControl::DoKey(long key, void*)
 {
-    if (!((key >> 16) & 0x8000))
+    if (!(XGKeyModifiers(key) & kModExtendedKey))
         return -1;
-    switch (key & 0xFFFF) {
-    case 0x80: SetValue(fValue - 1); break;  // up arrow
-    case 0x81: SetValue(fValue + 1); break;  // down arrow
+    switch (XGKeyCode(key)) {
+    case kKeyUp: SetValue(fValue - 1); break;
+    case kKeyDown: SetValue(fValue + 1); break;
     default: return -1;
     }
     DoDispatch('pval', fViewID, nullptr, true);

@@ -1,6 +1,6 @@
 #pragma once
-#include "XGControl.h"
-#include "XGStringList.h"
+#include "controls/XGControl.h"
+#include "foundation/XGStringList.h"
 
 class XGInline;
 class XGPopControl;

@@ -1,12 +1,12 @@
-#include "XGPopWindow.h"
+#include "controls/XGPopWindow.h"
 
-#include "XGAppCore.h"
-#include "XGDraw.h"
-#include "XGGlobals.h"
-#include "XGPostError.h"
-#include "XGView.h"
-#include "XGWindow.h"
-#include "XGWindowProc.h"
+#include "core/XGAppCore.h"
+#include "views/XGDraw.h"
+#include "core/dispatch/XGGlobals.h"
+#include "foundation/XGPostError.h"
+#include "views/XGView.h"
+#include "views/XGWindow.h"
+#include "views/XGWindowProc.h"
 
 XGPopWindow* XGPopWindow::gList = nullptr;
 long XGPopWindow::gPopCount = 0;

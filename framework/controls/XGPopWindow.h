@@ -7,8 +7,8 @@
 
 #include <windows.h>
 
-#include "RectMath.h"
-#include "XGTypes.h"
+#include "views/RectMath.h"
+#include "foundation/XGTypes.h"
 
 class XGView;
 

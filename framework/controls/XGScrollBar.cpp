@@ -1,6 +1,6 @@
-#include "XGScrollBar.h"
-#include "XGControlMessage.h"
-#include "XGScrollScale.h"
+#include "controls/XGScrollBar.h"
+#include "views/XGControlMessage.h"
+#include "controls/XGScrollScale.h"
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(XGScrollBar, XGView)

@@ -1,6 +1,6 @@
 #pragma once
-#include "XGScrollScale.h"
-#include "XGSlider.h"
+#include "controls/XGScrollScale.h"
+#include "controls/XGSlider.h"
 
 class XGScrollBar;
 

@@ -1,4 +1,4 @@
-#include "XGScrollLayout.h"
+#include "controls/XGScrollLayout.h"
 
 XGScrollLayout::XGScrollLayout(const tagRECT& frame, Point bar, bool hasHorizontal,
                                bool hasVertical, bool hasCorner)

@@ -2,7 +2,7 @@
 // <windows.h> so that it is tested natively.
 #pragma once
 
-#include "RectMath.h"
+#include "views/RectMath.h"
 
 struct XGScrollLayout {
     // frame: the scroll view's content rectangle; bar: v = height of a

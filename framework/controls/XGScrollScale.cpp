@@ -1,4 +1,4 @@
-#include "XGScrollScale.h"
+#include "controls/XGScrollScale.h"
 
 int32_t XGScrollScale::AdjustScale(int32_t minValue, int32_t maxValue)
 {

@@ -1,9 +1,9 @@
-#include "XGScrollView.h"
+#include "controls/XGScrollView.h"
 
-#include "XGArgStream.h"
-#include "XGDraw.h"
-#include "XGScrollBar.h"
-#include "XGScrollLayout.h"
+#include "forms/records/XGArgStream.h"
+#include "views/XGDraw.h"
+#include "controls/XGScrollBar.h"
+#include "controls/XGScrollLayout.h"
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(XGScrollView, XGView)

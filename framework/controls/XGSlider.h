@@ -1,5 +1,5 @@
 #pragma once
-#include "XGControl.h"
+#include "controls/XGControl.h"
 
 // Base of the value-in-a-range controls.
 class XGSlider : public XGControl {

@@ -1,9 +1,9 @@
-#include "XGStaticText.h"
-#include "XGArgStream.h"
-#include "XGDraw.h"
-#include "XGFont.h"
-#include "XGPalette.h"
-#include "XGTextLines.h"
+#include "controls/XGStaticText.h"
+#include "forms/records/XGArgStream.h"
+#include "views/XGDraw.h"
+#include "views/XGFont.h"
+#include "views/XGPalette.h"
+#include "controls/XGTextLines.h"
 #include <cstring>
 
 XGStaticText::XGStaticText(XGView* parent, XGArgStream& stream) : XGView(parent, stream), fFont(nullptr)

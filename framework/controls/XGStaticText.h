@@ -1,6 +1,6 @@
 #pragma once
-#include "XGView.h"
-#include "XGString.h"
+#include "views/XGView.h"
+#include "foundation/XGString.h"
 
 class XGArgStream;
 class XGDraw;

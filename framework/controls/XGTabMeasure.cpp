@@ -1,4 +1,4 @@
-#include "XGTabMeasure.h"
+#include "controls/XGTabMeasure.h"
 
 XGTabMeasure::XGTabMeasure(int32_t tab) : fTab(tab > 0 ? tab : 1) {}
 

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "XGTextEngine.h"
+#include "controls/XGTextEngine.h"
 
 class XGTabMeasure : public XGTextMeasure {
 public:

@@ -1,9 +1,9 @@
-#include "XGTextEngine.h"
+#include "controls/XGTextEngine.h"
 
 #include <cstring>
 #include <vector>
 
-#include "XGHandleLock.h"
+#include "foundation/XGHandleLock.h"
 
 XGTextEngine::XGTextEngine() : fText(nullptr), fLineBreaks(0, 64) {}
 

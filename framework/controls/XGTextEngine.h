@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "XGHandle.h"
+#include "foundation/XGHandle.h"
 
 // Width in pixels of `length` characters, laid out from `startWidth` pixels
 // into their line (tab stops are counted from the line's start).

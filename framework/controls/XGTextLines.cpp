@@ -1,4 +1,4 @@
-#include "XGTextLines.h"
+#include "controls/XGTextLines.h"
 
 bool XGTextLines::IsSpace(char c)
 {

@@ -1,9 +1,9 @@
-#include "XGToolTip.h"
+#include "controls/XGToolTip.h"
 
-#include "XGDraw.h"
-#include "XGFont.h"
-#include "XGPopWindow.h"
-#include "XGToolTipView.h"
+#include "views/XGDraw.h"
+#include "views/XGFont.h"
+#include "controls/XGPopWindow.h"
+#include "controls/XGToolTipView.h"
 
 XGPopWindow* XGToolTip::gPopWindow = nullptr;
 XGToolTipView* XGToolTip::gPopView = nullptr;

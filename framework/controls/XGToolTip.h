@@ -2,7 +2,7 @@
 // pointer. Opening a tip closes the one before.
 #pragma once
 
-#include "XGTypes.h"
+#include "foundation/XGTypes.h"
 
 class XGPopWindow;
 class XGView;

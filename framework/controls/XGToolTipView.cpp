@@ -1,9 +1,9 @@
-#include "XGToolTipView.h"
+#include "controls/XGToolTipView.h"
 
 #include <cstring>
 
-#include "XGDraw.h"
-#include "XGFont.h"
+#include "views/XGDraw.h"
+#include "views/XGFont.h"
 
 XGToolTipView::XGToolTipView(const char* text) : XGView(nullptr, CodeRecord('****', 1)), fText()
 {

@@ -1,7 +1,7 @@
 // The content of a tool tip: one line of text on the system's tip colours.
 #pragma once
 
-#include "XGView.h"
+#include "views/XGView.h"
 
 class XGDraw;
 

@@ -1,4 +1,4 @@
-#include "XGToolbarData.h"
+#include "controls/XGToolbarData.h"
 
 #include <cstring>
 

@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "RectMath.h"
+#include "views/RectMath.h"
 
 class XGToolbarData {
 public:

@@ -1,18 +1,18 @@
-#include "XGToolbarView.h"
+#include "controls/XGToolbarView.h"
 
 #include <windows.h>
 
 #include <cstring>
 #include <memory>
 
-#include "XGAssert.h"
-#include "XGBroadcast.h"
-#include "XGDraw.h"
-#include "XGGlobals.h"
-#include "XGMenuStatus.h"
-#include "XGToolTip.h"
-#include "XGToolbarData.h"
-#include "XGWindowProc.h"
+#include "foundation/XGAssert.h"
+#include "core/dispatch/XGBroadcast.h"
+#include "views/XGDraw.h"
+#include "core/dispatch/XGGlobals.h"
+#include "core/dispatch/XGMenuStatus.h"
+#include "controls/XGToolTip.h"
+#include "controls/XGToolbarData.h"
+#include "foundation/XGKeys.h"
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(XGToolbarView, XGView)

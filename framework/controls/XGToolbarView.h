@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
-#include "XGHandle.h"
-#include "XGView.h"
+#include "foundation/XGHandle.h"
+#include "views/XGView.h"
 
 class XGDraw;
 

@@ -1,4 +1,4 @@
-#include "XGAppArgs.h"
+#include "core/XGAppArgs.h"
 #include <cstring>
 
 namespace {

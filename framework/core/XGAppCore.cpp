@@ -1,19 +1,19 @@
-#include "XGAppCore.h"
+#include "core/XGAppCore.h"
 #include <commctrl.h>
 #include <ole2.h>
-#include "XGAppArgs.h"
-#include "XGBroadcast.h"
-#include "XGCopyrightWindow.h"
-#include "XGDirectory.h"
-#include "XGError.h"
-#include "XGFileSpecifier.h"
-#include "XGMenuStatus.h"
-#include "XGMenuBar.h"
-#include "XGPeriodic.h"
-#include "XGPopWindow.h"
-#include "XGView.h"
-#include "XGWindow.h"
-#include "XGWindowProc.h"
+#include "core/XGAppArgs.h"
+#include "core/dispatch/XGBroadcast.h"
+#include "files/XGCopyrightWindow.h"
+#include "files/XGDirectory.h"
+#include "foundation/XGError.h"
+#include "files/XGFileSpecifier.h"
+#include "core/dispatch/XGMenuStatus.h"
+#include "controls/XGMenuBar.h"
+#include "core/dispatch/XGPeriodic.h"
+#include "controls/XGPopWindow.h"
+#include "views/XGView.h"
+#include "views/XGWindow.h"
+#include "views/XGWindowProc.h"
 
 XGAppCore* XGAppCore::gApplication = nullptr;
 MSG XGAppCore::gLastMessage;
@@ -79,6 +79,7 @@ XGAppCore::XGAppCore()
 {
     XG_ASSERT(gApplication == NULL, "XGAppCore", 81);
     gApplication = this;
+    SetRoot(this);
     gLastMods = 0;
     try {
         XGDirectory::InitDirectoryInfo();
@@ -88,6 +89,7 @@ XGAppCore::XGAppCore()
         // The destructor will not run for an object that was never built.
         KillOS();
         gApplication = nullptr;
+        SetRoot(nullptr);
         throw;
     }
     fMutex = nullptr;
@@ -100,6 +102,8 @@ XGAppCore::~XGAppCore()
     KillOS();
     if (gApplication == this)
         gApplication = nullptr;
+    if (GetRoot() == this)
+        SetRoot(nullptr);
     if (fMutex)
         CloseHandle(fMutex);
 }

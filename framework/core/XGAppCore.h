@@ -1,8 +1,8 @@
 #pragma once
 #include <windows.h>
-#include "XGDispatch.h"
-#include "XGGlobals.h"
-#include "XGTime.h"
+#include "core/dispatch/XGDispatch.h"
+#include "core/dispatch/XGGlobals.h"
+#include "core/dispatch/XGTime.h"
 
 class XGWindow;
 class XGView;

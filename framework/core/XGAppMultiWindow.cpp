@@ -1,13 +1,13 @@
-#include "XGAppMultiWindow.h"
-#include "XGAppMultiWindowRules.h"
-#include "XGBroadcast.h"
-#include "XGError.h"
-#include "XGMenu.h"
-#include "XGMenuBar.h"
-#include "XGMenuStatus.h"
-#include "XGToolbarView.h"
-#include "XGWindow.h"
-#include "XGWindowProc.h"
+#include "core/XGAppMultiWindow.h"
+#include "core/XGAppMultiWindowRules.h"
+#include "core/dispatch/XGBroadcast.h"
+#include "foundation/XGError.h"
+#include "controls/XGMenu.h"
+#include "controls/XGMenuBar.h"
+#include "core/dispatch/XGMenuStatus.h"
+#include "controls/XGToolbarView.h"
+#include "views/XGWindow.h"
+#include "views/XGWindowProc.h"
 #include <cstdio>
 
 using Rules = XGAppMultiWindowRules;

@@ -1,6 +1,6 @@
 #pragma once
-#include "XGAppCore.h"
-#include "XGArray.h"
+#include "core/XGAppCore.h"
+#include "foundation/XGArray.h"
 
 class XGMenuBar;
 class XGWindow;

@@ -1,4 +1,4 @@
-#include "XGAppMultiWindowRules.h"
+#include "core/XGAppMultiWindowRules.h"
 
 static signed char FoldAToZ(char c)
 {

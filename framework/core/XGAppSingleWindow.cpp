@@ -1,10 +1,10 @@
-#include "XGAppSingleWindow.h"
-#include "XGAppMultiWindow.h"
-#include "XGBroadcast.h"
-#include "XGError.h"
-#include "XGMenuBar.h"
-#include "XGWindow.h"
-#include "XGWindowProc.h"
+#include "core/XGAppSingleWindow.h"
+#include "core/XGAppMultiWindow.h"
+#include "core/dispatch/XGBroadcast.h"
+#include "foundation/XGError.h"
+#include "controls/XGMenuBar.h"
+#include "views/XGWindow.h"
+#include "views/XGWindowProc.h"
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(XGAppSingleWindow, XGAppCore)

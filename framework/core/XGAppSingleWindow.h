@@ -1,5 +1,5 @@
 #pragma once
-#include "XGAppCore.h"
+#include "core/XGAppCore.h"
 
 class XGMenuBar;
 class XGWindow;

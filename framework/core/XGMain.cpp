@@ -1,7 +1,7 @@
 #include <memory>
-#include "XGAppCore.h"
-#include "XGAppSingleWindow.h"
-#include "XGError.h"
+#include "core/XGAppCore.h"
+#include "core/XGAppSingleWindow.h"
+#include "foundation/XGError.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR argString, int argShow)
 {

@@ -1,6 +1,6 @@
-#include "XGAppVersion.h"
+#include "files/XGAppVersion.h"
 #include <windows.h>
-#include "XGVersionInfo.h"
+#include "files/XGVersionInfo.h"
 
 bool XGGetAppVersion(char* buffer, short size)
 {

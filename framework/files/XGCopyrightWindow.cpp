@@ -1,8 +1,8 @@
-#include "XGCopyrightWindow.h"
+#include "files/XGCopyrightWindow.h"
 #include <cstdlib>
-#include "XGAppVersion.h"
-#include "XGGlobals.h"
-#include "XGResBitmap.h"
+#include "files/XGAppVersion.h"
+#include "core/dispatch/XGGlobals.h"
+#include "foundation/XGResBitmap.h"
 
 namespace {
 

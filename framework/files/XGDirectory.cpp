@@ -1,4 +1,4 @@
-#include "XGDirectory.h"
+#include "files/XGDirectory.h"
 #include <windows.h>
 
 XGDirectory XGDirectory::gAppDirectory;

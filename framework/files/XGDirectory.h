@@ -1,5 +1,5 @@
 #pragma once
-#include "XGString.h"
+#include "foundation/XGString.h"
 
 // A folder path that ends with its separator. One global object, the
 // application directory, holds the folder of the running program.

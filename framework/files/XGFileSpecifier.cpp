@@ -1,4 +1,4 @@
-#include "XGFileSpecifier.h"
+#include "files/XGFileSpecifier.h"
 
 XGFileSpecifier::XGFileSpecifier()
 {

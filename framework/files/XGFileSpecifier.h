@@ -1,5 +1,5 @@
 #pragma once
-#include "XGString.h"
+#include "foundation/XGString.h"
 
 // A path to a file, as the command line or a DDE request names it.
 class XGFileSpecifier {

@@ -1,4 +1,4 @@
-#include "XGDirectory.h"
+#include "files/XGDirectory.h"
 #include <cstring>
 
 void XGFolderOfPath(const char* path, char* folder, int size)

@@ -1,4 +1,4 @@
-#include "XGVersionInfo.h"
+#include "files/XGVersionInfo.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "XGViewFactory.h"
+#include "forms/XGViewFactory.h"
 
 #include <cstdio>
 
-#include "XGArgStream.h"
-#include "XGError.h"
-#include "XGRecordWalker.h"
-#include "XGView.h"
+#include "forms/records/XGArgStream.h"
+#include "foundation/XGError.h"
+#include "forms/records/XGRecordWalker.h"
+#include "views/XGView.h"
 
 XGSDynArray<XGSFactory> XGViewFactory::gList;
 XGViewFactory::WarningProc XGViewFactory::gWarningProc = nullptr;

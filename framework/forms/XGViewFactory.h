@@ -1,7 +1,7 @@
 // The registry that turns VRES view records into views by class code.
 #pragma once
 
-#include "XGSDynArray.h"
+#include "foundation/XGSDynArray.h"
 
 class XGArgStream;
 class XGView;

@@ -3,7 +3,7 @@
 
 #include <new>
 
-#include "XGViewFactory.h"
+#include "forms/XGViewFactory.h"
 
 template <class T>
 class XGViewTemplate {

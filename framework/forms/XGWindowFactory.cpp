@@ -1,13 +1,13 @@
-#include "XGWindowFactory.h"
+#include "forms/XGWindowFactory.h"
 
 #include <windows.h>
 
-#include "XGGlobals.h"
-#include "XGArgStream.h"
-#include "XGError.h"
-#include "XGRecordWalker.h"
-#include "XGViewFactory.h"
-#include "XGWindow.h"
+#include "core/dispatch/XGGlobals.h"
+#include "forms/records/XGArgStream.h"
+#include "foundation/XGError.h"
+#include "forms/records/XGRecordWalker.h"
+#include "forms/XGViewFactory.h"
+#include "views/XGWindow.h"
 
 XGSDynArray<XGSWFactory> XGWindowFactory::gList;
 

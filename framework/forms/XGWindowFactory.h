@@ -2,7 +2,7 @@
 // code; the views below it are built by XGViewFactory.
 #pragma once
 
-#include "XGSDynArray.h"
+#include "foundation/XGSDynArray.h"
 
 class XGArgStream;
 class XGForm;

@@ -3,7 +3,7 @@
 
 #include <new>
 
-#include "XGWindowFactory.h"
+#include "forms/XGWindowFactory.h"
 
 template <class T>
 class XGWindowTemplate {

@@ -1,4 +1,4 @@
-#include "XGAbort.h"
+#include "foundation/XGAbort.h"
 #include <cstring>
 
 XGAbort::~XGAbort() = default;

@@ -1,5 +1,5 @@
-#include "XGArray.h"
-#include "XGAssert.h"
+#include "foundation/XGArray.h"
+#include "foundation/XGAssert.h"
 #include <new>
 
 XGArray::XGArray() : fLength(0), fAlloc(0) {}

@@ -38,8 +38,8 @@ protected:
 
 // The concrete arrays; each of their headers includes this one first, so any of them
 // may be included on its own.
-#include "XGSizeArray.h"
-#include "XGSDynArray.h"
-#include "XGPDynArray.h"
+#include "foundation/XGSizeArray.h"
+#include "foundation/XGSDynArray.h"
+#include "foundation/XGPDynArray.h"
 
 #endif

@@ -1,4 +1,4 @@
-#include "XGAssert.h"
+#include "foundation/XGAssert.h"
 
 int16_t _InlineError(const char* condition, const char* file, int32_t line)
 {

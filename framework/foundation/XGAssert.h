@@ -1,5 +1,5 @@
 // XGError.h is included before the guard: it pulls in the whole family in dependency order.
-#include "XGError.h"
+#include "foundation/XGError.h"
 #ifndef XGASSERT_H
 #define XGASSERT_H
 #include <cstdint>

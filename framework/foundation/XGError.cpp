@@ -1,3 +1,3 @@
-#include "XGError.h"
+#include "foundation/XGError.h"
 
 XGError::~XGError() = default;

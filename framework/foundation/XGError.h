@@ -14,8 +14,8 @@ public:
 
 // The rest of the family; each of their headers includes this one first, so any of them
 // may be included on its own.
-#include "XGPostError.h"
-#include "XGAbort.h"
-#include "XGAssert.h"
+#include "foundation/XGPostError.h"
+#include "foundation/XGAbort.h"
+#include "foundation/XGAssert.h"
 
 #endif

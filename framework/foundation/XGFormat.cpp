@@ -1,5 +1,5 @@
 #include <cstdint>
-#include "XGResource.h"
+#include "foundation/XGResource.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "XGHandle.h"
+#include "foundation/XGHandle.h"
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
-#include "XGError.h"
+#include "foundation/XGError.h"
 
 XGHandle::XGHandle() : XGHandle(0, 0) {}
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "XGHandle.h"
+#include "foundation/XGHandle.h"
 
 // Keeps a handle locked for the length of a scope, so a block address taken inside it
 // stays valid.

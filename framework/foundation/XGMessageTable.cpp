@@ -1,5 +1,5 @@
 #include <cstring>
-#include "XGResource.h"
+#include "foundation/XGResource.h"
 
 char* cvtp2c(char* dest, const void* pstring)
 {

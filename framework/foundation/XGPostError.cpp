@@ -1,7 +1,7 @@
-#include "XGPostError.h"
+#include "foundation/XGPostError.h"
 #include <cstring>
-#include "XGErrorAlert.h"
-#include "XGResource.h"
+#include "foundation/XGErrorAlert.h"
+#include "foundation/XGResource.h"
 
 char XGPostError::gSMessage[256];
 char XGPostError::gLMessage[512];

@@ -1,11 +1,11 @@
 // XGError.h is included before the guard: it pulls in the whole family in dependency order.
-#include "XGError.h"
+#include "foundation/XGError.h"
 #ifndef XGPOSTERROR_H
 #define XGPOSTERROR_H
 #include <cstdarg>
 #include <cstdint>
 #include <type_traits>
-#include "XGTypes.h"
+#include "foundation/XGTypes.h"
 
 enum XGAlertType : uint8_t {
     kAlertError = 1,   // the "Error" alert

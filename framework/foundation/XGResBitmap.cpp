@@ -1,4 +1,4 @@
-#include "XGResBitmap.h"
+#include "foundation/XGResBitmap.h"
 #include <cstdlib>
 
 void DrawResBitmap(HDC dc, int16_t resID, int16_t x, int16_t y)

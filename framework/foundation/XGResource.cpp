@@ -1,5 +1,5 @@
 #include <windows.h>
-#include "XGResource.h"
+#include "foundation/XGResource.h"
 
 bool GetResourceMessage(int16_t resID, int16_t index, char* title, char* message)
 {

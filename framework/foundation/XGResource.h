@@ -2,7 +2,7 @@
 #include <cstdarg>
 #include <cstddef>
 #include <cstdint>
-#include "XGTypes.h"
+#include "foundation/XGTypes.h"
 
 // Message lookup and the placeholder formatter. Nothing here needs <windows.h>;
 // DrawResBitmap, which does, is declared in XGResBitmap.h.

@@ -1,7 +1,7 @@
 // Native builds have no module resources: the framework's message tables are compiled in
 // (generated from EMSG128.txt and EMSG129.txt by xgemsg) and stand in for EMSG 128 and 129.
 #include <cstddef>
-#include "XGResource.h"
+#include "foundation/XGResource.h"
 
 extern const unsigned char kXGMessageTable128[];
 extern const size_t kXGMessageTable128Size;

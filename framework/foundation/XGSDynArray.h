@@ -1,5 +1,5 @@
 // XGArray.h is included before the guard: it pulls in the whole family in dependency order.
-#include "XGArray.h"
+#include "foundation/XGArray.h"
 #ifndef XGSDYNARRAY_H
 #define XGSDYNARRAY_H
 

@@ -1,4 +1,4 @@
-#include "XGSizeArray.h"
+#include "foundation/XGSizeArray.h"
 #include <cstring>
 #include <functional>
 #include <vector>

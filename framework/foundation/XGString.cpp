@@ -1,4 +1,4 @@
-#include "XGString.h"
+#include "foundation/XGString.h"
 #include <cstring>
 
 XGString::XGString() : fStrAlloc(0), fString(nullptr) {}

@@ -1,6 +1,6 @@
-#include "XGStringList.h"
+#include "foundation/XGStringList.h"
 #include <cstring>
-#include "XGError.h"
+#include "foundation/XGError.h"
 
 XGStringList::XGStringList() : XGStringList(0) {}
 

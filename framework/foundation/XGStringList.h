@@ -1,6 +1,6 @@
 #pragma once
 #include <cstdint>
-#include "XGHandle.h"
+#include "foundation/XGHandle.h"
 
 // Short strings (up to 255 characters), each followed by fExtraSize bytes of caller data,
 // stored back to back in the handle: length byte, characters, extra bytes.

@@ -1,4 +1,4 @@
-#include "RectMath.h"
+#include "views/RectMath.h"
 
 #include <algorithm>
 

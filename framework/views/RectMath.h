@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "XGTypes.h"
+#include "foundation/XGTypes.h"
 
 #ifdef _WIN32
 #include <windef.h>

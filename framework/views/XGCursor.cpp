@@ -1,8 +1,8 @@
-#include "XGCursor.h"
+#include "views/XGCursor.h"
 
 #include <windows.h>
 
-#include "XGGlobals.h"
+#include "core/dispatch/XGGlobals.h"
 
 void SetCursorID(short id)
 {

@@ -1,13 +1,13 @@
-#include "XGDDEServer.h"
+#include "views/XGDDEServer.h"
 
 #include <dde.h>
 
 #include <cstring>
 #include <vector>
 
-#include "XGDDEParser.h"
-#include "XGDispatch.h"
-#include "XGFileSpecifier.h"
+#include "views/XGDDEParser.h"
+#include "core/dispatch/XGDispatch.h"
+#include "files/XGFileSpecifier.h"
 
 char _GDDEAppName[256] = "";
 char _GDDETopicName[256] = "";

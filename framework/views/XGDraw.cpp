@@ -1,14 +1,14 @@
-#include "XGDraw.h"
+#include "views/XGDraw.h"
 
 #include <windows.h>
 
 #include <cstring>
 #include <string>
 
-#include "XGFont.h"
-#include "XGGlobals.h"
-#include "XGResBitmap.h"
-#include "XGView.h"
+#include "views/XGFont.h"
+#include "core/dispatch/XGGlobals.h"
+#include "foundation/XGResBitmap.h"
+#include "views/XGView.h"
 
 HFONT__* GDefaultFont = nullptr;
 

@@ -4,9 +4,9 @@
 // outer one's device-context state, which is given back when it ends.
 #pragma once
 
-#include "RectMath.h"
-#include "XGPalette.h"
-#include "XGTypes.h"
+#include "views/RectMath.h"
+#include "views/XGPalette.h"
+#include "foundation/XGTypes.h"
 
 class XGView;
 class XGFont;

@@ -1,6 +1,6 @@
-#include "XGEventOwner.h"
+#include "views/XGEventOwner.h"
 
-#include "XGAppCore.h"
+#include "core/XGAppCore.h"
 
 XGEventOwner::XGEventOwner(XGWindow* window)
 {

@@ -1,11 +1,11 @@
-#include "XGFont.h"
+#include "views/XGFont.h"
 
 #include <windows.h>
 
 #include <cstring>
 
-#include "XGAssert.h"
-#include "XGDraw.h"
+#include "foundation/XGAssert.h"
+#include "views/XGDraw.h"
 
 XGPDynArray<XGFont> XGFont::gFontArray;
 

@@ -4,7 +4,7 @@
 // Detach deletes the font.
 #pragma once
 
-#include "XGArray.h"
+#include "foundation/XGArray.h"
 
 struct HDC__;
 struct HFONT__;

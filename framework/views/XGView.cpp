@@ -1,19 +1,19 @@
-#include "XGView.h"
+#include "views/XGView.h"
 
 #include <windows.h>
 
 #include <cstdlib>
 
-#include "XGAppCore.h"
-#include "XGArgStream.h"
-#include "XGAssert.h"
-#include "XGCursor.h"
-#include "XGDraw.h"
-#include "XGGlobals.h"
-#include "XGInline.h"
-#include "XGResource.h"
-#include "XGToolTip.h"
-#include "XGWindow.h"
+#include "core/XGAppCore.h"
+#include "forms/records/XGArgStream.h"
+#include "foundation/XGAssert.h"
+#include "views/XGCursor.h"
+#include "views/XGDraw.h"
+#include "core/dispatch/XGGlobals.h"
+#include "views/XGInline.h"
+#include "foundation/XGResource.h"
+#include "controls/XGToolTip.h"
+#include "views/XGWindow.h"
 
 namespace {
 
@@ -478,7 +478,7 @@ XGDispatch* XGView::GetParentDispatch()
         return fParent;
     if (fWindow)
         return fWindow;
-    return XGAppCore::GetApplication();
+    return XGDispatch::GetRoot();
 }
 
 void XGView::DoDrawView(tagRECT)

@@ -5,9 +5,9 @@
 // invalidation and hit testing need no walk up the tree.
 #pragma once
 
-#include "RectMath.h"
-#include "XGDispatch.h"
-#include "XGTypes.h"
+#include "views/RectMath.h"
+#include "core/dispatch/XGDispatch.h"
+#include "foundation/XGTypes.h"
 
 class XGArgStream;
 class XGWindow;
@@ -125,6 +125,9 @@ private:
     void ReclipChildren();
 
 protected:
+    // The framework window that holds this view (for a window, the window
+    // itself). Not a native handle: XGWindow declares its own fWindow, the
+    // HWND, which hides this one inside XGWindow's members.
     XGWindow* fWindow;
     XGView* fChild;
     XGView* fSibling;

@@ -1,16 +1,17 @@
 #include <windows.h>
 
-#include "XGWindow.h"
+#include "views/XGWindow.h"
+#include "foundation/XGKeys.h"
 
 #include <cstring>
 #include <exception>
 
-#include "XGAppCore.h"
-#include "XGArgStream.h"
-#include "XGButton.h"
-#include "XGForm.h"
-#include "XGPostError.h"
-#include "XGWindowProc.h"
+#include "core/XGAppCore.h"
+#include "forms/records/XGArgStream.h"
+#include "controls/XGButton.h"
+#include "forms/records/XGForm.h"
+#include "foundation/XGPostError.h"
+#include "views/XGWindowProc.h"
 
 XGWindow* XGWindow::gList = nullptr;
 XGView* XGWindow::gLastView = nullptr;
@@ -578,7 +579,7 @@ XGDispatch* XGWindow::GetParentDispatch()
 {
     if (fForm)
         return fForm;
-    return XGAppCore::GetApplication();
+    return XGDispatch::GetRoot();
 }
 
 void XGWindow::GetTitle(char* out) const
@@ -651,11 +652,9 @@ long XGWindow::Dispatch(long msg, long, void*)
 
 long XGWindow::DoKey(long key, void*)
 {
-    const unsigned long value = static_cast<unsigned long>(key);
-    const bool extended = (value >> 16) & 0x8000;
-    if ((value & 0xFFFF) != 9 || extended)
+    if (!XGIsCharKey(key, kKeyTab))
         return -1;
-    if (value & 0x10000)
+    if (XGKeyModifiers(key) & kModShift)
         PrevTabStop();
     else
         NextTabStop();
@@ -688,7 +687,7 @@ void XGWindow::StepTabStop(bool forward)
 
 long XGWindow::DoMenuKey(long key, void*)
 {
-    XGView* labelled = FindViewByAccel(static_cast<char>(key & 0xFF));
+    XGView* labelled = FindViewByAccel(static_cast<char>(XGKeyCode(key) & 0xFF));
     if (!labelled)
         return -1;
     if (labelled->IsTabStop()) {

@@ -5,7 +5,7 @@
 // drawing and sizing into its views.
 #pragma once
 
-#include "XGView.h"
+#include "views/XGView.h"
 
 class XGArgStream;
 class XGForm;
@@ -146,7 +146,9 @@ private:
     // Focus to the tab stop after (or before) the focused view, wrapping at the ends.
     void StepTabStop(bool forward);
 
-    HWND__* fWindow;        // the native window (the view part's fWindow is this object)
+    // The native window. It hides XGView::fWindow (an XGWindow*, which for a
+    // window is the window itself): inside XGWindow, fWindow is always the HWND.
+    HWND__* fWindow;
     HWND__* fDlogParent;    // owner disabled while this dialog-style window exists
     HWND__* fCorner;        // size box, or null
     XGWindow* fPrev;

@@ -1,15 +1,15 @@
-#include "XGWindowProc.h"
+#include "views/XGWindowProc.h"
 
 #include <cstring>
 
-#include "XGAppCore.h"
-#include "XGDDEServer.h"
-#include "XGDraw.h"
-#include "XGEventOwner.h"
-#include "XGInline.h"
-#include "XGMenuBar.h"
-#include "XGPopWindow.h"
-#include "XGWindow.h"
+#include "core/XGAppCore.h"
+#include "views/XGDDEServer.h"
+#include "views/XGDraw.h"
+#include "views/XGEventOwner.h"
+#include "views/XGInline.h"
+#include "controls/XGMenuBar.h"
+#include "controls/XGPopWindow.h"
+#include "views/XGWindow.h"
 
 XGMenuBar* (*XGWindowProc::gCurMenuHook)() = nullptr;
 
@@ -26,8 +26,7 @@ short WithBits(short mods, unsigned short bits) { return static_cast<short>(mods
 
 long KeyValue(short mods, unsigned key)
 {
-    return static_cast<long>((static_cast<unsigned long>(static_cast<unsigned short>(mods)) << 16)
-                             | (key & 0xFFFF));
+    return XGKeyArg(static_cast<unsigned short>(mods), static_cast<unsigned short>(key));
 }
 
 LRESULT DispatchToControl(XGWindow* window, HWND control, UINT message, WPARAM wParam, LPARAM lParam)
@@ -209,17 +208,18 @@ short XGWindowProc::GetExtendedKeyCode(WPARAM virtualKey, LPARAM)
         short code;
     };
     static const Code codes[] = {
-        {VK_UP, 0x80},     {VK_DOWN, 0x81},  {VK_LEFT, 0x82},   {VK_RIGHT, 0x83},
-        {VK_INSERT, 0x84}, {VK_DELETE, 0x85}, {VK_HOME, 0x86},  {VK_END, 0x87},
-        {VK_PRIOR, 0x88},  {VK_NEXT, 0x89},  {VK_ESCAPE, 0x8A}, {VK_HELP, 0x8B},
-        {VK_NUMLOCK, 0x8C},
+        {VK_UP, kKeyUp},         {VK_DOWN, kKeyDown},       {VK_LEFT, kKeyLeft},
+        {VK_RIGHT, kKeyRight},   {VK_INSERT, kKeyInsert},   {VK_DELETE, kKeyDelete},
+        {VK_HOME, kKeyHome},     {VK_END, kKeyEnd},         {VK_PRIOR, kKeyPageUp},
+        {VK_NEXT, kKeyPageDown}, {VK_ESCAPE, kKeyEscape},   {VK_HELP, kKeyHelp},
+        {VK_NUMLOCK, kKeyNumLock},
     };
     for (const Code& code : codes) {
         if (code.virtualKey == virtualKey)
             return code.code;
     }
     if (virtualKey >= VK_F1 && virtualKey <= VK_F15)
-        return static_cast<short>(0xA0 + (virtualKey - VK_F1));
+        return static_cast<short>(kKeyF1 + (virtualKey - VK_F1));
     return -1;
 }
 
@@ -235,7 +235,7 @@ LRESULT XGWindowProc::ProcKeyboardCommon(UINT message, WPARAM wParam, LPARAM lPa
         }
         if (wParam == VK_TAB) {
             // Consumed here, so no WM_CHAR follows and Tab arrives once.
-            XGDispatch::SendDispatch('keye', KeyValue(mods, 9), nullptr);
+            XGDispatch::SendDispatch('keye', KeyValue(mods, kKeyTab), nullptr);
             return 0;
         }
         return -1;

@@ -5,27 +5,14 @@
 
 #include <windows.h>
 
-#include "XGControlMessage.h"
-#include "XGGlobals.h"
-#include "XGTypes.h"
+#include "views/XGControlMessage.h"
+#include "core/dispatch/XGGlobals.h"
+#include "foundation/XGKeys.h"
+#include "foundation/XGTypes.h"
 
 class XGWindow;
 class XGView;
 class XGMenuBar;
-
-// Modifier word bits (mouse and key events).
-enum : unsigned short {
-    kModShift = 0x0001,
-    kModControl = 0x0002,
-    kModAlt = 0x0008,
-    kModLeftButton = 0x0010,
-    kModRightButton = 0x0020,
-    kModMiddleButton = 0x0040,
-    kModDoubleClick = 0x1000,
-    kModCaptured = 0x2000,
-    kModQuickClick = 0x4000,
-    kModExtendedKey = 0x8000
-};
 
 LRESULT CALLBACK _GSingleWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK _GChildWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

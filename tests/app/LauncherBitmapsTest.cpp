@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "XGResBitmap.h"
+#include "foundation/XGResBitmap.h"
 
 namespace {
 

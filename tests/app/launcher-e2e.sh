@@ -18,7 +18,7 @@ exec 9>"${TMPDIR:-/tmp}/kebo-launcher-e2e.lock"
 flock 9
 export HALCYRA_STANDIN_QUIET=1
 export WINEDEBUG=${WINEDEBUG:--all}
-source "$(dirname "$0")/../../tools/wine-session.sh"
+source "$(dirname "$0")/../../scripts/wine-session.sh"
 # Where the launcher looks for QuickTime.qts: syswow64 for the 32-bit build.
 system_folder=$(wine_system_folder "$demo/tools/SystemFolder.exe") || {
     echo "FAILED: the system folder could not be asked of $demo/tools/SystemFolder.exe"; exit 1; }

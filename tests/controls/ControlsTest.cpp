@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "KeboTestSupport.h"
-#include "XGCheckButton.h"
-#include "XGCommandButton.h"
-#include "XGFont.h"
-#include "XGPopControl.h"
-#include "XGScrollBar.h"
+#include "controls/XGCheckButton.h"
+#include "controls/XGCommandButton.h"
+#include "views/XGFont.h"
+#include "controls/XGPopControl.h"
+#include "controls/XGScrollBar.h"
 
 using namespace kebotest;
 

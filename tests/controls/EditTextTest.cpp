@@ -9,16 +9,16 @@
 #include <vector>
 
 #include "ViewsTestHost.h"
-#include "XGArgStream.h"
-#include "XGDraw.h"
-#include "XGEditCore.h"
-#include "XGEditText.h"
-#include "XGMenuStatus.h"
-#include "XGPalette.h"
-#include "XGPostError.h"
-#include "XGScrollBar.h"
-#include "XGScrollView.h"
-#include "XGTime.h"
+#include "forms/records/XGArgStream.h"
+#include "views/XGDraw.h"
+#include "controls/XGEditCore.h"
+#include "controls/XGEditText.h"
+#include "core/dispatch/XGMenuStatus.h"
+#include "views/XGPalette.h"
+#include "foundation/XGPostError.h"
+#include "controls/XGScrollBar.h"
+#include "controls/XGScrollView.h"
+#include "core/dispatch/XGTime.h"
 
 using viewstest::Host;
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "XGArgStream.h"
-#include "XGEditCore.h"
-#include "XGEditText.h"
-#include "XGWindowProc.h"
+#include "forms/records/XGArgStream.h"
+#include "controls/XGEditCore.h"
+#include "controls/XGEditText.h"
+#include "views/XGWindowProc.h"
 
 namespace {
 

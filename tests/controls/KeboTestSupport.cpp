@@ -1,6 +1,6 @@
 #include "KeboTestSupport.h"
-#include "XGScrollBar.h"
-#include "XGMenuStatus.h"
+#include "controls/XGScrollBar.h"
+#include "core/dispatch/XGMenuStatus.h"
 #include <algorithm>
 #include <cstdio>
 #include <cstring>

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "XGAppMultiWindow.h"
-#include "XGArgStream.h"
-#include "XGView.h"
-#include "XGWindow.h"
+#include "core/XGAppMultiWindow.h"
+#include "forms/records/XGArgStream.h"
+#include "views/XGView.h"
+#include "views/XGWindow.h"
 #include "../support/TestWin32.h"
 
 namespace kebotest {

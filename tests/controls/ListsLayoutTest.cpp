@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "XGListLayout.h"
+#include "controls/XGListLayout.h"
 
 namespace {
 

@@ -4,13 +4,13 @@
 #include <vector>
 
 #include "KeboTestSupport.h"
-#include "XGFont.h"
-#include "XGListControl.h"
-#include "XGListView.h"
-#include "XGScrollBar.h"
-#include "XGStringList.h"
-#include "XGViewFactory.h"
-#include "XGViewTemplate.h"
+#include "views/XGFont.h"
+#include "controls/XGListControl.h"
+#include "controls/XGListView.h"
+#include "controls/XGScrollBar.h"
+#include "foundation/XGStringList.h"
+#include "forms/XGViewFactory.h"
+#include "forms/XGViewTemplate.h"
 
 using namespace kebotest;
 

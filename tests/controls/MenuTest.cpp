@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "KeboTestSupport.h"
-#include "XGMenu.h"
-#include "XGMenuBar.h"
+#include "controls/XGMenu.h"
+#include "controls/XGMenuBar.h"
 
 using namespace kebotest;
 

@@ -4,14 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "ToolbarTestSupport.h"
-#include "XGDraw.h"
-#include "XGFont.h"
-#include "XGGlobals.h"
-#include "XGPalette.h"
-#include "XGPopWindow.h"
-#include "XGToolTip.h"
-#include "XGToolTipView.h"
-#include "XGWindowProc.h"
+#include "views/XGDraw.h"
+#include "views/XGFont.h"
+#include "core/dispatch/XGGlobals.h"
+#include "views/XGPalette.h"
+#include "controls/XGPopWindow.h"
+#include "controls/XGToolTip.h"
+#include "controls/XGToolTipView.h"
+#include "views/XGWindowProc.h"
 
 namespace toolbartest {
 namespace {

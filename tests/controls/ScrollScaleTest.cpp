@@ -1,4 +1,4 @@
-#include "XGScrollScale.h"
+#include "controls/XGScrollScale.h"
 #include <gtest/gtest.h>
 #include <climits>
 

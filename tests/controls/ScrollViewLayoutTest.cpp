@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "XGScrollLayout.h"
+#include "controls/XGScrollLayout.h"
 #include "../support/TestGeometry.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "KeboTestSupport.h"
-#include "XGScrollBar.h"
-#include "XGScrollView.h"
+#include "controls/XGScrollBar.h"
+#include "controls/XGScrollView.h"
 
 using namespace kebotest;
 

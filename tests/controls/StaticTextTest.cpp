@@ -4,11 +4,11 @@
 #include <string>
 
 #include "KeboTestSupport.h"
-#include "XGDraw.h"
-#include "XGFont.h"
-#include "XGIcon.h"
-#include "XGPicture.h"
-#include "XGStaticText.h"
+#include "views/XGDraw.h"
+#include "views/XGFont.h"
+#include "controls/XGIcon.h"
+#include "controls/XGPicture.h"
+#include "controls/XGStaticText.h"
 
 using namespace kebotest;
 

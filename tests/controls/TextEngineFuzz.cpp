@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "XGTabMeasure.h"
-#include "XGTextEngine.h"
+#include "controls/XGTabMeasure.h"
+#include "controls/XGTextEngine.h"
 
 namespace {
 

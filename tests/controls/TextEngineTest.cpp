@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "XGTextEngine.h"
+#include "controls/XGTextEngine.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "XGTabMeasure.h"
-#include "XGTextEngine.h"
+#include "controls/XGTabMeasure.h"
+#include "controls/XGTextEngine.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "XGTextLines.h"
+#include "controls/XGTextLines.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>

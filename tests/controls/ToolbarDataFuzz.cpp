@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "XGToolbarData.h"
+#include "controls/XGToolbarData.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* input, size_t length)
 {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "XGToolbarData.h"
+#include "controls/XGToolbarData.h"
 
 namespace {
 

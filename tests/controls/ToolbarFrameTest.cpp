@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "ToolbarTestSupport.h"
-#include "XGAppMultiWindow.h"
-#include "XGBroadcast.h"
-#include "XGGlobals.h"
-#include "XGToolbarView.h"
+#include "core/XGAppMultiWindow.h"
+#include "core/dispatch/XGBroadcast.h"
+#include "core/dispatch/XGGlobals.h"
+#include "controls/XGToolbarView.h"
 
 namespace toolbartest {
 namespace {

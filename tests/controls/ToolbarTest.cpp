@@ -4,14 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "ToolbarTestSupport.h"
-#include "XGBroadcast.h"
-#include "XGError.h"
-#include "XGGlobals.h"
-#include "XGPopWindow.h"
-#include "XGToolTip.h"
-#include "XGToolTipView.h"
-#include "XGToolbarView.h"
-#include "XGWindowProc.h"
+#include "core/dispatch/XGBroadcast.h"
+#include "foundation/XGError.h"
+#include "core/dispatch/XGGlobals.h"
+#include "controls/XGPopWindow.h"
+#include "controls/XGToolTip.h"
+#include "controls/XGToolTipView.h"
+#include "controls/XGToolbarView.h"
+#include "views/XGWindowProc.h"
 
 namespace toolbartest {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "XGMenuStatus.h"
+#include "core/dispatch/XGMenuStatus.h"
 
 namespace toolbartest {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "XGAppCore.h"
-#include "XGView.h"
-#include "XGWindow.h"
+#include "core/XGAppCore.h"
+#include "views/XGView.h"
+#include "views/XGWindow.h"
 #include "../support/TestWin32.h"
 
 namespace toolbartest {

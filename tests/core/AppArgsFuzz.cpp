@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
-#include "XGAppArgs.h"
+#include "core/XGAppArgs.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

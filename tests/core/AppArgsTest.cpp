@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
-#include "XGAppArgs.h"
+#include "core/XGAppArgs.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <thread>
 #include <vector>
 #include "TestApp.h"
-#include "XGError.h"
-#include "XGMenuStatus.h"
-#include "XGViewFactory.h"
-#include "XGWindow.h"
-#include "XGWindowFactory.h"
+#include "foundation/XGError.h"
+#include "core/dispatch/XGMenuStatus.h"
+#include "forms/XGViewFactory.h"
+#include "views/XGWindow.h"
+#include "forms/XGWindowFactory.h"
 #include "../support/TestWin32.h"
 
 namespace {

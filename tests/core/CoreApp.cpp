@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include "XGAppCore.h"
-#include "XGAppVersion.h"
-#include "XGError.h"
-#include "XGFileSpecifier.h"
+#include "core/XGAppCore.h"
+#include "files/XGAppVersion.h"
+#include "foundation/XGError.h"
+#include "files/XGFileSpecifier.h"
 
 namespace {
 

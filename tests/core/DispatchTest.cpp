@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 #include <vector>
-#include "XGDispatch.h"
+#include "core/dispatch/XGDispatch.h"
 
 namespace {
 

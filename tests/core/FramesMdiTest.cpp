@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "../controls/KeboTestSupport.h"
-#include "XGBroadcast.h"
-#include "XGMenu.h"
-#include "XGMenuBar.h"
-#include "XGMenuStatus.h"
-#include "XGWindowProc.h"
+#include "core/dispatch/XGBroadcast.h"
+#include "controls/XGMenu.h"
+#include "controls/XGMenuBar.h"
+#include "core/dispatch/XGMenuStatus.h"
+#include "views/XGWindowProc.h"
 
 using namespace kebotest;
 

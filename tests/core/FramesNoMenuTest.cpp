@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "../controls/KeboTestSupport.h"
-#include "XGError.h"
+#include "foundation/XGError.h"
 
 using namespace kebotest;
 

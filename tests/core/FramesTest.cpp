@@ -3,13 +3,13 @@
 #include <memory>
 
 #include "../controls/KeboTestSupport.h"
-#include "XGAppSingleWindow.h"
-#include "XGBroadcast.h"
-#include "XGError.h"
-#include "XGMenu.h"
-#include "XGMenuBar.h"
-#include "XGMenuStatus.h"
-#include "XGWindowProc.h"
+#include "core/XGAppSingleWindow.h"
+#include "core/dispatch/XGBroadcast.h"
+#include "foundation/XGError.h"
+#include "controls/XGMenu.h"
+#include "controls/XGMenuBar.h"
+#include "core/dispatch/XGMenuStatus.h"
+#include "views/XGWindowProc.h"
 
 using namespace kebotest;
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
-#include "XGBroadcast.h"
-#include "XGDispatch.h"
-#include "XGPeriodic.h"
-#include "XGSend.h"
+#include "core/dispatch/XGBroadcast.h"
+#include "core/dispatch/XGDispatch.h"
+#include "core/dispatch/XGPeriodic.h"
+#include "core/dispatch/XGSend.h"
 
 namespace {
 

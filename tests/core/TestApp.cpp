@@ -1,7 +1,7 @@
 #include "TestApp.h"
 #include <cstring>
-#include "XGFileSpecifier.h"
-#include "XGWindow.h"
+#include "files/XGFileSpecifier.h"
+#include "views/XGWindow.h"
 #include "../support/TestWin32.h"
 
 // long Handler(long arg, void* data); -1 passes the message on.

@@ -2,7 +2,7 @@
 #include <functional>
 #include <string>
 #include <vector>
-#include "XGAppCore.h"
+#include "core/XGAppCore.h"
 
 // An application object for tests: no splash, and every message the loop
 // sends to the focus chain can be watched or answered by the test.

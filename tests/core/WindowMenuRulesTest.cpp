@@ -1,4 +1,4 @@
-#include "XGAppMultiWindowRules.h"
+#include "core/XGAppMultiWindowRules.h"
 #include <gtest/gtest.h>
 
 using Rules = XGAppMultiWindowRules;

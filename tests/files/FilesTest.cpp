@@ -2,11 +2,11 @@
 #include <windows.h>
 #include <cstring>
 #include <string>
-#include "XGAppVersion.h"
-#include "XGCopyrightWindow.h"
-#include "XGDirectory.h"
-#include "XGFileSpecifier.h"
-#include "XGGlobals.h"
+#include "files/XGAppVersion.h"
+#include "files/XGCopyrightWindow.h"
+#include "files/XGDirectory.h"
+#include "files/XGFileSpecifier.h"
+#include "core/dispatch/XGGlobals.h"
 #include "../support/TestWin32.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <cstring>
 #include <string>
-#include "XGDirectory.h"
+#include "files/XGDirectory.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <cstring>
 #include <vector>
-#include "XGVersionInfo.h"
+#include "files/XGVersionInfo.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 #include "VersionBlock.h"
-#include "XGVersionInfo.h"
+#include "files/XGVersionInfo.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "XGArgStream.h"
+#include "forms/records/XGArgStream.h"
 
 namespace {
 

@@ -10,14 +10,14 @@
 
 #include "VresEncoder.h"
 #include "VresText.h"
-#include "XGArgStream.h"
-#include "XGError.h"
-#include "XGViewFactory.h"
-#include "XGViewTemplate.h"
-#include "XGWindow.h"
+#include "forms/records/XGArgStream.h"
+#include "foundation/XGError.h"
+#include "forms/XGViewFactory.h"
+#include "forms/XGViewTemplate.h"
+#include "views/XGWindow.h"
 #include "../support/TestWin32.h"
-#include "XGWindowFactory.h"
-#include "XGWindowTemplate.h"
+#include "forms/XGWindowFactory.h"
+#include "forms/XGWindowTemplate.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "XGArgStream.h"
-#include "XGRecordWalker.h"
+#include "forms/records/XGArgStream.h"
+#include "forms/records/XGRecordWalker.h"
 
 namespace {
 

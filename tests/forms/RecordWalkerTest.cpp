@@ -5,7 +5,7 @@
 
 #include "VresEncoder.h"
 #include "VresText.h"
-#include "XGRecordWalker.h"
+#include "forms/records/XGRecordWalker.h"
 
 namespace {
 

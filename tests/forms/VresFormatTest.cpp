@@ -9,9 +9,9 @@
 
 #include "VresEncoder.h"
 #include "VresText.h"
-#include "XGAlertForms.h"
-#include "XGArgStream.h"
-#include "XGRecordWalker.h"
+#include "forms/records/XGAlertForms.h"
+#include "forms/records/XGArgStream.h"
+#include "forms/records/XGRecordWalker.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "VresDecoder.h"
 #include "VresEncoder.h"
 #include "VresText.h"
-#include "XGAlertForms.h"
+#include "forms/records/XGAlertForms.h"
 
 namespace {
 
@@ -25,9 +25,9 @@ std::string ReadText(const std::string& path)
 const char* kSources[] = {
     "app/vres/StartScreen.vres",
     "app/vres/QuickTimeOffer.vres",
-    "framework/forms/alerts/Error.vres",
-    "framework/forms/alerts/Caution.vres",
-    "framework/forms/alerts/Warning.vres",
+    "framework/forms/records/alerts/Error.vres",
+    "framework/forms/records/alerts/Caution.vres",
+    "framework/forms/records/alerts/Warning.vres",
 };
 
 TEST(VresText, DumpOfEveryProgramTreeCompilesToTheSameBytes)

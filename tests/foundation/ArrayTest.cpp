@@ -2,7 +2,7 @@
 #include <new>
 #include <vector>
 #include "FoundationTestSupport.h"
-#include "XGArray.h"
+#include "foundation/XGArray.h"
 
 namespace {
 

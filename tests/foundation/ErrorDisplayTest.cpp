@@ -1,11 +1,11 @@
-// The posted-error path up to the alert. XGShowErrorAlert, the one place that turns an
-// error into an alert (the dialogs run the built-in forms there), is replaced here by a
-// recorder: this program's own definition is linked before the library's.
+// The posted-error path up to the alert. The procedure behind XGShowErrorAlert, the one
+// place that turns an error into an alert (the dialogs run the built-in forms there), is
+// a recorder here.
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
-#include "XGErrorAlert.h"
+#include "foundation/XGErrorAlert.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ std::vector<ShownAlert> gShown;
 
 } // namespace
 
-void XGShowErrorAlert(XGAlertType type, const char* title, const char* message)
+static void RecordAlert(XGAlertType type, const char* title, const char* message)
 {
     gShown.push_back({type, title, message});
 }
@@ -27,6 +27,7 @@ void XGShowErrorAlert(XGAlertType type, const char* title, const char* message)
 TEST(XGPostErrorDisplay, ThrownErrorShowsItsTitleAndMessageAsErrorAlert)
 {
     gShown.clear();
+    XGSetErrorAlertProc(&RecordAlert);
     try {
         throw XGPostError(kErrNoViewFactory, 'pict');
     } catch (XGError& error) {
@@ -41,6 +42,7 @@ TEST(XGPostErrorDisplay, ThrownErrorShowsItsTitleAndMessageAsErrorAlert)
 TEST(XGPostErrorDisplay, WarningAndErrorShowAtOnceAndReturn)
 {
     gShown.clear();
+    XGSetErrorAlertProc(&RecordAlert);
     Warning(kErrNoWindowFactory, 'dlog');
     Error(kErrRandomException);
     ASSERT_EQ(2u, gShown.size());
@@ -53,6 +55,7 @@ TEST(XGPostErrorDisplay, WarningAndErrorShowAtOnceAndReturn)
 TEST(XGPostErrorDisplay, LongPathReachesAlertCutTo255Characters)
 {
     gShown.clear();
+    XGSetErrorAlertProc(&RecordAlert);
     char path[MAX_PATH * 4];
     memset(path, 'd', sizeof path - 1);
     path[sizeof path - 1] = 0;
@@ -66,6 +69,7 @@ TEST(XGPostErrorDisplay, LongPathReachesAlertCutTo255Characters)
 TEST(XGPostErrorDisplay, CautionTypeIsPassedToAlert)
 {
     gShown.clear();
+    XGSetErrorAlertProc(&RecordAlert);
     XGPostError error(kErrFileOverwrite, "C:\\a.txt");
     error.SetAlertType(kAlertCaution);
     error.DisplayError();

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <climits>
 #include <string>
-#include "XGResource.h"
+#include "foundation/XGResource.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
-#include "XGError.h"
-#include "XGResource.h"
-#include "XGStringList.h"
+#include "foundation/XGError.h"
+#include "foundation/XGResource.h"
+#include "foundation/XGStringList.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,7 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 #include <string>
-#include "XGError.h"
+#include "foundation/XGError.h"
 
 // Runs an action that must throw an XGPostError and returns the message it formatted
 // ("" with a test failure when nothing or something else is thrown).

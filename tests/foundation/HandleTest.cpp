@@ -2,9 +2,9 @@
 #include <cstring>
 #include <string>
 #include "FoundationTestSupport.h"
-#include "XGHandle.h"
-#include "XGHandleLock.h"
-#include "autoptr.h"
+#include "foundation/XGHandle.h"
+#include "foundation/XGHandleLock.h"
+#include "foundation/autoptr.h"
 
 namespace {
 

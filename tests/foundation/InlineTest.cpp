@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
-#include "XGInline.h"
-#include "XGView.h"
+#include "views/XGInline.h"
+#include "views/XGView.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 #include "FoundationTestSupport.h"
-#include "XGResource.h"
+#include "foundation/XGResource.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <cstring>
 #include <string>
 #include "FoundationTestSupport.h"
-#include "XGError.h"
+#include "foundation/XGError.h"
 
 TEST(XGPostError, FormatsTitleAndMessageFromTable)
 {

@@ -1,6 +1,6 @@
 #include <windows.h>
 #include <gtest/gtest.h>
-#include "XGResBitmap.h"
+#include "foundation/XGResBitmap.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <cstring>
 #include <string>
 #include "FoundationTestSupport.h"
-#include "XGStringList.h"
+#include "foundation/XGStringList.h"
 
 TEST(XGStringList, AppendWritesLengthCharactersAndExtra)
 {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include <string>
-#include "XGString.h"
+#include "foundation/XGString.h"
 
 TEST(XGString, CapacityIsTextWithTerminatorRaisedTo64)
 {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "RectMath.h"
+#include "views/RectMath.h"
 
 namespace testsupport {
 

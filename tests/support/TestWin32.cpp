@@ -4,8 +4,8 @@
 #include <cstring>
 #include <vector>
 
-#include "XGGlobals.h"
-#include "XGWindowProc.h"
+#include "core/dispatch/XGGlobals.h"
+#include "views/XGWindowProc.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include <windows.h>
 
-#include "XGError.h"
-#include "XGView.h"
+#include "foundation/XGError.h"
+#include "views/XGView.h"
 
 namespace testsupport {
 

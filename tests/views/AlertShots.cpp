@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "../controls/KeboTestSupport.h"
-#include "XGError.h"
+#include "foundation/XGError.h"
 
 using namespace kebotest;
 

@@ -1,4 +1,4 @@
-#include "XGDDEParser.h"
+#include "views/XGDDEParser.h"
 
 #include <gtest/gtest.h>
 

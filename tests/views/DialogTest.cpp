@@ -4,11 +4,11 @@
 #include <functional>
 
 #include "../controls/KeboTestSupport.h"
-#include "XGAlertForms.h"
-#include "XGCommandButton.h"
-#include "XGDialog.h"
-#include "XGError.h"
-#include "XGStaticText.h"
+#include "forms/records/XGAlertForms.h"
+#include "controls/XGCommandButton.h"
+#include "views/dialogs/XGDialog.h"
+#include "foundation/XGError.h"
+#include "controls/XGStaticText.h"
 
 using namespace kebotest;
 

@@ -1,4 +1,4 @@
-#include "XGDialogText.h"
+#include "views/dialogs/XGDialogText.h"
 #include <gtest/gtest.h>
 #include <cstring>
 #include <string>

@@ -3,9 +3,9 @@
 #include <memory>
 
 #include "ViewsTestHost.h"
-#include "XGCursor.h"
-#include "XGDraw.h"
-#include "XGView.h"
+#include "views/XGCursor.h"
+#include "views/XGDraw.h"
+#include "views/XGView.h"
 
 using namespace viewstest;
 

@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "ViewsTestHost.h"
-#include "XGDraw.h"
-#include "XGError.h"
-#include "XGFont.h"
+#include "views/XGDraw.h"
+#include "foundation/XGError.h"
+#include "views/XGFont.h"
 
 using namespace viewstest;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "RectMath.h"
+#include "views/RectMath.h"
 #include "../support/TestGeometry.h"
 
 namespace {

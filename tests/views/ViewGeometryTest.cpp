@@ -4,9 +4,9 @@
 #include <string>
 
 #include "ViewsTestHost.h"
-#include "XGArgStream.h"
-#include "XGError.h"
-#include "XGView.h"
+#include "forms/records/XGArgStream.h"
+#include "foundation/XGError.h"
+#include "views/XGView.h"
 
 using namespace viewstest;
 

@@ -10,10 +10,10 @@
 
 #include "../support/TestWin32.h"
 #include "ViewsTestHost.h"
-#include "XGAppCore.h"
-#include "XGGlobals.h"
-#include "XGView.h"
-#include "XGWindow.h"
+#include "core/XGAppCore.h"
+#include "core/dispatch/XGGlobals.h"
+#include "views/XGView.h"
+#include "views/XGWindow.h"
 
 using namespace viewstest;
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "XGView.h"
+#include "views/XGView.h"
 #include "../support/TestGeometry.h"
 
 namespace viewstest {

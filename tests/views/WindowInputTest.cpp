@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string>
 
-#include "XGDDEServer.h"
-#include "XGGlobals.h"
-#include "XGWindowProc.h"
+#include "views/XGDDEServer.h"
+#include "core/dispatch/XGGlobals.h"
+#include "views/XGWindowProc.h"
 
 namespace windowstest {
 namespace {

@@ -1,9 +1,9 @@
 #include "WindowsTestSupport.h"
 
-#include "XGDraw.h"
-#include "XGGlobals.h"
-#include "XGPostError.h"
-#include "XGWindowProc.h"
+#include "views/XGDraw.h"
+#include "core/dispatch/XGGlobals.h"
+#include "foundation/XGPostError.h"
+#include "views/XGWindowProc.h"
 
 namespace windowstest {
 namespace {

@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "XGViewTemplate.h"
-#include "XGWindowFactory.h"
-#include "XGWindowTemplate.h"
+#include "forms/XGViewTemplate.h"
+#include "forms/XGWindowFactory.h"
+#include "forms/XGWindowTemplate.h"
 
 namespace windowstest {
 namespace {

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "XGFileSpecifier.h"
-#include "XGPostError.h"
+#include "files/XGFileSpecifier.h"
+#include "foundation/XGPostError.h"
 
 namespace windowstest {
 

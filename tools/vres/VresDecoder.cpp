@@ -2,8 +2,8 @@
 
 #include "VresEncoder.h"
 #include "VresSchema.h"
-#include "XGArgStream.h"
-#include "XGRecordWalker.h"
+#include "forms/records/XGArgStream.h"
+#include "forms/records/XGRecordWalker.h"
 
 namespace vres {
 

@@ -1,6 +1,0 @@
-#include "XGAppCore.h"
-
-XGDispatch* XGFocusHeir()
-{
-    return XGAppCore::GetApplication();
-}

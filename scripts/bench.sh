@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Builds the benchmarks as Release and runs them under Wine: each row's work
+# done by the framework and by plain Win32, the two taking turns in one run,
+# printed as medians with their spread (min-max) and the ratio
+# framework / raw. Start-up is timed from process creation to the splash's
+# pixels on screen, for the launcher and for a plain program with the same
+# imports and start-up calls.
+#
+#   scripts/bench.sh [--short] [--reps N] [--arch x86_64|i686] [--build DIR]
+#                  [--tree DIR]
+#
+# --tree runs the benchmarks of an already configured Release tree (the test
+# script passes its i686 tree, configured with KEBO_BENCH) instead of building
+# a tree of its own.
+# --short runs every row twice, only to show that all of it works (and that
+# each side's work really happened: the program checks it and fails if not).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$root/build
+arch=x86_64
+args=()
+given_tree=""
+while [ $# -gt 0 ]; do
+    case $1 in
+        --short) args+=(--short); shift ;;
+        --reps) args+=(--reps "$2"); shift 2 ;;
+        --arch) arch=$2; shift 2 ;;
+        --build) build=$2; shift 2 ;;
+        --tree) given_tree=$2; shift 2 ;;
+        *) echo "unknown option $1" >&2; exit 2 ;;
+    esac
+done
+mkdir -p "$build"
+build=$(cd "$build" && pwd)
+jobs=$(nproc)
+case $arch in
+    x86_64) tree=$build/bench-win64 wine=wine ;;
+    i686) tree=$build/bench-win32 wine=wine
+        [ -x /usr/lib/wine/wine ] || { echo "bench: 32-bit Wine is not installed" >&2; exit 1; } ;;
+    *) echo "unknown architecture $arch" >&2; exit 2 ;;
+esac
+
+# On a fresh machine, what the build and Wine need (the test script has
+# already seen to it when it runs this).
+for tool in cmake clang++ x86_64-w64-mingw32-g++-posix wine Xvfb; do
+    command -v "$tool" >/dev/null 2>&1 || { "$root/scripts/install-deps.sh"; break; }
+done
+
+# The build-time tools come from the native tree; only they are built here.
+if [ ! -x "$build/native/tools/xgvres" ] || [ ! -x "$build/native/tools/xgemsg" ]; then
+    cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Debug \
+        -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+    cmake --build "$build/native" -j "$jobs" --target xgvres xgemsg >/dev/null
+fi
+if [ -n "$given_tree" ]; then
+    tree=$given_tree
+else
+    cmake -S "$root" -B "$tree" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake" \
+        -DKEBO_HOST_TOOLS_DIR="$build/native/tools" -DKEBO_TESTS=OFF -DKEBO_BENCH=ON \
+        -DKEBO_WERROR=ON >/dev/null
+fi
+cmake --build "$tree" -j "$jobs" --target kebo_bench kebo_bench_startup halcyra >/dev/null
+
+source "$root/scripts/wine-session.sh"
+trap wine_session_stop EXIT
+trap 'exit 143' TERM INT
+wine_session_start "$build/wineprefix-bench-$arch"
+demo=$tree/app/demo
+echo "=== benchmarks, $arch under Wine ($(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg))"
+"$wine" "$tree/bench/kebo_bench.exe" "${args[@]}" --startup "$(winepath -w "$demo/halcyra.exe")" \
+    "$(winepath -w "$demo")" "$(winepath -w "$tree/bench/kebo_bench_startup.exe")" | tr -d '\r'

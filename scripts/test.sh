@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the native build under AddressSanitizer
+# and UBSan (with the fuzz targets), then the Windows test programs of both
+# widths under Wine: the shipped 32-bit build (win32, Release) under 32-bit
+# Wine and the 64-bit build (win64, Debug) under 64-bit Wine. Each width runs
+# in an Xvfb display and Wine prefix of its own, the two side by side.
+#
+#   scripts/test.sh [--build DIR] [--only native|win32|win64] [-R regex]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$root/build
+only=""
+regex=()
+while [ $# -gt 0 ]; do
+    case $1 in
+        --build) build=$2; shift 2 ;;
+        --only) only=$2; shift 2 ;;
+        -R) regex=(-R "$2"); shift 2 ;;
+        *) echo "unknown option $1" >&2; exit 2 ;;
+    esac
+done
+mkdir -p "$build"
+build=$(cd "$build" && pwd)
+jobs=$(nproc)
+skipped=()
+
+export KEBO_WINE32_STATUS=$build/wine32-status
+"$root/scripts/install-deps.sh"
+if [ -s "$KEBO_WINE32_STATUS" ]; then
+    skipped+=("SKIPPED: the i686 tests under 32-bit Wine: $(cat "$KEBO_WINE32_STATUS")")
+fi
+
+want() { [ -z "$only" ] || [ "$only" = "$1" ]; }
+
+# ccache, where the machine has it, makes rebuilds of moved or touched trees cheap.
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
+
+configure() {
+    local tree=$1; shift
+    cmake -S "$root" -B "$tree" "${launcher[@]}" "$@" >/dev/null
+}
+
+if want native || [ ! -x "$build/native/tools/xgvres" ]; then
+    configure "$build/native" -DCMAKE_BUILD_TYPE=Debug \
+        -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DKEBO_WERROR=ON
+    cmake --build "$build/native" -j "$jobs"
+fi
+if want native; then
+    (cd "$build/native" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --output-on-failure "${regex[@]}")
+fi
+
+build_windows() {
+    local width=$1 arch=$2 type=$3; shift 3
+    configure "$build/$width" -DCMAKE_BUILD_TYPE="$type" "$@" \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake" \
+        -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh" \
+        -DKEBO_HOST_TOOLS_DIR="$build/native/tools" -DKEBO_TESTS=ON -DKEBO_WERROR=ON
+    cmake --build "$build/$width" -j "$jobs"
+}
+
+# Runs one width's suite in the background, its output kept for the end.
+suites=()
+start_suite() {
+    local width=$1
+    (
+        source "$root/scripts/wine-session.sh"
+        trap wine_session_stop EXIT
+        trap 'exit 143' TERM INT
+        wine_session_start "$build/wineprefix-$width"
+        cd "$build/$width" && ctest --output-on-failure "${regex[@]}"
+    ) >"$build/$width-tests.log" 2>&1 &
+    suites+=("$width:$!")
+}
+stop_suites() {
+    local suite
+    for suite in "${suites[@]}"; do kill "${suite#*:}" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+}
+trap stop_suites EXIT
+
+# Both trees are built before either suite starts: the end-to-end tests time
+# the splash, and a compiler taking both cores beside them makes them guess.
+want win64 && build_windows win64 x86_64 Debug
+want win32 && build_windows win32 i686 Release -DKEBO_BENCH=ON
+want win64 && start_suite win64
+if want win32; then
+    if [ -x /usr/lib/wine/wine ]; then
+        start_suite win32
+    elif [ ${#skipped[@]} -eq 0 ]; then
+        skipped+=("SKIPPED: the i686 tests under 32-bit Wine: wine32:i386 is not installed")
+    fi
+fi
+
+status=0
+for suite in "${suites[@]}"; do
+    width=${suite%%:*}
+    wait "${suite#*:}" || status=1
+    case $width in win32) echo "=== i686 tests under 32-bit Wine" ;; *) echo "=== x86_64 tests under 64-bit Wine" ;; esac
+    cat "$build/$width-tests.log"
+done
+suites=()
+# The benchmarks once, short, from the shipped build's tree, to show that they
+# run; no timing is judged.
+if [ -z "$only" ] && [ ${#regex[@]} -eq 0 ] && [ -x /usr/lib/wine/wine ]; then
+    "$root/scripts/bench.sh" --short --arch i686 --build "$build" --tree "$build/win32" || status=1
+fi
+for line in "${skipped[@]}"; do echo "$line"; done
+exit $status
