@@ -460,6 +460,25 @@ void XGView::ShowView()
     }
 }
 
+void XGView::EnableView(bool enabled)
+{
+    if (fEnabled == enabled)
+        return;
+    fEnabled = enabled;
+    // DoEnable does not pass itself on: a native control deeper down reads
+    // IsEnabled, which the change reaches through every ancestor.
+    struct Walk {
+        static void Enable(XGView* view)
+        {
+            view->DoEnable();
+            for (XGView* child = view->fChild; child; child = child->fSibling)
+                Enable(child);
+        }
+    };
+    Walk::Enable(this);
+    InvalView(nullptr);
+}
+
 // virtual operations
 
 void XGView::SetFocus()

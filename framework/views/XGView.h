@@ -91,6 +91,9 @@ public:
 
     // visibility
     void ShowView();
+    // Sets the view's own enabling flag; the view and its subtree follow
+    // (DoEnable) and it is drawn again.
+    void EnableView(bool enabled);
 
     // virtual operations, in slot order after those of XGDispatch
     void SetFocus() override;

@@ -1,0 +1,27 @@
+// Whole-file reading and the safe save of a document: the new bytes go to a
+// temporary file in the document's own folder, which replaces the old file
+// only once it is complete on disk. A failure leaves the old file as it was
+// and names its cause in words.
+#pragma once
+
+#include <string>
+
+class NTDiskFile {
+public:
+    NTDiskFile() = delete;
+
+    // False with the cause set when the file cannot be read whole; a file the
+    // text engine cannot hold is refused before its bytes are read.
+    static bool Read(const char* path, std::string& bytes, std::string& cause);
+    // False with the cause set when the bytes could not be written; the file
+    // at path is then untouched and no temporary file is left behind.
+    static bool Write(const char* path, const std::string& bytes, std::string& cause);
+
+    // The full path of a name relative to the current folder; empty when it
+    // cannot be made.
+    static std::string FullPath(const char* path);
+    // The last part of a path.
+    static const char* FileName(const char* path);
+    // The system's words for an error number, without the final period.
+    static std::string SystemMessage(unsigned long error);
+};

@@ -1,0 +1,197 @@
+#include "NTDocWindow.h"
+
+#include "NTAlert.h"
+#include "NTCommands.h"
+#include "NTDiskFile.h"
+#include "NTFileDialog.h"
+#include "NTTextView.h"
+#include "core/dispatch/XGMenuStatus.h"
+#include "forms/XGWindowFactory.h"
+
+#include <windows.h>
+
+int NTDocWindow::gUntitled = 0;
+
+// long Handler(long arg, void* data); -1 passes the message on.
+XG_BEGIN_DISPATCH(NTDocWindow, XGWindow)
+    XG_ON('stat', DoGetMenuStatus)
+    XG_ON('menu', DoMenuCommand)
+    XG_ON(NTTextView::kChanged, DoTextChanged)
+XG_END_DISPATCH()
+
+NTDocWindow::NTDocWindow(XGArgStream& stream, XGForm* form)
+    : XGWindow(stream, form), fChanged(false), fLineEnd(NTTextFile::kCRLF)
+{
+}
+
+NTDocWindow::~NTDocWindow() = default;
+
+NTTextView* NTDocWindow::GetTextView()
+{
+    return dynamic_cast<NTTextView*>(FindViewByID(kTextID));
+}
+
+NTDocWindow* NTDocWindow::New()
+{
+    auto* window = dynamic_cast<NTDocWindow*>(XGWindowFactory::CreateFromResource(kWindowID, nullptr));
+    if (!window)
+        return nullptr;
+    window->fName = "Untitled " + std::to_string(++gUntitled);
+    window->UpdateTitle();
+    if (NTTextView* text = window->GetTextView())
+        text->SetFocus();
+    return window;
+}
+
+NTDocWindow* NTDocWindow::Find(const char* path)
+{
+    for (XGWindow* window = XGWindow::gList; window; window = window->GetNext()) {
+        auto* document = dynamic_cast<NTDocWindow*>(window);
+        if (document && !document->fPath.empty() && lstrcmpiA(document->fPath.c_str(), path) == 0)
+            return document;
+    }
+    return nullptr;
+}
+
+NTDocWindow* NTDocWindow::Open(const char* path)
+{
+    if (NTDocWindow* open = Find(path)) {
+        open->ShowWindow();
+        open->SelectWindow();
+        return open;
+    }
+    const char* name = NTDiskFile::FileName(path);
+    std::string bytes;
+    std::string cause;
+    if (!NTDiskFile::Read(path, bytes, cause)) {
+        NTAlert::Problem("Cannot Open", ("KEBO Notes cannot open " + std::string(name) + ".").c_str(),
+                         (cause + ".").c_str());
+        return nullptr;
+    }
+    auto* window = dynamic_cast<NTDocWindow*>(XGWindowFactory::CreateFromResource(kWindowID, nullptr));
+    if (!window)
+        return nullptr;
+    window->fPath = path;
+    window->fName = name;
+    window->fLineEnd = NTTextFile::FindLineEnd(bytes.data(), bytes.size());
+    if (NTTextView* text = window->GetTextView()) {
+        text->LoadText(NTTextFile::Decode(bytes.data(), bytes.size()));
+        text->SetFocus();
+    }
+    window->UpdateTitle();
+    return window;
+}
+
+void NTDocWindow::SetChanged(bool changed)
+{
+    if (changed == fChanged)
+        return;
+    fChanged = changed;
+    UpdateTitle();
+}
+
+void NTDocWindow::UpdateTitle()
+{
+    SetTitle((fName + (fChanged ? kChangeMark : "")).c_str());
+}
+
+bool NTDocWindow::Save()
+{
+    if (fPath.empty())
+        return SaveAs();
+    return SaveTo(fPath);
+}
+
+bool NTDocWindow::SaveAs()
+{
+    std::string path = NTFileDialog::AskSave(fPath.empty() ? fName.c_str() : fPath.c_str());
+    if (path.empty())
+        return false;
+    return SaveTo(path);
+}
+
+bool NTDocWindow::SaveTo(const std::string& path)
+{
+    NTTextView* text = GetTextView();
+    if (!text)
+        return false;
+    std::string engineText = text->GetText();
+    std::string bytes = NTTextFile::Encode(engineText.data(), engineText.size(), fLineEnd);
+    std::string cause;
+    if (!NTDiskFile::Write(path.c_str(), bytes, cause)) {
+        NTAlert::Problem("Cannot Save",
+                         ("KEBO Notes cannot save " + std::string(NTDiskFile::FileName(path.c_str())) +
+                          " (" + path + ").").c_str(),
+                         (cause + ". The document stays open with its changes.").c_str());
+        return false;
+    }
+    fPath = path;
+    fName = NTDiskFile::FileName(path.c_str());
+    fChanged = false;
+    UpdateTitle();
+    return true;
+}
+
+bool NTDocWindow::CloseWindow()
+{
+    if (fChanged) {
+        switch (NTAlert::AskSave(fName.c_str())) {
+        case NTAlert::kSave:
+            if (!Save())
+                return false;
+            break;
+        case NTAlert::kDontSave:
+            break;
+        default:
+            return false;
+        }
+    }
+    return XGWindow::CloseWindow();
+}
+
+long NTDocWindow::DoGetMenuStatus(long arg, void* data)
+{
+    XGMenuStatus* status = static_cast<XGMenuStatus*>(data);
+    if (!status)
+        return -1;
+    switch (arg) {
+    case kCmdSave:
+        status->enabled = fChanged;
+        return 0;
+    case kCmdSaveAs:
+        status->enabled = true;
+        return 0;
+    case kCmdWordWrap: {
+        NTTextView* text = GetTextView();
+        status->enabled = text != nullptr;
+        status->checked = text && text->GetWordWrap();
+        return 0;
+    }
+    default:
+        return -1;
+    }
+}
+
+long NTDocWindow::DoMenuCommand(long arg, void*)
+{
+    switch (arg) {
+    case kCmdSave:
+        Save();
+        return 0;
+    case kCmdSaveAs:
+        SaveAs();
+        return 0;
+    case kCmdWordWrap:
+        if (NTTextView* text = GetTextView())
+            text->SetWordWrap(!text->GetWordWrap());
+        return 0;
+    default:
+        return -1;
+    }
+}
+
+long NTDocWindow::DoTextChanged(long, void*)
+{
+    SetChanged(true);
+    return 0;
+}

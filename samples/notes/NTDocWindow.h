@@ -1,0 +1,68 @@
+// A document window ('ndoc'): one text file in a text view inside a scroll
+// view, titled with the file's name and, while it has changes that are not
+// on disk, a change mark. It saves safely, and asks before it closes with
+// changes.
+#pragma once
+
+#include <string>
+
+#include "NTTextFile.h"
+#include "views/XGWindow.h"
+
+class NTTextView;
+
+class NTDocWindow : public XGWindow {
+public:
+    // construction
+    NTDocWindow(XGArgStream& stream, XGForm* form);
+    ~NTDocWindow() override;
+
+    // The tree every document window is built from (VRES).
+    static constexpr short kWindowID = 130;
+    // The text view's ID in that tree.
+    static constexpr short kTextID = 1;
+    // Put after the name in the title while the document is changed.
+    static constexpr const char* kChangeMark = " *";
+
+    // A new, untitled document.
+    static NTDocWindow* New();
+    // Opens the file at a full path, or brings its window to the front when
+    // it is open already. A file that cannot be read or that the text engine
+    // cannot hold is refused with an alert that says why; nothing else
+    // changes then. Null when refused.
+    static NTDocWindow* Open(const char* path);
+    // The window of a file, when one is open.
+    static NTDocWindow* Find(const char* path);
+
+    // accessors
+    const std::string& GetPath() const { return fPath; }
+    bool IsChanged() const { return fChanged; }
+    NTTextView* GetTextView();
+
+    // operations
+    // Saves to the document's file, asking for one when it has none. False
+    // when nothing was saved (cancelled, or failed with an alert).
+    bool Save();
+    bool SaveAs();
+    bool SaveTo(const std::string& path);
+
+    // overridden operations of XGWindow
+    XG_DECLARE_DISPATCH(NTDocWindow)
+    bool CloseWindow() override;
+
+    // message handlers
+    long DoGetMenuStatus(long arg, void* data); // 'stat'
+    long DoMenuCommand(long arg, void* data);   // 'menu'
+    long DoTextChanged(long arg, void* data);   // 'nchg'
+
+private:
+    void SetChanged(bool changed);
+    void UpdateTitle();
+
+    std::string fPath;      // full path; empty while untitled
+    std::string fName;      // what the title shows
+    bool fChanged;
+    NTTextFile::LineEnd fLineEnd;
+
+    static int gUntitled;
+};

@@ -1,0 +1,179 @@
+#include "NTHandOff.h"
+
+#include "NTDiskFile.h"
+#include "core/dispatch/XGGlobals.h"
+#include "views/XGDDEServer.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+#include <windows.h>
+#include <dde.h>
+
+namespace {
+
+// How long the running instance may take to answer each request: opening a
+// file may show an alert that waits for the user.
+const DWORD kAnswerMilliseconds = 30000;
+
+struct Conversation {
+    HWND server = nullptr;
+    bool acknowledged = false;
+    bool positive = false;
+    bool terminated = false;
+};
+Conversation* gConversation = nullptr;
+
+LRESULT CALLBACK ClientProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Conversation* talk = gConversation;
+    switch (message) {
+    case WM_DDE_ACK:
+        if (!talk)
+            return 0;
+        if (!talk->server) {
+            // The answer to the initiate, sent: its atoms are ours to delete.
+            talk->server = reinterpret_cast<HWND>(wParam);
+            GlobalDeleteAtom(LOWORD(lParam));
+            GlobalDeleteAtom(HIWORD(lParam));
+        } else if (reinterpret_cast<HWND>(wParam) == talk->server) {
+            UINT_PTR status = 0;
+            UINT_PTR commands = 0;
+            UnpackDDElParam(WM_DDE_ACK, lParam, &status, &commands);
+            FreeDDElParam(WM_DDE_ACK, lParam);
+            GlobalFree(reinterpret_cast<HGLOBAL>(commands));
+            talk->acknowledged = true;
+            talk->positive = (status & 0x8000) != 0;
+        } else {
+            // A second server answered the initiate: not wanted.
+            GlobalDeleteAtom(LOWORD(lParam));
+            GlobalDeleteAtom(HIWORD(lParam));
+            PostMessageA(reinterpret_cast<HWND>(wParam), WM_DDE_TERMINATE, reinterpret_cast<WPARAM>(hwnd), 0);
+        }
+        return 0;
+    case WM_DDE_TERMINATE:
+        if (talk && reinterpret_cast<HWND>(wParam) == talk->server)
+            talk->terminated = true;
+        return 0;
+    default:
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+}
+
+// The command line's arguments, split as the framework splits its own.
+std::vector<std::string> SplitArguments(const char* text)
+{
+    std::vector<std::string> arguments;
+    const char* p = text ? text : "";
+    while (*p) {
+        while (*p == ' ' || *p == '\t')
+            ++p;
+        if (!*p)
+            break;
+        std::string argument;
+        if (*p == '"') {
+            ++p;
+            while (*p && *p != '"')
+                argument.push_back(*p++);
+            if (*p == '"')
+                ++p;
+        } else {
+            while (*p && *p != ' ' && *p != '\t')
+                argument.push_back(*p++);
+        }
+        arguments.push_back(argument);
+    }
+    return arguments;
+}
+
+// Runs the messages of this thread until done says so or the time is out.
+template <class Done>
+bool WaitFor(Done done, DWORD milliseconds)
+{
+    DWORD start = GetTickCount();
+    while (!done()) {
+        DWORD spent = GetTickCount() - start;
+        if (spent >= milliseconds)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - spent, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    return true;
+}
+
+bool Execute(HWND client, Conversation& talk, const std::string& command)
+{
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, command.size() + 1);
+    if (!block)
+        return false;
+    if (char* text = static_cast<char*>(GlobalLock(block))) {
+        std::memcpy(text, command.c_str(), command.size() + 1);
+        GlobalUnlock(block);
+    }
+    talk.acknowledged = false;
+    if (!PostMessageA(talk.server, WM_DDE_EXECUTE, reinterpret_cast<WPARAM>(client),
+                      reinterpret_cast<LPARAM>(block))) {
+        GlobalFree(block);
+        return false;
+    }
+    return WaitFor([&] { return talk.acknowledged; }, kAnswerMilliseconds) && talk.positive;
+}
+
+}  // namespace
+
+void NTHandOff::Serve()
+{
+    lstrcpynA(_GDDEAppName, kService, sizeof _GDDEAppName);
+    lstrcpynA(_GDDETopicName, kTopic, sizeof _GDDETopicName);
+}
+
+bool NTHandOff::ToRunningInstance(const char* commandLine)
+{
+    WNDCLASSA windowClass;
+    std::memset(&windowClass, 0, sizeof windowClass);
+    windowClass.lpfnWndProc = ClientProc;
+    windowClass.hInstance = _GInstance;
+    windowClass.lpszClassName = "KEBONotesHandOff";
+    RegisterClassA(&windowClass);
+    HWND client = CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                  _GInstance, nullptr);
+    if (!client)
+        return false;
+
+    Conversation talk;
+    gConversation = &talk;
+    ATOM service = GlobalAddAtomA(kService);
+    ATOM topic = GlobalAddAtomA(kTopic);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(HWND_BROADCAST, WM_DDE_INITIATE, reinterpret_cast<WPARAM>(client),
+                        MAKELPARAM(service, topic), SMTO_ABORTIFHUNG, 5000, &ignored);
+    GlobalDeleteAtom(service);
+    GlobalDeleteAtom(topic);
+
+    bool handed = talk.server != nullptr;
+    if (handed) {
+        // Names go over as full paths: the running instance has a current
+        // folder of its own.
+        for (const std::string& argument : SplitArguments(commandLine)) {
+            std::string path = NTDiskFile::FullPath(argument.c_str());
+            if (path.empty())
+                path = argument;
+            Execute(client, talk, "[open(\"" + path + "\")]");
+        }
+        HWND server = talk.server;
+        PostMessageA(server, WM_DDE_TERMINATE, reinterpret_cast<WPARAM>(client), 0);
+        WaitFor([&] { return talk.terminated; }, 2000);
+        // The instance that holds the documents is the one the user wants.
+        HWND frame = GetAncestor(server, GA_ROOT);
+        if (IsIconic(frame))
+            ShowWindow(frame, SW_RESTORE);
+        SetForegroundWindow(frame);
+    }
+    gConversation = nullptr;
+    DestroyWindow(client);
+    return handed;
+}
