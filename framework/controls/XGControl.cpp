@@ -41,6 +41,10 @@ HWND XGControl::CreateControl(const char* className, DWORD style, const char* ti
 {
     if (!fRootWindow)
         return nullptr;
+    // A view made disabled makes its control disabled: until the first
+    // DoEnable nothing else would tell the control.
+    if (!IsEnabled())
+        style |= WS_DISABLED;
     HWND control = CreateWindowExA(0, className, title, style, rect.left, rect.top,
                                    rect.right - rect.left, rect.bottom - rect.top,
                                    fRootWindow, nullptr, _GInstance, nullptr);

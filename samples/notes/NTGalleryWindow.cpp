@@ -8,6 +8,7 @@
 #include "controls/XGScrollView.h"
 #include "foundation/XGStringList.h"
 #include "forms/XGWindowFactory.h"
+#include "views/XGDraw.h"
 
 #include <cstdlib>
 #include <string>
@@ -35,6 +36,12 @@ NTGalleryWindow::NTGalleryWindow(XGArgStream& stream, XGForm* form)
 }
 
 NTGalleryWindow::~NTGalleryWindow() = default;
+
+void NTGalleryWindow::DoDrawView(tagRECT area)
+{
+    XGDraw draw(this);
+    draw.Draw3DRect(area, kRectFaceFill);
+}
 
 NTGalleryWindow* NTGalleryWindow::Show()
 {

@@ -29,6 +29,9 @@ public:
 
     // overridden operations of XGWindow
     XG_DECLARE_DISPATCH(NTGalleryWindow)
+    // The face colour behind the controls, as a dialog has it: static texts
+    // draw only their letters, so a changed text needs its ground redrawn.
+    void DoDrawView(tagRECT area) override;
 
     // message handlers
     long ControlClick(long viewID, void* data);     // 'cclk'

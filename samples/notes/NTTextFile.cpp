@@ -6,7 +6,7 @@ NTTextFile::Refusal NTTextFile::Check(const char* bytes, uint64_t size)
 {
     if (size > kMaxSize)
         return kTooLarge;
-    if (size && std::memchr(bytes, 0, size_t(size)))
+    if (size && bytes && std::memchr(bytes, 0, size_t(size)))
         return kZeroByte;
     return kHolds;
 }

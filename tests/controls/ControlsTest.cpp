@@ -132,6 +132,33 @@ TEST_F(Controls, PopUpValueIsClampedToItsItems)
     EXPECT_TRUE(fRecorder->fLog.empty());
 }
 
+// A record's enabling flag reaches the native control when it is made, and
+// EnableView on the view or on a view above it turns the control on and off.
+TEST_F(Controls, ControlsFollowTheirRecordsAndEnableView)
+{
+    Args a = Args::View('popm', 6, 10, 80, 150, 100, true, false).Int(1);
+    XGArgStream s = a.Stream();
+    XGPopControl* pop = new XGPopControl(fRecorder, s);
+    Args b = Args::View('pbtn', 7, 160, 80, 260, 104, true, false).Int(1).Int(0).Str("Off");
+    XGArgStream t = b.Stream();
+    XGCommandButton* button = new XGCommandButton(fRecorder, t);
+    ASSERT_NE(nullptr, pop->GetControl());
+    ASSERT_NE(nullptr, button->GetControl());
+    EXPECT_FALSE(IsWindowEnabled(pop->GetControl()));
+    EXPECT_FALSE(IsWindowEnabled(button->GetControl()));
+
+    pop->EnableView(true);
+    EXPECT_TRUE(pop->IsEnabled());
+    EXPECT_TRUE(IsWindowEnabled(pop->GetControl()));
+
+    fRecorder->EnableView(false);
+    EXPECT_FALSE(pop->IsEnabled());
+    EXPECT_FALSE(IsWindowEnabled(pop->GetControl()));
+    fRecorder->EnableView(true);
+    EXPECT_TRUE(IsWindowEnabled(pop->GetControl()));
+    EXPECT_FALSE(IsWindowEnabled(button->GetControl()));
+}
+
 TEST_F(Controls, PopUpArrowKeysAndCloseUpSendPval)
 {
     XGPopControl* pop = MakePopUp();

@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <windows.h>
+
+#include "NTDiskFile.h"
+
+namespace {
+
+// A folder of its own under the system's temporary folder, removed with
+// whatever the test left in it.
+class DiskFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char base[MAX_PATH];
+        GetTempPathA(sizeof base, base);
+        fFolder = std::string(base) + "notes-disk-" + std::to_string(GetCurrentProcessId());
+        CreateDirectoryA(fFolder.c_str(), nullptr);
+    }
+    void TearDown() override
+    {
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((fFolder + "\\*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                std::string path = fFolder + "\\" + found.cFileName;
+                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(path.c_str());
+            } while (FindNextFileA(search, &found));
+            FindClose(search);
+        }
+        RemoveDirectoryA(fFolder.c_str());
+    }
+
+    std::string Path(const char* name) const { return fFolder + "\\" + name; }
+    void Put(const char* name, const std::string& bytes) const
+    {
+        HANDLE file = CreateFileA(Path(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, file);
+        DWORD put = 0;
+        WriteFile(file, bytes.data(), DWORD(bytes.size()), &put, nullptr);
+        CloseHandle(file);
+    }
+    std::string Get(const char* name) const
+    {
+        std::string bytes;
+        std::string cause;
+        EXPECT_TRUE(NTDiskFile::Read(Path(name).c_str(), bytes, cause)) << cause;
+        return bytes;
+    }
+    // The names in the folder other than the ones given.
+    int CountFiles() const
+    {
+        int count = 0;
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((fFolder + "\\*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE)
+            return 0;
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                ++count;
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+        return count;
+    }
+
+    std::string fFolder;
+};
+
+TEST_F(DiskFile, SavingReplacesTheFileWholeAndLeavesNothingBeside)
+{
+    Put("a.txt", "an old text that is longer than the new one\r\n");
+    std::string cause;
+    ASSERT_TRUE(NTDiskFile::Write(Path("a.txt").c_str(), "new\r\n", cause)) << cause;
+    EXPECT_EQ("new\r\n", Get("a.txt"));
+    ASSERT_TRUE(NTDiskFile::Write(Path("b.txt").c_str(), "", cause)) << cause;
+    EXPECT_EQ("", Get("b.txt"));
+    EXPECT_EQ(2, CountFiles());
+}
+
+// A save that cannot be done leaves the old file as it was, no temporary
+// file behind, and says why.
+TEST_F(DiskFile, AFailedSaveKeepsTheOldFileAndNamesTheCause)
+{
+    Put("ro.txt", "protected\r\n");
+    SetFileAttributesA(Path("ro.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    std::string cause;
+    EXPECT_FALSE(NTDiskFile::Write(Path("ro.txt").c_str(), "lost?\r\n", cause));
+    EXPECT_NE(std::string::npos, cause.find("read-only")) << cause;
+    EXPECT_EQ("protected\r\n", Get("ro.txt"));
+    EXPECT_EQ(1, CountFiles());
+
+    std::string gone = fFolder + "\\no such folder\\c.txt";
+    cause.clear();
+    EXPECT_FALSE(NTDiskFile::Write(gone.c_str(), "text", cause));
+    EXPECT_NE(std::string::npos, cause.find("no such folder")) << cause;
+    EXPECT_EQ(1, CountFiles());
+
+    CreateDirectoryA(Path("folder").c_str(), nullptr);
+    cause.clear();
+    EXPECT_FALSE(NTDiskFile::Write(Path("folder").c_str(), "text", cause));
+    EXPECT_FALSE(cause.empty());
+    RemoveDirectoryA(Path("folder").c_str());
+    EXPECT_EQ(1, CountFiles());
+}
+
+TEST_F(DiskFile, ReadingRefusesWhatTheTextEngineCannotHold)
+{
+    Put("zero.dat", std::string("text\0more", 9));
+    std::string bytes = "kept";
+    std::string cause;
+    EXPECT_FALSE(NTDiskFile::Read(Path("zero.dat").c_str(), bytes, cause));
+    EXPECT_NE(std::string::npos, cause.find("zero bytes")) << cause;
+
+    cause.clear();
+    EXPECT_FALSE(NTDiskFile::Read(Path("missing.txt").c_str(), bytes, cause));
+    EXPECT_FALSE(cause.empty());
+
+    Put("plain.txt", "line\r\n\xe9t\xe9\n");
+    EXPECT_EQ("line\r\n\xe9t\xe9\n", Get("plain.txt"));
+}
+
+TEST(DiskFileNames, TheNameIsTheLastPartOfThePath)
+{
+    EXPECT_STREQ("a.txt", NTDiskFile::FileName("C:\\notes\\a.txt"));
+    EXPECT_STREQ("b.txt", NTDiskFile::FileName("C:/notes/b.txt"));
+    EXPECT_STREQ("c.txt", NTDiskFile::FileName("D:c.txt"));
+    EXPECT_STREQ("plain", NTDiskFile::FileName("plain"));
+}
+
+}  // namespace
