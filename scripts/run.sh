@@ -6,6 +6,8 @@
 #   scripts/run.sh [--arch i686|x86_64] [--build DIR]
 #                [--with-quicktime | --without-quicktime]
 #                [--screenshot FILE] [--wait SECONDS]
+#   scripts/run.sh notes [FILES...] [--arch ...] [--build DIR]
+#                [--screenshot FILE] [--wait SECONDS]
 #
 # --arch picks the build: i686 (the shipped 32-bit build, the default where
 # 32-bit Wine is installed) or x86_64.
@@ -15,6 +17,8 @@
 # --with-quicktime / --without-quicktime put QuickTime.qts into Wine's system
 # folder or take it away, so that both paths of Install can be tried; without
 # either, the folder is left as the last run left it.
+# "notes" builds and runs the sample text editor KEBO Notes instead, with the
+# files named after it (screenshot DIR/notes.png without a display).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build
@@ -22,6 +26,12 @@ quicktime=""
 arch=""
 screenshot=""
 wait_seconds=5
+program=launcher
+files=()
+if [ "${1:-}" = notes ]; then
+    program=notes
+    shift
+fi
 while [ $# -gt 0 ]; do
     case $1 in
         --build) build=$2; shift 2 ;;
@@ -30,8 +40,11 @@ while [ $# -gt 0 ]; do
         --without-quicktime) quicktime=absent; shift ;;
         --screenshot) screenshot=$2; shift 2 ;;
         --wait) wait_seconds=$2; shift 2 ;;
-        -h|--help) sed -n '2,19p' "$0"; exit 0 ;;
-        *) echo "unknown option $1" >&2; exit 2 ;;
+        -h|--help) sed -n '2,22p' "$0"; exit 0 ;;
+        -*) echo "unknown option $1" >&2; exit 2 ;;
+        *)
+            [ "$program" = notes ] || { echo "the launcher takes no files: $1" >&2; exit 2; }
+            files+=("$(realpath "$1")"); shift ;;
     esac
 done
 build=$(mkdir -p "$build" && cd "$build" && pwd)
@@ -62,6 +75,31 @@ tree=$build/run-$arch
 cmake -S "$root" -B "$tree" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake" \
     -DKEBO_HOST_TOOLS_DIR="$build/native/tools" -DKEBO_TESTS=OFF -DKEBO_WERROR=ON >/dev/null
+if [ "$program" = notes ]; then
+    cmake --build "$tree" --target notes -j "$jobs"
+    notes=$tree/samples/notes/notes.exe
+    [ -x "$notes" ] || { echo "KEBO Notes was not built" >&2; exit 1; }
+    source "$root/scripts/wine-session.sh"
+    if [ -n "${DISPLAY:-}" ]; then
+        export KEBO_KEEP_DISPLAY=1
+    fi
+    wine_session_start "$build/wineprefix-demo"
+    trap wine_session_stop EXIT
+    if [ -n "${KEBO_KEEP_DISPLAY:-}" ]; then
+        set +e
+        wine "$notes" "${files[@]}"
+        echo "KEBO Notes ended with exit code $?."
+    else
+        wine "$notes" "${files[@]}" &
+        running=$!
+        sleep "$wait_seconds"
+        screenshot=${screenshot:-$build/notes.png}
+        import -window root "$screenshot"
+        echo "Screenshot: $screenshot"
+        kill "$running" 2>/dev/null || true
+    fi
+    exit 0
+fi
 cmake --build "$tree" --target halcyra halcyra_demo -j "$jobs"
 
 demo=$tree/app/demo
