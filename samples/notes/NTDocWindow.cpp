@@ -20,7 +20,7 @@ XG_BEGIN_DISPATCH(NTDocWindow, XGWindow)
 XG_END_DISPATCH()
 
 NTDocWindow::NTDocWindow(XGArgStream& stream, XGForm* form)
-    : XGWindow(stream, form), fChanged(false), fLineEnd(NTTextFile::kCRLF)
+    : XGWindow(stream, form), fChanged(false), fDiscard(false), fLineEnd(NTTextFile::kCRLF)
 {
 }
 
@@ -132,21 +132,44 @@ bool NTDocWindow::SaveTo(const std::string& path)
     return true;
 }
 
+bool NTDocWindow::AskToClose()
+{
+    if (!fChanged || fDiscard)
+        return true;
+    switch (NTAlert::AskSave(fName.c_str())) {
+    case NTAlert::kSave:
+        return Save();
+    case NTAlert::kDontSave:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool NTDocWindow::CloseWindow()
 {
-    if (fChanged) {
-        switch (NTAlert::AskSave(fName.c_str())) {
-        case NTAlert::kSave:
-            if (!Save())
-                return false;
-            break;
-        case NTAlert::kDontSave:
-            break;
-        default:
-            return false;
+    return AskToClose() && XGWindow::CloseWindow();
+}
+
+bool NTDocWindow::MayQuit()
+{
+    bool agreed = true;
+    for (XGWindow* window = XGWindow::gList; window && agreed; window = window->GetNext()) {
+        auto* document = dynamic_cast<NTDocWindow*>(window);
+        if (!document || !document->fChanged)
+            continue;
+        // The one asked about comes to the front, so the user sees it.
+        document->SelectWindow();
+        agreed = document->AskToClose();
+        document->fDiscard = agreed && document->fChanged;
+    }
+    if (!agreed) {
+        for (XGWindow* window = XGWindow::gList; window; window = window->GetNext()) {
+            if (auto* document = dynamic_cast<NTDocWindow*>(window))
+                document->fDiscard = false;
         }
     }
-    return XGWindow::CloseWindow();
+    return agreed;
 }
 
 long NTDocWindow::DoGetMenuStatus(long arg, void* data)

@@ -46,6 +46,12 @@ public:
     bool SaveAs();
     bool SaveTo(const std::string& path);
 
+    // Asks about the changes of every changed document before the program
+    // quits: true when each was saved or its changes are to be dropped, so
+    // that the windows may close without asking again. After a Cancel, or a
+    // save that failed, nothing is closed and every document stays changed.
+    static bool MayQuit();
+
     // overridden operations of XGWindow
     XG_DECLARE_DISPATCH(NTDocWindow)
     bool CloseWindow() override;
@@ -58,10 +64,13 @@ public:
 private:
     void SetChanged(bool changed);
     void UpdateTitle();
+    // The question before a changed document goes: true when it may go.
+    bool AskToClose();
 
     std::string fPath;      // full path; empty while untitled
     std::string fName;      // what the title shows
     bool fChanged;
+    bool fDiscard;          // the user chose Don't Save while quitting
     NTTextFile::LineEnd fLineEnd;
 
     static int gUntitled;

@@ -38,6 +38,7 @@ XG_BEGIN_DISPATCH(NTNotesApp, XGAppMultiWindow)
     XG_ON('stat', DoGetMenuStatus)
     XG_ON('menu', DoMenuCommand)
     XG_ON('post', DoPostPeriodic)
+    XG_ON('qapp', DoQuitApplication)
 XG_END_DISPATCH()
 
 NTNotesApp::NTNotesApp()
@@ -148,6 +149,13 @@ void NTNotesApp::ShowToolBar(bool shown)
     }
     // The frame lays out the strip and its client again.
     SendMessageA(_GMainWindow, WM_SIZE, 0, 0);
+}
+
+// Every changed document is asked about before any window closes, so that a
+// Cancel keeps them all open; then the framework closes the windows.
+long NTNotesApp::DoQuitApplication(long, void*)
+{
+    return NTDocWindow::MayQuit() ? -1 : 0;
 }
 
 long NTNotesApp::DoPostPeriodic(long, void*)

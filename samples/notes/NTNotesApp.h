@@ -26,6 +26,7 @@ public:
     long DoGetMenuStatus(long arg, void* data);    // 'stat'
     long DoMenuCommand(long arg, void* data);      // 'menu'
     long DoPostPeriodic(long arg, void* data);     // 'post'
+    long DoQuitApplication(long arg, void* data);  // 'qapp'
 
 private:
     void ShowAbout();

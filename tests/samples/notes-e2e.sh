@@ -189,6 +189,54 @@ gone "Cannot Open" || fail "OK did not end the alert"
 wait "$second"
 expect_title "KEBO Notes - ro.txt *" "after the refused file"
 
+note "a new document is saved through the system's Save As dialog"
+key ctrl+n
+expect_title "KEBO Notes - Untitled 1" "Ctrl+N"
+type_text "new"
+key ctrl+s
+save_as=$(find_window "Save As")
+if [ -n "$save_as" ]; then
+    sleep 0.5
+    key End
+    key shift+Home
+    type_text "$(winepath -w "$work/new.txt" 2>/dev/null)"
+    key Return
+    gone "Save As" || fail "the Save As dialog stayed"
+    expect_title "KEBO Notes - new.txt" "after Save As"
+    expect_bytes new.txt 'new' "Save As"
+else
+    fail "Ctrl+S of a new document showed no Save As dialog"
+fi
+
+note "About shows the version from the version resource"
+key alt+h
+key a
+about=$(find_window "About KEBO Notes")
+[ -n "$about" ] || fail "Help, About showed no About window"
+shot notes-about
+key Return
+gone "About KEBO Notes" || fail "OK did not end About"
+
+note "quitting with a changed document asks first; Cancel keeps everything"
+key ctrl+q
+ask=$(find_window "Save Changes")
+[ -n "$ask" ] || fail "Ctrl+Q with a changed document asked nothing"
+key Escape
+gone "Save Changes" || fail "Cancel did not end the question"
+sleep 0.5
+kill -0 "$pid" 2>/dev/null || fail "the program ended although quitting was cancelled"
+# The document asked about comes to the front; the others are all still there.
+expect_title "KEBO Notes - ro.txt *" "the cancelled quit"
+seen=""
+for _ in 1 2 3; do
+    key ctrl+F6
+    seen="$seen[$(title)]"
+done
+for name in b.txt new.txt; do
+    case $seen in *"[KEBO Notes - $name]"*) ;; *) fail "$name is gone after the cancelled quit ($seen)" ;; esac
+done
+expect_bytes ro.txt 'read\r\nonly\r\n' "the cancelled quit"
+
 note "the Control Gallery"
 focus_frame
 key alt+w
