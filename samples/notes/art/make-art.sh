@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Draws KEBO Notes' icons and its gallery picture with ImageMagick into this
-# folder: the program's icon (AppIcon.ico, 16, 32 and 48 pixels), the six
-# 16 x 16 tool bar icons and the 320 x 240 picture of the Control Gallery
-# (8-bit, run-length encoded). The results are committed, so the build never
-# needs this script; run it again only to change the artwork.
+# folder: the program's icon (AppIcon.ico, 16, 32 and 48 pixels, and
+# AppIcon32.ico), the six 16 x 16 tool bar icons and the 320 x 240 picture of
+# the Control Gallery (8-bit, run-length encoded). The results are committed,
+# so the build never needs this script; run it again only to change the
+# artwork.
 set -euo pipefail
 out=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
@@ -44,6 +45,9 @@ convert -size 48x48 xc:none -fill '#f8f8f0' -stroke '#505050' -strokewidth 2 -dr
 convert "$work/app48.png" -resize 32x32 "$work/app32.png"
 convert "$work/app48.png" -resize 16x16 "$work/app16.png"
 convert "$work/app16.png" "$work/app32.png" "$work/app48.png" "$out/AppIcon.ico"
+# The icon views draw an icon resource at the size of its first image: the
+# 32-pixel one alone, for About and the gallery.
+convert "$work/app32.png" "$out/AppIcon32.ico"
 
 # The gallery's picture: larger than its scroll view, so that both bars move.
 convert -size 320x240 gradient:'#1b3a6b'-'#63a4d8' \
