@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <string>
 
 #include "views/XGWindowPlacement.h"
 #include "../support/TestGeometry.h"
@@ -75,13 +76,14 @@ Placement::Surroundings WithFront(Placement::Surroundings s, tagRECT location, i
     return s;
 }
 
-void ExpectRect(const tagRECT& expected, const tagRECT& actual)
+// Compared as one string so that a failing row shows the whole rectangle.
+std::string Edges(const tagRECT& r)
 {
-    EXPECT_EQ(expected.left, actual.left);
-    EXPECT_EQ(expected.top, actual.top);
-    EXPECT_EQ(expected.right, actual.right);
-    EXPECT_EQ(expected.bottom, actual.bottom);
+    return std::to_string(r.left) + ", " + std::to_string(r.top) + ", " + std::to_string(r.right) + ", "
+        + std::to_string(r.bottom);
 }
+
+void ExpectRect(const tagRECT& expected, const tagRECT& actual) { EXPECT_EQ(Edges(expected), Edges(actual)); }
 
 struct PlaceCase {
     const char* what;
