@@ -45,6 +45,11 @@ XG_END_DISPATCH()
 
 XGView::XGView(XGView* parent, XGArgStream& stream)
 {
+    IInitView(parent, ReadRecord(stream));
+}
+
+XGSViewInitRecord XGView::ReadRecord(XGArgStream& stream)
+{
     XGSViewInitRecord record;
     XGFieldReader fields(stream, XGFieldList::gView);
     record.fViewType = fields.ReadCode();
@@ -62,7 +67,7 @@ XGView::XGView(XGView* parent, XGArgStream& stream)
     record.fEnabled = fields.ReadBoolean("enabled");
     record.fTabStop = fields.ReadBoolean("tabstop");
     fields.End();
-    IInitView(parent, record);
+    return record;
 }
 
 XGView::XGView(XGView* parent, const XGSViewInitRecord& record)

@@ -122,6 +122,9 @@ protected:
     // The record of a view made in code rather than read from a resource:
     // kept at all four sides of its parent, visible, enabled, no tab stop.
     static XGSViewInitRecord CodeRecord(long viewType, short viewID);
+    // The common view fields of a record, for a class whose base is built
+    // from a record rather than from the stream.
+    static XGSViewInitRecord ReadRecord(XGArgStream& stream);
 
 private:
     void IInitView(XGView* parent, const XGSViewInitRecord& record);

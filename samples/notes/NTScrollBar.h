@@ -16,5 +16,5 @@ public:
 
 private:
     // The record read from the stream, kept for the base class's constructor.
-    static XGSScrollInitRecord& ReadRecord(XGArgStream& stream);
+    static XGSScrollInitRecord& ReadScrollRecord(XGArgStream& stream);
 };
