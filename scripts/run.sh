@@ -75,16 +75,22 @@ tree=$build/run-$arch
 cmake -S "$root" -B "$tree" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake" \
     -DKEBO_HOST_TOOLS_DIR="$build/native/tools" -DKEBO_TESTS=OFF -DKEBO_WERROR=ON >/dev/null
-if [ "$program" = notes ]; then
-    cmake --build "$tree" --target notes -j "$jobs"
-    notes=$tree/samples/notes/notes.exe
-    [ -x "$notes" ] || { echo "KEBO Notes was not built" >&2; exit 1; }
+# The demo's Wine session: on the display there is, else in an Xvfb display
+# of its own; ended when the script ends.
+start_session() {
     source "$root/scripts/wine-session.sh"
     if [ -n "${DISPLAY:-}" ]; then
         export KEBO_KEEP_DISPLAY=1
     fi
     wine_session_start "$build/wineprefix-demo"
     trap wine_session_stop EXIT
+}
+
+if [ "$program" = notes ]; then
+    cmake --build "$tree" --target notes -j "$jobs"
+    notes=$tree/samples/notes/notes.exe
+    [ -x "$notes" ] || { echo "KEBO Notes was not built" >&2; exit 1; }
+    start_session
     if [ -n "${KEBO_KEEP_DISPLAY:-}" ]; then
         set +e
         wine "$notes" "${files[@]}"
@@ -105,12 +111,7 @@ cmake --build "$tree" --target halcyra halcyra_demo -j "$jobs"
 demo=$tree/app/demo
 [ -x "$demo/halcyra.exe" ] || { echo "the launcher was not built" >&2; exit 1; }
 
-source "$root/scripts/wine-session.sh"
-if [ -n "${DISPLAY:-}" ]; then
-    export KEBO_KEEP_DISPLAY=1
-fi
-wine_session_start "$build/wineprefix-demo"
-trap wine_session_stop EXIT
+start_session
 
 system_folder=$(wine_system_folder "$demo/tools/SystemFolder.exe")
 case $quicktime in
