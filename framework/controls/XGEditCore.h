@@ -15,6 +15,7 @@
 
 class XGDraw;
 class XGFont;
+struct HFONT__;
 class XGView;
 
 class XGEditCore {
@@ -112,6 +113,8 @@ private:
     void VisibleRun(XGDraw& draw, const char* text, unsigned long length, unsigned long* from,
                     unsigned long* to, long* x);
     long GetOffsetBeyond(Point where, bool* beyond);
+    // The font's character advances (256), or null without a host.
+    const int32_t* CharWidths(XGDraw* draw);
     XGDraw* OpenDraw();
     XGDraw* OpenCaretDraw();
     long TextSize() const;
@@ -164,4 +167,8 @@ private:
     bool fWidthsKnown;
     long fStaleFirst;
     long fStaleLast;
+    // The font's advances as CharWidths read them, for fWidthsFont.
+    std::vector<int32_t> fCharWidths;
+    int32_t fWidthExtra;
+    HFONT__* fWidthsFont;
 };
