@@ -25,6 +25,7 @@ const short kDoubleClick = 0x1000;
 const short kCaptured = 0x2000;
 
 long Min(long a, long b) { return a < b ? a : b; }
+
 long Max(long a, long b) { return a > b ? a : b; }
 
 }  // namespace
@@ -47,14 +48,15 @@ public:
         return XGTabMeasure::TextWidth(text, length, startWidth);
     }
 
-    void PrefixWidths(const char* text, uint32_t length, int32_t* widths) override
+    void PrefixWidthsFrom(const char* text, uint32_t length, int32_t startWidth,
+                          int32_t* widths) override
     {
         if (!fWidths) {
             for (uint32_t i = 0; i < length; ++i)
-                widths[i] = int32_t(i + 1) * 8;
+                widths[i] = startWidth + int32_t(i + 1) * 8;
             return;
         }
-        XGTabMeasure::PrefixWidths(text, length, widths);
+        XGTabMeasure::PrefixWidthsFrom(text, length, startWidth, widths);
     }
 
 protected:
@@ -90,6 +92,30 @@ private:
     bool fMasked;
 };
 
+// Lends one drawing context to every step of an event, each of which would
+// otherwise open its own (a round trip to the window system apiece); an
+// event inside another keeps the outer one's.
+class XGEditCore::EventDraw {
+public:
+    explicit EventDraw(XGEditCore& core)
+        : fCore(core), fOwn(core.fEventDraw ? nullptr : core.OpenDraw())
+    {
+        if (fOwn)
+            fCore.fEventDraw = fOwn.get();
+    }
+    ~EventDraw()
+    {
+        if (fOwn)
+            fCore.fEventDraw = nullptr;
+    }
+    EventDraw(const EventDraw&) = delete;
+    EventDraw& operator=(const EventDraw&) = delete;
+
+private:
+    XGEditCore& fCore;
+    std::unique_ptr<XGDraw> fOwn;
+};
+
 // construction
 
 XGEditCore::XGEditCore(XGView* view, XGFont* font, const tagRECT& frame)
@@ -99,7 +125,8 @@ XGEditCore::XGEditCore(XGView* view, XGFont* font, const tagRECT& frame)
       fPixelStep(1), fSelStart(0), fSelEnd(0), fMaxScrollH(0), fDragAnchor(0), fDragPoint(0),
       fLineHeight(16), fAscent(12), fGoalPixel(-1), fMargin(2), fAtLineEnd(false),
       fCaretValid(true), fCaretV(0), fCaretH(-1), fTextColor(kPaletteBlack), fFillColor(kPaletteWhite),
-      fWidthsKnown(false), fStaleFirst(-1), fStaleLast(-1), fWidthExtra(0), fWidthsFont(nullptr)
+      fWidthsKnown(false), fStaleFirst(-1), fStaleLast(-1), fWidthExtra(0), fWidthsFont(nullptr),
+      fEventDraw(nullptr)
 {
     if (fFont)
         fFont->Attach();
@@ -127,6 +154,8 @@ const int32_t* XGEditCore::CharWidths(XGDraw* draw)
 {
     if (!fView)
         return nullptr;
+    if (!draw)
+        draw = fEventDraw;
     HFONT__* font = fFont ? fFont->GetFont() : GDefaultFont;
     if (fCharWidths.empty() || font != fWidthsFont) {
         std::unique_ptr<XGDraw> own(draw ? nullptr : OpenDraw());
@@ -136,6 +165,14 @@ const int32_t* XGEditCore::CharWidths(XGDraw* draw)
         fWidthsFont = fFont ? fFont->GetFont() : GDefaultFont;
     }
     return fCharWidths.data();
+}
+
+XGDraw* XGEditCore::UseDraw(std::unique_ptr<XGDraw>& own)
+{
+    if (fEventDraw)
+        return fEventDraw;
+    own.reset(OpenDraw());
+    return own.get();
 }
 
 XGDraw* XGEditCore::OpenDraw()
@@ -416,6 +453,7 @@ void XGEditCore::DoInsert(long length, const char* chars)
         --first;
 
     fSelStart = fSelEnd = start + length;
+    EventDraw shared(*this);
     long caretLine = FindLine(fSelStart);
     if (caretLine == last && GetNumLines() == lines) {
         if (fWordWrap) {
@@ -563,7 +601,8 @@ void XGEditCore::SetSelectInternal(long a, long b)
         fSelEnd = b;
         return;
     }
-    std::unique_ptr<XGDraw> draw(OpenDraw());
+    std::unique_ptr<XGDraw> own;
+    XGDraw* draw = UseDraw(own);
     draw->ClipRect(&fFrame);
     HideCursor(*draw);
     long nf = FindLine(a), nl = FindLine(b);
@@ -628,6 +667,7 @@ void XGEditCore::GetWordSelect(long* start, long* end)
 
 void XGEditCore::MoveCaret(long selStart, long selEnd, long scrollTo)
 {
+    EventDraw shared(*this);
     SetSelectInternal(selStart, selEnd);
     ScrollInRange(scrollTo);
 }
@@ -773,7 +813,9 @@ void XGEditCore::ClearCursor()
         fCaretH = -1;
         return;
     }
-    std::unique_ptr<XGDraw> draw(OpenCaretDraw());
+    std::unique_ptr<XGDraw> own;
+    XGDraw* draw = UseDraw(own);
+    draw->ClipRect(&fFrame);
     HideCursor(*draw);
 }
 
@@ -811,8 +853,11 @@ bool XGEditCore::DoMouseDown(Point where, short modifiers)
     }
     fDragAnchor = anchor;
     fDragPoint = o;
-    ClearCursor();
-    SetDragSelect(anchor, o);
+    {
+        EventDraw shared(*this);
+        ClearCursor();
+        SetDragSelect(anchor, o);
+    }
     fMaxScrollH = XGTextEngine::DivUp(int32_t(GetMaxWidth() - (fFrame.right - fFrame.left)),
                                       int32_t(fPixelStep));
     return true;
@@ -985,7 +1030,8 @@ void XGEditCore::DrawLines(long first, long last)
     long from = Max(first, firstVisible);
     long to = (last == -1 || last > lastVisible) ? lastVisible : last;
     to = Min(to, lines - 1);
-    std::unique_ptr<XGDraw> draw(OpenDraw());
+    std::unique_ptr<XGDraw> own;
+    XGDraw* draw = UseDraw(own);
     draw->ClipRect(&fFrame);
     HideCursor(*draw);
     for (long line = from; line <= to; ++line)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "views/RectMath.h"
@@ -90,6 +91,8 @@ public:
 private:
     class Measure;
     friend class Measure;
+    class EventDraw;
+    friend class EventDraw;
 
     void RecalcStarts(long start, long oldEnd, long inserted);
     // Lines first..oldLast became first..newLast: their widths are measured
@@ -116,6 +119,9 @@ private:
     // The font's character advances (256), or null without a host.
     const int32_t* CharWidths(XGDraw* draw);
     XGDraw* OpenDraw();
+    // The context the event in progress shares (fEventDraw), or a new one
+    // kept in `own`.
+    XGDraw* UseDraw(std::unique_ptr<XGDraw>& own);
     XGDraw* OpenCaretDraw();
     long TextSize() const;
     long LineTop(long line) const;
@@ -171,4 +177,6 @@ private:
     std::vector<int32_t> fCharWidths;
     int32_t fWidthExtra;
     HFONT__* fWidthsFont;
+    // While an event draws in several steps, the one context they share.
+    XGDraw* fEventDraw;
 };
