@@ -19,21 +19,21 @@ XGView* const kViewB = reinterpret_cast<XGView*>(&gStands[3]);
 // A loop whose turn runs what the test gives it.
 class TestLoop : public XGEventLoop {
 public:
-    std::function<void()> fTurn;
+    const std::function<void()>* fTurn = nullptr;
 
 protected:
     void RunTurn() override
     {
         if (fTurn)
-            fTurn();
+            (*fTurn)();
     }
 };
 
 // Runs one turn of the loop, modal for window, doing work inside it.
 void Turn(TestLoop& loop, XGWindow* window, const std::function<void()>& work)
 {
-    std::function<void()> outer = loop.fTurn;
-    loop.fTurn = work;
+    const std::function<void()>* outer = loop.fTurn;
+    loop.fTurn = &work;
     loop.RunOnce(window);
     loop.fTurn = outer;
 }

@@ -72,6 +72,16 @@ TEST_F(MouseTest, AcceptedPressCapturesTheGestureUntilRelease)
     EXPECT_TRUE(Take().empty());
 }
 
+TEST_F(MouseTest, AWindowClosedMidGestureTakesTheCaptureWithIt)
+{
+    Send(WM_LBUTTONDOWN, 20, 20);
+    ASSERT_EQ(fA, XGEventLoop::gCaptureView);
+    delete fWindow;
+    fWindow = nullptr;
+    EXPECT_EQ(nullptr, XGEventLoop::gCaptureView);
+    EXPECT_EQ(nullptr, GetCapture());
+}
+
 TEST_F(MouseTest, EnterAndLeaveFollowTheMouseFromViewToView)
 {
     Send(WM_MOUSEMOVE, 20, 20);
