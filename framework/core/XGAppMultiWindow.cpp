@@ -538,7 +538,9 @@ LRESULT CALLBACK _GMainMDIWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         switch (message) {
         case WM_CREATE: {
             CLIENTCREATESTRUCT client = {nullptr, 10000};
-            _GMDIWindow = CreateWindowExA(0, "MDIClient", "", 0x46000001, 0, 0, 0, 0, hwnd, nullptr,
+            const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN
+                | MDIS_ALLCHILDSTYLES /* 0x46000001 */;
+            _GMDIWindow = CreateWindowExA(0, "MDIClient", "", style, 0, 0, 0, 0, hwnd, nullptr,
                                           _GInstance, &client);
             if (!_GMDIWindow)
                 return -1;

@@ -11,6 +11,7 @@
 #include "forms/records/XGArgStream.h"
 #include "forms/records/XGForm.h"
 #include "foundation/XGPostError.h"
+#include "views/XGWindowPlacement.h"
 #include "views/XGWindowProc.h"
 
 XGWindow* XGWindow::gList = nullptr;
@@ -31,33 +32,22 @@ const XGWindow* gDeletingViews = nullptr;
 // Cascading placement steps through five positions.
 short gStagger = 0;
 
-enum : short { kKindDocument = 0, kKindFloating = 3 };
+enum : short { kKindFloating = 3 };
 
 int FrameWidth() { return GetSystemMetrics(SM_CXFRAME); }
 int FrameHeight() { return GetSystemMetrics(SM_CYFRAME); }
 int CaptionHeight() { return GetSystemMetrics(SM_CYCAPTION); }
 int MenuHeight() { return GetSystemMetrics(SM_CYMENU); }
 
-bool IsDocumentKind(short kind) { return kind == kKindDocument || kind == kKindFloating; }
+XGWindowPlacement::Metrics SystemFrameMetrics()
+{
+    return XGWindowPlacement::Metrics{FrameWidth(), FrameHeight(), CaptionHeight(), MenuHeight()};
+}
 
 Point LocalPoint(XGView* view, Point global)
 {
     view->GlobalToView(&global);
     return global;
-}
-
-short ContentLength(short low, short high, short defLength, short minLength, short maxLength)
-{
-    if (high != 0)
-        return static_cast<short>(high - low);
-    if (defLength >= 1)
-        return defLength;
-    short length = 320;
-    if (minLength > length)
-        length = minLength;
-    if (maxLength != 0 && maxLength < length)
-        length = maxLength;
-    return length;
 }
 
 } // namespace
@@ -304,65 +294,38 @@ void XGWindow::IInitWindow(XGSWindowInitRecord& record)
     fWindowID = record.fWindowID;
     fCorner = nullptr;
 
-    const long width = ContentLength(record.fLeft, record.fRight, record.fDefWidth,
-                                     record.fMinWidth, record.fMaxWidth);
-    const long height = ContentLength(record.fTop, record.fBottom, record.fDefHeight,
-                                      record.fMinHeight, record.fMaxHeight);
+    XGWindowPlacement::Record place;
+    place.windowKind = record.fWindowKind;
+    place.left = record.fLeft;
+    place.top = record.fTop;
+    place.right = record.fRight;
+    place.bottom = record.fBottom;
+    place.minWidth = record.fMinWidth;
+    place.minHeight = record.fMinHeight;
+    place.maxWidth = record.fMaxWidth;
+    place.maxHeight = record.fMaxHeight;
+    place.defWidth = record.fDefWidth;
+    place.defHeight = record.fDefHeight;
 
-    long left = record.fLeft;
-    long top = record.fTop;
-    if (left == 0 && top == 0) {
-        const int placement = record.fWindowKind & 0xF0;
-        if (placement == 0x00) {
-            const long step = CaptionHeight() + FrameHeight();
-            top = step * (gStagger + 1) + MenuHeight();
-            left = step * gStagger + FrameWidth();
-            gStagger = static_cast<short>(gStagger >= 4 ? 0 : gStagger + 1);
-        } else {
-            tagRECT ref;
-            XGWindow* front = placement == 0x10 ? GetFrontWindow() : nullptr;
-            if (front) {
-                ref = front->GetWindowLocation();
-                ContentToSize(&ref);
-            } else {
-                GetScreenSize(&ref);
-            }
-            left = (ref.left + ref.right - width) / 2;
-            top = (ref.top + ref.bottom - height) / 2;
-            if (_GMDIWindow) {
-                const bool newIsDocument = IsDocumentKind(kind);
-                const bool refIsDocument = front ? IsDocumentKind(front->fWindowKind & 0x0F) : true;
-                if (newIsDocument != refIsDocument) {
-                    POINT origin = {0, 0};
-                    ClientToScreen(_GMDIWindow, &origin);
-                    const long sign = newIsDocument ? -1 : 1;
-                    left += sign * origin.x;
-                    top += sign * origin.y;
-                }
-            }
-            if (top < 0)
-                top = 0;
-            if (left < 24)
-                left = 24;
+    XGWindowPlacement::Surroundings around = {};
+    GetScreenSize(&around.screen);
+    around.fullScreen = tagRECT{0, 0, GetSystemMetrics(SM_CXFULLSCREEN),
+                                GetSystemMetrics(SM_CYFULLSCREEN)};
+    around.hasClient = _GMDIWindow != nullptr;
+    if (_GMDIWindow) {
+        POINT origin = {0, 0};
+        ClientToScreen(_GMDIWindow, &origin);
+        around.clientOriginH = origin.x;
+        around.clientOriginV = origin.y;
+    }
+    if (XGWindowPlacement::CentresOnFront(place)) {
+        if (XGWindow* front = GetFrontWindow()) {
+            around.hasFront = true;
+            around.frontLocation = front->GetWindowLocation();
+            around.frontKind = front->fWindowKind;
         }
     }
-    tagRECT content = {static_cast<LONG>(left), static_cast<LONG>(top),
-                       static_cast<LONG>(left + width), static_cast<LONG>(top + height)};
-
-    tagRECT bounds;
-    if (!_GMDIWindow || IsDocumentKind(kind))
-        GetScreenSize(&bounds);
-    else
-        bounds = tagRECT{0, 0, GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN)};
-    SizeToContent(&bounds);
-    if (content.right > bounds.right)
-        OffsetRect(&content, bounds.right - content.right, 0);
-    if (content.bottom > bounds.bottom)
-        OffsetRect(&content, 0, bounds.bottom - content.bottom);
-    if (content.left < bounds.left)
-        OffsetRect(&content, bounds.left - content.left, 0);
-    if (content.top < bounds.top)
-        OffsetRect(&content, 0, bounds.top - content.top);
+    const tagRECT content = XGWindowPlacement::Place(place, around, SystemFrameMetrics(), &gStagger);
 
     ICreateWindow(record.fTitle, content);
     SetRootWindow(fWindow);
@@ -380,13 +343,20 @@ void XGWindow::ICreateWindow(const char* title, tagRECT content)
     const short kind = fWindowKind & 0x0F;
     const bool fixedFrame = (fWindowKind & 0x100) && !(fWindowKind & 0x400);
     HWND created = nullptr;
-    if (_GMDIWindow && IsDocumentKind(kind)) {
-        created = CreateMDIWindowA(_GWindowClass, title, fixedFrame ? 0x40C80000 : 0x40CF0000,
-                                   frame.left, frame.top, frame.right - frame.left,
-                                   frame.bottom - frame.top, _GMDIWindow, _GInstance, 0);
-    } else if (IsDocumentKind(kind)) {
-        created = CreateWindowExA(kind == kKindFloating ? 0x88 : 0, _GWindowClass, title,
-                                  fixedFrame ? 0x00CB0000 : 0x02CF0000, frame.left, frame.top,
+    if (_GMDIWindow && XGWindowPlacement::IsDocumentKind(kind)) {
+        const DWORD style = fixedFrame
+            ? WS_CHILD | WS_CAPTION | WS_SYSMENU /* 0x40C80000 */
+            : WS_CHILD | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX
+                  | WS_MAXIMIZEBOX /* 0x40CF0000 */;
+        created = CreateMDIWindowA(_GWindowClass, title, style, frame.left, frame.top,
+                                   frame.right - frame.left, frame.bottom - frame.top, _GMDIWindow,
+                                   _GInstance, 0);
+    } else if (XGWindowPlacement::IsDocumentKind(kind)) {
+        const DWORD exStyle = kind == kKindFloating ? WS_EX_TOPMOST | WS_EX_TOOLWINDOW /* 0x88 */ : 0;
+        const DWORD style = fixedFrame
+            ? WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX /* 0x00CB0000 */
+            : WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN /* 0x02CF0000 */;
+        created = CreateWindowExA(exStyle, _GWindowClass, title, style, frame.left, frame.top,
                                   frame.right - frame.left, frame.bottom - frame.top, nullptr,
                                   nullptr, _GInstance, nullptr);
     } else if (kind == 1 || kind == 2) {
@@ -395,7 +365,8 @@ void XGWindow::ICreateWindow(const char* title, tagRECT content)
         if (loop && loop->GetModalWindow())
             owner = loop->GetModalWindow()->GetHWND();
         frame.top += MenuHeight();     // dialog-style windows have no menu bar
-        created = CreateWindowExA(WS_EX_DLGMODALFRAME, _GDlogClass, title, 0x82C80000, frame.left,
+        const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN /* 0x82C80000 */;
+        created = CreateWindowExA(WS_EX_DLGMODALFRAME /* 1 */, _GDlogClass, title, style, frame.left,
                                   frame.top, frame.right - frame.left, frame.bottom - frame.top,
                                   owner, nullptr, _GInstance, nullptr);
         if (created && owner) {
@@ -415,7 +386,8 @@ void XGWindow::ICreateWindow(const char* title, tagRECT content)
         GetClientRect(fWindow, &client);
         const int w = GetSystemMetrics(SM_CXVSCROLL);
         const int h = GetSystemMetrics(SM_CYHSCROLL);
-        fCorner = CreateWindowExA(0, "SCROLLBAR", nullptr, 0x40000014, client.right - w,
+        const DWORD style = WS_CHILD | SBS_SIZEBOX | SBS_SIZEBOXBOTTOMRIGHTALIGN /* 0x40000014 */;
+        fCorner = CreateWindowExA(0, "SCROLLBAR", nullptr, style, client.right - w,
                                   client.bottom - h, w, h, fWindow, nullptr, _GInstance, nullptr);
         if (fCorner)
             ::ShowWindow(fCorner, SW_SHOW);
@@ -552,22 +524,12 @@ void XGWindow::SizeToContent(Point* size)
 
 void XGWindow::ContentToSize(tagRECT* rect)
 {
-    if (RectMath::EmptyRect(rect))
-        return;
-    rect->left -= FrameWidth();
-    rect->right += FrameWidth();
-    rect->bottom += FrameHeight();
-    rect->top -= CaptionHeight() + FrameHeight() + MenuHeight();
+    XGWindowPlacement::ContentToFrame(rect, SystemFrameMetrics());
 }
 
 void XGWindow::SizeToContent(tagRECT* rect)
 {
-    if (RectMath::EmptyRect(rect))
-        return;
-    rect->left += FrameWidth();
-    rect->right -= FrameWidth();
-    rect->bottom -= FrameHeight();
-    rect->top += CaptionHeight() + FrameHeight() + MenuHeight();
+    XGWindowPlacement::FrameToContent(rect, SystemFrameMetrics());
 }
 
 // overridden operations of XGView
