@@ -580,8 +580,7 @@ LRESULT CALLBACK _GMainMDIWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
             return DefFrameProcA(hwnd, _GMDIWindow, message, wParam, lParam);
         }
         default:
-            if (XGWindowProc::IsMoveOrSize(message))
-                XGInline::Close();
+            XGWindowProc::NoteMoveOrSize(message);
             return DefFrameProcA(hwnd, _GMDIWindow, message, wParam, lParam);
         }
     } catch (...) {
@@ -626,8 +625,7 @@ LRESULT CALLBACK _GToolBarWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
             return 0;
         }
         default:
-            if (XGWindowProc::IsMoveOrSize(message))
-                XGInline::Close();
+            XGWindowProc::NoteMoveOrSize(message);
             return DefWindowProcA(hwnd, message, wParam, lParam);
         }
     } catch (...) {

@@ -101,9 +101,10 @@ void XGWindowProc::PaintView(HWND hwnd, XGView* view)
     view->ProcessDraw(paint.Update());
 }
 
-bool XGWindowProc::IsMoveOrSize(UINT message)
+void XGWindowProc::NoteMoveOrSize(UINT message)
 {
-    return message == WM_MOVE || message == WM_SIZE || message == WM_SIZING || message == WM_MOVING;
+    if (message == WM_MOVE || message == WM_SIZE || message == WM_SIZING || message == WM_MOVING)
+        XGInline::Close();
 }
 
 // the modifier word and key codes
@@ -330,8 +331,7 @@ LRESULT CALLBACK _GSingleWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
                 window->ProcessActivate(LOWORD(wParam) != WA_INACTIVE);
             return 0;
         default:
-            if (XGWindowProc::IsMoveOrSize(message))
-                XGInline::Close();
+            XGWindowProc::NoteMoveOrSize(message);
             return DefWindowProcA(hwnd, message, wParam, lParam);
         }
     } catch (...) {
@@ -365,8 +365,7 @@ LRESULT CALLBACK _GChildWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
                 window->ProcessActivate(reinterpret_cast<HWND>(lParam) == hwnd);
             return 0;
         default:
-            if (XGWindowProc::IsMoveOrSize(message))
-                XGInline::Close();
+            XGWindowProc::NoteMoveOrSize(message);
             return DefMDIChildProcA(hwnd, message, wParam, lParam);
         }
     } catch (...) {

@@ -44,7 +44,8 @@ public:
 
     // Draws a view over the native window's update region, inside one paint.
     static void PaintView(HWND window, XGView* view);
-    static bool IsMoveOrSize(UINT message);     // moved, sized, or being so
+    // A window moved or sized, or being so, takes the inline editor away.
+    static void NoteMoveOrSize(UINT message);
 
     // Seams for the floors above, each empty until they register. The frame
     // registers its GetCurMenu (empty: no current menu bar); the menu bar, the
