@@ -1,5 +1,6 @@
 #include "controls/XGButton.h"
-#include "forms/records/XGArgStream.h"
+#include "controls/XGControlFields.h"
+#include "forms/records/XGFieldReader.h"
 #include "views/XGControlMessage.h"
 #include "views/XGFont.h"
 
@@ -31,7 +32,9 @@ SharedFont* SharedFontSlot(short number)
 XGButton::XGButton(XGView* parent, XGArgStream& stream)
     : XGControl(parent, stream), fFont(nullptr), fControl(nullptr)
 {
-    fFont = AttachFont(short(stream.ReadInteger()));
+    XGFieldReader fields(stream, XGControlFields::gButton);
+    fFont = AttachFont(short(fields.ReadInteger("font")));
+    fields.End();
 }
 
 XGButton::~XGButton()

@@ -1,11 +1,14 @@
 #include "controls/XGCheckButton.h"
-#include "forms/records/XGArgStream.h"
+#include "controls/XGControlFields.h"
+#include "forms/records/XGFieldReader.h"
 
 XGCheckButton::XGCheckButton(XGView* parent, XGArgStream& stream) : XGButton(parent, stream)
 {
-    long value = stream.ReadInteger();
+    XGFieldReader fields(stream, XGControlFields::gCheckButton);
+    long value = fields.ReadInteger("value");
     char title[256];
-    stream.ReadString(title);
+    fields.ReadString("title", title);
+    fields.End();
     InitControl(title, value);
 }
 

@@ -1,12 +1,15 @@
 #include "controls/XGCommandButton.h"
-#include "forms/records/XGArgStream.h"
+#include "controls/XGControlFields.h"
+#include "forms/records/XGFieldReader.h"
 
 XGCommandButton::XGCommandButton(XGView* parent, XGArgStream& stream)
     : XGButton(parent, stream), fDefault(false)
 {
-    stream.ReadInteger();
+    XGFieldReader fields(stream, XGControlFields::gCommandButton);
+    fields.ReadInteger("unusedvalue");
     char title[256];
-    stream.ReadString(title);
+    fields.ReadString("title", title);
+    fields.End();
     InitControl(title);
 }
 

@@ -4,7 +4,8 @@
 #include <cstring>
 #include <string>
 
-#include "forms/records/XGArgStream.h"
+#include "controls/XGControlFields.h"
+#include "forms/records/XGFieldReader.h"
 #include "views/XGCursor.h"
 #include "views/XGDraw.h"
 #include "controls/XGEditCore.h"
@@ -99,17 +100,19 @@ XGEditText::XGEditText(XGView* parent, XGArgStream& stream)
     : XGView(parent, stream), fFont(nullptr), fText(0, 0), fEdit(nullptr), fNoMargin(false),
       fMaxLength(0), fFilter(0)
 {
+    XGFieldReader fields(stream, XGControlFields::gEditText);
     char text[256];
-    stream.ReadString(text);
-    short fontNumber = short(stream.ReadInteger());
-    long maxLength = stream.ReadInteger();
-    unsigned char filter = (unsigned char)(stream.ReadInteger() & 0xFF);
-    bool password = stream.ReadBoolean();
-    bool wordWrap = stream.ReadBoolean();
-    stream.ReadBoolean();
-    bool noMargin = stream.ReadBoolean();
-    stream.ReadInteger();
-    bool multiLine = stream.ReadBoolean();
+    fields.ReadString("text", text);
+    short fontNumber = short(fields.ReadInteger("font"));
+    long maxLength = fields.ReadInteger("maxlength");
+    unsigned char filter = (unsigned char)(fields.ReadInteger("filter") & 0xFF);
+    bool password = fields.ReadBoolean("password");
+    bool wordWrap = fields.ReadBoolean("wordwrap");
+    fields.ReadBoolean("unusedflag");
+    bool noMargin = fields.ReadBoolean("nomargin");
+    fields.ReadInteger("unusedvalue");
+    bool multiLine = fields.ReadBoolean("multiline");
+    fields.End();
     Init(text, fontNumber, maxLength, filter, password, wordWrap, noMargin, multiLine);
 }
 

@@ -1,14 +1,17 @@
 #include "controls/XGIcon.h"
-#include "forms/records/XGArgStream.h"
+#include "controls/XGControlFields.h"
+#include "forms/records/XGFieldReader.h"
 #include "views/XGDraw.h"
 #include "controls/XGPicture.h"
 
 XGIcon::XGIcon(XGView* parent, XGArgStream& stream)
     : XGView(parent, stream), fWidth(0), fHeight(0), fIconID(0)
 {
-    fIconID = short(stream.ReadInteger());
-    fWidth = short(stream.ReadInteger());
-    fHeight = short(stream.ReadInteger());
+    XGFieldReader fields(stream, XGControlFields::gIcon);
+    fIconID = short(fields.ReadInteger("icon"));
+    fWidth = short(fields.ReadInteger("size"));
+    fHeight = short(fields.ReadInteger("size"));
+    fields.End();
 }
 
 XGIcon::~XGIcon() = default;

@@ -1,6 +1,7 @@
 #include "controls/XGListControl.h"
 
-#include "forms/records/XGArgStream.h"
+#include "controls/XGControlFields.h"
+#include "forms/records/XGFieldReader.h"
 #include "views/XGFont.h"
 #include "controls/XGListView.h"
 #include "foundation/XGStringList.h"
@@ -16,9 +17,11 @@ XGListControl::XGListControl(XGView* parent, XGArgStream& stream)
       fMultiSelect(false), fKeepSelect(false)
 {
     fList = new XGStringList(kSelectFlagSize);
-    fMultiSelect = stream.ReadBoolean();
-    fFont = XGFont::LoadFont(short(stream.ReadInteger()));
-    fKeepSelect = stream.ReadBoolean();
+    XGFieldReader fields(stream, XGControlFields::gListControl);
+    fMultiSelect = fields.ReadBoolean("multiple");
+    fFont = XGFont::LoadFont(short(fields.ReadInteger("font")));
+    fKeepSelect = fields.ReadBoolean("clickadds");
+    fields.End();
     fListView = new XGListView(this);
 }
 

@@ -1,13 +1,16 @@
 #include "controls/XGPicture.h"
-#include "forms/records/XGArgStream.h"
+#include "controls/XGControlFields.h"
+#include "forms/records/XGFieldReader.h"
 #include "views/XGDraw.h"
 
 XGPicture::XGPicture(XGView* parent, XGArgStream& stream)
     : XGView(parent, stream), fWidth(0), fHeight(0), fPictID(0)
 {
-    fPictID = short(stream.ReadInteger());
-    fWidth = short(stream.ReadInteger());
-    fHeight = short(stream.ReadInteger());
+    XGFieldReader fields(stream, XGControlFields::gPicture);
+    fPictID = short(fields.ReadInteger("picture"));
+    fWidth = short(fields.ReadInteger("size"));
+    fHeight = short(fields.ReadInteger("size"));
+    fields.End();
 }
 
 XGPicture::~XGPicture() = default;

@@ -1,6 +1,7 @@
 #include "controls/XGPopControl.h"
 #include "foundation/XGKeys.h"
-#include "forms/records/XGArgStream.h"
+#include "controls/XGControlFields.h"
+#include "forms/records/XGFieldReader.h"
 #include "views/XGControlMessage.h"
 #include "views/XGDraw.h"
 #include "views/XGFont.h"
@@ -17,7 +18,9 @@ XGPopControl::XGPopControl(XGView* parent, XGArgStream& stream)
     : XGControl(parent, stream), fInline(nullptr), fFont(nullptr), fFontID(0), fValue(0),
       fControl(nullptr)
 {
-    fFontID = short(stream.ReadInteger());
+    XGFieldReader fields(stream, XGControlFields::gPopControl);
+    fFontID = short(fields.ReadInteger("font"));
+    fields.End();
     fFont = XGFont::LoadFont(fFontID);
     InitControl();
 }

@@ -1,6 +1,7 @@
 #include "controls/XGScrollView.h"
 
-#include "forms/records/XGArgStream.h"
+#include "controls/XGControlFields.h"
+#include "forms/records/XGFieldReader.h"
 #include "views/XGDraw.h"
 #include "controls/XGScrollBar.h"
 #include "controls/XGScrollLayout.h"
@@ -15,9 +16,11 @@ XGScrollView::XGScrollView(XGView* parent, XGArgStream& stream)
     : XGView(parent, stream), fHasCorner(false), fPixelStep(1), fHScroll(nullptr),
       fVScroll(nullptr), fPlacing(kPlacingNone)
 {
-    bool wantHorizontal = stream.ReadBoolean();
-    bool wantVertical = stream.ReadBoolean();
-    bool wantCorner = stream.ReadBoolean();
+    XGFieldReader fields(stream, XGControlFields::gScrollView);
+    bool wantHorizontal = fields.ReadBoolean("hscroll");
+    bool wantVertical = fields.ReadBoolean("vscroll");
+    bool wantCorner = fields.ReadBoolean("sizebox");
+    fields.End();
     fHasCorner = wantCorner || (wantHorizontal && wantVertical);
     if (wantHorizontal)
         fHScroll = MakeBar(kPlacingHorizontal);

@@ -1,5 +1,6 @@
 #include "controls/XGStaticText.h"
-#include "forms/records/XGArgStream.h"
+#include "controls/XGControlFields.h"
+#include "forms/records/XGFieldReader.h"
 #include "views/XGDraw.h"
 #include "views/XGFont.h"
 #include "views/XGPalette.h"
@@ -9,8 +10,10 @@
 XGStaticText::XGStaticText(XGView* parent, XGArgStream& stream) : XGView(parent, stream), fFont(nullptr)
 {
     char text[256];
-    stream.ReadString(text);
-    short fontNumber = short(stream.ReadInteger());
+    XGFieldReader fields(stream, XGControlFields::gStaticText);
+    fields.ReadString("text", text);
+    short fontNumber = short(fields.ReadInteger("font"));
+    fields.End();
     Init(text, fontNumber);
 }
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "forms/records/XGArgStream.h"
+#include "forms/records/XGFieldReader.h"
 #include "foundation/XGAssert.h"
 #include "views/XGCursor.h"
 #include "views/XGDraw.h"
@@ -46,20 +47,22 @@ XG_END_DISPATCH()
 XGView::XGView(XGView* parent, XGArgStream& stream)
 {
     XGSViewInitRecord record;
-    record.fViewType = stream.ReadInteger();
-    record.fViewID = short(stream.ReadInteger());
-    record.fRefNum = stream.ReadInteger();
-    record.fLockLeft = stream.ReadBoolean();
-    record.fLockTop = stream.ReadBoolean();
-    record.fLockRight = stream.ReadBoolean();
-    record.fLockBottom = stream.ReadBoolean();
-    record.fAutoLeft = short(stream.ReadInteger());
-    record.fAutoTop = short(stream.ReadInteger());
-    record.fAutoRight = short(stream.ReadInteger());
-    record.fAutoBottom = short(stream.ReadInteger());
-    record.fVisible = stream.ReadBoolean();
-    record.fEnabled = stream.ReadBoolean();
-    record.fTabStop = stream.ReadBoolean();
+    XGFieldReader fields(stream, XGFieldList::gView);
+    record.fViewType = fields.ReadCode();
+    record.fViewID = short(fields.ReadInteger("id"));
+    record.fRefNum = fields.ReadInteger("ref");
+    record.fLockLeft = fields.ReadBoolean("lock");
+    record.fLockTop = fields.ReadBoolean("lock");
+    record.fLockRight = fields.ReadBoolean("lock");
+    record.fLockBottom = fields.ReadBoolean("lock");
+    record.fAutoLeft = short(fields.ReadInteger("offsets"));
+    record.fAutoTop = short(fields.ReadInteger("offsets"));
+    record.fAutoRight = short(fields.ReadInteger("offsets"));
+    record.fAutoBottom = short(fields.ReadInteger("offsets"));
+    record.fVisible = fields.ReadBoolean("visible");
+    record.fEnabled = fields.ReadBoolean("enabled");
+    record.fTabStop = fields.ReadBoolean("tabstop");
+    fields.End();
     IInitView(parent, record);
 }
 

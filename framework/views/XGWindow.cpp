@@ -9,6 +9,7 @@
 #include "core/dispatch/XGEventLoop.h"
 #include "core/dispatch/XGTime.h"
 #include "forms/records/XGArgStream.h"
+#include "forms/records/XGFieldReader.h"
 #include "forms/records/XGForm.h"
 #include "foundation/XGPostError.h"
 #include "views/XGWindowPlacement.h"
@@ -79,24 +80,26 @@ XGWindow::XGWindow(XGSWindowInitRecord& record, XGForm* form)
 
 void XGWindow::ReadInitRecord(XGArgStream& stream, XGSWindowInitRecord& record)
 {
-    record.fWindowType = stream.ReadInteger();
-    record.fWindowKind = static_cast<short>(stream.ReadInteger());
-    record.fWindowID = static_cast<short>(stream.ReadInteger());
-    record.fShow = stream.ReadBoolean();
-    record.fLeft = static_cast<short>(stream.ReadInteger());
-    record.fTop = static_cast<short>(stream.ReadInteger());
-    record.fRight = static_cast<short>(stream.ReadInteger());
-    record.fBottom = static_cast<short>(stream.ReadInteger());
-    record.fMinWidth = static_cast<short>(stream.ReadInteger());
-    record.fMinHeight = static_cast<short>(stream.ReadInteger());
-    record.fMaxWidth = static_cast<short>(stream.ReadInteger());
-    record.fMaxHeight = static_cast<short>(stream.ReadInteger());
-    record.fDefWidth = static_cast<short>(stream.ReadInteger());
-    record.fDefHeight = static_cast<short>(stream.ReadInteger());
-    record.fZoomWidth = static_cast<short>(stream.ReadInteger());
-    record.fZoomHeight = static_cast<short>(stream.ReadInteger());
-    stream.ReadString(record.fTitle);
-    record.fMenuBar = static_cast<short>(stream.ReadInteger());
+    XGFieldReader fields(stream, XGFieldList::gWindow);
+    record.fWindowType = fields.ReadCode();
+    record.fWindowKind = static_cast<short>(fields.ReadInteger("kind"));
+    record.fWindowID = static_cast<short>(fields.ReadInteger("id"));
+    record.fShow = fields.ReadBoolean("show");
+    record.fLeft = static_cast<short>(fields.ReadInteger("rect"));
+    record.fTop = static_cast<short>(fields.ReadInteger("rect"));
+    record.fRight = static_cast<short>(fields.ReadInteger("rect"));
+    record.fBottom = static_cast<short>(fields.ReadInteger("rect"));
+    record.fMinWidth = static_cast<short>(fields.ReadInteger("min"));
+    record.fMinHeight = static_cast<short>(fields.ReadInteger("min"));
+    record.fMaxWidth = static_cast<short>(fields.ReadInteger("max"));
+    record.fMaxHeight = static_cast<short>(fields.ReadInteger("max"));
+    record.fDefWidth = static_cast<short>(fields.ReadInteger("default"));
+    record.fDefHeight = static_cast<short>(fields.ReadInteger("default"));
+    record.fZoomWidth = static_cast<short>(fields.ReadInteger("zoom"));
+    record.fZoomHeight = static_cast<short>(fields.ReadInteger("zoom"));
+    fields.ReadString("title", record.fTitle);
+    record.fMenuBar = static_cast<short>(fields.ReadInteger("menubar"));
+    fields.End();
 }
 
 // A failure anywhere after the native window exists takes back everything

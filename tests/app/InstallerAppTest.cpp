@@ -1,9 +1,11 @@
 // The launcher's application object under Wine: what it opens at start, what
 // a quit request does to it, and what it leaves behind when it is destroyed.
+#include "HCYClassFields.h"
 #include "HCYInstallerApp.h"
 #include "HCYInstallerView.h"
 #include "HCYPictureButton.h"
 #include "core/XGAppCore.h"
+#include "core/XGClassFields.h"
 #include "files/XGAppVersion.h"
 #include "files/XGFileSpecifier.h"
 #include "core/dispatch/XGGlobals.h"
@@ -180,6 +182,20 @@ TEST_F(InstallerApp, LauncherRegistersItsClassCodesAfterTheFrameworksInItsOwnOrd
         EXPECT_EQ(expected[i], XGViewFactory::gList[first + i].fCode) << "position " << i;
     ASSERT_GE(XGWindowFactory::gList.Length(), 1);
     EXPECT_EQ('dlog', XGWindowFactory::gList[XGWindowFactory::gList.Length() - 1].fCode);
+}
+
+// The compiler writes a record by its class's field list: a registered code
+// without one would be compiled with the common fields only.
+TEST_F(InstallerApp, EveryRegisteredCodeHasAFieldList)
+{
+    auto listed = [](long code, bool window) {
+        return XGFieldList::Find(XGClassFields::gFramework, code, window) != nullptr
+            || XGFieldList::Find(HCYClassFields::gLauncher, code, window) != nullptr;
+    };
+    for (long i = 0; i < XGViewFactory::gList.Length(); i++)
+        EXPECT_TRUE(listed(XGViewFactory::gList[i].fCode, false)) << "view code at " << i;
+    for (long i = 0; i < XGWindowFactory::gList.Length(); i++)
+        EXPECT_TRUE(listed(XGWindowFactory::gList[i].fCode, true)) << "window code at " << i;
 }
 
 TEST_F(InstallerApp, VersionResourceCarriesFileVersionOnePointOne)

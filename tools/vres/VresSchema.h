@@ -1,10 +1,12 @@
-// The fields each class reads from its record, in stream order.
+// The fields each class reads from its record, in stream order, taken from
+// the framework's field lists (and an application's, once added).
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "VresModel.h"
+#include "forms/records/XGFieldList.h"
 
 namespace vres {
 
@@ -14,7 +16,12 @@ struct FieldDef {
     int count; // values in the field: "lock" has 4 Booleans
 };
 
-// Common fields first (window or view), then the class's own.
+// Makes an application's classes known; the framework's classes are known
+// from the start and come first where a code is in both.
+void AddClasses(const XGSClassCatalogue& catalogue);
+
+// Common fields first (window or view), then the class's own; only the common
+// ones for a code no class of that kind is known by.
 std::vector<FieldDef> FieldsOf(uint32_t code, bool window);
 
 } // namespace vres

@@ -9,7 +9,11 @@
 
 #include "VresDecoder.h"
 #include "VresEncoder.h"
+#include "VresSchema.h"
 #include "VresText.h"
+#ifdef XGVRES_APPLICATION_HEADER
+#include XGVRES_APPLICATION_HEADER
+#endif
 
 namespace {
 
@@ -77,6 +81,9 @@ int Usage()
 
 int main(int argc, char** argv)
 {
+#ifdef XGVRES_APPLICATION_CLASSES
+    vres::AddClasses(XGVRES_APPLICATION_CLASSES);
+#endif
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty())
         return Usage();

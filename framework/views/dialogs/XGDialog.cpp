@@ -2,6 +2,8 @@
 #include "foundation/XGKeys.h"
 #include "core/dispatch/XGEventLoop.h"
 #include "forms/records/XGArgStream.h"
+#include "forms/records/XGFieldReader.h"
+#include "views/dialogs/XGDialogFields.h"
 #include "controls/XGCommandButton.h"
 #include "views/dialogs/XGDialogText.h"
 #include "views/XGDraw.h"
@@ -57,8 +59,10 @@ XGDialog::XGDialog(XGArgStream& stream, XGForm* form)
     : XGWindow(stream, form), fResult(0), fDone(false), fModal(false), fUserData(nullptr),
       fDialogProc(nullptr), fDefaultID(0), fCancelID(0), fInitializing(false)
 {
-    fDefaultID = short(stream.ReadInteger());
-    fCancelID = short(stream.ReadInteger());
+    XGFieldReader fields(stream, XGDialogFields::gDialog);
+    fDefaultID = short(fields.ReadInteger("defaultitem"));
+    fCancelID = short(fields.ReadInteger("cancelitem"));
+    fields.End();
 }
 
 XGDialog::~XGDialog()
