@@ -17,6 +17,10 @@ double BenchSide::Key(unsigned vk)
 double BenchSide::Input(unsigned message, unsigned long long wParam, long long lParam, unsigned release)
 {
     FocusEdit();
+    // What the activation invalidated is painted before the clock starts:
+    // the sides take turns, so each turn reactivates its window, which a
+    // user typing into one window does not pay for each key.
+    Settle();
     HWND target = InputTarget();
     double start = BenchApp::Now();
     PostMessageA(target, message, WPARAM(wParam), LPARAM(lParam));

@@ -10,7 +10,6 @@ public:
     ~XGButton() override;
 
     // operations
-    void PushButton();
     HWND GetControl() const { return fControl; }
 
     // overridden operations of XGView, in slot order
@@ -24,6 +23,7 @@ public:
     void DoEnable() override;
     void GetTitle(char* out) const override;
     void SetTitle(const char* title) override;
+    void PushButton() override;
 
     // new operations: 0 unchecked, 1 checked, -1 indeterminate
     virtual long GetValue();

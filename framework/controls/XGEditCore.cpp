@@ -25,40 +25,38 @@ const short kDoubleClick = 0x1000;
 const short kCaptured = 0x2000;
 
 long Min(long a, long b) { return a < b ? a : b; }
+
 long Max(long a, long b) { return a > b ? a : b; }
 
 }  // namespace
 
-// Widths through the drawing context the engine draws with; without a host
-// there is none, and every character counts 8 pixels. The tab and mask
-// widths are measured once per context, and so is each character measured
-// alone, which the drawing's character steps ask for again and again.
+// Widths as sums of the font's character advances, read once per font
+// through a drawing context and kept by the engine: a run measures what the
+// context's StringWidth answers for it, without a call into the device.
+// Without a host there is no font, and every character counts 8 pixels.
 class XGEditCore::Measure : public XGTabMeasure {
 public:
     Measure(XGEditCore& core, XGDraw* draw)
-        : XGTabMeasure(TabPixels(core, draw)), fDraw(draw),
-          fStarWidth(draw && core.fPassword ? draw->StringWidth("*", 1) : 0),
-          fMasked(core.fPassword)
+        : Measure(core.CharWidths(draw), core.fWidthExtra, core.fTabWidth, core.fPassword)
     {
-        for (int32_t& width : fCharWidths)
-            width = -1;
     }
 
     int32_t TextWidth(const char* text, uint32_t length, int32_t startWidth) override
     {
-        if (!fDraw)
+        if (!fWidths)
             return startWidth + int32_t(length) * 8;
         return XGTabMeasure::TextWidth(text, length, startWidth);
     }
 
-    void PrefixWidths(const char* text, uint32_t length, int32_t* widths) override
+    void PrefixWidthsFrom(const char* text, uint32_t length, int32_t startWidth,
+                          int32_t* widths) override
     {
-        if (!fDraw) {
+        if (!fWidths) {
             for (uint32_t i = 0; i < length; ++i)
-                widths[i] = int32_t(i + 1) * 8;
+                widths[i] = startWidth + int32_t(i + 1) * 8;
             return;
         }
-        XGTabMeasure::PrefixWidths(text, length, widths);
+        XGTabMeasure::PrefixWidthsFrom(text, length, startWidth, widths);
     }
 
 protected:
@@ -71,44 +69,51 @@ protected:
             }
             return int32_t(length) * fStarWidth;
         }
-        if (length == 1) {
-            int32_t& cached = fCharWidths[static_cast<unsigned char>(*text)];
-            if (cached < 0)
-                cached = Extent(text, 1, nullptr);
+        int32_t x = fExtra;
+        for (uint32_t i = 0; i < length; ++i) {
+            x += fWidths[static_cast<unsigned char>(text[i])];
             if (partial)
-                *partial = cached;
-            return cached;
+                partial[i] = x;
         }
-        return Extent(text, length, partial);
+        return x;
     }
 
 private:
-    static int32_t TabPixels(XGEditCore& core, XGDraw* draw)
+    Measure(const int32_t* widths, int32_t extra, long tabChars, bool masked)
+        : XGTabMeasure(widths ? int32_t((tabChars ? tabChars : 8) * (widths['m'] + extra)) : 1),
+          fWidths(widths), fExtra(extra),
+          fStarWidth(widths && masked ? widths['*'] + extra : 0), fMasked(masked)
     {
-        if (!draw)
-            return 1;
-        return int32_t((core.fTabWidth ? core.fTabWidth : 8) * draw->StringWidth("m", 1));
     }
 
-    int32_t Extent(const char* text, uint32_t length, int32_t* partial)
-    {
-        SIZE size = {0, 0};
-        if (partial) {
-            std::vector<INT> extents(length);
-            ::GetTextExtentExPointA(fDraw->GetDC(), text, int(length), 0, nullptr, extents.data(),
-                                    &size);
-            for (uint32_t i = 0; i < length; ++i)
-                partial[i] = int32_t(extents[i]);
-        } else {
-            ::GetTextExtentPoint32A(fDraw->GetDC(), text, int(length), &size);
-        }
-        return int32_t(size.cx);
-    }
-
-    XGDraw* fDraw;
+    const int32_t* fWidths;
+    int32_t fExtra;
     int32_t fStarWidth;
     bool fMasked;
-    int32_t fCharWidths[256];
+};
+
+// Lends one drawing context to every step of an event, each of which would
+// otherwise open its own (a round trip to the window system apiece); an
+// event inside another keeps the outer one's.
+class XGEditCore::EventDraw {
+public:
+    explicit EventDraw(XGEditCore& core)
+        : fCore(core), fOwn(core.fEventDraw ? nullptr : core.OpenDraw())
+    {
+        if (fOwn)
+            fCore.fEventDraw = fOwn.get();
+    }
+    ~EventDraw()
+    {
+        if (fOwn)
+            fCore.fEventDraw = nullptr;
+    }
+    EventDraw(const EventDraw&) = delete;
+    EventDraw& operator=(const EventDraw&) = delete;
+
+private:
+    XGEditCore& fCore;
+    std::unique_ptr<XGDraw> fOwn;
 };
 
 // construction
@@ -120,7 +125,8 @@ XGEditCore::XGEditCore(XGView* view, XGFont* font, const tagRECT& frame)
       fPixelStep(1), fSelStart(0), fSelEnd(0), fMaxScrollH(0), fDragAnchor(0), fDragPoint(0),
       fLineHeight(16), fAscent(12), fGoalPixel(-1), fMargin(2), fAtLineEnd(false),
       fCaretValid(true), fCaretV(0), fCaretH(-1), fTextColor(kPaletteBlack), fFillColor(kPaletteWhite),
-      fWidthsKnown(false), fStaleFirst(-1), fStaleLast(-1)
+      fWidthsKnown(false), fStaleFirst(-1), fStaleLast(-1), fWidthExtra(0), fWidthsFont(nullptr),
+      fEventDraw(nullptr)
 {
     if (fFont)
         fFont->Attach();
@@ -140,6 +146,33 @@ XGEditCore::~XGEditCore()
 {
     if (fFont)
         fFont->Detach();
+}
+
+// The table is read again only when the font's handle changed; a context
+// is opened for it when the caller has none.
+const int32_t* XGEditCore::CharWidths(XGDraw* draw)
+{
+    if (!fView)
+        return nullptr;
+    if (!draw)
+        draw = fEventDraw;
+    HFONT__* font = fFont ? fFont->GetFont() : GDefaultFont;
+    if (fCharWidths.empty() || font != fWidthsFont) {
+        std::unique_ptr<XGDraw> own(draw ? nullptr : OpenDraw());
+        XGDraw& reader = draw ? *draw : *own;
+        fCharWidths.resize(256);
+        reader.GetCharWidths(fCharWidths.data(), &fWidthExtra);
+        fWidthsFont = fFont ? fFont->GetFont() : GDefaultFont;
+    }
+    return fCharWidths.data();
+}
+
+XGDraw* XGEditCore::UseDraw(std::unique_ptr<XGDraw>& own)
+{
+    if (fEventDraw)
+        return fEventDraw;
+    own.reset(OpenDraw());
+    return own.get();
 }
 
 XGDraw* XGEditCore::OpenDraw()
@@ -235,8 +268,7 @@ void XGEditCore::RecalcLineStarts()
     fWidthsKnown = false;
     fStaleFirst = fStaleLast = -1;
     {
-        std::unique_ptr<XGDraw> draw(fWordWrap ? OpenDraw() : nullptr);
-        Measure measure(*this, draw.get());
+        Measure measure(*this, nullptr);
         fLineBreaks.RecalcLineStarts(fWordWrap, WrapWidth(4), &measure);
     }
     long size = TextSize();
@@ -250,8 +282,7 @@ void XGEditCore::RecalcLineStarts()
 
 void XGEditCore::RecalcStarts(long start, long oldEnd, long inserted)
 {
-    std::unique_ptr<XGDraw> draw(fWordWrap ? OpenDraw() : nullptr);
-    Measure measure(*this, draw.get());
+    Measure measure(*this, nullptr);
     fLineBreaks.RecalcStarts(start, oldEnd, inserted, fWordWrap, WrapWidth(10), &measure);
 }
 
@@ -279,15 +310,13 @@ long XGEditCore::FindLine(long offset) const
 
 long XGEditCore::FindPixel(long offset)
 {
-    std::unique_ptr<XGDraw> draw(OpenDraw());
-    Measure measure(*this, draw.get());
+    Measure measure(*this, nullptr);
     return fLineBreaks.FindPixel(offset, fMargin, measure);
 }
 
 long XGEditCore::FindOffset(long line, long pixel)
 {
-    std::unique_ptr<XGDraw> draw(OpenDraw());
-    Measure measure(*this, draw.get());
+    Measure measure(*this, nullptr);
     return fLineBreaks.FindOffset(line, pixel, fMargin, measure);
 }
 
@@ -300,8 +329,7 @@ long XGEditCore::GetOffsetBeyond(Point where, bool* beyond)
     // Points above the first line belong to no line, not to line 0.
     long line = y < 0 ? -1 : y / fLineHeight;
     long x = fScrollH * fPixelStep + where.h - fFrame.left;
-    std::unique_ptr<XGDraw> draw(OpenDraw());
-    Measure measure(*this, draw.get());
+    Measure measure(*this, nullptr);
     return fLineBreaks.FindOffset(line, x, fMargin, measure, beyond);
 }
 
@@ -325,8 +353,7 @@ long XGEditCore::GetMaxWidth()
         fStaleLast = lines - 1;
     }
     if (fStaleFirst >= 0) {
-        std::unique_ptr<XGDraw> draw(OpenDraw());
-        Measure measure(*this, draw.get());
+        Measure measure(*this, nullptr);
         for (long line = Max(fStaleFirst, 0); line <= Min(fStaleLast, lines - 1); ++line)
             fLineWidths[size_t(line)] = fLineBreaks.LineWidth(int32_t(line), measure);
         fStaleFirst = fStaleLast = -1;
@@ -426,6 +453,7 @@ void XGEditCore::DoInsert(long length, const char* chars)
         --first;
 
     fSelStart = fSelEnd = start + length;
+    EventDraw shared(*this);
     long caretLine = FindLine(fSelStart);
     if (caretLine == last && GetNumLines() == lines) {
         if (fWordWrap) {
@@ -573,7 +601,8 @@ void XGEditCore::SetSelectInternal(long a, long b)
         fSelEnd = b;
         return;
     }
-    std::unique_ptr<XGDraw> draw(OpenDraw());
+    std::unique_ptr<XGDraw> own;
+    XGDraw* draw = UseDraw(own);
     draw->ClipRect(&fFrame);
     HideCursor(*draw);
     long nf = FindLine(a), nl = FindLine(b);
@@ -638,6 +667,7 @@ void XGEditCore::GetWordSelect(long* start, long* end)
 
 void XGEditCore::MoveCaret(long selStart, long selEnd, long scrollTo)
 {
+    EventDraw shared(*this);
     SetSelectInternal(selStart, selEnd);
     ScrollInRange(scrollTo);
 }
@@ -783,7 +813,9 @@ void XGEditCore::ClearCursor()
         fCaretH = -1;
         return;
     }
-    std::unique_ptr<XGDraw> draw(OpenCaretDraw());
+    std::unique_ptr<XGDraw> own;
+    XGDraw* draw = UseDraw(own);
+    draw->ClipRect(&fFrame);
     HideCursor(*draw);
 }
 
@@ -821,8 +853,11 @@ bool XGEditCore::DoMouseDown(Point where, short modifiers)
     }
     fDragAnchor = anchor;
     fDragPoint = o;
-    ClearCursor();
-    SetDragSelect(anchor, o);
+    {
+        EventDraw shared(*this);
+        ClearCursor();
+        SetDragSelect(anchor, o);
+    }
     fMaxScrollH = XGTextEngine::DivUp(int32_t(GetMaxWidth() - (fFrame.right - fFrame.left)),
                                       int32_t(fPixelStep));
     return true;
@@ -995,7 +1030,8 @@ void XGEditCore::DrawLines(long first, long last)
     long from = Max(first, firstVisible);
     long to = (last == -1 || last > lastVisible) ? lastVisible : last;
     to = Min(to, lines - 1);
-    std::unique_ptr<XGDraw> draw(OpenDraw());
+    std::unique_ptr<XGDraw> own;
+    XGDraw* draw = UseDraw(own);
     draw->ClipRect(&fFrame);
     HideCursor(*draw);
     for (long line = from; line <= to; ++line)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "views/RectMath.h"
@@ -15,6 +16,7 @@
 
 class XGDraw;
 class XGFont;
+struct HFONT__;
 class XGView;
 
 class XGEditCore {
@@ -89,6 +91,8 @@ public:
 private:
     class Measure;
     friend class Measure;
+    class EventDraw;
+    friend class EventDraw;
 
     void RecalcStarts(long start, long oldEnd, long inserted);
     // Lines first..oldLast became first..newLast: their widths are measured
@@ -112,7 +116,12 @@ private:
     void VisibleRun(XGDraw& draw, const char* text, unsigned long length, unsigned long* from,
                     unsigned long* to, long* x);
     long GetOffsetBeyond(Point where, bool* beyond);
+    // The font's character advances (256), or null without a host.
+    const int32_t* CharWidths(XGDraw* draw);
     XGDraw* OpenDraw();
+    // The context the event in progress shares (fEventDraw), or a new one
+    // kept in `own`.
+    XGDraw* UseDraw(std::unique_ptr<XGDraw>& own);
     XGDraw* OpenCaretDraw();
     long TextSize() const;
     long LineTop(long line) const;
@@ -164,4 +173,10 @@ private:
     bool fWidthsKnown;
     long fStaleFirst;
     long fStaleLast;
+    // The font's advances as CharWidths read them, for fWidthsFont.
+    std::vector<int32_t> fCharWidths;
+    int32_t fWidthExtra;
+    HFONT__* fWidthsFont;
+    // While an event draws in several steps, the one context they share.
+    XGDraw* fEventDraw;
 };

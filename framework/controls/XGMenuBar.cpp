@@ -4,15 +4,27 @@
 #include "core/dispatch/XGGlobals.h"
 #include "controls/XGMenu.h"
 #include "core/dispatch/XGMenuStatus.h"
+#include "views/XGWindowProc.h"
 
 HACCEL XGMenuBar::gAccel = nullptr;
 long XGMenuBar::gAccelRef = 0;
 bool XGMenuBar::gAccelRes = false;
 
+namespace {
+
+bool RunMenuCommand(XGMenuBar* menu, unsigned int command)
+{
+    return menu->MenuCommand(command);
+}
+
+}  // namespace
+
 XGMenuBar::XGMenuBar(HWND owner, bool frameMenu)
     : fResID(-1), fRedraw(false), fFrameMenu(frameMenu), fOwner(owner), fMenuHandle(nullptr)
 {
     ++gAccelRef;
+    // The windows' menu commands reach the current menu bar through this.
+    XGWindowProc::gMenuCommandHook = RunMenuCommand;
 }
 
 XGMenuBar::~XGMenuBar()

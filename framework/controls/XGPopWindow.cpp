@@ -1,9 +1,10 @@
 #include "controls/XGPopWindow.h"
 
-#include "core/XGAppCore.h"
+#include "core/dispatch/XGEventLoop.h"
 #include "views/XGDraw.h"
 #include "core/dispatch/XGGlobals.h"
 #include "foundation/XGPostError.h"
+#include "views/XGMouseGesture.h"
 #include "views/XGView.h"
 #include "views/XGWindow.h"
 #include "views/XGWindowProc.h"
@@ -14,42 +15,31 @@ long XGPopWindow::gPopCount = 0;
 namespace {
 
 bool gClassRegistered = false;
-short gPopMods = 0;     // the modifier word of the gesture in progress
 
-short WithBits(short mods, unsigned short bits) { return short(mods | bits); }
+// A pop-up's gesture goes to its base view; a window whose pop-up is gone
+// takes no press and passes the rest by.
+class PopGesture : public XGMouseGesture {
+public:
+    explicit PopGesture(HWND window) : fPop(XGPopWindow::GetPopWindow(window)) {}
 
-void PopMouse(HWND hwnd, UINT message, LPARAM lParam)
-{
-    const Point where = XGWindowProc::MousePoint(lParam);
-    XGPopWindow* pop = XGPopWindow::GetPopWindow(hwnd);
-    if (XGWindowProc::IsMousePress(message)) {
-        if (GetCapture() == hwnd)
-            return;
-        const short mods = XGWindowProc::GetPressFlags(message);
-        gPopMods = mods;
-        if (pop) {
-            XGAppCore::gCaptureView = pop->ProcessMouseDown(where, mods);
-            if (XGAppCore::gCaptureView)
-                SetCapture(hwnd);
-        }
-    } else if (message == WM_MOUSEMOVE) {
-        if (GetCapture() == hwnd) {
-            gPopMods = WithBits(gPopMods, kModCaptured);
-        } else {
-            gPopMods = XGWindowProc::GetStateFlags();
-            XGAppCore::gCaptureView = nullptr;
-        }
-        if (pop)
-            pop->ProcessMouseMove(where, gPopMods, XGAppCore::gCaptureView);
-    } else if (XGWindowProc::IsMouseRelease(message)) {
-        if (GetCapture() != hwnd)
-            return;
-        gPopMods = WithBits(gPopMods, kModCaptured);
-        ReleaseCapture();
-        if (pop && pop->ProcessMouseUp(where, gPopMods, XGAppCore::gCaptureView))
-            SetCapture(hwnd);
+protected:
+    XGView* Press(Point where, short modifiers) override
+    {
+        return fPop ? fPop->ProcessMouseDown(where, modifiers) : nullptr;
     }
-}
+    void Move(Point where, short modifiers, XGView* capture) override
+    {
+        if (fPop)
+            fPop->ProcessMouseMove(where, modifiers, capture);
+    }
+    bool Release(Point where, short modifiers, XGView* capture) override
+    {
+        return fPop && fPop->ProcessMouseUp(where, modifiers, capture);
+    }
+
+private:
+    XGPopWindow* fPop;
+};
 
 // The content is drawn when the pop-up opens; it is drawn again here so that
 // a pop-up uncovered by another window does not stay blank.
@@ -87,13 +77,13 @@ LRESULT CALLBACK PopWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP:
-            PopMouse(hwnd, message, lParam);
+            PopGesture(hwnd).Track(hwnd, message, lParam);
             return 0;
         default:
             break;
         }
     } catch (...) {
-        XGAppCore::ReportException();
+        XGEventLoop::ReportException();
         return 0;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
@@ -106,6 +96,8 @@ XGPopWindow::XGPopWindow(XGView* base, tagRECT r, XGView* content)
 {
     gList = this;
     ++gPopCount;
+    // The windows keep their active frames while a pop-up is open.
+    XGWindowProc::gPopCountHook = GetPopCount;
     tagRECT screen = r;
     if (fBase)
         fBase->ViewToScreen(&screen);

@@ -44,7 +44,13 @@ int32_t XGTabMeasure::TextWidth(const char* text, uint32_t length, int32_t start
 
 void XGTabMeasure::PrefixWidths(const char* text, uint32_t length, int32_t* widths)
 {
-    int32_t width = 0;
+    PrefixWidthsFrom(text, length, 0, widths);
+}
+
+void XGTabMeasure::PrefixWidthsFrom(const char* text, uint32_t length, int32_t startWidth,
+                                    int32_t* widths)
+{
+    int32_t width = startWidth;
     while (length > 0) {
         uint32_t piece = length < kPiece ? length : kPiece;
         int32_t base = width - width % fTab;

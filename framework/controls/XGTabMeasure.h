@@ -21,6 +21,9 @@ public:
     // One measurement per run, with the run's partial widths, instead of one
     // per prefix.
     void PrefixWidths(const char* text, uint32_t length, int32_t* widths) override;
+    // `text` starts a whole number of pieces into its line.
+    void PrefixWidthsFrom(const char* text, uint32_t length, int32_t startWidth,
+                          int32_t* widths) override;
 
 protected:
     // The width of `length` (at least one) characters measured as one

@@ -210,16 +210,21 @@ void XGTextEngine::RecalcStarts(int32_t start, int32_t oldEnd, int32_t inserted,
 
     int32_t oldStop = e + (stop - (s + n));
     int32_t count = GetBreakCount();
-    int32_t a = 0;
-    while (a < count && GetBreak(a) < s)
-        ++a;
+    // The table is ascending: the first entry at or past s is found by
+    // halving, not by walking every line above the edit.
+    int32_t a = FindLine(s);
     int32_t b = a;
     while (b < count && GetBreak(b) < oldStop)
         ++b;
     int32_t shift = stop - oldStop;
-    for (int32_t k = b; k < count; ++k) {
-        int32_t value = GetBreak(k) + shift;
-        memcpy(*fLineBreaks + k * 4, &value, sizeof value);
+    if (shift != 0) {
+        char* entries = *fLineBreaks;
+        for (int32_t k = b; k < count; ++k) {
+            int32_t value;
+            memcpy(&value, entries + k * 4, sizeof value);
+            value += shift;
+            memcpy(entries + k * 4, &value, sizeof value);
+        }
     }
     fLineBreaks.Delete(uint32_t(a * 4), uint32_t((b - a) * 4));
     fLineBreaks.Insert(uint32_t(a * 4), temp.GetSize(), *temp);
@@ -265,17 +270,25 @@ int32_t XGTextEngine::FindOffset(int32_t line, int32_t x, int32_t margin, XGText
     }
     int32_t start = GetLineOffset(line);
     int32_t length = GetLineLength(line);
-    std::vector<int32_t> widths(size_t(length > 0 ? length : 0));
-    if (length > 0) {
-        XGHandleLock lock(*fText);
-        measure.PrefixWidths(**fText + start, uint32_t(length), widths.data());
-    }
+    // A stretch at a time, each a whole number of a measure's pieces, and
+    // only as far as the hit: a click near a long line's start does not
+    // measure all of it.
+    const int32_t kStretch = 1024;
+    int32_t widths[kStretch];
     int32_t p = margin;
-    for (int32_t k = 0; k < length; ++k) {
-        int32_t w = widths[size_t(k)] + margin;
-        if (x < (p + w) / 2)
-            return start + k;
-        p = w;
+    int32_t before = 0;
+    XGHandleLock lock(*fText);
+    const char* text = **fText + start;
+    for (int32_t from = 0; from < length; from += kStretch) {
+        int32_t n = length - from < kStretch ? length - from : kStretch;
+        measure.PrefixWidthsFrom(text + from, uint32_t(n), before, widths);
+        for (int32_t k = 0; k < n; ++k) {
+            int32_t w = widths[k] + margin;
+            if (x < (p + w) / 2)
+                return start + from + k;
+            p = w;
+        }
+        before = widths[n - 1];
     }
     if (beyond)
         *beyond = true;

@@ -20,8 +20,15 @@ public:
     // measure that can answer them in fewer steps overrides this.
     virtual void PrefixWidths(const char* text, uint32_t length, int32_t* widths)
     {
+        PrefixWidthsFrom(text, length, 0, widths);
+    }
+    // widths[i] = TextWidth(text, i + 1, startWidth): the same for
+    // characters further into their line, `startWidth` pixels from its start.
+    virtual void PrefixWidthsFrom(const char* text, uint32_t length, int32_t startWidth,
+                                  int32_t* widths)
+    {
         for (uint32_t i = 0; i < length; ++i)
-            widths[i] = TextWidth(text, i + 1, 0);
+            widths[i] = TextWidth(text, i + 1, startWidth);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "views/XGFont.h"
 #include "controls/XGPopWindow.h"
 #include "controls/XGToolTipView.h"
+#include "views/XGView.h"
 
 XGPopWindow* XGToolTip::gPopWindow = nullptr;
 XGToolTipView* XGToolTip::gPopView = nullptr;
@@ -23,6 +24,8 @@ void XGToolTip::OpenTip(XGView* owner, Point where, const char* text)
     r.bottom = r.top + size.v;
     gPopWindow = new XGPopWindow(owner, r, tip);
     gPopView = tip;
+    // The views close the tip when the mouse leaves them.
+    XGView::gCloseTipHook = CloseTip;
 }
 
 void XGToolTip::CloseTip()

@@ -17,8 +17,6 @@
 
 XGAppCore* XGAppCore::gApplication = nullptr;
 MSG XGAppCore::gLastMessage;
-short XGAppCore::gLastMods = 0;
-XGView* XGAppCore::gCaptureView = nullptr;
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(XGAppCore, XGDispatch)
@@ -69,10 +67,8 @@ bool IsListedWindow(const XGWindow* window)
 }
 
 XGAppCore::XGAppCore()
-    : fEventOwner(nullptr),
-      fQuitFlag(false),
+    : fQuitFlag(false),
       fMutex(nullptr),
-      fModalTurn(nullptr),
       fCopyrightWindow(nullptr),
       fCopyrightUntil(0),
       fOleReady(false)
@@ -80,7 +76,6 @@ XGAppCore::XGAppCore()
     XG_ASSERT(gApplication == NULL, "XGAppCore", 81);
     gApplication = this;
     SetRoot(this);
-    gLastMods = 0;
     try {
         XGDirectory::InitDirectoryInfo();
         InitOS();
@@ -132,22 +127,6 @@ void XGAppCore::KillOS()
 XGDispatch* XGAppCore::GetParentDispatch()
 {
     return nullptr;
-}
-
-void XGAppCore::ReportException()
-{
-    // Showing an error runs a modal alert that may itself fail; nothing may
-    // leave the loop's handlers.
-    try {
-        try {
-            throw;
-        } catch (const XGError& error) {
-            error.DisplayError();
-        } catch (...) {
-            Error(kErrRandomException);
-        }
-    } catch (...) {
-    }
 }
 
 void XGAppCore::Run()
@@ -202,43 +181,11 @@ bool XGAppCore::FilterEvent(void* /*event*/)
     return false;
 }
 
-void XGAppCore::RunOnce(XGWindow* modal)
+void XGAppCore::RunTurn()
 {
-    ModalTurn turn = {modal, false, fModalTurn};
-    fModalTurn = &turn;
-    try {
-        DoPreEvent();
-        DoEvent();
-        DoPostEvent();
-    } catch (...) {
-        ReportException();
-    }
-    fModalTurn = turn.outer;
-}
-
-// A turn whose window was destroyed is modal for its outer turn's window:
-// an alert closed over a dialog leaves the dialog modal, not the menu bar live.
-XGWindow* XGAppCore::GetModalWindow() const
-{
-    for (const ModalTurn* turn = fModalTurn; turn; turn = turn->outer) {
-        if (!turn->gone)
-            return turn->window;
-    }
-    return nullptr;
-}
-
-void XGAppCore::ForgetWindow(XGWindow* window)
-{
-    if (!window)
-        return;
-    for (ModalTurn* turn = fModalTurn; turn; turn = turn->outer) {
-        if (turn->window == window) {
-            turn->window = nullptr;
-            turn->gone = true;
-        }
-    }
-    if (fEventOwner == window)
-        fEventOwner = nullptr;
+    DoPreEvent();
+    DoEvent();
+    DoPostEvent();
 }
 
 void XGAppCore::DoPreEvent()

@@ -6,6 +6,10 @@
 #include "controls/XGMenuBar.h"
 #include "core/dispatch/XGMenuStatus.h"
 #include "controls/XGToolbarView.h"
+#include "views/RectMath.h"
+#include "views/XGDDEServer.h"
+#include "views/XGInline.h"
+#include "views/XGMouseGesture.h"
 #include "views/XGWindow.h"
 #include "views/XGWindowProc.h"
 #include <cstdio>
@@ -475,4 +479,157 @@ long XGAppMultiWindow::DoPostPeriodic(long, void*)
         fEventOwner = nullptr;
     }
     return 0;
+}
+
+// the frame's window procedures: nothing escapes them, as C++ exceptions must
+// not unwind through the system's frames.
+
+namespace {
+
+enum { kToolBarHeight = 27, kToolViewMinWidth = 0x1000 };
+
+// The tool strip's gesture goes to its one view, which lies at the strip's
+// origin: points are passed on unconverted. It starts only while no window
+// at all holds the mouse.
+class ToolGesture : public XGMouseGesture {
+public:
+    explicit ToolGesture(XGView* tool) : XGMouseGesture(kIgnoreWhileAnyCaptured), fTool(tool) {}
+
+protected:
+    XGView* Press(Point where, short modifiers) override
+    {
+        XGWindow::ProcessMouseEnter(where, modifiers, fTool);
+        return fTool->DoMouseDown(where, modifiers) ? fTool : nullptr;
+    }
+    void Move(Point where, short modifiers, XGView* capture) override
+    {
+        XGWindow::ProcessMouseEnter(where, modifiers, fTool);
+        (capture ? capture : fTool)->DoMouseMove(where, modifiers);
+    }
+    bool Release(Point where, short modifiers, XGView* capture) override
+    {
+        XGWindow::gHoldCapture = false;
+        (capture ? capture : fTool)->DoMouseUp(where, modifiers);
+        return XGWindow::gHoldCapture;
+    }
+
+private:
+    XGView* fTool;
+};
+
+tagRECT ToolViewRect(HWND hwnd)
+{
+    RECT client;
+    GetClientRect(hwnd, &client);
+    tagRECT r = {0, 0, client.right - client.left, client.bottom - client.top};
+    if (r.right < kToolViewMinWidth)
+        r.right = kToolViewMinWidth;
+    return r;
+}
+
+}  // namespace
+
+LRESULT CALLBACK _GMainMDIWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    try {
+        LRESULT result = XGDDEServer::ProcDDECommon(hwnd, message, wParam, lParam);
+        if (result != -1)
+            return result;
+        switch (message) {
+        case WM_CREATE: {
+            CLIENTCREATESTRUCT client = {nullptr, 10000};
+            const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN
+                | MDIS_ALLCHILDSTYLES /* 0x46000001 */;
+            _GMDIWindow = CreateWindowExA(0, "MDIClient", "", style, 0, 0, 0, 0, hwnd, nullptr,
+                                          _GInstance, &client);
+            if (!_GMDIWindow)
+                return -1;
+            ShowWindow(_GMDIWindow, SW_SHOW);
+            return 0;
+        }
+        case WM_DESTROY:
+            // Only the running frame's end quits; one taken back while the
+            // application was being built must leave no quit for its alert.
+            if (hwnd == _GMainWindow) {
+                _GMainWindow = nullptr;
+                PostQuitMessage(0);
+            }
+            return 0;
+        case WM_CLOSE:
+            XGDispatch::SendDispatch('qapp', 0, nullptr);
+            return 0;
+        case WM_QUERYENDSESSION:
+            return XGDispatch::SendDispatch('qapp', 0, nullptr) == 0 ? 1 : 0;
+        case WM_SIZE: {
+            XGInline::Close();
+            RECT client;
+            GetClientRect(hwnd, &client);
+            if (_GToolWindow) {
+                MoveWindow(_GToolWindow, 0, 0, client.right - client.left, kToolBarHeight, TRUE);
+                client.top += kToolBarHeight;
+            }
+            if (_GMDIWindow)
+                MoveWindow(_GMDIWindow, client.left, client.top, client.right - client.left,
+                           client.bottom - client.top, TRUE);
+            return 0;
+        }
+        case WM_COMMAND: {
+            const long command = static_cast<short>(LOWORD(wParam));
+            if (XGDispatch::SendDispatch('menu', command, nullptr) != -1)
+                return 0;
+            return DefFrameProcA(hwnd, _GMDIWindow, message, wParam, lParam);
+        }
+        default:
+            XGWindowProc::NoteMoveOrSize(message);
+            return DefFrameProcA(hwnd, _GMDIWindow, message, wParam, lParam);
+        }
+    } catch (...) {
+        XGEventLoop::ReportException();
+        return 0;
+    }
+}
+
+LRESULT CALLBACK _GToolBarWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    try {
+        if (XGMouseGesture::IsMouseMessage(message)) {
+            if (_GToolView)
+                ToolGesture(_GToolView).Track(hwnd, message, lParam);
+            return 0;
+        }
+        switch (message) {
+        case WM_CREATE:
+            if (_GToolView) {
+                _GToolView->SetRootWindow(hwnd);
+                _GToolView->SetLocation(ToolViewRect(hwnd));
+            }
+            return 0;
+        case WM_DESTROY:
+            delete _GToolView;
+            _GToolView = nullptr;
+            _GToolWindow = nullptr;
+            return 0;
+        case WM_PAINT:
+            if (!_GToolView)
+                return DefWindowProcA(hwnd, message, wParam, lParam);
+            XGWindowProc::PaintView(hwnd, _GToolView);
+            return 0;
+        case WM_SIZE: {
+            XGInline::Close();
+            if (_GToolView) {
+                const tagRECT r = ToolViewRect(hwnd);
+                const tagRECT current = _GToolView->GetContentRect();
+                if (!RectMath::EqualRect(&r, &current))
+                    _GToolView->SetLocation(r);
+            }
+            return 0;
+        }
+        default:
+            XGWindowProc::NoteMoveOrSize(message);
+            return DefWindowProcA(hwnd, message, wParam, lParam);
+        }
+    } catch (...) {
+        XGEventLoop::ReportException();
+        return 0;
+    }
 }

@@ -5,6 +5,11 @@
 class XGMenuBar;
 class XGWindow;
 
+// The frame's window procedures: the multiple-document frame window, and the
+// tool strip along its top that the frame creates and places.
+LRESULT CALLBACK _GMainMDIWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK _GToolBarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
 // One listed document window and its place in the Windows menu.
 struct XGLstRecord {
     short fDigit;         // shortcut digit 1 to 9, -1 when none

@@ -381,6 +381,24 @@ short XGDraw::StringWidthA(const char* text, short length)
     return StringWidth(shown.c_str(), short(shown.size()));
 }
 
+void XGDraw::GetCharWidths(int32_t* widths, int32_t* extra)
+{
+    INT advances[256] = {};
+    if (::GetCharWidth32A(fDC, 0, 255, advances)) {
+        for (int c = 0; c < 256; ++c)
+            widths[c] = int32_t(advances[c]);
+    } else {
+        // A device without per-character widths: each character alone.
+        for (int c = 0; c < 256; ++c) {
+            char one = char(c);
+            SIZE size = {0, 0};
+            ::GetTextExtentPoint32A(fDC, &one, 1, &size);
+            widths[c] = int32_t(size.cx);
+        }
+    }
+    *extra = StringWidth("m", 1) - widths['m'];
+}
+
 namespace {
 
 // The width of "tabChars" characters "m", at least one pixel so that a tab
@@ -437,20 +455,28 @@ void XGDraw::TabDrawString(const char* text, unsigned long start, unsigned long 
 {
     if (end <= start || end == 0)
         return;
-    int tab = TabWidth(*this, tabChars);
-    // Measured whole: on a line wider than 16 bits the tab stops stay in place.
-    int x = TabRunWidth(text, start, tabChars, masked, 0);
-    auto draw = [&](unsigned long from, unsigned long to) {
+    auto drawRun = [&](unsigned long from, unsigned long to) {
         unsigned long n = to - from;
-        if (n == 0)
-            return;
-        Point before = GetPenPos();
         if (masked) {
             std::string stars(n, '*');
             DrawRun(stars.c_str(), int(n));
         } else {
             DrawRun(text + from, int(n));
         }
+    };
+    // Only tab stops need the width of what comes before the characters.
+    if (!std::memchr(text + start, '\t', end - start)) {
+        drawRun(start, end);
+        return;
+    }
+    int tab = TabWidth(*this, tabChars);
+    // Measured whole: on a line wider than 16 bits the tab stops stay in place.
+    int x = TabRunWidth(text, start, tabChars, masked, 0);
+    auto draw = [&](unsigned long from, unsigned long to) {
+        if (to == from)
+            return;
+        Point before = GetPenPos();
+        drawRun(from, to);
         x += GetPenPos().h - before.h;
     };
     unsigned long runStart = start;

@@ -4,6 +4,8 @@
 // outer one's device-context state, which is given back when it ends.
 #pragma once
 
+#include <cstdint>
+
 #include "views/RectMath.h"
 #include "views/XGPalette.h"
 #include "foundation/XGTypes.h"
@@ -72,6 +74,11 @@ public:
                        unsigned short tabChars, bool masked);
     short TabStringWidth(const char* text, unsigned long length, unsigned short tabChars,
                          bool masked, unsigned short startWidth);
+    // The advance of each of the 256 single-byte characters in the selected
+    // font, and what a string measures beyond the sum of its characters'
+    // advances (*extra; zero unless the font adds an overhang once per
+    // string): StringWidth of a run without tabs is that sum plus *extra.
+    void GetCharWidths(int32_t* widths, int32_t* extra);
 
     // icons 0 (error), 1 (information), 2 (warning) or icon resources; bitmap resources
     void DrawIcon(short icon, short x, short y, bool enabled);

@@ -1,15 +1,15 @@
 #include "views/XGEventOwner.h"
 
-#include "core/XGAppCore.h"
+#include "core/dispatch/XGEventLoop.h"
 
 XGEventOwner::XGEventOwner(XGWindow* window)
 {
-    if (XGAppCore* app = XGAppCore::GetApplication())
-        app->SetEventOwner(window);
+    if (XGEventLoop* loop = XGEventLoop::GetLoop())
+        loop->SetEventOwner(window);
 }
 
 XGEventOwner::~XGEventOwner()
 {
-    if (XGAppCore* app = XGAppCore::GetApplication())
-        app->SetEventOwner(nullptr);
+    if (XGEventLoop* loop = XGEventLoop::GetLoop())
+        loop->SetEventOwner(nullptr);
 }

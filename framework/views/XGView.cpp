@@ -4,16 +4,15 @@
 
 #include <cstdlib>
 
-#include "core/XGAppCore.h"
 #include "forms/records/XGArgStream.h"
 #include "forms/records/XGFieldReader.h"
 #include "foundation/XGAssert.h"
 #include "views/XGCursor.h"
 #include "views/XGDraw.h"
+#include "core/dispatch/XGEventLoop.h"
 #include "core/dispatch/XGGlobals.h"
 #include "views/XGInline.h"
 #include "foundation/XGResource.h"
-#include "controls/XGToolTip.h"
 #include "views/XGWindow.h"
 
 namespace {
@@ -39,6 +38,8 @@ char UpperC(char c)
 }
 
 }  // namespace
+
+void (*XGView::gCloseTipHook)() = nullptr;
 
 XG_BEGIN_DISPATCH(XGView, XGDispatch)
 XG_END_DISPATCH()
@@ -169,10 +170,7 @@ XGView::~XGView()
         XGWindow::gLastHWND = nullptr;
     }
     // A dead capture view would receive the rest of the gesture.
-    if (XGWindow::gCapture == this)
-        XGWindow::gCapture = nullptr;
-    if (XGAppCore::gCaptureView == this)
-        XGAppCore::gCaptureView = nullptr;
+    XGEventLoop::ForgetView(this);
     if (fRootWindow)
         InvalView(nullptr);
 
@@ -545,9 +543,14 @@ void XGView::DoMouseEnter(Point, short)
 {
 }
 
+void XGView::PushButton()
+{
+}
+
 void XGView::DoMouseLeave()
 {
-    XGToolTip::CloseTip();
+    if (gCloseTipHook)
+        gCloseTipHook();
 }
 
 void XGView::DoSizeView()

@@ -116,6 +116,13 @@ public:
     virtual void Scroll(long dh, long dv);
     virtual void ProcessDraw(tagRECT update);
     virtual void ProcessActivate(bool active);
+    // Pressed by its accelerator letter (Alt+letter in its window): a view
+    // that acts when pressed, a button, does so; the others do nothing.
+    virtual void PushButton();
+
+    // Closes the tooltip, if one is open, when the mouse leaves a view. The
+    // tooltip registers it when it opens one; empty, no tip was ever open.
+    static void (*gCloseTipHook)();
 
 protected:
     XGDispatch* GetParentDispatch() override;

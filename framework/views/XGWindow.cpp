@@ -6,10 +6,10 @@
 #include <cstring>
 #include <exception>
 
-#include "core/XGAppCore.h"
+#include "core/dispatch/XGEventLoop.h"
+#include "core/dispatch/XGTime.h"
 #include "forms/records/XGArgStream.h"
 #include "forms/records/XGFieldReader.h"
-#include "controls/XGButton.h"
 #include "forms/records/XGForm.h"
 #include "foundation/XGPostError.h"
 #include "views/XGWindowPlacement.h"
@@ -18,7 +18,6 @@
 XGWindow* XGWindow::gList = nullptr;
 XGView* XGWindow::gLastView = nullptr;
 HWND XGWindow::gLastHWND = nullptr;
-XGView* XGWindow::gCapture = nullptr;
 bool XGWindow::gHoldCapture = false;
 
 namespace {
@@ -135,12 +134,10 @@ void XGWindow::Build(XGSWindowInitRecord& record, XGForm* form)
 
 XGWindow::~XGWindow()
 {
-    if (XGAppCore* app = XGAppCore::GetApplication())
-        app->ForgetWindow(this);
-    if (XGAppCore::gCaptureView && XGAppCore::gCaptureView->GetWindow() == this)
-        XGAppCore::gCaptureView = nullptr;
-    if (gCapture && gCapture->GetWindow() == this)
-        gCapture = nullptr;
+    if (XGEventLoop* loop = XGEventLoop::GetLoop())
+        loop->ForgetWindow(this);
+    if (XGEventLoop::gCaptureView && XGEventLoop::gCaptureView->GetWindow() == this)
+        XGEventLoop::gCaptureView = nullptr;
     if (fWindow && GetCapture() == fWindow)
         ReleaseCapture();
 
@@ -165,7 +162,7 @@ XGWindow::~XGWindow()
         try {
             std::rethrow_exception(failure);
         } catch (...) {
-            XGAppCore::ReportException();
+            XGEventLoop::ReportException();
         }
     }
 }
@@ -366,10 +363,10 @@ void XGWindow::ICreateWindow(const char* title, tagRECT content)
                                   frame.right - frame.left, frame.bottom - frame.top, nullptr,
                                   nullptr, _GInstance, nullptr);
     } else if (kind == 1 || kind == 2) {
-        XGAppCore* app = XGAppCore::GetApplication();
+        XGEventLoop* loop = XGEventLoop::GetLoop();
         HWND owner = _GMainWindow;
-        if (app && app->GetModalWindow())
-            owner = app->GetModalWindow()->GetHWND();
+        if (loop && loop->GetModalWindow())
+            owner = loop->GetModalWindow()->GetHWND();
         frame.top += MenuHeight();     // dialog-style windows have no menu bar
         const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN /* 0x82C80000 */;
         created = CreateWindowExA(WS_EX_DLGMODALFRAME /* 1 */, _GDlogClass, title, style, frame.left,
@@ -435,9 +432,9 @@ void XGWindow::SelectWindow()
 
 XGWindow* XGWindow::GetFrontWindow()
 {
-    XGAppCore* app = XGAppCore::GetApplication();
-    if (app && app->GetModalWindow())
-        return app->GetModalWindow();
+    XGEventLoop* loop = XGEventLoop::GetLoop();
+    if (loop && loop->GetModalWindow())
+        return loop->GetModalWindow();
     if (_GMDIWindow) {
         for (HWND child = ::GetWindow(_GMDIWindow, GW_CHILD); child;
              child = ::GetWindow(child, GW_HWNDNEXT)) {
@@ -609,8 +606,8 @@ void XGWindow::ProcessSizeWindow()
 
 long XGWindow::Dispatch(long msg, long, void*)
 {
-    XGAppCore* app = XGAppCore::GetApplication();
-    if (app && app->IsModalWindow() && (msg == 'stat' || msg == 'menu'))
+    XGEventLoop* loop = XGEventLoop::GetLoop();
+    if (loop && loop->IsModalWindow() && (msg == 'stat' || msg == 'menu'))
         return 0;
     return -1;
 }
@@ -657,8 +654,7 @@ long XGWindow::DoMenuKey(long key, void*)
         return -1;
     if (labelled->IsTabStop()) {
         labelled->SetFocus();
-        if (XGButton* button = dynamic_cast<XGButton*>(labelled))
-            button->PushButton();
+        labelled->PushButton();
         return 0;
     }
     // A label hands the focus on to the next tab stop in tree order.
@@ -682,10 +678,10 @@ XGView* XGWindow::ProcessMouseDown(Point where, short modifiers)
 {
     gClickTested = false;
     gClickDeadline = XGGetTime() + XGGetDoubleClick();
-    gCapture = FindClick(where);
-    ProcessMouseEnter(where, modifiers, gCapture);
-    if (gCapture && gCapture->DoMouseDown(LocalPoint(gCapture, where), modifiers))
-        return gCapture;
+    XGView* hit = FindClick(where);
+    ProcessMouseEnter(where, modifiers, hit);
+    if (hit && hit->DoMouseDown(LocalPoint(hit, where), modifiers))
+        return hit;
     return nullptr;
 }
 

@@ -127,7 +127,6 @@ public:
     static XGWindow* gList;         // first framework window
     static XGView* gLastView;       // view under the mouse
     static HWND__* gLastHWND;       // and its native window
-    static XGView* gCapture;        // view hit by the last press
     static bool gHoldCapture;       // set in DoMouseUp to keep the capture
 
 protected:

@@ -2,25 +2,19 @@
 
 #include <cstring>
 
-#include "core/XGAppCore.h"
+#include "core/dispatch/XGEventLoop.h"
 #include "views/XGDDEServer.h"
 #include "views/XGDraw.h"
 #include "views/XGEventOwner.h"
 #include "views/XGInline.h"
-#include "controls/XGMenuBar.h"
-#include "controls/XGPopWindow.h"
+#include "views/XGMouseGesture.h"
 #include "views/XGWindow.h"
 
 XGMenuBar* (*XGWindowProc::gCurMenuHook)() = nullptr;
+bool (*XGWindowProc::gMenuCommandHook)(XGMenuBar* menu, unsigned int command) = nullptr;
+long (*XGWindowProc::gPopCountHook)() = nullptr;
 
 namespace {
-
-// The modifier words of the gesture in progress: set at the press and
-// carried, with kModCaptured, to its moves and its release.
-short gGestureMods = 0;
-short gToolGestureMods = 0;
-
-enum { kToolBarHeight = 27, kToolViewMinWidth = 0x1000 };
 
 short WithBits(short mods, unsigned short bits) { return static_cast<short>(mods | bits); }
 
@@ -67,96 +61,25 @@ private:
     tagRECT fUpdate;
 };
 
-void PaintView(HWND hwnd, XGView* view)
-{
-    PaintScope paint(hwnd);
-    view->ProcessDraw(paint.Update());
-}
+// A framework window's gesture goes to its view tree.
+class WindowGesture : public XGMouseGesture {
+public:
+    explicit WindowGesture(XGWindow* window) : fWindow(window) {}
 
-void FrameMouse(XGWindow* window, HWND hwnd, UINT message, LPARAM lParam)
-{
-    const Point where = XGWindowProc::MousePoint(lParam);
-    if (XGWindowProc::IsMousePress(message)) {
-        if (GetCapture() == hwnd)
-            return;
-        const short mods = XGWindowProc::GetPressFlags(message);
-        gGestureMods = mods;
-        XGAppCore::gCaptureView = window->ProcessMouseDown(where, mods);
-        if (XGAppCore::gCaptureView)
-            SetCapture(hwnd);
-    } else if (message == WM_MOUSEMOVE) {
-        short mods;
-        if (GetCapture() == hwnd) {
-            mods = WithBits(gGestureMods, kModCaptured);
-        } else {
-            mods = XGWindowProc::GetStateFlags();
-            XGAppCore::gCaptureView = nullptr;
-        }
-        window->ProcessMouseMove(where, mods, XGAppCore::gCaptureView);
-    } else if (XGWindowProc::IsMouseRelease(message)) {
-        if (GetCapture() != hwnd)
-            return;
-        const short mods = WithBits(gGestureMods, kModCaptured);
-        ReleaseCapture();
-        if (window->ProcessMouseUp(where, mods, XGAppCore::gCaptureView))
-            SetCapture(hwnd);
+protected:
+    XGView* Press(Point where, short modifiers) override { return fWindow->ProcessMouseDown(where, modifiers); }
+    void Move(Point where, short modifiers, XGView* capture) override
+    {
+        fWindow->ProcessMouseMove(where, modifiers, capture);
     }
-}
-
-void ToolBarMouse(HWND hwnd, UINT message, LPARAM lParam)
-{
-    XGView* tool = _GToolView;
-    if (!tool)
-        return;
-    const Point where = XGWindowProc::MousePoint(lParam);
-    if (XGWindowProc::IsMousePress(message)) {
-        if (GetCapture())
-            return;
-        const short mods = XGWindowProc::GetPressFlags(message);
-        gToolGestureMods = mods;
-        XGWindow::ProcessMouseEnter(where, mods, tool);
-        if (tool->DoMouseDown(where, mods)) {
-            XGAppCore::gCaptureView = tool;
-            SetCapture(hwnd);
-        }
-    } else if (message == WM_MOUSEMOVE) {
-        short mods;
-        if (GetCapture() == hwnd) {
-            mods = WithBits(gToolGestureMods, kModCaptured);
-        } else {
-            mods = XGWindowProc::GetStateFlags();
-            XGAppCore::gCaptureView = nullptr;
-        }
-        XGWindow::ProcessMouseEnter(where, mods, tool);
-        XGView* view = XGAppCore::gCaptureView ? XGAppCore::gCaptureView : tool;
-        view->DoMouseMove(where, mods);
-    } else if (XGWindowProc::IsMouseRelease(message)) {
-        if (GetCapture() != hwnd)
-            return;
-        const short mods = WithBits(gToolGestureMods, kModCaptured);
-        ReleaseCapture();
-        XGWindow::gHoldCapture = false;
-        XGView* view = XGAppCore::gCaptureView ? XGAppCore::gCaptureView : tool;
-        view->DoMouseUp(where, mods);
-        if (XGWindow::gHoldCapture)
-            SetCapture(hwnd);
+    bool Release(Point where, short modifiers, XGView* capture) override
+    {
+        return fWindow->ProcessMouseUp(where, modifiers, capture);
     }
-}
 
-tagRECT ToolViewRect(HWND hwnd)
-{
-    RECT client;
-    GetClientRect(hwnd, &client);
-    tagRECT r = {0, 0, client.right - client.left, client.bottom - client.top};
-    if (r.right < kToolViewMinWidth)
-        r.right = kToolViewMinWidth;
-    return r;
-}
-
-bool IsMoveOrSize(UINT message)
-{
-    return message == WM_MOVE || message == WM_SIZE || message == WM_SIZING || message == WM_MOVING;
-}
+private:
+    XGWindow* fWindow;
+};
 
 XGWindow* WindowFor(HWND hwnd)
 {
@@ -171,6 +94,18 @@ void Attach(XGWindow* window, HWND hwnd)
 }
 
 } // namespace
+
+void XGWindowProc::PaintView(HWND hwnd, XGView* view)
+{
+    PaintScope paint(hwnd);
+    view->ProcessDraw(paint.Update());
+}
+
+void XGWindowProc::NoteMoveOrSize(UINT message)
+{
+    if (message == WM_MOVE || message == WM_SIZE || message == WM_SIZING || message == WM_MOVING)
+        XGInline::Close();
+}
 
 // the modifier word and key codes
 
@@ -197,7 +132,7 @@ short XGWindowProc::GetStateFlags()
         if (state[key.virtualKey] & 0xFE)
             mods |= key.bit;
     }
-    XGAppCore::gLastMods = static_cast<short>(mods);
+    XGEventLoop::gLastMods = static_cast<short>(mods);
     return static_cast<short>(mods);
 }
 
@@ -312,10 +247,9 @@ LRESULT XGWindowProc::ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM 
         return -1;
 
     const HWND hwnd = window->GetHWND();
-    if (XGWindowProc::IsMousePress(message) || XGWindowProc::IsMouseRelease(message)
-        || message == WM_MOUSEMOVE) {
+    if (XGMouseGesture::IsMouseMessage(message)) {
         if (hwnd)
-            FrameMouse(window, hwnd, message, lParam);
+            WindowGesture(window).Track(hwnd, message, lParam);
         return 0;
     }
     switch (message) {
@@ -340,7 +274,7 @@ LRESULT XGWindowProc::ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM 
         SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     case WM_NCACTIVATE:
-        if (wParam == 0 && XGPopWindow::GetPopCount() > 0)
+        if (wParam == 0 && gPopCountHook && gPopCountHook() > 0)
             return 0;
         return -1;
     case WM_ERASEBKGND:
@@ -353,7 +287,7 @@ LRESULT XGWindowProc::ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM 
     case WM_COMMAND:
         if (lParam == 0) {
             XGMenuBar* menu = XGWindowProc::GetCurMenu();
-            if (menu && menu->MenuCommand(LOWORD(wParam)))
+            if (menu && gMenuCommandHook && gMenuCommandHook(menu, LOWORD(wParam)))
                 return 0;
             return -1;
         }
@@ -397,12 +331,11 @@ LRESULT CALLBACK _GSingleWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
                 window->ProcessActivate(LOWORD(wParam) != WA_INACTIVE);
             return 0;
         default:
-            if (IsMoveOrSize(message))
-                XGInline::Close();
+            XGWindowProc::NoteMoveOrSize(message);
             return DefWindowProcA(hwnd, message, wParam, lParam);
         }
     } catch (...) {
-        XGAppCore::ReportException();
+        XGEventLoop::ReportException();
         return 0;
     }
 }
@@ -432,119 +365,11 @@ LRESULT CALLBACK _GChildWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
                 window->ProcessActivate(reinterpret_cast<HWND>(lParam) == hwnd);
             return 0;
         default:
-            if (IsMoveOrSize(message))
-                XGInline::Close();
+            XGWindowProc::NoteMoveOrSize(message);
             return DefMDIChildProcA(hwnd, message, wParam, lParam);
         }
     } catch (...) {
-        XGAppCore::ReportException();
-        return 0;
-    }
-}
-
-LRESULT CALLBACK _GMainMDIWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    try {
-        LRESULT result = XGDDEServer::ProcDDECommon(hwnd, message, wParam, lParam);
-        if (result != -1)
-            return result;
-        switch (message) {
-        case WM_CREATE: {
-            CLIENTCREATESTRUCT client = {nullptr, 10000};
-            const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN
-                | MDIS_ALLCHILDSTYLES /* 0x46000001 */;
-            _GMDIWindow = CreateWindowExA(0, "MDIClient", "", style, 0, 0, 0, 0, hwnd, nullptr,
-                                          _GInstance, &client);
-            if (!_GMDIWindow)
-                return -1;
-            ShowWindow(_GMDIWindow, SW_SHOW);
-            return 0;
-        }
-        case WM_DESTROY:
-            // Only the running frame's end quits; one taken back while the
-            // application was being built must leave no quit for its alert.
-            if (hwnd == _GMainWindow) {
-                _GMainWindow = nullptr;
-                PostQuitMessage(0);
-            }
-            return 0;
-        case WM_CLOSE:
-            XGDispatch::SendDispatch('qapp', 0, nullptr);
-            return 0;
-        case WM_QUERYENDSESSION:
-            return XGDispatch::SendDispatch('qapp', 0, nullptr) == 0 ? 1 : 0;
-        case WM_SIZE: {
-            XGInline::Close();
-            RECT client;
-            GetClientRect(hwnd, &client);
-            if (_GToolWindow) {
-                MoveWindow(_GToolWindow, 0, 0, client.right - client.left, kToolBarHeight, TRUE);
-                client.top += kToolBarHeight;
-            }
-            if (_GMDIWindow)
-                MoveWindow(_GMDIWindow, client.left, client.top, client.right - client.left,
-                           client.bottom - client.top, TRUE);
-            return 0;
-        }
-        case WM_COMMAND: {
-            const long command = static_cast<short>(LOWORD(wParam));
-            if (XGDispatch::SendDispatch('menu', command, nullptr) != -1)
-                return 0;
-            return DefFrameProcA(hwnd, _GMDIWindow, message, wParam, lParam);
-        }
-        default:
-            if (IsMoveOrSize(message))
-                XGInline::Close();
-            return DefFrameProcA(hwnd, _GMDIWindow, message, wParam, lParam);
-        }
-    } catch (...) {
-        XGAppCore::ReportException();
-        return 0;
-    }
-}
-
-LRESULT CALLBACK _GToolBarWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    try {
-        if (XGWindowProc::IsMousePress(message) || XGWindowProc::IsMouseRelease(message)
-        || message == WM_MOUSEMOVE) {
-            ToolBarMouse(hwnd, message, lParam);
-            return 0;
-        }
-        switch (message) {
-        case WM_CREATE:
-            if (_GToolView) {
-                _GToolView->SetRootWindow(hwnd);
-                _GToolView->SetLocation(ToolViewRect(hwnd));
-            }
-            return 0;
-        case WM_DESTROY:
-            delete _GToolView;
-            _GToolView = nullptr;
-            _GToolWindow = nullptr;
-            return 0;
-        case WM_PAINT:
-            if (!_GToolView)
-                return DefWindowProcA(hwnd, message, wParam, lParam);
-            PaintView(hwnd, _GToolView);
-            return 0;
-        case WM_SIZE: {
-            XGInline::Close();
-            if (_GToolView) {
-                const tagRECT r = ToolViewRect(hwnd);
-                const tagRECT current = _GToolView->GetContentRect();
-                if (!RectMath::EqualRect(&r, &current))
-                    _GToolView->SetLocation(r);
-            }
-            return 0;
-        }
-        default:
-            if (IsMoveOrSize(message))
-                XGInline::Close();
-            return DefWindowProcA(hwnd, message, wParam, lParam);
-        }
-    } catch (...) {
-        XGAppCore::ReportException();
+        XGEventLoop::ReportException();
         return 0;
     }
 }

@@ -1,6 +1,7 @@
-// The seam between Windows and the framework: the four window procedures, the
-// handler every framework window shares, the keyboard translation run by the
-// event loop and the reading of the modifier word.
+// The seam between Windows and the framework windows: their two window
+// procedures, the handler every framework window shares, the keyboard
+// translation run by the event loop and the reading of the modifier word. The
+// frame's procedures are the frame's (XGAppMultiWindow).
 #pragma once
 
 #include <windows.h>
@@ -16,8 +17,6 @@ class XGMenuBar;
 
 LRESULT CALLBACK _GSingleWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK _GChildWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK _GMainMDIWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK _GToolBarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 class XGWindowProc {
 public:
@@ -28,7 +27,7 @@ public:
     // Called by the event loop before translation; anything but -1 consumes
     // the message.
     static LRESULT ProcKeyboardCommon(UINT message, WPARAM wParam, LPARAM lParam);
-    // Reads the modifier word and keeps it in XGAppCore::gLastMods.
+    // Reads the modifier word and keeps it in XGEventLoop::gLastMods.
     static short GetStateFlags();
     // The framework code of a virtual key, or -1; lParam is not used.
     static short GetExtendedKeyCode(WPARAM virtualKey, LPARAM lParam);
@@ -43,9 +42,18 @@ public:
     // double click.
     static short GetPressFlags(UINT message);
 
-    // Seam for the frame, which arrives later. It starts empty, meaning no
-    // current menu bar.
-    static XGMenuBar* (*gCurMenuHook)();        // the frame's GetCurMenu
+    // Draws a view over the native window's update region, inside one paint.
+    static void PaintView(HWND window, XGView* view);
+    // A window moved or sized, or being so, takes the inline editor away.
+    static void NoteMoveOrSize(UINT message);
+
+    // Seams for the floors above, each empty until they register. The frame
+    // registers its GetCurMenu (empty: no current menu bar); the menu bar, the
+    // running of one of its commands; the pop-up windows, their count (a
+    // window keeps its active frame while a pop-up is open).
+    static XGMenuBar* (*gCurMenuHook)();
+    static bool (*gMenuCommandHook)(XGMenuBar* menu, unsigned int command);
+    static long (*gPopCountHook)();
 
     static XGMenuBar* GetCurMenu() { return gCurMenuHook ? gCurMenuHook() : nullptr; }
 };

@@ -6,6 +6,7 @@
 #include "views/XGFont.h"
 #include "controls/XGPopControl.h"
 #include "controls/XGScrollBar.h"
+#include "views/XGWindowProc.h"
 
 using namespace kebotest;
 
@@ -79,6 +80,20 @@ TEST_F(Controls, PushButtonClickArrivesAsCclkWithItsViewID)
     Pump();
     button->PushButton();
     Pump();
+    EXPECT_EQ(std::vector<std::string>{"cclk 7"}, fRecorder->fLog);
+}
+
+TEST_F(Controls, AltLetterPressesTheButtonThatCarriesIt)
+{
+    Args a = Args::View('pbtn', 7, 10, 10, 90, 40, true, true, true).Int(0).Int(0).Str("&Go");
+    XGArgStream s = a.Stream();
+    XGCommandButton* button = new XGCommandButton(fRecorder, s);
+    fWindow->SetFocus();
+    Pump();
+
+    EXPECT_EQ(0, XGWindowProc::ProcKeyboardCommon(WM_SYSCHAR, 'g', 0));
+    Pump();
+    EXPECT_TRUE(button->HasFocus());
     EXPECT_EQ(std::vector<std::string>{"cclk 7"}, fRecorder->fLog);
 }
 

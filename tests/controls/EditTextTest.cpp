@@ -18,6 +18,9 @@
 #include "foundation/XGPostError.h"
 #include "controls/XGScrollBar.h"
 #include "controls/XGScrollView.h"
+#include "controls/XGTabMeasure.h"
+#include "controls/XGTextEngine.h"
+#include "views/XGFont.h"
 #include "core/dispatch/XGTime.h"
 
 using viewstest::Host;
@@ -1074,3 +1077,124 @@ TEST_F(EditText, BarsAfterEachKeyMatchAFullRecalculation)
 }
 
 }  // namespace
+
+// The advances read once per font stand in for the device: a run's width is
+// their sum, and every string the device measures must agree, high bytes and
+// the fonts of every view included.
+TEST(CharWidths, SumsAreWhatTheDeviceMeasuresForEveryFont)
+{
+    std::vector<std::string> texts = {"The quick brown fox jumps over the lazy dog", "WWWiiiWWW.,;:!",
+                                      "m", "\x80\x85\x99\xA9\xC4\xE9\xF6\xFF", "a\x01\x1F z"};
+    std::string all;
+    for (int c = 1; c < 256; ++c)
+        all += char(c);
+    texts.push_back(all.substr(0, 128));
+    texts.push_back(all.substr(127));
+    std::vector<std::pair<std::string, HFONT>> fonts = {
+        {"system", HFONT(GetStockObject(SYSTEM_FONT))},
+        {"ANSI var", HFONT(GetStockObject(ANSI_VAR_FONT))},
+        {"ANSI fixed", HFONT(GetStockObject(ANSI_FIXED_FONT))},
+        {"GUI", HFONT(GetStockObject(DEFAULT_GUI_FONT))}};
+    std::vector<XGFont*> owned;
+    for (short number = 0; number < 3; ++number) {
+        owned.push_back(XGFont::LoadFont(number));
+        fonts.push_back({"edit font " + std::to_string(number), owned.back()->GetFont()});
+    }
+    XGDraw draw(nullptr, true);
+    fonts.push_back({"default", GDefaultFont});
+    HDC dc = draw.GetDC();
+    for (const auto& font : fonts) {
+        SCOPED_TRACE(font.first);
+        ASSERT_NE(font.second, nullptr);
+        HGDIOBJ old = SelectObject(dc, font.second);
+        int32_t widths[256];
+        int32_t extra = -1;
+        draw.GetCharWidths(widths, &extra);
+        for (const std::string& text : texts) {
+            SIZE size = {0, 0};
+            std::vector<INT> partial(text.size());
+            GetTextExtentExPointA(dc, text.data(), int(text.size()), 0, nullptr, partial.data(), &size);
+            int32_t sum = extra;
+            for (size_t i = 0; i < text.size(); ++i) {
+                sum += widths[(unsigned char)text[i]];
+                ASSERT_EQ(sum, partial[i]) << "prefix " << i + 1 << " of " << text;
+            }
+            EXPECT_EQ(sum, draw.StringWidth(text.data(), short(text.size()))) << text;
+        }
+        SelectObject(dc, old);
+    }
+    for (XGFont* font : owned)
+        font->Detach();
+}
+
+namespace {
+
+// The editor's measuring before the advance table: each run between tabs
+// measured on the device, in pieces of at most 128 characters.
+class DeviceMeasure : public XGTabMeasure {
+public:
+    DeviceMeasure(HDC dc) : XGTabMeasure(8 * StringWidth(dc, "m")), fDC(dc) {}
+
+protected:
+    int32_t RunWidth(const char* text, uint32_t length, int32_t* partial) override
+    {
+        SIZE size = {0, 0};
+        std::vector<INT> extents(length);
+        GetTextExtentExPointA(fDC, text, int(length), 0, nullptr, extents.data(), &size);
+        for (uint32_t i = 0; partial && i < length; ++i)
+            partial[i] = int32_t(extents[i]);
+        return int32_t(size.cx);
+    }
+
+private:
+    static int32_t StringWidth(HDC dc, const char* text)
+    {
+        SIZE size = {0, 0};
+        GetTextExtentPoint32A(dc, text, int(strlen(text)), &size);
+        return int32_t(size.cx);
+    }
+    HDC fDC;
+};
+
+}  // namespace
+
+TEST_F(EditText, LayoutHitsAndCaretPixelsMatchMeasuringOnTheDevice)
+{
+    std::string text = "\tTab\tstops\t\tand \xC4\xD6\xDC\xE9 high bytes\n";
+    for (int i = 0; i < 40; ++i)
+        text += i % 7 == 3 ? "\t" : std::string(1, char(i % 3 == 0 ? 0x80 + 3 * i : 'a' + i % 26)) + " ";
+    text += "\nWWW iii\tmmm\x85\x99 wrapped words go on and on and on to the end\n\n.";
+    for (short number : {0, 1, 2}) {
+        for (bool wrap : {false, true}) {
+            SCOPED_TRACE(std::to_string(number) + (wrap ? " wrapped" : ""));
+            EditOptions o;
+            o.text = text;
+            o.font = number;
+            o.wrap = wrap;
+            o.width = 150;
+            XGEditCore* core = Make(o)->GetEditCore();
+            XGFont* font = XGFont::LoadFont(number);
+            XGDraw draw(nullptr, true);
+            HGDIOBJ old = SelectObject(draw.GetDC(), font->GetFont(draw.GetDC()));
+            DeviceMeasure device(draw.GetDC());
+            XGHandle handle(0, 0);
+            handle.Append(uint32_t(text.size()), text.data());
+            XGTextEngine reference;
+            reference.SetTextHandle(&handle);
+            tagRECT frame = core->GetFrame();
+            reference.RecalcLineStarts(wrap, frame.right - frame.left - 4, &device);
+            ASSERT_EQ(core->GetNumLines(), reference.GetNumLines());
+            for (int32_t line = 0; line < reference.GetNumLines(); ++line) {
+                ASSERT_EQ(core->GetLineOffset(line), reference.GetLineOffset(line));
+                int32_t end = reference.GetLineOffset(line) + reference.GetLineLength(line);
+                for (int32_t offset = reference.GetLineOffset(line); offset <= end; ++offset)
+                    ASSERT_EQ(core->FindPixel(offset), reference.FindPixel(offset, 2, device)) << offset;
+                int32_t right = reference.FindPixel(end, 2, device) + 10;
+                for (int32_t x = -2; x <= right; ++x)
+                    ASSERT_EQ(core->FindOffset(line, x), reference.FindOffset(line, x, 2, device)) << x;
+            }
+            SelectObject(draw.GetDC(), old);
+            font->Detach();
+        }
+    }
+}

@@ -3,6 +3,7 @@
 #include "KeboTestSupport.h"
 #include "controls/XGMenu.h"
 #include "controls/XGMenuBar.h"
+#include "views/XGWindowProc.h"
 
 using namespace kebotest;
 
@@ -141,6 +142,15 @@ TEST_F(Menus, MenuCommandReportsWhetherAnyoneHandledIt)
     fRecorder->fEnable = {6};
     EXPECT_TRUE(fBar->MenuCommand(6));
     EXPECT_FALSE(fBar->MenuCommand(250));
+    EXPECT_EQ((std::vector<std::string>{"menu 6", "menu 250"}), fRecorder->fLog);
+}
+
+TEST_F(Menus, AWindowsMenuCommandRunsOnTheCurrentMenuBar)
+{
+    fRecorder->fEnable = {6};
+    ASSERT_EQ(fBar, XGWindowProc::GetCurMenu());
+    EXPECT_EQ(0, XGWindowProc::ProcXGWindowCommon(fWindow, WM_COMMAND, MAKEWPARAM(6, 0), 0));
+    EXPECT_EQ(-1, XGWindowProc::ProcXGWindowCommon(fWindow, WM_COMMAND, MAKEWPARAM(250, 0), 0));
     EXPECT_EQ((std::vector<std::string>{"menu 6", "menu 250"}), fRecorder->fLog);
 }
 

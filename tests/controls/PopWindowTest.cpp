@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ToolbarTestSupport.h"
+#include "core/dispatch/XGEventLoop.h"
 #include "views/XGDraw.h"
 #include "views/XGFont.h"
 #include "core/dispatch/XGGlobals.h"
@@ -130,7 +131,7 @@ TEST_F(PopWindowTest, GestureInAPopUpGoesToTheBaseViewInItsCoordinates)
     XGPopWindow* pop = Open(tagRECT{20, 30, 80, 50});
     Send(pop, WM_LBUTTONDOWN, 5, 6);
     EXPECT_EQ(pop->GetHWND(), GetCapture());
-    EXPECT_EQ(fBase, XGAppCore::gCaptureView);
+    EXPECT_EQ(fBase, XGEventLoop::gCaptureView);
     EXPECT_EQ(fBase, XGWindow::gLastView);
     Send(pop, WM_MOUSEMOVE, 7, 8);
     Send(pop, WM_LBUTTONUP, 9, 10);
@@ -144,7 +145,7 @@ TEST_F(PopWindowTest, RefusedPressTakesNoCapture)
     XGPopWindow* pop = Open(tagRECT{20, 30, 80, 50});
     Send(pop, WM_LBUTTONDOWN, 5, 6);
     EXPECT_EQ(nullptr, GetCapture());
-    EXPECT_EQ(nullptr, XGAppCore::gCaptureView);
+    EXPECT_EQ(nullptr, XGEventLoop::gCaptureView);
     Send(pop, WM_LBUTTONUP, 5, 6);  // no capture: ignored
     EXPECT_EQ((std::vector<std::string>{"down 25,36 0000"}), fBase->fLog);
 }

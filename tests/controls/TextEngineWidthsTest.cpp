@@ -165,7 +165,8 @@ std::vector<std::string> Lines()
             Repeat("x", 128) + "\t" + Repeat("i", 130) + "\t",
             Repeat("\x80", 200) + "ab\tc",
             Repeat("word \tWWii ", 60),
-            Repeat("m", 1000)};
+            Repeat("m", 1000),
+            Repeat("x", 1023) + "\t" + Repeat("Wi\t", 400) + Repeat("\x80", 300)};
 }
 
 // A text and its engine, not yet laid out.
@@ -253,6 +254,18 @@ TEST(TextEngine, HitTestMeasuresEachRunOfALongLineOnce)
     FastMeasure fast;
     engine.FindOffset(0, 40000, 2, fast);
     EXPECT_LE(fast.runs, int(line.size() / 128 + 1 + 20));
+}
+
+TEST(TextEngine, HitTestMeasuresOnlyAsFarAsTheHit)
+{
+    std::string line = Repeat("abcd\t", 2000);
+    Laid laid(line);
+    XGTextEngine& engine = laid.engine;
+    engine.RecalcLineStarts(false, 0, nullptr);
+    FastMeasure fast;
+    EXPECT_EQ(engine.FindOffset(0, 500, 2, fast), ReferenceOffset(line, 500, 2));
+    // One stretch of 1,024 characters, a run per character between tabs.
+    EXPECT_LE(fast.runs, 1024 / 5 + 1024 / 128 + 2);
 }
 
 TEST(TextEngine, WrappingALongParagraphMeasuresLinearly)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ToolbarTestSupport.h"
+#include "core/XGAppMultiWindow.h"
 #include "core/dispatch/XGBroadcast.h"
 #include "foundation/XGError.h"
 #include "core/dispatch/XGGlobals.h"

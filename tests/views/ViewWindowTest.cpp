@@ -11,6 +11,7 @@
 #include "../support/TestWin32.h"
 #include "ViewsTestHost.h"
 #include "core/XGAppCore.h"
+#include "core/dispatch/XGEventLoop.h"
 #include "core/dispatch/XGGlobals.h"
 #include "views/XGView.h"
 #include "views/XGWindow.h"
@@ -142,13 +143,11 @@ TEST_F(ViewInWindow, DestroyingTheViewUnderTheMouseClearsTheTracking)
     XGWindow::ProcessMouseEnter(Pt(20, 20), 0, view);
     EXPECT_EQ(XGWindow::gLastView, view);
     EXPECT_EQ(XGWindow::gLastHWND, window->GetHWND());
-    XGWindow::gCapture = view;
-    XGAppCore::gCaptureView = view;
+    XGEventLoop::gCaptureView = view;
     delete view;
     EXPECT_EQ(XGWindow::gLastView, nullptr);
     EXPECT_EQ(XGWindow::gLastHWND, nullptr);
-    EXPECT_EQ(XGWindow::gCapture, nullptr);
-    EXPECT_EQ(XGAppCore::gCaptureView, nullptr);
+    EXPECT_EQ(XGEventLoop::gCaptureView, nullptr);
 }
 
 TEST_F(ViewInWindow, ViewOfTheActiveWindowIsActive)

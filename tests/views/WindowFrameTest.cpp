@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "core/XGAppMultiWindow.h"
 #include "core/dispatch/XGGlobals.h"
 #include "views/XGWindowProc.h"
 

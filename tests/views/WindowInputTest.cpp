@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/dispatch/XGEventLoop.h"
 #include "views/XGDDEServer.h"
 #include "core/dispatch/XGGlobals.h"
 #include "views/XGWindowProc.h"
@@ -57,7 +58,7 @@ TEST_F(MouseTest, AcceptedPressCapturesTheGestureUntilRelease)
     Send(WM_LBUTTONDOWN, 20, 20);
     EXPECT_EQ((std::vector<std::string>{"enter 1 10,10 0000", "down 1 10,10 0000"}), Take());
     EXPECT_EQ(fHwnd, GetCapture());
-    EXPECT_EQ(fA, XGAppCore::gCaptureView);
+    EXPECT_EQ(fA, XGEventLoop::gCaptureView);
 
     Send(WM_LBUTTONDOWN, 30, 30);   // a second press while captured is ignored
     Send(WM_MOUSEMOVE, 120, 20);    // over view 2, still delivered to view 1
@@ -71,6 +72,16 @@ TEST_F(MouseTest, AcceptedPressCapturesTheGestureUntilRelease)
     EXPECT_TRUE(Take().empty());
 }
 
+TEST_F(MouseTest, AWindowClosedMidGestureTakesTheCaptureWithIt)
+{
+    Send(WM_LBUTTONDOWN, 20, 20);
+    ASSERT_EQ(fA, XGEventLoop::gCaptureView);
+    delete fWindow;
+    fWindow = nullptr;
+    EXPECT_EQ(nullptr, XGEventLoop::gCaptureView);
+    EXPECT_EQ(nullptr, GetCapture());
+}
+
 TEST_F(MouseTest, EnterAndLeaveFollowTheMouseFromViewToView)
 {
     Send(WM_MOUSEMOVE, 20, 20);
@@ -80,7 +91,7 @@ TEST_F(MouseTest, EnterAndLeaveFollowTheMouseFromViewToView)
     EXPECT_EQ((std::vector<std::string>{"enter 1 10,10 0000", "move 1 10,10 0000", "move 1 15,10 0000",
                                         "leave 1", "enter 2 20,10 0000", "move 2 20,10 0000", "leave 2"}),
               Take());
-    EXPECT_EQ(nullptr, XGAppCore::gCaptureView);
+    EXPECT_EQ(nullptr, XGEventLoop::gCaptureView);
 }
 
 TEST_F(MouseTest, RefusedPressTakesNoCapture)
@@ -88,7 +99,7 @@ TEST_F(MouseTest, RefusedPressTakesNoCapture)
     Send(WM_LBUTTONDOWN, 120, 20);
     EXPECT_EQ((std::vector<std::string>{"enter 2 20,10 0000", "down 2 20,10 0000"}), Take());
     EXPECT_EQ(nullptr, GetCapture());
-    EXPECT_EQ(nullptr, XGAppCore::gCaptureView);
+    EXPECT_EQ(nullptr, XGEventLoop::gCaptureView);
     Send(WM_LBUTTONUP, 120, 20);
     EXPECT_TRUE(Take().empty());
 }
@@ -130,7 +141,7 @@ TEST_F(MouseTest, HitTestingPrefersTheLastOfOverlappingViews)
     LogView* c = new LogView(fWindow, over, &fLog);
     c->fAccept = true;
     Send(WM_LBUTTONDOWN, 50, 50);
-    EXPECT_EQ(c, XGAppCore::gCaptureView);
+    EXPECT_EQ(c, XGEventLoop::gCaptureView);
     Send(WM_LBUTTONUP, 50, 50);
 }
 
@@ -255,7 +266,7 @@ TEST_P(StateFlags, CountOnlyKeysThatAreDown)
     const short flags = XGWindowProc::GetStateFlags();
     SetKeyboardState(saved);
     EXPECT_EQ(GetParam().expected, flags);
-    EXPECT_EQ(GetParam().expected, XGAppCore::gLastMods);
+    EXPECT_EQ(GetParam().expected, XGEventLoop::gLastMods);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, StateFlags, ::testing::Values(

@@ -1,6 +1,6 @@
 #include "views/dialogs/XGDialog.h"
 #include "foundation/XGKeys.h"
-#include "core/XGAppCore.h"
+#include "core/dispatch/XGEventLoop.h"
 #include "forms/records/XGArgStream.h"
 #include "forms/records/XGFieldReader.h"
 #include "views/dialogs/XGDialogFields.h"
@@ -72,7 +72,7 @@ XGDialog::~XGDialog()
         if (fDialogProc)
             SendMessageA('dmsg', kDialogDestroy, nullptr);
     } catch (...) {
-        XGAppCore::ReportException();
+        XGEventLoop::ReportException();
     }
     fDialogProc = nullptr;
     fUserData = nullptr;
@@ -150,13 +150,13 @@ long XGDialog::ModalRun(XGDialog* dialog)
     // A dialog destroyed from outside ends its loop.
     DeletionWatch watch(dialog);
     dialog->fModal = true;
-    XGAppCore* application = XGAppCore::GetApplication();
+    XGEventLoop* loop = XGEventLoop::GetLoop();
     while (!watch.Deleted() && !dialog->fDone) {
         dialog->SendMessageA('dmsg', kDialogIdle, nullptr);
         if (watch.Deleted() || dialog->fDone)
             break;
-        if (application) {
-            application->RunOnce(dialog);
+        if (loop) {
+            loop->RunOnce(dialog);
         } else {
             // No application object: keep the alert alive with a plain loop.
             MSG message;
