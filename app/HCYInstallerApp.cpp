@@ -9,6 +9,7 @@
 #include "controls/XGCommandButton.h"
 #include "views/dialogs/XGDialog.h"
 #include "controls/XGListControl.h"
+#include "core/dispatch/XGMessages.h"
 #include "controls/XGPicture.h"
 #include "controls/XGPopControl.h"
 #include "controls/XGScrollView.h"
@@ -32,9 +33,9 @@ XGAppCore* StartApplication()
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(HCYInstallerApp, XGAppMultiWindow)
-    XG_ON('qapp', DoQuitApplication)
-    XG_ON('oapp', DoOpenApplication)
-    XG_ON('odoc', DoOpenDocument)
+    XG_ON(kMsgQuitApplication, DoQuitApplication)
+    XG_ON(kMsgOpenApplication, DoOpenApplication)
+    XG_ON(kMsgOpenDocument, DoOpenDocument)
 XG_END_DISPATCH()
 
 HCYInstallerApp::HCYInstallerApp()
@@ -102,7 +103,7 @@ void HCYInstallerApp::NewWindow()
 
 long HCYInstallerApp::StartWindowProc(XGDialog* dialog, void*, long msg, long arg, void*)
 {
-    if (msg != 'keye')
+    if (msg != kMsgKey)
         return -1;
     short buttonID;
     if (XGIsCharKey(arg, kKeyReturn))

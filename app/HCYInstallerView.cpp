@@ -5,6 +5,7 @@
 #include "views/XGCursor.h"
 #include "views/XGDraw.h"
 #include "core/dispatch/XGGlobals.h"
+#include "core/dispatch/XGMessages.h"
 #include "views/XGWindowProc.h"
 
 #include <windows.h>
@@ -77,8 +78,8 @@ bool ReleaseClose()
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(HCYInstallerView, XGView)
-    XG_ON('peri', DoPeriodic)
-    XG_ON('cclk', ControlClick)
+    XG_ON(kMsgPeriodic, DoPeriodic)
+    XG_ON(kMsgControlClick, ControlClick)
 XG_END_DISPATCH()
 
 HCYInstallerView::HCYInstallerView(XGView* parent, XGArgStream& stream)

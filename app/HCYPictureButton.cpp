@@ -2,6 +2,7 @@
 
 #include "views/XGCursor.h"
 #include "views/XGDraw.h"
+#include "core/dispatch/XGMessages.h"
 #include "views/XGWindow.h"
 #include "views/XGWindowProc.h"
 
@@ -27,7 +28,7 @@ const Pictures kPictures[] = {
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(HCYPictureButton, XGView)
-    XG_ON('keye', DoKey)
+    XG_ON(kMsgKey, DoKey)
 XG_END_DISPATCH()
 
 HCYPictureButton::HCYPictureButton(XGView* parent, XGArgStream& stream)

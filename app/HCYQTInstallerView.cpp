@@ -1,12 +1,13 @@
 #include "HCYQTInstallerView.h"
 
 #include "views/XGDraw.h"
+#include "core/dispatch/XGMessages.h"
 
 #include <windows.h>
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(HCYQTInstallerView, XGView)
-    XG_ON('peri', DoPeriodic)
+    XG_ON(kMsgPeriodic, DoPeriodic)
 XG_END_DISPATCH()
 
 HCYQTInstallerView::HCYQTInstallerView(XGView* parent, XGArgStream& stream)

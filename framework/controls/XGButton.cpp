@@ -3,10 +3,11 @@
 #include "forms/records/XGFieldReader.h"
 #include "views/XGControlMessage.h"
 #include "views/XGFont.h"
+#include "core/dispatch/XGMessages.h"
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(XGButton, XGView)
-    XG_ON('wint', DoWInternal)
+    XG_ON(kMsgControlNotify, DoWInternal)
 XG_END_DISPATCH()
 
 namespace {
@@ -148,7 +149,7 @@ long XGButton::DoWInternal(long, void* data)
 {
     const XGControlMessage* message = static_cast<const XGControlMessage*>(data);
     if (message && message->message == WM_COMMAND && HIWORD(message->wParam) == BN_CLICKED) {
-        DoDispatch('cclk', fViewID, nullptr, true);
+        DoDispatch(kMsgControlClick, fViewID, nullptr, true);
         return 0;
     }
     return -1;

@@ -12,6 +12,7 @@
 #include "views/XGFont.h"
 #include "foundation/XGHandleLock.h"
 #include "core/dispatch/XGMenuStatus.h"
+#include "core/dispatch/XGMessages.h"
 #include "controls/XGScrollView.h"
 
 namespace {
@@ -259,7 +260,7 @@ bool XGEditText::ValidateText(const char* text)
                 return false;
         }
     }
-    return DoDispatch('kclk', fViewID, const_cast<char*>(text), true) != 1;
+    return DoDispatch(kMsgValidateText, fViewID, const_cast<char*>(text), true) != 1;
 }
 
 // The whole text is validated, not only the 255 characters that GetTitle
@@ -419,10 +420,10 @@ long XGEditText::DoIdle(long, void*)
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(XGEditText, XGDispatch)
-    XG_ON('peri', DoIdle)
-    XG_ON('keye', DoKey)
-    XG_ON('stat', DoGetMenuStatus)
-    XG_ON('menu', DoMenuCommand)
+    XG_ON(kMsgPeriodic, DoIdle)
+    XG_ON(kMsgKey, DoKey)
+    XG_ON(kMsgGetMenuStatus, DoGetMenuStatus)
+    XG_ON(kMsgMenuCommand, DoMenuCommand)
 XG_END_DISPATCH()
 
 // scroll bars

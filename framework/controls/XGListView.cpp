@@ -4,6 +4,7 @@
 #include "views/XGFont.h"
 #include "controls/XGListControl.h"
 #include "controls/XGListLayout.h"
+#include "core/dispatch/XGMessages.h"
 #include "foundation/XGStringList.h"
 #include "foundation/XGKeys.h"
 
@@ -175,7 +176,7 @@ bool XGListView::DoMouseDown(Point where, short modifiers)
         fOwner->ClearSelect();
     if (item >= 0)
         fOwner->SetSelect(item, !fOwner->GetSelect(item));
-    long message = (modifiers & kModDoubleClick) ? 'lsel' : 'lval';
+    long message = (modifiers & kModDoubleClick) ? kMsgListSelect : kMsgListValue;
     DoDispatch(message, fOwner->GetViewID(), nullptr, true);
     return false;
 }

@@ -4,6 +4,7 @@
 #include "core/dispatch/XGGlobals.h"
 #include "controls/XGMenu.h"
 #include "core/dispatch/XGMenuStatus.h"
+#include "core/dispatch/XGMessages.h"
 #include "views/XGWindowProc.h"
 
 HACCEL XGMenuBar::gAccel = nullptr;
@@ -99,7 +100,7 @@ bool XGMenuBar::UpdateMenu(XGMenu* menu, XGDispatch* target)
         status.mark = 0x12;
         short command = menu->GetItemID(position);
         if (command != 0 && target)
-            target->DoDispatch('stat', command, &status, true);
+            target->DoDispatch(kMsgGetMenuStatus, command, &status, true);
         bool below = false;
         if (XGMenu* sub = menu->GetSubMenu(position))
             below = UpdateMenu(sub, target);
@@ -132,7 +133,7 @@ void XGMenuBar::UpdateMenuBar(XGDispatch* target)
 
 bool XGMenuBar::MenuCommand(unsigned int command)
 {
-    return XGDispatch::SendDispatch('menu', long(command), nullptr) != -1;
+    return XGDispatch::SendDispatch(kMsgMenuCommand, long(command), nullptr) != -1;
 }
 
 long XGMenuBar::TranslateAcceleratorA(HWND window, tagMSG* message)

@@ -6,12 +6,13 @@
 #include "views/XGDraw.h"
 #include "views/XGFont.h"
 #include "views/XGInline.h"
+#include "core/dispatch/XGMessages.h"
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(XGPopControl, XGView)
-    XG_ON('keye', DoKey)
-    XG_ON('pcls', DoInlineClose)
-    XG_ON('wint', DoWInternal)
+    XG_ON(kMsgKey, DoKey)
+    XG_ON(kMsgPopClose, DoInlineClose)
+    XG_ON(kMsgControlNotify, DoWInternal)
 XG_END_DISPATCH()
 
 XGPopControl::XGPopControl(XGView* parent, XGArgStream& stream)
@@ -158,7 +159,7 @@ long XGPopControl::DoKey(long key, void*)
     case kKeyDown: SetValue(fValue + 1); break;
     default: return -1;
     }
-    DoDispatch('pval', fViewID, nullptr, true);
+    DoDispatch(kMsgPopValue, fViewID, nullptr, true);
     return 0;
 }
 
@@ -170,7 +171,7 @@ long XGPopControl::DoWInternal(long, void* data)
         long selected = long(SendMessageA(fControl, CB_GETCURSEL, 0, 0));
         if (selected != fValue) {
             fValue = selected;
-            DoDispatch('pval', fViewID, nullptr, true);
+            DoDispatch(kMsgPopValue, fViewID, nullptr, true);
         }
     }
     return 0;
@@ -184,7 +185,7 @@ long XGPopControl::DoInlineClose(long, void* data)
     fInline = nullptr;
     if (const XGPopCloseRecord* record = static_cast<const XGPopCloseRecord*>(data))
         fValue = record->index;
-    DoDispatch('pval', fViewID, nullptr, true);
+    DoDispatch(kMsgPopValue, fViewID, nullptr, true);
 
     XGDraw draw(this);
     if (fFont) {

@@ -1,10 +1,11 @@
 #include "controls/XGScrollBar.h"
 #include "views/XGControlMessage.h"
+#include "core/dispatch/XGMessages.h"
 #include "controls/XGScrollScale.h"
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(XGScrollBar, XGView)
-    XG_ON('wint', DoWInternal)
+    XG_ON(kMsgControlNotify, DoWInternal)
 XG_END_DISPATCH()
 
 XGScrollBar::XGScrollBar(XGView* parent, XGSScrollInitRecord& record)
@@ -55,10 +56,10 @@ void XGScrollBar::SetPageSize(long page)
 
 void XGScrollBar::ChangeValue(long value)
 {
-    DoDispatch('scrs', fViewID, nullptr, true);
+    DoDispatch(kMsgSliderStart, fViewID, nullptr, true);
     XGScrollValueRecord record = {this, fValue, value};
     fValue = value;
-    DoDispatch('sval', fViewID, &record, true);
+    DoDispatch(kMsgSliderValue, fViewID, &record, true);
 }
 
 long XGScrollBar::GetValue()

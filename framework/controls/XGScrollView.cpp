@@ -3,13 +3,14 @@
 #include "controls/XGControlFields.h"
 #include "forms/records/XGFieldReader.h"
 #include "views/XGDraw.h"
+#include "core/dispatch/XGMessages.h"
 #include "controls/XGScrollBar.h"
 #include "controls/XGScrollLayout.h"
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(XGScrollView, XGView)
-    XG_ON('scrs', DoSliderStart)
-    XG_ON('sval', DoSliderValue)
+    XG_ON(kMsgSliderStart, DoSliderStart)
+    XG_ON(kMsgSliderValue, DoSliderValue)
 XG_END_DISPATCH()
 
 XGScrollView::XGScrollView(XGView* parent, XGArgStream& stream)

@@ -10,13 +10,14 @@
 #include "views/XGDraw.h"
 #include "core/dispatch/XGGlobals.h"
 #include "core/dispatch/XGMenuStatus.h"
+#include "core/dispatch/XGMessages.h"
 #include "controls/XGToolTip.h"
 #include "controls/XGToolbarData.h"
 #include "foundation/XGKeys.h"
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(XGToolbarView, XGView)
-    XG_ON('post', DoPeriodic)
+    XG_ON(kMsgPostEvent, DoPeriodic)
 XG_END_DISPATCH()
 
 XGToolbarView::XGToolbarView(short resID)
@@ -111,7 +112,7 @@ long XGToolbarView::FindItem(Point where) const
 
 void XGToolbarView::SendMenuCommand(long command)
 {
-    SendDispatch('menu', command, nullptr);
+    SendDispatch(kMsgMenuCommand, command, nullptr);
 }
 
 uint8_t XGToolbarView::GetMenuStatus(long command)
@@ -122,7 +123,7 @@ uint8_t XGToolbarView::GetMenuStatus(long command)
     status.enabled = false;
     status.checked = false;
     status.mark = 0x11;
-    SendDispatch('stat', command, &status);
+    SendDispatch(kMsgGetMenuStatus, command, &status);
     if (!status.enabled)
         return 0;
     return status.checked ? kStateEnabled | kStateChecked : kStateEnabled;

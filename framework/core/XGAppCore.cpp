@@ -9,6 +9,7 @@
 #include "files/XGFileSpecifier.h"
 #include "core/dispatch/XGMenuStatus.h"
 #include "controls/XGMenuBar.h"
+#include "core/dispatch/XGMessages.h"
 #include "core/dispatch/XGPeriodic.h"
 #include "controls/XGPopWindow.h"
 #include "views/XGView.h"
@@ -20,9 +21,9 @@ MSG XGAppCore::gLastMessage;
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(XGAppCore, XGDispatch)
-    XG_ON('stat', DoGetMenuStatus)
-    XG_ON('menu', DoMenuCommand)
-    XG_ON('qapp', DoQuitApplication)
+    XG_ON(kMsgGetMenuStatus, DoGetMenuStatus)
+    XG_ON(kMsgMenuCommand, DoMenuCommand)
+    XG_ON(kMsgQuitApplication, DoQuitApplication)
 XG_END_DISPATCH()
 
 namespace {
@@ -139,7 +140,7 @@ void XGAppCore::Run()
         AdjustFocus();
         GetAppArgs();
         XGBroadcast::SendPostBroadcast();
-        XGBroadcast::SendBroadcast('post', 0, nullptr);
+        XGBroadcast::SendBroadcast(kMsgPostEvent, 0, nullptr);
         XGPeriodic::SendPeriodic(true);
     } catch (...) {
         ReportException();
@@ -191,8 +192,8 @@ void XGAppCore::RunTurn()
 void XGAppCore::DoPreEvent()
 {
     XGPeriodic::SendPeriodic(false);
-    XGBroadcast::SendBroadcast('pree', 0, nullptr);
-    SendDispatch('peri', 0, nullptr);
+    XGBroadcast::SendBroadcast(kMsgPreEvent, 0, nullptr);
+    SendDispatch(kMsgPeriodic, 0, nullptr);
 }
 
 void XGAppCore::DoEvent()
@@ -225,7 +226,7 @@ void XGAppCore::DoEvent()
 
     if (FilterEvent(&gLastMessage))
         return;
-    if (SendDispatch('even', 0, &gLastMessage) == 1)
+    if (SendDispatch(kMsgEvent, 0, &gLastMessage) == 1)
         return;
     if (XGWindowProc::ProcKeyboardCommon(gLastMessage.message, gLastMessage.wParam, gLastMessage.lParam) != -1)
         return;
@@ -238,7 +239,7 @@ void XGAppCore::DoPostEvent()
 {
     AdjustFocus();
     XGBroadcast::SendPostBroadcast();
-    XGBroadcast::SendBroadcast('post', 0, nullptr);
+    XGBroadcast::SendBroadcast(kMsgPostEvent, 0, nullptr);
     XGPeriodic::SendPeriodic(true);
 }
 
@@ -278,13 +279,13 @@ void XGAppCore::GetAppArgs()
     int count = XGSplitAppArgs(_GArgString, buffer, args);
 
     if (count == 0) {
-        SendDispatch('oapp', 0, nullptr);
+        SendDispatch(kMsgOpenApplication, 0, nullptr);
         return;
     }
     XGFileSpecifier file;
     for (int i = 0; i < count; ++i) {
         file = args[i];
-        SendDispatch('odoc', 0, &file);
+        SendDispatch(kMsgOpenDocument, 0, &file);
     }
 }
 
@@ -315,7 +316,7 @@ long XGAppCore::DoMenuCommand(long arg, void* /*data*/)
         ShowCopyright();
         return 0;
     case kCommandQuit:
-        SendDispatch('qapp', 0, nullptr);
+        SendDispatch(kMsgQuitApplication, 0, nullptr);
         return 0;
     case kCommandClose:
         if (XGWindow* front = XGWindow::GetFrontWindow())

@@ -5,6 +5,7 @@
 #include "controls/XGMenu.h"
 #include "controls/XGMenuBar.h"
 #include "core/dispatch/XGMenuStatus.h"
+#include "core/dispatch/XGMessages.h"
 #include "controls/XGToolbarView.h"
 #include "views/RectMath.h"
 #include "views/XGDDEServer.h"
@@ -18,12 +19,12 @@ using Rules = XGAppMultiWindowRules;
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(XGAppMultiWindow, XGAppCore)
-    XG_ON('crew', DoWindowCreate)
-    XG_ON('desw', DoWindowDestroy)
-    XG_ON('namw', DoWindowName)
-    XG_ON('stat', DoGetMenuStatus)
-    XG_ON('menu', DoMenuCommand)
-    XG_ON('post', DoPostPeriodic)
+    XG_ON(kMsgWindowCreate, DoWindowCreate)
+    XG_ON(kMsgWindowDestroy, DoWindowDestroy)
+    XG_ON(kMsgWindowName, DoWindowName)
+    XG_ON(kMsgGetMenuStatus, DoGetMenuStatus)
+    XG_ON(kMsgMenuCommand, DoMenuCommand)
+    XG_ON(kMsgPostEvent, DoPostPeriodic)
 XG_END_DISPATCH()
 
 static XGMenuBar* CurrentMenuOfApplication()
@@ -261,7 +262,7 @@ void XGAppMultiWindow::DoDestroyWindow(XGWindow* window)
         delete fWindowList[index].fMenuBar;
         fWindowList.Delete(index);
         if (fWindowList.Length() == 0 && !_GMDIWindow)
-            XGDispatch::SendDispatch('qapp', 0, nullptr);
+            XGDispatch::SendDispatch(kMsgQuitApplication, 0, nullptr);
     }
     UpdateWindowMenu();
 }
@@ -556,10 +557,10 @@ LRESULT CALLBACK _GMainMDIWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
             }
             return 0;
         case WM_CLOSE:
-            XGDispatch::SendDispatch('qapp', 0, nullptr);
+            XGDispatch::SendDispatch(kMsgQuitApplication, 0, nullptr);
             return 0;
         case WM_QUERYENDSESSION:
-            return XGDispatch::SendDispatch('qapp', 0, nullptr) == 0 ? 1 : 0;
+            return XGDispatch::SendDispatch(kMsgQuitApplication, 0, nullptr) == 0 ? 1 : 0;
         case WM_SIZE: {
             XGInline::Close();
             RECT client;
@@ -575,7 +576,7 @@ LRESULT CALLBACK _GMainMDIWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         }
         case WM_COMMAND: {
             const long command = static_cast<short>(LOWORD(wParam));
-            if (XGDispatch::SendDispatch('menu', command, nullptr) != -1)
+            if (XGDispatch::SendDispatch(kMsgMenuCommand, command, nullptr) != -1)
                 return 0;
             return DefFrameProcA(hwnd, _GMDIWindow, message, wParam, lParam);
         }

@@ -3,14 +3,15 @@
 #include "core/dispatch/XGBroadcast.h"
 #include "foundation/XGError.h"
 #include "controls/XGMenuBar.h"
+#include "core/dispatch/XGMessages.h"
 #include "views/XGWindow.h"
 #include "views/XGWindowProc.h"
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(XGAppSingleWindow, XGAppCore)
-    XG_ON('crew', DoWindowCreate)
-    XG_ON('desw', DoWindowDestroy)
-    XG_ON('post', DoPostPeriodic)
+    XG_ON(kMsgWindowCreate, DoWindowCreate)
+    XG_ON(kMsgWindowDestroy, DoWindowDestroy)
+    XG_ON(kMsgPostEvent, DoPostPeriodic)
 XG_END_DISPATCH()
 
 static XGMenuBar* CurrentMenuOfApplication()
@@ -107,7 +108,7 @@ long XGAppSingleWindow::DoWindowDestroy(long, void* data)
         return -1;
     fAppWindow = nullptr;
     _GMainWindow = nullptr;
-    XGDispatch::SendDispatch('qapp', 0, nullptr);
+    XGDispatch::SendDispatch(kMsgQuitApplication, 0, nullptr);
     return -1;
 }
 

@@ -8,6 +8,7 @@
 #include "views/XGDDEParser.h"
 #include "core/dispatch/XGDispatch.h"
 #include "files/XGFileSpecifier.h"
+#include "core/dispatch/XGMessages.h"
 
 char _GDDEAppName[256] = "";
 char _GDDETopicName[256] = "";
@@ -47,12 +48,12 @@ void XGDDEServer::DoDDECommand(const XGDDECommand& command, void* outcome)
     long answer = -1;
     if (XGDDEParser::EqualNoCase(command.name, "open")) {
         if (command.argCount >= 1)
-            answer = SendDocument('odoc', command.args[0]);
+            answer = SendDocument(kMsgOpenDocument, command.args[0]);
     } else if (XGDDEParser::EqualNoCase(command.name, "print")) {
         if (command.argCount >= 1)
-            answer = SendDocument('pdoc', command.args[0]);
+            answer = SendDocument(kMsgPrintDocument, command.args[0]);
     } else if (XGDDEParser::EqualNoCase(command.name, "exit")) {
-        answer = XGDispatch::SendDispatch('qapp', 0, nullptr);
+        answer = XGDispatch::SendDispatch(kMsgQuitApplication, 0, nullptr);
     }
     if (Outcome* counts = static_cast<Outcome*>(outcome)) {
         ++counts->commands;

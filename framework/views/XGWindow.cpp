@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "core/dispatch/XGEventLoop.h"
+#include "core/dispatch/XGMessages.h"
 #include "core/dispatch/XGTime.h"
 #include "forms/records/XGArgStream.h"
 #include "forms/records/XGFieldReader.h"
@@ -54,8 +55,8 @@ Point LocalPoint(XGView* view, Point global)
 } // namespace
 
 XG_BEGIN_DISPATCH_WITH(XGWindow, XGView, &XGWindow::Dispatch)
-    XG_ON('keye', DoKey)
-    XG_ON('keym', DoMenuKey)
+    XG_ON(kMsgKey, DoKey)
+    XG_ON(kMsgMenuKey, DoMenuKey)
 XG_END_DISPATCH()
 
 // construction
@@ -111,7 +112,7 @@ void XGWindow::Build(XGSWindowInitRecord& record, XGForm* form)
     try {
         IInitWindow(record);
         LinkWindow();
-        Notify('crew');
+        Notify(kMsgWindowCreate);
         announced = true;
         if (record.fShow) {
             ShowWindow();
@@ -121,7 +122,7 @@ void XGWindow::Build(XGSWindowInitRecord& record, XGForm* form)
         UnlinkWindow();
         if (announced) {
             try {
-                Notify('desw');
+                Notify(kMsgWindowDestroy);
             } catch (...) {
             }
         }
@@ -147,7 +148,7 @@ XGWindow::~XGWindow()
     // window is entirely gone, so that the alert's loop never meets half of it.
     std::exception_ptr failure;
     try {
-        Notify('desw');
+        Notify(kMsgWindowDestroy);
     } catch (...) {
         failure = std::current_exception();
     }
@@ -555,7 +556,7 @@ void XGWindow::SetTitle(const char* title)
 {
     if (fWindow)
         SetWindowTextA(fWindow, title);
-    Notify('namw');
+    Notify(kMsgWindowName);
 }
 
 tagRECT XGWindow::GetContentRect() const
@@ -575,7 +576,7 @@ bool XGWindow::CloseWindow()
 {
     // FIXME: a form has no operations yet; this is where it could refuse.
     XGWindow* self = this;
-    if (DoDispatch('pdsw', fWindowID, &self, true) == 0)
+    if (DoDispatch(kMsgWindowMayClose, fWindowID, &self, true) == 0)
         return false;
     delete this;
     return true;
@@ -607,7 +608,7 @@ void XGWindow::ProcessSizeWindow()
 long XGWindow::Dispatch(long msg, long, void*)
 {
     XGEventLoop* loop = XGEventLoop::GetLoop();
-    if (loop && loop->IsModalWindow() && (msg == 'stat' || msg == 'menu'))
+    if (loop && loop->IsModalWindow() && (msg == kMsgGetMenuStatus || msg == kMsgMenuCommand))
         return 0;
     return -1;
 }

@@ -7,6 +7,7 @@
 #include "views/XGDraw.h"
 #include "views/XGEventOwner.h"
 #include "views/XGInline.h"
+#include "core/dispatch/XGMessages.h"
 #include "views/XGMouseGesture.h"
 #include "views/XGWindow.h"
 
@@ -31,7 +32,7 @@ LRESULT DispatchToControl(XGWindow* window, HWND control, UINT message, WPARAM w
     if (!target)
         return 0;
     XGControlMessage record = {window->GetHWND(), message, wParam, lParam};
-    return target->DoDispatch('wint', 0, &record, true);
+    return target->DoDispatch(kMsgControlNotify, 0, &record, true);
 }
 
 // Ends a paint however the drawing ends: a throw must neither leave the
@@ -165,20 +166,20 @@ LRESULT XGWindowProc::ProcKeyboardCommon(UINT message, WPARAM wParam, LPARAM lPa
         const short mods = GetStateFlags();
         const short code = GetExtendedKeyCode(wParam, lParam);
         if (code != -1) {
-            XGDispatch::SendDispatch('keye', KeyValue(WithBits(mods, kModExtendedKey), code), nullptr);
+            XGDispatch::SendDispatch(kMsgKey, KeyValue(WithBits(mods, kModExtendedKey), code), nullptr);
             return 0;
         }
         if (wParam == VK_TAB) {
             // Consumed here, so no WM_CHAR follows and Tab arrives once.
-            XGDispatch::SendDispatch('keye', KeyValue(mods, kKeyTab), nullptr);
+            XGDispatch::SendDispatch(kMsgKey, KeyValue(mods, kKeyTab), nullptr);
             return 0;
         }
         return -1;
     }
     case WM_CHAR:
-        return XGDispatch::SendDispatch('keye', KeyValue(GetStateFlags(), static_cast<unsigned>(wParam)), nullptr);
+        return XGDispatch::SendDispatch(kMsgKey, KeyValue(GetStateFlags(), static_cast<unsigned>(wParam)), nullptr);
     case WM_SYSCHAR:
-        return XGDispatch::SendDispatch('keym', KeyValue(GetStateFlags(), static_cast<unsigned>(wParam)), nullptr);
+        return XGDispatch::SendDispatch(kMsgMenuKey, KeyValue(GetStateFlags(), static_cast<unsigned>(wParam)), nullptr);
     default:
         return -1;
     }

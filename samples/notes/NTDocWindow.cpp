@@ -6,6 +6,7 @@
 #include "NTFileDialog.h"
 #include "NTTextView.h"
 #include "core/dispatch/XGMenuStatus.h"
+#include "core/dispatch/XGMessages.h"
 #include "forms/XGWindowFactory.h"
 
 #include <windows.h>
@@ -14,8 +15,8 @@ int NTDocWindow::gUntitled = 0;
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(NTDocWindow, XGWindow)
-    XG_ON('stat', DoGetMenuStatus)
-    XG_ON('menu', DoMenuCommand)
+    XG_ON(kMsgGetMenuStatus, DoGetMenuStatus)
+    XG_ON(kMsgMenuCommand, DoMenuCommand)
     XG_ON(NTTextView::kChanged, DoTextChanged)
 XG_END_DISPATCH()
 

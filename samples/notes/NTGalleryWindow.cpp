@@ -3,6 +3,7 @@
 #include "controls/XGCheckButton.h"
 #include "controls/XGListControl.h"
 #include "controls/XGListView.h"
+#include "core/dispatch/XGMessages.h"
 #include "controls/XGPopControl.h"
 #include "controls/XGScrollBar.h"
 #include "controls/XGScrollView.h"
@@ -23,11 +24,11 @@ const long kPictureHeight = 240;
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(NTGalleryWindow, XGWindow)
-    XG_ON('cclk', ControlClick)
-    XG_ON('pval', PopUpValue)
-    XG_ON('sval', ScrollValue)
-    XG_ON('lval', ListClick)
-    XG_ON('kclk', CheckText)
+    XG_ON(kMsgControlClick, ControlClick)
+    XG_ON(kMsgPopValue, PopUpValue)
+    XG_ON(kMsgSliderValue, ScrollValue)
+    XG_ON(kMsgListValue, ListClick)
+    XG_ON(kMsgValidateText, CheckText)
 XG_END_DISPATCH()
 
 NTGalleryWindow::NTGalleryWindow(XGArgStream& stream, XGForm* form)

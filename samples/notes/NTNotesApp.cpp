@@ -10,6 +10,7 @@
 #include "NTScrollBar.h"
 #include "NTTextView.h"
 #include "controls/XGCheckButton.h"
+#include "core/dispatch/XGMessages.h"
 #include "controls/XGPicture.h"
 #include "controls/XGScrollView.h"
 #include "core/dispatch/XGMenuStatus.h"
@@ -33,12 +34,12 @@ XGAppCore* StartApplication()
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(NTNotesApp, XGAppMultiWindow)
-    XG_ON('oapp', DoOpenApplication)
-    XG_ON('odoc', DoOpenDocument)
-    XG_ON('stat', DoGetMenuStatus)
-    XG_ON('menu', DoMenuCommand)
-    XG_ON('post', DoPostPeriodic)
-    XG_ON('qapp', DoQuitApplication)
+    XG_ON(kMsgOpenApplication, DoOpenApplication)
+    XG_ON(kMsgOpenDocument, DoOpenDocument)
+    XG_ON(kMsgGetMenuStatus, DoGetMenuStatus)
+    XG_ON(kMsgMenuCommand, DoMenuCommand)
+    XG_ON(kMsgPostEvent, DoPostPeriodic)
+    XG_ON(kMsgQuitApplication, DoQuitApplication)
 XG_END_DISPATCH()
 
 NTNotesApp::NTNotesApp()

@@ -3,14 +3,15 @@
 #include "NTCommands.h"
 #include "controls/XGEditCore.h"
 #include "core/dispatch/XGMenuStatus.h"
+#include "core/dispatch/XGMessages.h"
 
 #include <windows.h>
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(NTTextView, XGEditText)
-    XG_ON('keye', DoKey)
-    XG_ON('stat', DoGetMenuStatus)
-    XG_ON('menu', DoMenuCommand)
+    XG_ON(kMsgKey, DoKey)
+    XG_ON(kMsgGetMenuStatus, DoGetMenuStatus)
+    XG_ON(kMsgMenuCommand, DoMenuCommand)
 XG_END_DISPATCH()
 
 NTTextView::NTTextView(XGView* parent, XGArgStream& stream)

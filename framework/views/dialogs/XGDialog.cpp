@@ -8,6 +8,7 @@
 #include "views/dialogs/XGDialogText.h"
 #include "views/XGDraw.h"
 #include "core/dispatch/XGGlobals.h"
+#include "core/dispatch/XGMessages.h"
 #include "controls/XGStaticText.h"
 #include "forms/XGWindowFactory.h"
 
@@ -52,7 +53,7 @@ const XGErrorAlertProc gAlertsRegistered = XGSetErrorAlertProc(&XGDialog::ShowEr
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH_WITH(XGDialog, XGWindow, &XGDialog::Dispatch)
-    XG_ON('keye', DoKey)
+    XG_ON(kMsgKey, DoKey)
 XG_END_DISPATCH()
 
 XGDialog::XGDialog(XGArgStream& stream, XGForm* form)
@@ -70,7 +71,7 @@ XGDialog::~XGDialog()
     // A destructor lets nothing out: the procedure's failure is shown here.
     try {
         if (fDialogProc)
-            SendMessageA('dmsg', kDialogDestroy, nullptr);
+            SendMessageA(kMsgDialog, kDialogDestroy, nullptr);
     } catch (...) {
         XGEventLoop::ReportException();
     }
@@ -115,7 +116,7 @@ XGDialog* XGDialog::CreateInit(XGDialog* dialog, XGDialogProc proc, void* userDa
     dialog->fUserData = userData;
 
     dialog->fInitializing = true;
-    long answer = dialog->SendMessageA('dmsg', kDialogInit, nullptr);
+    long answer = dialog->SendMessageA(kMsgDialog, kDialogInit, nullptr);
     if (answer == -1)
         answer = 0;
     if (answer == 0 && !dialog->fDone) {
@@ -152,7 +153,7 @@ long XGDialog::ModalRun(XGDialog* dialog)
     dialog->fModal = true;
     XGEventLoop* loop = XGEventLoop::GetLoop();
     while (!watch.Deleted() && !dialog->fDone) {
-        dialog->SendMessageA('dmsg', kDialogIdle, nullptr);
+        dialog->SendMessageA(kMsgDialog, kDialogIdle, nullptr);
         if (watch.Deleted() || dialog->fDone)
             break;
         if (loop) {
@@ -191,7 +192,7 @@ void XGDialog::ModifyText(char* text, const char* const* strings)
 long XGDialog::AlertProc(XGDialog* dialog, void* userData, long msg, long arg, void*)
 {
     const char* const* strings = static_cast<const char* const*>(userData);
-    if (msg == 'dmsg' && arg == kDialogInit) {
+    if (msg == kMsgDialog && arg == kDialogInit) {
         char text[XGDialogText::kBufferSize];
         for (XGView* child = dialog->GetChild(); child; child = child->GetSibling()) {
             if (dynamic_cast<XGStaticText*>(child)) {
@@ -205,7 +206,7 @@ long XGDialog::AlertProc(XGDialog* dialog, void* userData, long msg, long arg, v
         dialog->SetTitle(text);
         return -1;  // the default initialisation follows
     }
-    if (msg == 'cclk') {
+    if (msg == kMsgControlClick) {
         dialog->EndDialog(arg);
         return 0;
     }
