@@ -82,9 +82,17 @@ void XGControl::ShowControl(HWND control)
 {
     if (!control)
         return;
-    // Showing a hidden control has already marked all of it to be drawn.
-    if (::ShowWindow(control, SW_SHOW))
+    if (GetWindowLongPtrA(control, GWL_STYLE) & WS_VISIBLE) {
         InvalidateRect(control, nullptr, FALSE);
+        return;
+    }
+    // What showing the window would do, but with its drawing left to the
+    // paint under way: shown with redrawing, each control erases and exposes
+    // its area there and then, which costs more than its paint.
+    SendMessageA(control, WM_SHOWWINDOW, TRUE, 0);
+    SetWindowPos(control, nullptr, 0, 0, 0, 0,
+                 SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void XGControl::HideControlWithView(HWND control)

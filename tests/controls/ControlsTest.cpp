@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "KeboTestSupport.h"
 #include "controls/XGCheckButton.h"
 #include "controls/XGCommandButton.h"
@@ -281,6 +283,48 @@ TEST_F(Controls, MovingAViewHidesItsControlUntilItIsDrawnAgain)
     UpdateWindow(Root());
     Pump();
     EXPECT_TRUE(IsWindowVisible(button->GetControl()));
+}
+
+// What a native control window receives, in order, from a subclass of it.
+struct ControlLog {
+    WNDPROC previous = nullptr;
+    std::vector<UINT> messages;
+};
+ControlLog gControlLog;
+
+LRESULT CALLBACK LogControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SHOWWINDOW || message == WM_PAINT)
+        gControlLog.messages.push_back(message);
+    return CallWindowProcA(gControlLog.previous, hwnd, message, wParam, lParam);
+}
+
+TEST_F(Controls, AControlShownByItsViewsDrawingIsToldAndPaintsItself)
+{
+    Args a = Args::View('pbtn', 4, 10, 10, 90, 40).Int(0).Int(0).Str("Shown");
+    XGArgStream s = a.Stream();
+    XGCommandButton* button = new XGCommandButton(fRecorder, s);
+    HWND control = button->GetControl();
+    ASSERT_FALSE(IsWindowVisible(control));
+    gControlLog = ControlLog{};
+    gControlLog.previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LogControlProc)));
+
+    // The window's paint shows the control; the control then paints itself.
+    RedrawWindow(Root(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Pump();
+    EXPECT_TRUE(IsWindowVisible(control));
+    EXPECT_EQ((std::vector<UINT>{WM_SHOWWINDOW, WM_PAINT}), gControlLog.messages);
+    EXPECT_FALSE(GetUpdateRect(control, nullptr, FALSE));
+
+    // Drawn again with its view, it paints again and is not shown a second time.
+    gControlLog.messages.clear();
+    button->InvalView();
+    RedrawWindow(Root(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Pump();
+    EXPECT_EQ((std::vector<UINT>{WM_PAINT}), gControlLog.messages);
+
+    SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gControlLog.previous));
 }
 
 HFONT FontOf(const XGButton* button)
