@@ -171,7 +171,9 @@ XGView::~XGView()
     }
     // A dead capture view would receive the rest of the gesture.
     XGEventLoop::ForgetView(this);
-    if (fRootWindow)
+    // A window deleting its views is either drawn afresh as a whole or about
+    // to go; one invalidation per view would be wasted on it.
+    if (fRootWindow && !(fWindow && fWindow->IsDeletingViews() && fRootWindow == fWindow->GetHWND()))
         InvalView(nullptr);
 
     while (fChild)
