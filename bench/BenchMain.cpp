@@ -1,7 +1,10 @@
 // Runs every benchmark with the framework and plain Win32 taking turns, and
 // prints each row's medians, spreads and ratio (framework / raw).
 //
-//   kebo_bench [--short] [--reps N] [--startup LAUNCHER FOLDER RAW]
+//   kebo_bench [--short] [--reps N] [--only GROUP] [--startup LAUNCHER FOLDER RAW]
+//
+// --only runs one group of rows (statics, buttons, keys, lines, loop or
+// startup), for a quicker look at one change.
 #include <windows.h>
 
 #include <cstdio>
@@ -135,23 +138,27 @@ int Bench(int argc, char** argv)
     const char* launcher = nullptr;
     const char* folder = nullptr;
     const char* rawStartup = nullptr;
+    const char* only = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (!strcmp(argv[i], "--short")) {
             reps = 2;
             messages = 200;
         } else if (!strcmp(argv[i], "--reps") && i + 1 < argc) {
             reps = atoi(argv[++i]);
+        } else if (!strcmp(argv[i], "--only") && i + 1 < argc) {
+            only = argv[++i];
         } else if (!strcmp(argv[i], "--startup") && i + 3 < argc) {
             launcher = argv[++i];
             folder = argv[++i];
             rawStartup = argv[++i];
         } else {
-            fprintf(stderr, "usage: kebo_bench [--short] [--reps N] [--startup LAUNCHER FOLDER RAW]\n");
+            fprintf(stderr, "usage: kebo_bench [--short] [--reps N] [--only GROUP] [--startup LAUNCHER FOLDER RAW]\n");
             return 2;
         }
     }
     if (reps < 1)
         reps = 1;
+    auto runs = [only](const char* group) { return !only || !strcmp(only, group); };
 
     XGInitProcess(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
     BenchApp app;
@@ -164,13 +171,15 @@ int Bench(int argc, char** argv)
     framework.BuildStatics(), raw.BuildStatics();
     framework.BuildAndCloseButtons(), raw.BuildAndCloseButtons();
 
-    rows.push_back({"200 static texts, create + first paint", "ms", {}, {}});
-    Alternate(reps, [](BenchSide& side, BenchSamples& s, int) { s.Add(side.BuildStatics()); },
-              framework, raw, rows.back());
+    if (runs("statics")) {
+        rows.push_back({"200 static texts, create + first paint", "ms", {}, {}});
+        Alternate(reps, [](BenchSide& side, BenchSamples& s, int) { s.Add(side.BuildStatics()); },
+                  framework, raw, rows.back());
+    }
 
-    rows.push_back({"200 push buttons, create + first paint", "ms", {}, {}});
-    rows.push_back({"closing the 200-button window", "ms", {}, {}});
-    {
+    if (runs("buttons")) {
+        rows.push_back({"200 push buttons, create + first paint", "ms", {}, {}});
+        rows.push_back({"closing the 200-button window", "ms", {}, {}});
         Row& build = rows[rows.size() - 2];
         Row& close = rows.back();
         for (int i = 0; i < reps; ++i) {
@@ -184,6 +193,8 @@ int Bench(int argc, char** argv)
     // One keystroke in the middle of the text: a letter, then a backspace.
     auto keystroke = [](BenchSide& side, BenchSamples& s, int i) { s.Add(side.Char(i % 2 ? 0x08 : 'x')); };
     for (bool inScroll : {false, true}) {
+        if (!runs("keys"))
+            continue;
         for (size_t size : {size_t(10 * 1024), size_t(1024 * 1024)}) {
             std::string text = Lines(size);
             long caret = long(text.size() / 2 / 64 * 64);
@@ -213,7 +224,7 @@ int Bench(int argc, char** argv)
     // second with a Right arrow, so that each side scrolls it into view. (The
     // system's control keeps pixel positions in 16 bits: further right, its
     // Up arrow and clicks land at the wrong place.)
-    {
+    if (runs("lines")) {
         const long line = 10000, column = 4000;
         std::string text = LongLine(size_t(line)) + "\n" + LongLine(size_t(line)) + "\n";
         framework.OpenEdit(text, line + column, false);
@@ -239,12 +250,14 @@ int Bench(int argc, char** argv)
         raw.CloseEdit();
     }
 
-    rows.push_back({"the event loop, per posted message", "us", {}, {}});
-    Alternate(reps, [messages](BenchSide& side, BenchSamples& s, int) {
-        s.Add(side.Loop(messages) * 1000.0 / double(messages));
-    }, framework, raw, rows.back());
+    if (runs("loop")) {
+        rows.push_back({"the event loop, per posted message", "us", {}, {}});
+        Alternate(reps, [messages](BenchSide& side, BenchSamples& s, int) {
+            s.Add(side.Loop(messages) * 1000.0 / double(messages));
+        }, framework, raw, rows.back());
+    }
 
-    if (launcher) {
+    if (launcher && runs("startup")) {
         BenchStartup poller;
         rows.push_back({"start-up to the splash on screen, vs a raw program with the same imports and start-up calls",
                         "ms", {}, {}});
