@@ -569,9 +569,12 @@ LRESULT CALLBACK _GMainMDIWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
                 MoveWindow(_GToolWindow, 0, 0, client.right - client.left, kToolBarHeight, TRUE);
                 client.top += kToolBarHeight;
             }
+            // Not moved by copying its pixels: a tool strip that has just
+            // appeared over the client's top shows on them, and a copy would
+            // leave a strip-high band of stale pixels below the tool bar.
             if (_GMDIWindow)
-                MoveWindow(_GMDIWindow, client.left, client.top, client.right - client.left,
-                           client.bottom - client.top, TRUE);
+                SetWindowPos(_GMDIWindow, nullptr, client.left, client.top, client.right - client.left,
+                             client.bottom - client.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
             return 0;
         }
         case WM_COMMAND: {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ToolbarTestSupport.h"
+#include "../support/TestWin32.h"
 #include "core/XGAppMultiWindow.h"
 #include "core/dispatch/XGBroadcast.h"
 #include "core/dispatch/XGGlobals.h"
@@ -34,6 +35,12 @@ TEST(ToolbarFrame, FrameBuildsTheBarAndItsStripAboveTheClient)
     GetClientRect(_GMainWindow, &client);
     EXPECT_EQ(27, strip.bottom);
     EXPECT_EQ(client.right, strip.right);
+    // The client moved below the new strip shows its own background, not a
+    // copy of the strip's pixels that lay over its top a moment before.
+    Pump();
+    RECT mdi;
+    GetClientRect(_GMDIWindow, &mdi);
+    EXPECT_EQ(GetSysColor(COLOR_APPWORKSPACE), Pixel(_GMDIWindow, mdi.right - 4, 4));
 
     // A front window with menu bar 129 switches the bar to that resource.
     XGSWindowInitRecord record = WindowRecord(200, 100);
