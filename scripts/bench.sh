@@ -7,8 +7,9 @@
 # imports and start-up calls.
 #
 #   scripts/bench.sh [--short] [--reps N] [--arch x86_64|i686] [--build DIR]
-#                  [--tree DIR]
+#                  [--tree DIR] [--only GROUP]
 #
+# --only runs one group of rows: statics, buttons, keys, lines, loop or startup.
 # --tree runs the benchmarks of an already configured Release tree (the test
 # script passes its i686 tree, configured with KEBO_BENCH) instead of building
 # a tree of its own.
@@ -24,6 +25,7 @@ while [ $# -gt 0 ]; do
     case $1 in
         --short) args+=(--short); shift ;;
         --reps) args+=(--reps "$2"); shift 2 ;;
+        --only) args+=(--only "$2"); shift 2 ;;
         --arch) arch=$2; shift 2 ;;
         --build) build=$2; shift 2 ;;
         --tree) given_tree=$2; shift 2 ;;
