@@ -19,6 +19,7 @@
 XGWindow* XGWindow::gList = nullptr;
 XGView* XGWindow::gLastView = nullptr;
 HWND XGWindow::gLastHWND = nullptr;
+HWND XGWindow::gActiveHWND = nullptr;
 bool XGWindow::gHoldCapture = false;
 
 namespace {
@@ -448,7 +449,20 @@ XGWindow* XGWindow::GetFrontWindow()
         if (XGWindow* main = GetXGWindow(_GMainWindow))
             return main;
     }
-    return GetXGWindow(GetActiveWindow());
+    return GetXGWindow(gActiveHWND);
+}
+
+// Losing activation, a window is told which one gains it (none, or one of
+// another thread, when the application goes to the back).
+void XGWindow::NoteActivation(HWND window, bool active, HWND other)
+{
+    gActiveHWND = active ? window : other;
+}
+
+void XGWindow::NoteDestroyed(HWND window)
+{
+    if (gActiveHWND == window)
+        gActiveHWND = nullptr;
 }
 
 XGWindow* XGWindow::GetXGWindow(HWND__* window)

@@ -78,6 +78,14 @@ public:
     bool IsDeletingViews() const;
     void SelectWindow();
     static XGWindow* GetFrontWindow();
+    // Kept from the activations the framework's top-level windows are told
+    // of, so that finding the front window, which the event loop does on
+    // every turn, asks the window system nothing (under Wine each question
+    // is a round trip to its server). A window that is activated or loses
+    // activation always hears of it, so the kept window names a framework
+    // window exactly when the system's active window does.
+    static void NoteActivation(HWND__* window, bool active, HWND__* other);
+    static void NoteDestroyed(HWND__* window);
     static XGWindow* GetXGWindow(HWND__* window);
 
     // geometry: content is the client area, size the whole frame
@@ -127,6 +135,7 @@ public:
     static XGWindow* gList;         // first framework window
     static XGView* gLastView;       // view under the mouse
     static HWND__* gLastHWND;       // and its native window
+    static HWND__* gActiveHWND;     // the thread's active window, as last told
     static bool gHoldCapture;       // set in DoMouseUp to keep the capture
 
 protected:

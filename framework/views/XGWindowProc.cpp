@@ -307,6 +307,10 @@ LRESULT XGWindowProc::ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM 
 
 LRESULT CALLBACK _GSingleWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_ACTIVATE)
+        XGWindow::NoteActivation(hwnd, LOWORD(wParam) != WA_INACTIVE, reinterpret_cast<HWND>(lParam));
+    else if (message == WM_NCDESTROY)
+        XGWindow::NoteDestroyed(hwnd);
     XGWindow* window = WindowFor(hwnd);
     if (!window)
         return DefWindowProcA(hwnd, message, wParam, lParam);

@@ -158,3 +158,42 @@ TEST_F(ViewInWindow, ViewOfTheActiveWindowIsActive)
     std::unique_ptr<XGView> loose(new XGView(static_cast<XGWindow*>(nullptr)));
     EXPECT_FALSE(loose->IsActive());
 }
+
+// The front window is kept from the activations the windows are told of; it
+// must name the same framework window as the system's active window through
+// every change: between framework windows, to a window that is not one of
+// them, and when the active window goes.
+TEST_F(ViewInWindow, TheFrontWindowFollowsTheSystemsActiveWindow)
+{
+    _GMainWindow = nullptr;
+    auto truth = [] { return XGWindow::GetXGWindow(GetActiveWindow()); };
+    XGSWindowInitRecord r = WindowRecord();
+    strcpy(r.fTitle, "second");
+    XGWindow* second = new XGWindow(r, nullptr);
+
+    window->SelectWindow();
+    EXPECT_EQ(XGWindow::GetFrontWindow(), window);
+    second->SelectWindow();
+    EXPECT_EQ(XGWindow::GetFrontWindow(), second);
+
+    HWND foreign = CreateWindowExA(0, "STATIC", "foreign", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 200,
+                                   100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(foreign, nullptr);
+    SetActiveWindow(foreign);
+    ASSERT_EQ(GetActiveWindow(), foreign);
+    EXPECT_EQ(XGWindow::GetFrontWindow(), nullptr);
+    SetActiveWindow(window->GetHWND());
+    EXPECT_EQ(XGWindow::GetFrontWindow(), window);
+    SetActiveWindow(foreign);
+    DestroyWindow(foreign);
+    EXPECT_EQ(XGWindow::GetFrontWindow(), truth());
+
+    second->SelectWindow();
+    delete second;
+    EXPECT_EQ(XGWindow::GetFrontWindow(), truth());
+    SetActiveWindow(window->GetHWND());
+    ShowWindow(window->GetHWND(), SW_HIDE);
+    EXPECT_EQ(XGWindow::GetFrontWindow(), truth());
+    SetActiveWindow(nullptr);
+    EXPECT_EQ(XGWindow::GetFrontWindow(), truth());
+}
