@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Draws the launcher's pictures with ImageMagick and writes them as 8-bit
 # (palette) Windows bitmaps into app/bitmaps/, and the program's icon beside
-# them (AppIcon.ico, 16, 32 and 48 pixels). The artwork is committed, so
-# the build never needs this script or ImageMagick; run it again only to change
-# the artwork.
+# them (AppIcon.ico, 16, 32 and 48 pixels, and AppIconSmall.ico, the 16
+# alone). The artwork is committed, so the build never needs this script or
+# ImageMagick; run it again only to change the artwork.
 #
 #   scripts/make-art.sh [output folder]
 set -euo pipefail
@@ -170,3 +170,6 @@ for size in 16 32 48; do
     convert "$work/icon.png" -filter Lanczos -resize "${size}x${size}" "PNG32:$work/icon$size.png"
 done
 convert "$work/icon16.png" "$work/icon32.png" "$work/icon48.png" "$out/AppIcon.ico"
+# The small one alone, for the caption and the taskbar: without it Windows
+# scales the 32-pixel image down for every window class that is registered.
+convert "$work/icon16.png" "$out/AppIconSmall.ico"

@@ -12,6 +12,19 @@ namespace {
 // as drive Z:.
 const char kLauncher[] = "Z:" HALCYRA_LAUNCHER;
 
+#pragma pack(push, 2)
+struct IconGroupEntry {
+    BYTE width;
+    BYTE height;
+    BYTE colors;
+    BYTE reserved;
+    WORD planes;
+    WORD bitCount;
+    DWORD bytes;
+    WORD id;
+};
+#pragma pack(pop)
+
 class LauncherFile : public ::testing::Test {
 protected:
     void SetUp() override
@@ -33,6 +46,27 @@ protected:
         HGLOBAL loaded = LoadResource(fModule, found);
         const char* bytes = static_cast<const char*>(LockResource(loaded));
         return bytes ? std::string(bytes, SizeofResource(fModule, found)) : std::string();
+    }
+
+    // The sizes of an icon group's images, each square, 32-bit and whole.
+    std::set<int> IconSizes(LPCSTR name)
+    {
+        std::string group = Resource(name, MAKEINTRESOURCEA(14));
+        std::set<int> sizes;
+        if (group.size() < 6) {
+            ADD_FAILURE() << "no icon group " << name;
+            return sizes;
+        }
+        const WORD count = *reinterpret_cast<const WORD*>(group.data() + 4);
+        EXPECT_EQ(group.size(), 6 + count * sizeof(IconGroupEntry));
+        for (WORD i = 0; i < count && 6 + (i + 1) * sizeof(IconGroupEntry) <= group.size(); i++) {
+            const auto* entry = reinterpret_cast<const IconGroupEntry*>(group.data() + 6 + i * sizeof(IconGroupEntry));
+            EXPECT_EQ(entry->width, entry->height);
+            EXPECT_EQ(entry->bitCount, 32);
+            EXPECT_EQ(Resource(MAKEINTRESOURCEA(entry->id), MAKEINTRESOURCEA(3)).size(), entry->bytes);
+            sizes.insert(entry->width);
+        }
+        return sizes;
     }
 
     HMODULE fModule = nullptr;
@@ -90,18 +124,6 @@ BOOL CALLBACK TakeFirstName(HMODULE, LPCSTR, LPSTR name, LONG_PTR param)
     return FALSE;
 }
 
-#pragma pack(push, 2)
-struct IconGroupEntry {
-    BYTE width;
-    BYTE height;
-    BYTE colors;
-    BYTE reserved;
-    WORD planes;
-    WORD bitCount;
-    DWORD bytes;
-    WORD id;
-};
-#pragma pack(pop)
 
 TEST_F(LauncherFile, FirstIconIsTheFrameworksAppIconIn16And32And48Pixels)
 {
@@ -109,20 +131,14 @@ TEST_F(LauncherFile, FirstIconIsTheFrameworksAppIconIn16And32And48Pixels)
     std::string first;
     EnumResourceNamesA(fModule, MAKEINTRESOURCEA(14), TakeFirstName, reinterpret_cast<LONG_PTR>(&first));
     EXPECT_EQ(first, "APPICON");
+    EXPECT_EQ(IconSizes("AppIcon"), (std::set<int>{16, 32, 48}));
+}
 
-    std::string group = Resource("AppIcon", MAKEINTRESOURCEA(14));
-    ASSERT_GE(group.size(), 6u);
-    const WORD count = *reinterpret_cast<const WORD*>(group.data() + 4);
-    ASSERT_EQ(group.size(), 6 + count * sizeof(IconGroupEntry));
-    std::set<int> sizes;
-    for (WORD i = 0; i < count; i++) {
-        const auto* entry = reinterpret_cast<const IconGroupEntry*>(group.data() + 6 + i * sizeof(IconGroupEntry));
-        EXPECT_EQ(entry->width, entry->height);
-        EXPECT_EQ(entry->bitCount, 32);
-        EXPECT_EQ(Resource(MAKEINTRESOURCEA(entry->id), MAKEINTRESOURCEA(3)).size(), entry->bytes);
-        sizes.insert(entry->width);
-    }
-    EXPECT_EQ(sizes, (std::set<int>{16, 32, 48}));
+// The window classes load "AppIconSmall" at 16 pixels; without it the system
+// scales the large one down for each class, costing start-up time.
+TEST_F(LauncherFile, SmallIconIsTheSixteenPixelImageAlone)
+{
+    EXPECT_EQ(IconSizes("AppIconSmall"), (std::set<int>{16}));
 }
 
 TEST(LauncherVersion, NamesProductCompanyAndDescriptionAndKeepsFileVersionOnePointOne)
