@@ -1,6 +1,8 @@
 // What the launcher does before its splash, in plain Win32: the common
-// controls and OLE started, then a 640 x 480 window that shows the splash
-// picture the way the launcher's first paint does.
+// controls and OLE started, then a 640 x 480 window of the launcher's styles,
+// its class with the launcher's icons, that shows the splash picture the way
+// the launcher's first paint does. It carries the launcher's manifest too,
+// so that the system loads the same common controls for both.
 #include <windows.h>
 #include <commctrl.h>
 #include <ole2.h>
@@ -45,17 +47,22 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
 {
     InitCommonControls();
     HRESULT ole = OleInitialize(nullptr);
-    WNDCLASSA type = {};
+    WNDCLASSEXA type = {};
+    type.cbSize = sizeof type;
+    type.style = CS_DBLCLKS;
     type.lpfnWndProc = SplashProc;
     type.hInstance = instance;
+    type.hIcon = static_cast<HICON>(LoadImageA(instance, "AppIcon", IMAGE_ICON, 32, 32, LR_SHARED));
+    type.hIconSm = static_cast<HICON>(LoadImageA(instance, "AppIconSmall", IMAGE_ICON, 16, 16, LR_SHARED));
     type.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     type.lpszClassName = "KeboRawSplash";
-    RegisterClassA(&type);
+    RegisterClassExA(&type);
     RECT r = {0, 0, 640, 480};
-    DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-    AdjustWindowRect(&r, style, FALSE);
+    DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    AdjustWindowRectEx(&r, style, FALSE, WS_EX_DLGMODALFRAME);
     int width = r.right - r.left, height = r.bottom - r.top;
-    HWND window = CreateWindowExA(0, "KeboRawSplash", "HalcyraInternational", style,
+    HWND window = CreateWindowExA(WS_EX_DLGMODALFRAME, "KeboRawSplash", "HalcyraInternational", style,
                                   (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                                   (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
                                   nullptr, nullptr, instance, nullptr);
