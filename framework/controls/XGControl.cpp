@@ -1,4 +1,5 @@
 #include "controls/XGControl.h"
+#include "views/XGControlLink.h"
 #include "views/XGFont.h"
 #include "core/dispatch/XGGlobals.h"
 #include "views/XGWindow.h"
@@ -26,7 +27,7 @@ XGControl* XGControl::FromHWND(HWND control)
 {
     if (!control)
         return nullptr;
-    return static_cast<XGControl*>(static_cast<XGDispatch*>(GetPropA(control, _GControlClass)));
+    return static_cast<XGControl*>(XGControlLink::Find(control));
 }
 
 tagRECT XGControl::GetRootRect() const
@@ -50,8 +51,8 @@ HWND XGControl::CreateControl(const char* className, DWORD style, const char* ti
                                    fRootWindow, nullptr, _GInstance, nullptr);
     if (!control)
         return nullptr;
-    // The window procedures find the wrapper of a notifying control by this property.
-    SetPropA(control, _GControlClass, static_cast<HANDLE>(static_cast<XGDispatch*>(this)));
+    // The window procedures find the wrapper of a notifying control by this link.
+    XGControlLink::Link(control, this, fRootWindow);
     if (font)
         SendMessageA(control, WM_SETFONT, WPARAM(font->GetFont(nullptr)), FALSE);
     return control;
@@ -61,11 +62,12 @@ void XGControl::DestroyControl(HWND control)
 {
     if (!control)
         return;
-    RemovePropA(control, _GControlClass);
     // A closing window destroys its native window right after its views, and
-    // that takes all its controls at once; one by one, each would first be
-    // hidden and taken out on its own.
-    if (fWindow && fWindow->IsDeletingViews() && fRootWindow && fRootWindow == fWindow->GetHWND())
+    // that takes all its controls at once, with their properties; one by one,
+    // each would first be hidden and taken out on its own.
+    const bool rootGoing = fWindow && fWindow->IsDeletingViews() && fRootWindow && fRootWindow == fWindow->GetHWND();
+    XGControlLink::Unlink(control, rootGoing);
+    if (rootGoing)
         return;
     DestroyWindow(control);
 }

@@ -12,6 +12,7 @@
 #include "core/dispatch/XGMessages.h"
 #include "core/dispatch/XGPeriodic.h"
 #include "controls/XGPopWindow.h"
+#include "views/XGControlLink.h"
 #include "views/XGView.h"
 #include "views/XGWindow.h"
 #include "views/XGWindowProc.h"
@@ -263,8 +264,8 @@ void XGAppCore::AdjustFocus()
     HWND native = ::GetFocus();
     if (!native)
         return;
-    if (HANDLE control = GetPropA(native, _GControlClass)) {
-        static_cast<XGDispatch*>(control)->SetFocus();
+    if (XGDispatch* control = XGControlLink::Find(native)) {
+        control->SetFocus();
     } else if (GetPropA(native, _GWindowClass)) {
         XGView* view = dynamic_cast<XGView*>(GetFocus());
         if (view && view->GetRootWindow() && view->GetRootWindow() != native)

@@ -426,6 +426,8 @@ void XGView::InvalView(const tagRECT* area)
 {
     if (!fRootWindow)
         return;
+    if (fWindow && fWindow->GetHWND() == fRootWindow && fWindow->IsWhollyInvalid())
+        return;
     tagRECT r = GetContentRect();
     if (area && !RectMath::SectRectLong(area, &r, &r))
         return;

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "views/XGWindow.h"
+#include "views/XGControlLink.h"
 #include "foundation/XGKeys.h"
 
 #include <cstring>
@@ -65,7 +66,7 @@ XG_END_DISPATCH()
 XGWindow::XGWindow(XGArgStream& stream, XGForm* form)
     : XGView(this), fWindow(nullptr), fDlogParent(nullptr), fCorner(nullptr), fPrev(nullptr),
       fNext(nullptr), fForm(nullptr), fFocus(this), fMin{0, 0}, fMax{0, 0}, fZoom{0, 0},
-      fMenuBar(0), fWindowType(0), fWindowKind(0), fWindowID(0)
+      fMenuBar(0), fWindowType(0), fWindowKind(0), fWindowID(0), fUnpainted(false)
 {
     XGSWindowInitRecord record;
     ReadInitRecord(stream, record);
@@ -75,7 +76,7 @@ XGWindow::XGWindow(XGArgStream& stream, XGForm* form)
 XGWindow::XGWindow(XGSWindowInitRecord& record, XGForm* form)
     : XGView(this), fWindow(nullptr), fDlogParent(nullptr), fCorner(nullptr), fPrev(nullptr),
       fNext(nullptr), fForm(nullptr), fFocus(this), fMin{0, 0}, fMax{0, 0}, fZoom{0, 0},
-      fMenuBar(0), fWindowType(0), fWindowKind(0), fWindowID(0)
+      fMenuBar(0), fWindowType(0), fWindowKind(0), fWindowID(0), fUnpainted(false)
 {
     Build(record, form);
 }
@@ -247,6 +248,7 @@ void XGWindow::DestroyNativeWindow()
         SendMessageA(_GMDIWindow, WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
     else
         DestroyWindow(window);
+    XGControlLink::ForgetRoot(window);
 }
 
 // initialisation
@@ -404,10 +406,16 @@ void XGWindow::SetHWND(HWND__* window) { fWindow = window; }
 
 // showing and ordering
 
+// Showing a hidden window marks all of it to be drawn. The mark is noted
+// before, so that a paint during the showing (which draws all) ends it.
 void XGWindow::ShowWindow()
 {
-    if (fWindow && !IsWindowVisible(fWindow))
+    if (fWindow && !IsWindowVisible(fWindow)) {
+        fUnpainted = true;
         ::ShowWindow(fWindow, SW_SHOWNORMAL);
+        if (!fWindow || !IsWindowVisible(fWindow))
+            fUnpainted = false;
+    }
 }
 
 void XGWindow::HideWindow()

@@ -76,6 +76,12 @@ public:
     // True while the destructor deletes the views; the native window and
     // every control on it go right after.
     bool IsDeletingViews() const;
+    // Shown and not painted since: all of the client area waits to be
+    // drawn, so a view marking part of it asks the window system for
+    // nothing (each such request is a round trip under Wine). Every paint
+    // message ends it.
+    bool IsWhollyInvalid() const { return fUnpainted; }
+    void NotePaint() { fUnpainted = false; }
     void SelectWindow();
     static XGWindow* GetFrontWindow();
     // Kept from the activations the framework's top-level windows are told
@@ -170,4 +176,5 @@ private:
     long fWindowType;
     short fWindowKind;
     short fWindowID;
+    bool fUnpainted;
 };

@@ -5,6 +5,7 @@
 #include "core/dispatch/XGEventLoop.h"
 #include "views/XGDDEServer.h"
 #include "views/XGDraw.h"
+#include "views/XGControlLink.h"
 #include "views/XGEventOwner.h"
 #include "views/XGInline.h"
 #include "core/dispatch/XGMessages.h"
@@ -28,7 +29,7 @@ LRESULT DispatchToControl(XGWindow* window, HWND control, UINT message, WPARAM w
 {
     if (!control)
         return 0;
-    XGDispatch* target = static_cast<XGDispatch*>(GetPropA(control, _GControlClass));
+    XGDispatch* target = XGControlLink::Find(control);
     if (!target)
         return 0;
     XGControlMessage record = {window->GetHWND(), message, wParam, lParam};
@@ -281,6 +282,7 @@ LRESULT XGWindowProc::ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM 
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT:
+        window->NotePaint();
         if (!hwnd || IsIconic(hwnd))
             return -1;
         PaintView(hwnd, window);

@@ -385,13 +385,21 @@ TEST_F(Controls, ButtonsOfOneFontShareItUntilTheLastOneGoes)
     EXPECT_EQ(fontsBefore + 2, XGFont::gFontArray.Length());
 }
 
-// Logs the window notices, whether the window was on screen at each and
-// whether a native control still led to a wrapper.
+// Logs the window notices, whether the window was on screen at each, whether
+// a native control still led to a wrapper and whether it still carried the
+// property. Each control also notifies a click then, as a control may while
+// its window closes: one whose wrapper has gone must reach nothing.
 class NoticeApp : public TestApp {
 public:
     XG_DECLARE_DISPATCH(NoticeApp)
     long DoMayClose(long arg, void* data) { return Log("pdsw", arg, data); }
     long DoDestroyed(long arg, void* data) { return Log("desw", arg, data); }
+    long DoClicked(long, void*)
+    {
+        ++fClicks;
+        return 0;
+    }
+    int fClicks = 0;
 
     std::vector<std::string> fLog;
     std::vector<HWND> fControls;
@@ -404,6 +412,10 @@ private:
         for (HWND control : fControls) {
             if (IsWindow(control) && XGControl::FromHWND(control))
                 line += " linked";
+            if (IsWindow(control) && GetPropA(control, _GControlClass))
+                line += " carried";
+            if (window->GetHWND() && IsWindow(control))
+                SendMessageA(window->GetHWND(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), LPARAM(control));
         }
         fLog.push_back(line);
         return -1;
@@ -414,6 +426,7 @@ private:
 XG_BEGIN_DISPATCH(NoticeApp, TestApp)
     XG_ON('pdsw', DoMayClose)
     XG_ON('desw', DoDestroyed)
+    XG_ON('cclk', DoClicked)
 XG_END_DISPATCH()
 
 TEST(ControlsClosing, AWindowFullOfButtonsClosesAsAnyOtherAndTheFocusGoesBack)
@@ -431,7 +444,7 @@ TEST(ControlsClosing, AWindowFullOfButtonsClosesAsAnyOtherAndTheFocusGoesBack)
     front.fWindowID = 9;
     XGWindow* window = new XGWindow(front, nullptr);
     XGSViewInitRecord all = ViewRecord(0, 0, 0, 300, 400);
-    Recorder* holder = new Recorder(window, all);
+    XGView* holder = new XGView(window, all);    // passes the clicks on to the application
     std::vector<HWND>& controls = app->fControls;
     for (short id = 1; id <= 3; ++id)
         controls.push_back(MakeButton(holder, id, 0, "Button")->GetControl());
@@ -443,7 +456,12 @@ TEST(ControlsClosing, AWindowFullOfButtonsClosesAsAnyOtherAndTheFocusGoesBack)
     ASSERT_TRUE(IsWindowVisible(controls[2]));
 
     ASSERT_TRUE(window->CloseWindow());
-    EXPECT_EQ((std::vector<std::string>{"pdsw 9 shown linked linked linked", "desw 9 shown"}), app->fLog);
+    // Going with their window, the controls keep their properties to the end
+    // and lead nowhere once their wrappers are gone.
+    EXPECT_EQ((std::vector<std::string>{"pdsw 9 shown linked carried linked carried linked carried",
+                                        "desw 9 shown carried carried carried"}),
+              app->fLog);
+    EXPECT_EQ(3, app->fClicks);
     EXPECT_FALSE(IsWindow(hwnd));
     for (HWND control : controls)
         EXPECT_FALSE(IsWindow(control));

@@ -13,6 +13,7 @@
 #include "core/XGAppCore.h"
 #include "core/dispatch/XGEventLoop.h"
 #include "core/dispatch/XGGlobals.h"
+#include "views/XGControlLink.h"
 #include "views/XGView.h"
 #include "views/XGWindow.h"
 
@@ -196,4 +197,90 @@ TEST_F(ViewInWindow, TheFrontWindowFollowsTheSystemsActiveWindow)
     EXPECT_EQ(XGWindow::GetFrontWindow(), truth());
     SetActiveWindow(nullptr);
     EXPECT_EQ(XGWindow::GetFrontWindow(), truth());
+}
+
+// A view that counts its drawings.
+class CountingView : public XGView {
+public:
+    CountingView(XGView* parent, const XGSViewInitRecord& record) : XGView(parent, record) {}
+    void DoDrawView(tagRECT) override { ++drawn; }
+    int drawn = 0;
+};
+
+void PaintPending(HWND window)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+// A window just shown waits to be drawn whole: views made then need mark
+// nothing, and are drawn with it. Once it has been painted, a new view marks
+// its own area and is drawn.
+TEST_F(ViewInWindow, ViewsMadeBeforeAndAfterTheFirstPaintAreDrawn)
+{
+    XGSWindowInitRecord r = WindowRecord();
+    r.fShow = false;
+    XGWindow* late = new XGWindow(r, nullptr);
+    late->ShowWindow();
+    EXPECT_TRUE(late->IsWhollyInvalid());
+    CountingView* early = new CountingView(late, Fixed(1, 10, 10, 50, 50));
+    RECT client, update;
+    GetClientRect(late->GetHWND(), &client);
+    ASSERT_TRUE(GetUpdateRect(late->GetHWND(), &update, FALSE));
+    EXPECT_TRUE(EqualRect(&client, &update));
+    PaintPending(late->GetHWND());
+    EXPECT_FALSE(late->IsWhollyInvalid());
+    EXPECT_EQ(early->drawn, 1);
+
+    CountingView* after = new CountingView(late, Fixed(2, 60, 20, 90, 70));
+    ASSERT_TRUE(GetUpdateRect(late->GetHWND(), &update, FALSE));
+    EXPECT_EQ(update.left, 60);
+    EXPECT_EQ(update.top, 20);
+    EXPECT_EQ(update.right, 90);
+    EXPECT_EQ(update.bottom, 70);
+    PaintPending(late->GetHWND());
+    EXPECT_EQ(after->drawn, 1);
+    EXPECT_EQ(early->drawn, 1);
+
+    // Hidden and shown again, it waits to be drawn whole once more.
+    late->HideWindow();
+    late->ShowWindow();
+    EXPECT_TRUE(late->IsWhollyInvalid());
+    PaintPending(late->GetHWND());
+    EXPECT_EQ(early->drawn, 2);
+    EXPECT_EQ(after->drawn, 2);
+    delete late;
+}
+
+// A control's object is found by its link, and a window that carries the
+// property without one (linked by other means) by the property. A control
+// unlinked while its root window goes keeps the property but leads nowhere.
+TEST_F(ViewInWindow, ControlsLeadToTheirObjectsUntilUnlinked)
+{
+    HWND root = window->GetHWND();
+    auto child = [&] {
+        return CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, root, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+    };
+    XGView* owner = new XGView(window, Fixed(1, 0, 0, 20, 20));
+    HWND control = child();
+    XGControlLink::Link(control, owner, root);
+    EXPECT_EQ(XGControlLink::Find(control), owner);
+    EXPECT_EQ(GetPropA(control, _GControlClass), static_cast<HANDLE>(static_cast<XGDispatch*>(owner)));
+    XGControlLink::Unlink(control, false);
+    EXPECT_EQ(XGControlLink::Find(control), nullptr);
+    EXPECT_EQ(GetPropA(control, _GControlClass), nullptr);
+
+    HWND other = child();
+    SetPropA(other, _GControlClass, static_cast<HANDLE>(static_cast<XGDispatch*>(owner)));
+    EXPECT_EQ(XGControlLink::Find(other), owner);
+    RemovePropA(other, _GControlClass);
+
+    XGControlLink::Link(control, owner, root);
+    XGControlLink::Unlink(control, true);
+    EXPECT_EQ(XGControlLink::Find(control), nullptr);
+    EXPECT_NE(GetPropA(control, _GControlClass), nullptr);
+    XGControlLink::ForgetRoot(root);
+    RemovePropA(control, _GControlClass);
+    DestroyWindow(control);
+    DestroyWindow(other);
 }
