@@ -2,9 +2,13 @@
 
 #include <windows.h>
 
+#include <map>
+
 #include "core/dispatch/XGGlobals.h"
 
-void SetCursorID(short id)
+namespace {
+
+HCURSOR LoadCursorID(short id)
 {
     LPCSTR system = nullptr;
     switch (id) {
@@ -24,14 +28,30 @@ void SetCursorID(short id)
     default:
         break;
     }
-    HCURSOR cursor = nullptr;
-    if (system) {
-        cursor = ::LoadCursorA(nullptr, system);
-    } else {
-        HINSTANCE module = _GInstance ? _GInstance : ::GetModuleHandleA(nullptr);
-        cursor = ::LoadCursorA(module, MAKEINTRESOURCEA(id));
+    if (system)
+        return ::LoadCursorA(nullptr, system);
+    HINSTANCE module = _GInstance ? _GInstance : ::GetModuleHandleA(nullptr);
+    return ::LoadCursorA(module, MAKEINTRESOURCEA(id));
+}
+
+}  // namespace
+
+// Every mouse move over a view sets its cursor. The cursors LoadCursor hands
+// out are shared ones that last as long as the process (or the program's
+// module), so each is loaded once: loading measures the screen again every
+// time, several round trips to the window server under Wine.
+void SetCursorID(short id)
+{
+    static std::map<short, HCURSOR> loaded;
+    auto found = loaded.find(id);
+    HCURSOR cursor = found != loaded.end() ? found->second : nullptr;
+    if (!cursor) {
+        // A number the program has no cursor for gives the arrow, for good.
+        cursor = LoadCursorID(id);
         if (!cursor)
-            cursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+            cursor = LoadCursorID(0);
+        if (cursor)
+            loaded[id] = cursor;
     }
     ::SetCursor(cursor);
 }
