@@ -190,6 +190,10 @@ int Bench(int argc, char** argv)
         }
     }
 
+    // A single input takes a millisecond or two, so the input rows take four
+    // times the samples: their medians move less with the machine's load.
+    const int inputs = reps * 4;
+
     // One keystroke in the middle of the text: a letter, then a backspace.
     auto keystroke = [](BenchSide& side, BenchSamples& s, int i) { s.Add(side.Char(i % 2 ? 0x08 : 'x')); };
     for (bool inScroll : {false, true}) {
@@ -207,9 +211,9 @@ int Bench(int argc, char** argv)
             raw.OpenEdit(text, caret, inScroll);
             BenchSamples untimed;
             keystroke(framework, untimed, 1), keystroke(raw, untimed, 1);
-            Alternate(reps, keystroke, framework, raw, rows.back());
+            Alternate(inputs, keystroke, framework, raw, rows.back());
             // One backspace, then as many letters as backspaces or one more.
-            long typed = (reps + 1) / 2 - reps / 2 - 1;
+            long typed = (inputs + 1) / 2 - inputs / 2 - 1;
             for (BenchSide* side : {static_cast<BenchSide*>(&framework), static_cast<BenchSide*>(&raw)}) {
                 const char* name = Name(*side, framework);
                 Expect(side->TextLength() == long(text.size()) + typed, name, "the keys did not change the text",
@@ -231,7 +235,7 @@ int Bench(int argc, char** argv)
         raw.OpenEdit(text, line + column, false);
         framework.Key(VK_RIGHT), raw.Key(VK_RIGHT);
         rows.push_back({"Up arrow onto a 10,000-character line, at column 4,000", "ms", {}, {}});
-        Alternate(reps, [&](BenchSide& side, BenchSamples& s, int) {
+        Alternate(inputs, [&](BenchSide& side, BenchSamples& s, int) {
             s.Add(side.Key(VK_UP));
             Expect(std::labs(side.Caret() - column) < 100, Name(side, framework),
                    "Up did not keep the column on the first line", side.Caret());
@@ -241,7 +245,7 @@ int Bench(int argc, char** argv)
         }, framework, raw, rows.back());
         framework.Key(VK_UP), raw.Key(VK_UP);
         rows.push_back({"a click on a 10,000-character line, near column 4,000", "ms", {}, {}});
-        Alternate(reps, [&](BenchSide& side, BenchSamples& s, int) {
+        Alternate(inputs, [&](BenchSide& side, BenchSamples& s, int) {
             s.Add(side.ClickFirstLine());
             Expect(std::labs(side.Caret() - column) < 150, Name(side, framework),
                    "the click did not land in the scrolled first line", side.Caret());
@@ -274,7 +278,7 @@ int Bench(int argc, char** argv)
         }
     }
 
-    printf("%d runs of each side, taking turns\n", reps);
+    printf("%d runs of each side, taking turns (%d of each input)\n", reps, inputs);
     Print(rows);
     return gFailures ? 1 : 0;
 }
