@@ -117,8 +117,13 @@ void XGWindow::Build(XGSWindowInitRecord& record, XGForm* form)
         Notify(kMsgWindowCreate);
         announced = true;
         if (record.fShow) {
+            const bool hidden = fWindow && !IsWindowVisible(fWindow);
             ShowWindow();
-            SelectWindow();
+            // Shown from hidden and made the active window, it is already at
+            // the top and restored: bringing it to the front again would only
+            // draw its frame once more.
+            if (!(hidden && fWindow && gActiveHWND == fWindow && !IsIconic(fWindow) && !IsZoomed(fWindow)))
+                SelectWindow();
         }
     } catch (...) {
         UnlinkWindow();

@@ -284,3 +284,27 @@ TEST_F(ViewInWindow, ControlsLeadToTheirObjectsUntilUnlinked)
     DestroyWindow(control);
     DestroyWindow(other);
 }
+
+// A window made shown comes up active and above the windows made before it,
+// whether or not bringing it to the front had anything left to do.
+TEST_F(ViewInWindow, AWindowMadeShownIsActiveAndAboveTheEarlierOnes)
+{
+    XGSWindowInitRecord r = WindowRecord();
+    strcpy(r.fTitle, "later");
+    XGWindow* later = new XGWindow(r, nullptr);
+    EXPECT_EQ(GetActiveWindow(), later->GetHWND());
+    EXPECT_TRUE(IsWindowVisible(later->GetHWND()));
+    bool below = false;
+    for (HWND w = GetWindow(later->GetHWND(), GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT))
+        below = below || w == window->GetHWND();
+    EXPECT_TRUE(below);
+
+    // Brought back to the front, the first window is above the later one.
+    window->SelectWindow();
+    EXPECT_EQ(GetActiveWindow(), window->GetHWND());
+    below = false;
+    for (HWND w = GetWindow(window->GetHWND(), GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT))
+        below = below || w == later->GetHWND();
+    EXPECT_TRUE(below);
+    delete later;
+}
