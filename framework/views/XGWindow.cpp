@@ -321,8 +321,12 @@ void XGWindow::IInitWindow(XGSWindowInitRecord& record)
 
     XGWindowPlacement::Surroundings around = {};
     GetScreenSize(&around.screen);
-    around.fullScreen = tagRECT{0, 0, GetSystemMetrics(SM_CXFULLSCREEN),
-                                GetSystemMetrics(SM_CYFULLSCREEN)};
+    // Without a client window the screen size is already the full screen's;
+    // each reading of a screen metric has the system look at its displays.
+    if (_GMDIWindow)
+        around.fullScreen = tagRECT{0, 0, GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN)};
+    else
+        around.fullScreen = around.screen;
     around.hasClient = _GMDIWindow != nullptr;
     if (_GMDIWindow) {
         POINT origin = {0, 0};
