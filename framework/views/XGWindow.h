@@ -79,7 +79,8 @@ public:
     // Shown and not painted since: all of the client area waits to be
     // drawn, so a view marking part of it asks the window system for
     // nothing (each such request is a round trip under Wine). Every paint
-    // message ends it.
+    // message ends it; validating the window without one (ValidateRect)
+    // would leave views made meanwhile unmarked, and nothing here does.
     bool IsWhollyInvalid() const { return fUnpainted; }
     void NotePaint() { fUnpainted = false; }
     void SelectWindow();
