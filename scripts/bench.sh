@@ -38,7 +38,8 @@ jobs=$(nproc)
 case $arch in
     x86_64) tree=$build/bench-win64 wine=wine ;;
     i686) tree=$build/bench-win32 wine=wine
-        [ -x /usr/lib/wine/wine ] || { echo "bench: 32-bit Wine is not installed" >&2; exit 1; } ;;
+        source "$root/scripts/wine-loader.sh"
+        wine32_runs || { echo "bench: 32-bit Wine cannot run here: $(wine32_cause)" >&2; exit 1; } ;;
     *) echo "unknown architecture $arch" >&2; exit 2 ;;
 esac
 
@@ -47,6 +48,9 @@ esac
 for tool in cmake clang++ x86_64-w64-mingw32-g++-posix wine Xvfb; do
     command -v "$tool" >/dev/null 2>&1 || { "$root/scripts/install-deps.sh"; break; }
 done
+
+source "$root/scripts/wine-loader.sh"
+wine_choose_loader
 
 # The build-time tools come from the native tree; only they are built here.
 if [ ! -x "$build/native/tools/xgvres" ] || [ ! -x "$build/native/tools/xgemsg" ]; then

@@ -35,6 +35,7 @@ fi
 
 # 32-bit Wine: the i386 architecture, its package index and wine32. A failure
 # here is written to KEBO_WINE32_STATUS (when set) instead of ending the run.
+source "$(dirname "$0")/wine-loader.sh"
 wine32_missing() { [ ! -x /usr/lib/wine/wine ]; }
 status=${KEBO_WINE32_STATUS:-/dev/null}
 [ "$status" = /dev/null ] || rm -f "$status"
@@ -59,5 +60,10 @@ if wine32_missing; then
         echo "$cause (tried $attempt times)" >"$status"
         echo "32-bit Wine is not available: $cause" >&2
     fi
+fi
+# Installed is not enough: the kernel must run 32-bit programs too.
+if ! wine32_missing && ! wine32_runs; then
+    wine32_cause >"$status"
+    echo "32-bit Wine cannot run here: $(wine32_cause)" >&2
 fi
 exit 0

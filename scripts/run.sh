@@ -51,13 +51,15 @@ build=$(mkdir -p "$build" && cd "$build" && pwd)
 jobs=$(nproc)
 
 "$root/scripts/install-deps.sh"
+source "$root/scripts/wine-loader.sh"
+wine_choose_loader
 case $arch in
     "")
-        if [ -x /usr/lib/wine/wine ]; then
+        if wine32_runs; then
             arch=i686
         else
             arch=x86_64
-            echo "Note: 32-bit Wine is not installed, so this runs the x86_64 build, not the shipped i686 one."
+            echo "Note: 32-bit Wine cannot run here ($(wine32_cause)), so this runs the x86_64 build, not the shipped i686 one."
         fi ;;
     i686|x86_64) ;;
     *) echo "--arch takes i686 or x86_64" >&2; exit 2 ;;
