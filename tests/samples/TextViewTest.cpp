@@ -11,6 +11,7 @@
 #include "NTDiskFile.h"
 #include "NTTextView.h"
 #include "ViewsTestHost.h"
+#include "controls/XGEditCore.h"
 #include "forms/records/XGArgStream.h"
 
 using viewstest::Host;
