@@ -2,9 +2,11 @@
 // prints each row's medians, spreads and ratio (framework / raw).
 //
 //   kebo_bench [--short] [--reps N] [--only GROUP] [--startup LAUNCHER FOLDER RAW]
+//   kebo_bench --open-child FILE RESULT
 //
-// --only runs one group of rows (statics, buttons, keys, lines, loop or
-// startup), for a quicker look at one change.
+// --only runs one group of rows (statics, buttons, keys, lines, loop, open
+// or startup), for a quicker look at one change. --open-child is the open
+// row's own process (BenchOpen).
 #include <windows.h>
 
 #include <cstdio>
@@ -17,6 +19,7 @@
 
 #include "BenchApp.h"
 #include "BenchFramework.h"
+#include "BenchOpen.h"
 #include "BenchRaw.h"
 #include "BenchSamples.h"
 #include "BenchStartup.h"
@@ -136,6 +139,11 @@ int main(int argc, char** argv)
 
 int Bench(int argc, char** argv)
 {
+    if (argc == 4 && !strcmp(argv[1], "--open-child")) {
+        XGInitProcess(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL);
+        BenchApp app;
+        return BenchOpen::RunChild(app, argv[2], argv[3]);
+    }
     int reps = 15;
     long messages = 2000;
     const char* launcher = nullptr;
@@ -267,6 +275,26 @@ int Bench(int argc, char** argv)
         Alternate(reps, [messages](BenchSide& side, BenchSamples& s, int) {
             s.Add(side.Loop(messages) * 1000.0 / double(messages));
         }, framework, raw, rows.back());
+    }
+
+    // Notes opening a file of 100 MB, each time in a process of its own so
+    // that its peak memory is its own. Plain Win32 has no such work to set
+    // beside it: the row has no raw side.
+    if (runs("open")) {
+        BenchOpen file(100u << 20);
+        char program[MAX_PATH];
+        GetModuleFileNameA(nullptr, program, sizeof program);
+        rows.push_back({"opening a 100 MB file in Notes' text view: read, line ends decoded, painted", "ms", {}, {}});
+        rows.push_back({"peak memory added while opening it (the file is 100 MB)", "MB", {}, {}});
+        Row& time = rows[rows.size() - 2];
+        Row& peak = rows.back();
+        for (int i = 0; i < reps; ++i) {
+            double took = 0, megabytes = 0;
+            bool done = file.Measure(program, &took, &megabytes);
+            Expect(done, "framework", "the file did not open", long(file.Size() >> 20));
+            if (done)
+                time.framework.Add(took), peak.framework.Add(megabytes);
+        }
     }
 
     if (launcher && runs("startup")) {

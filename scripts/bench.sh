@@ -9,7 +9,8 @@
 #   scripts/bench.sh [--short] [--reps N] [--arch x86_64|i686] [--build DIR]
 #                  [--tree DIR] [--only GROUP]
 #
-# --only runs one group of rows: statics, buttons, keys, lines, loop or startup.
+# --only runs one group of rows: statics, buttons, keys, lines, loop, open or startup.
+# open: Notes opening a 100 MB file, its time and its peak memory (no raw side).
 # --tree runs the benchmarks of an already configured Release tree (the test
 # script passes its i686 tree, configured with KEBO_BENCH) instead of building
 # a tree of its own.

@@ -44,7 +44,7 @@ public:
     int32_t TextWidth(const char* text, uint32_t length, int32_t startWidth) override
     {
         if (!fWidths)
-            return startWidth + int32_t(length) * 8;
+            return Clamp(startWidth + int64_t(length) * 8);
         return XGTabMeasure::TextWidth(text, length, startWidth);
     }
 
@@ -53,7 +53,7 @@ public:
     {
         if (!fWidths) {
             for (uint32_t i = 0; i < length; ++i)
-                widths[i] = startWidth + int32_t(i + 1) * 8;
+                widths[i] = Clamp(startWidth + int64_t(i + 1) * 8);
             return;
         }
         XGTabMeasure::PrefixWidthsFrom(text, length, startWidth, widths);
@@ -359,7 +359,7 @@ long XGEditCore::GetMaxWidth()
         fStaleFirst = fStaleLast = -1;
     }
     long widest = fLineWidths.empty() ? 0 : *std::max_element(fLineWidths.begin(), fLineWidths.end());
-    return fMargin + Max(widest, 0);
+    return XGTextMeasure::Clamp(int64_t(fMargin) + Max(widest, 0));
 }
 
 void XGEditCore::NoteChangedLines(long first, long oldLast, long newLast)
@@ -944,7 +944,7 @@ void XGEditCore::SetScrollValue(long h, long v)
 
 long XGEditCore::ScreenX(long offset)
 {
-    return FindPixel(offset) - fScrollH * fPixelStep + fFrame.left;
+    return XGTextMeasure::Clamp(int64_t(FindPixel(offset)) - int64_t(fScrollH) * fPixelStep + fFrame.left);
 }
 
 void XGEditCore::ScrollInRange(long offset)

@@ -172,6 +172,13 @@ void XGEditText::SetTextHandle(XGHandle& text)
     InvalView();
 }
 
+void XGEditText::TakeTextHandle(XGHandle& text)
+{
+    if (&text != &fText)
+        fText.Swap(text);
+    SetTextHandle(fText);
+}
+
 void XGEditText::SetSelect(long start, long end)
 {
     if (fEdit)

@@ -23,6 +23,9 @@ public:
 
     // public operations
     void SetTextHandle(XGHandle& text);
+    // As SetTextHandle, but the bytes of `text` become the view's own
+    // without a copy; `text` is left with the old ones.
+    void TakeTextHandle(XGHandle& text);
     void SetSelect(long start, long end);
     void GetSelect(long* start, long* end) const;
     XGEditCore* GetEditCore() const { return fEdit; }

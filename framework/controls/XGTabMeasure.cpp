@@ -1,5 +1,16 @@
 #include "controls/XGTabMeasure.h"
 
+namespace {
+
+// A line wider than 32 bits of pixels stays at the widest width instead of
+// wrapping to a negative one.
+int32_t Sum(int32_t a, int32_t b)
+{
+    return XGTextMeasure::Clamp(int64_t(a) + b);
+}
+
+}  // namespace
+
 XGTabMeasure::XGTabMeasure(int32_t tab) : fTab(tab > 0 ? tab : 1) {}
 
 int32_t XGTabMeasure::PieceWidth(const char* text, uint32_t length, int32_t startWidth,
@@ -15,14 +26,14 @@ int32_t XGTabMeasure::PieceWidth(const char* text, uint32_t length, int32_t star
             int32_t run = RunWidth(text + runStart, i - runStart, partial);
             if (partial) {
                 for (uint32_t k = runStart; k < i; ++k)
-                    widths[k] = base + int16_t(x + widths[k]);
+                    widths[k] = Sum(base, int16_t(x + widths[k]));
             }
-            x += run;
+            x = Sum(x, run);
         }
         if (i < length) {
-            x = (x / fTab + 1) * fTab;
+            x = XGTextMeasure::Clamp((int64_t(x) / fTab + 1) * fTab);
             if (widths)
-                widths[i] = base + int16_t(x);
+                widths[i] = Sum(base, int16_t(x));
             runStart = i + 1;
         }
     }
@@ -35,7 +46,7 @@ int32_t XGTabMeasure::TextWidth(const char* text, uint32_t length, int32_t start
     while (length > 0) {
         uint32_t piece = length < kPiece ? length : kPiece;
         int32_t base = width - width % fTab;
-        width = base + int16_t(PieceWidth(text, piece, uint16_t(width % fTab), base, nullptr));
+        width = Sum(base, int16_t(PieceWidth(text, piece, uint16_t(width % fTab), base, nullptr)));
         text += piece;
         length -= piece;
     }
@@ -54,7 +65,7 @@ void XGTabMeasure::PrefixWidthsFrom(const char* text, uint32_t length, int32_t s
     while (length > 0) {
         uint32_t piece = length < kPiece ? length : kPiece;
         int32_t base = width - width % fTab;
-        width = base + int16_t(PieceWidth(text, piece, uint16_t(width % fTab), base, widths));
+        width = Sum(base, int16_t(PieceWidth(text, piece, uint16_t(width % fTab), base, widths)));
         text += piece;
         widths += piece;
         length -= piece;

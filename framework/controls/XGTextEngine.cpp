@@ -4,8 +4,9 @@
 #include <vector>
 
 #include "foundation/XGHandleLock.h"
+#include "foundation/XGPostError.h"
 
-XGTextEngine::XGTextEngine() : fText(nullptr), fLineBreaks(0, 64) {}
+XGTextEngine::XGTextEngine() : fText(nullptr), fLineBreaks(0, 64), fMaxTextSize(kMaxTextSize) {}
 
 XGTextEngine::~XGTextEngine() {}
 
@@ -106,9 +107,8 @@ int32_t XGTextEngine::LayoutPass(const char* text, int32_t size, int32_t from, i
     auto widthTo = [&](int32_t end) {
         int32_t length = end - s;
         if (measuredFrom != s || length > int32_t(widths.size())) {
-            int32_t count = length < 128 ? 256 : 2 * length;
-            if (count > size - s)
-                count = size - s;
+            int64_t want = length < 128 ? 256 : 2 * int64_t(length);
+            int32_t count = want < size - s ? int32_t(want) : size - s;
             const void* feed = memchr(text + s, '\n', size_t(count));
             if (feed)
                 count = int32_t(static_cast<const char*>(feed) - (text + s));
@@ -253,7 +253,8 @@ int32_t XGTextEngine::FindPixel(int32_t offset, int32_t margin, XGTextMeasure& m
     if (offset <= start)
         return margin;
     XGHandleLock lock(*fText);
-    return margin + measure.TextWidth(**fText + start, uint32_t(offset - start), 0);
+    return XGTextMeasure::Clamp(int64_t(margin)
+                                + measure.TextWidth(**fText + start, uint32_t(offset - start), 0));
 }
 
 int32_t XGTextEngine::FindOffset(int32_t line, int32_t x, int32_t margin, XGTextMeasure& measure,
@@ -275,7 +276,8 @@ int32_t XGTextEngine::FindOffset(int32_t line, int32_t x, int32_t margin, XGText
     // measure all of it.
     const int32_t kStretch = 1024;
     int32_t widths[kStretch];
-    int32_t p = margin;
+    // In 64 bits: a saturated width plus the margin must not wrap.
+    int64_t p = margin;
     int32_t before = 0;
     XGHandleLock lock(*fText);
     const char* text = **fText + start;
@@ -283,7 +285,7 @@ int32_t XGTextEngine::FindOffset(int32_t line, int32_t x, int32_t margin, XGText
         int32_t n = length - from < kStretch ? length - from : kStretch;
         measure.PrefixWidthsFrom(text + from, uint32_t(n), before, widths);
         for (int32_t k = 0; k < n; ++k) {
-            int32_t w = widths[k] + margin;
+            int64_t w = int64_t(widths[k]) + margin;
             if (x < (p + w) / 2)
                 return start + from + k;
             p = w;
@@ -309,12 +311,25 @@ void XGTextEngine::Replace(int32_t start, int32_t end, const char* chars, int32_
     }
     start = start < 0 ? 0 : (start > size ? size : start);
     end = end < start ? start : (end > size ? size : end);
+    if (length < 0 || !chars)
+        length = 0;
+    // One byte more than the offsets reach would wrap every size and offset
+    // computed from it.
+    if (!FitsAfterReplace(size, end - start, length, fMaxTextSize))
+        throw XGPostError(kErrOutOfMemory);
     // Growing first: when memory runs out the text is still whole and the
     // line-break table still describes it.
     if (length > 0 && chars)
         fText->Insert(uint32_t(end), uint32_t(length), chars);
     if (end > start)
         fText->Delete(uint32_t(start), uint32_t(end - start));
+}
+
+bool XGTextEngine::FitsAfterReplace(int64_t size, int64_t removed, int64_t inserted, int32_t limit)
+{
+    // A change that does not grow the text is always allowed, even past a
+    // limit lowered below the text's size.
+    return inserted <= removed || size - removed + inserted <= limit;
 }
 
 // words

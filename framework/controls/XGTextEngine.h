@@ -30,6 +30,11 @@ public:
         for (uint32_t i = 0; i < length; ++i)
             widths[i] = TextWidth(text, i + 1, startWidth);
     }
+    // A width held within 32 bits: past either end it stays at that end.
+    static int32_t Clamp(int64_t width)
+    {
+        return width > INT32_MAX ? INT32_MAX : width < INT32_MIN ? INT32_MIN : int32_t(width);
+    }
 };
 
 class XGTextEngine {
@@ -70,7 +75,18 @@ public:
 
     // Replaces the bytes [start, end) of the text by `length` characters; the
     // range is clamped to the text. The caller lays out with RecalcStarts.
+    // A replacement that would take the text past GetMaxTextSize throws the
+    // posted "Out of memory" and changes nothing.
     void Replace(int32_t start, int32_t end, const char* chars, int32_t length);
+
+    // The largest text the 32-bit signed offsets reach; a lower limit may be
+    // set (tests reach it without allocating 2 GB).
+    static constexpr int32_t kMaxTextSize = INT32_MAX;
+    int32_t GetMaxTextSize() const { return fMaxTextSize; }
+    void SetMaxTextSize(int32_t limit) { fMaxTextSize = limit < 0 ? 0 : limit; }
+    // Whether a text of `size` bytes with `removed` of them replaced by
+    // `inserted` stays within `limit`; in 64 bits, so that no size wraps.
+    static bool FitsAfterReplace(int64_t size, int64_t removed, int64_t inserted, int32_t limit);
 
     // Words: true when exactly one of the characters at offset-1 and offset is
     // a letter or digit (C locale).
@@ -99,4 +115,5 @@ private:
 
     XGHandle* fText;
     XGHandle fLineBreaks;
+    int32_t fMaxTextSize;
 };

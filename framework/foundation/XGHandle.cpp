@@ -1,5 +1,6 @@
 #include "foundation/XGHandle.h"
 #include <algorithm>
+#include <utility>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -120,4 +121,13 @@ void XGHandle::Delete(uint32_t offset, uint32_t length)
     if (offset + length < fByteSize)
         memmove(fData + offset, fData + offset + length, fByteSize - (offset + length));
     SetSize(fByteSize - length);
+}
+
+void XGHandle::Swap(XGHandle& other)
+{
+    XG_ASSERT(fLock == 0 && other.fLock == 0, "XGHandle", 209);
+    std::swap(fChunkSize, other.fChunkSize);
+    std::swap(fByteSize, other.fByteSize);
+    std::swap(fByteAlloc, other.fByteAlloc);
+    std::swap(fData, other.fData);
 }

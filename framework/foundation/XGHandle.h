@@ -35,6 +35,9 @@ public:
     void Append(uint32_t length, const void* source) { Insert(fByteSize, length, source); }
     // The caller keeps offset + length within the size.
     void Delete(uint32_t offset, uint32_t length);
+    // Exchanges the blocks of two unlocked handles, with their sizes and
+    // chunk sizes: a block changes hands without its bytes being copied.
+    void Swap(XGHandle& other);
 
 protected:
     uint16_t fChunkSize;

@@ -2,8 +2,9 @@
 
 #include "NTTextFile.h"
 
-#include <new>
 #include <windows.h>
+
+#include "foundation/XGError.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ const char* NTDiskFile::FileName(const char* path)
     return name;
 }
 
-bool NTDiskFile::Read(const char* path, std::string& bytes, std::string& cause)
+bool NTDiskFile::Read(const char* path, XGHandle& bytes, std::string& cause)
 {
     FileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -97,16 +98,17 @@ bool NTDiskFile::Read(const char* path, std::string& bytes, std::string& cause)
         return false;
     }
     try {
-        bytes.assign(size_t(size.QuadPart), 0);
-    } catch (const std::bad_alloc&) {
+        bytes.SetSize(uint32_t(size.QuadPart));
+    } catch (const XGError&) {
         cause = "There is not enough memory to hold it";
         return false;
     }
-    size_t done = 0;
-    while (done < bytes.size()) {
-        DWORD want = DWORD(bytes.size() - done < kWriteChunk ? bytes.size() - done : kWriteChunk);
+    uint32_t done = 0;
+    while (done < bytes.GetSize()) {
+        uint32_t left = bytes.GetSize() - done;
+        DWORD want = DWORD(left < kWriteChunk ? left : kWriteChunk);
         DWORD got = 0;
-        if (!ReadFile(file.Get(), &bytes[done], want, &got, nullptr)) {
+        if (!ReadFile(file.Get(), *bytes + done, want, &got, nullptr)) {
             cause = SystemMessage(GetLastError());
             return false;
         }
@@ -115,16 +117,36 @@ bool NTDiskFile::Read(const char* path, std::string& bytes, std::string& cause)
         done += got;
     }
     // A file that shrank while it was read is read as it now ends.
-    bytes.resize(done);
-    if (NTTextFile::Check(bytes.data(), bytes.size()) == NTTextFile::kZeroByte) {
+    bytes.SetSize(done);
+    if (NTTextFile::Check(*bytes, bytes.GetSize()) == NTTextFile::kZeroByte) {
         cause = "It contains zero bytes, so it is not a text file that a text window can hold";
         return false;
     }
     return true;
 }
 
+bool NTDiskFile::ReadText(const char* path, XGHandle& text, NTTextFile::LineEnd& lineEnd, std::string& cause)
+{
+    if (!Read(path, text, cause))
+        return false;
+    lineEnd = NTTextFile::FindLineEnd(*text, text.GetSize());
+    text.SetSize(uint32_t(NTTextFile::DecodeInPlace(*text, text.GetSize())));
+    return true;
+}
+
 bool NTDiskFile::Write(const char* path, const std::string& bytes, std::string& cause)
 {
+    // A file that Notes would refuse to open is not written at all.
+    switch (NTTextFile::Check(bytes.data(), bytes.size())) {
+    case NTTextFile::kZeroByte:
+        cause = "The text contains a zero byte, and a file with one could not be opened again";
+        return false;
+    case NTTextFile::kTooLarge:
+        cause = "With its line ends it would be larger than the 2 GB that a text window can hold";
+        return false;
+    default:
+        break;
+    }
     // A read-only file stays as it is: replacing it would drop the
     // protection that its owner gave it.
     DWORD attributes = GetFileAttributesA(path);

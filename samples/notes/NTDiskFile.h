@@ -6,15 +6,25 @@
 
 #include <string>
 
+#include "NTTextFile.h"
+#include "foundation/XGHandle.h"
+
 class NTDiskFile {
 public:
     NTDiskFile() = delete;
 
     // False with the cause set when the file cannot be read whole; a file the
-    // text engine cannot hold is refused before its bytes are read.
-    static bool Read(const char* path, std::string& bytes, std::string& cause);
-    // False with the cause set when the bytes could not be written; the file
-    // at path is then untouched and no temporary file is left behind.
+    // text engine cannot hold is refused before its bytes are read, one too
+    // large for the memory left when its block cannot be had.
+    static bool Read(const char* path, XGHandle& bytes, std::string& cause);
+    // A file read as the text engine's text, its line ends decoded where
+    // they were read, so that the file costs its size once; `lineEnd` gets
+    // the file's own.
+    static bool ReadText(const char* path, XGHandle& text, NTTextFile::LineEnd& lineEnd,
+                         std::string& cause);
+    // False with the cause set when the bytes could not be written, or when
+    // they are bytes that Read would refuse; the file at path is then
+    // untouched and no temporary file is left behind.
     static bool Write(const char* path, const std::string& bytes, std::string& cause);
 
     // The full path of a name relative to the current folder; empty when it

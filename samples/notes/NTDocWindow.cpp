@@ -8,6 +8,9 @@
 #include "core/dispatch/XGMenuStatus.h"
 #include "core/dispatch/XGMessages.h"
 #include "forms/XGWindowFactory.h"
+#include "foundation/XGError.h"
+
+#include <exception>
 
 #include <windows.h>
 
@@ -62,9 +65,10 @@ NTDocWindow* NTDocWindow::Open(const char* path)
         return open;
     }
     const char* name = NTDiskFile::FileName(path);
-    std::string bytes;
+    XGHandle bytes(0, 0);
+    NTTextFile::LineEnd lineEnd = NTTextFile::kCRLF;
     std::string cause;
-    if (!NTDiskFile::Read(path, bytes, cause)) {
+    if (!NTDiskFile::ReadText(path, bytes, lineEnd, cause)) {
         NTAlert::Problem("Cannot Open", ("KEBO Notes cannot open " + std::string(name) + ".").c_str(),
                          (cause + ".").c_str());
         return nullptr;
@@ -74,9 +78,21 @@ NTDocWindow* NTDocWindow::Open(const char* path)
         return nullptr;
     window->fPath = path;
     window->fName = name;
-    window->fLineEnd = NTTextFile::FindLineEnd(bytes.data(), bytes.size());
+    window->fLineEnd = lineEnd;
     if (NTTextView* text = window->GetTextView()) {
-        text->LoadText(NTTextFile::Decode(bytes.data(), bytes.size()));
+        try {
+            text->LoadText(bytes);
+        } catch (const std::exception&) {
+            cause = "There is not enough memory to hold it";
+        } catch (const XGError&) {
+            cause = "There is not enough memory to hold it";
+        }
+        if (!cause.empty()) {
+            delete window;
+            NTAlert::Problem("Cannot Open", ("KEBO Notes cannot open " + std::string(name) + ".").c_str(),
+                             (cause + ".").c_str());
+            return nullptr;
+        }
         text->SetFocus();
     }
     window->UpdateTitle();

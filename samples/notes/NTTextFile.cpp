@@ -24,8 +24,16 @@ NTTextFile::LineEnd NTTextFile::FindLineEnd(const char* bytes, size_t size)
 
 std::string NTTextFile::Decode(const char* bytes, size_t size)
 {
-    std::string text;
-    text.reserve(size);
+    std::string text(bytes, size);
+    text.resize(DecodeInPlace(&text[0], size));
+    return text;
+}
+
+size_t NTTextFile::DecodeInPlace(char* bytes, size_t size)
+{
+    // Writing never overtakes reading: each line end read becomes at most
+    // one byte written.
+    size_t out = 0;
     for (size_t i = 0; i < size; ++i) {
         char c = bytes[i];
         if (c == '\r') {
@@ -33,9 +41,9 @@ std::string NTTextFile::Decode(const char* bytes, size_t size)
                 ++i;
             c = '\n';
         }
-        text.push_back(c);
+        bytes[out++] = c;
     }
-    return text;
+    return out;
 }
 
 std::string NTTextFile::Encode(const char* text, size_t size, LineEnd lineEnd)

@@ -31,6 +31,9 @@ public:
     // CR LF, a lone CR and a lone LF each become one line feed. The bytes must
     // have passed Check.
     static std::string Decode(const char* bytes, size_t size);
+    // The same in place, where the bytes were read (the text is never longer
+    // than the file): answers the text's size.
+    static size_t DecodeInPlace(char* bytes, size_t size);
     // Every line feed of the engine's text becomes the line end given.
     static std::string Encode(const char* text, size_t size, LineEnd lineEnd);
 };

@@ -40,10 +40,24 @@ void NTTextView::LoadText(const std::string& text)
 {
     XGHandle handle(0, 0);
     handle.Append(uint32_t(text.size()), text.data());
-    SetTextHandle(handle);
-    SetSelect(0, 0);
+    LoadText(handle);
+}
+
+void NTTextView::LoadText(XGHandle& text)
+{
     fHasUndo = false;
     fUndo = State();
+    try {
+        TakeTextHandle(text);
+    } catch (...) {
+        // A text half laid out is not shown: the handle may be one the
+        // caller still holds, so the view keeps nothing of it.
+        XGHandle empty(0, 0);
+        TakeTextHandle(empty);
+        throw;
+    }
+    text.SetSize(0);
+    SetSelect(0, 0);
 }
 
 void NTTextView::Undo()
@@ -66,6 +80,11 @@ void NTTextView::SetWordWrap(bool wrap)
         core->SetWordWrap(wrap);
     // Lays the text out again and brings the scroll bars in step.
     SetTextHandle(const_cast<XGHandle&>(GetTextHandle()));
+}
+
+bool NTTextView::CanInsertKey(char c)
+{
+    return c != 0 && XGEditText::CanInsertKey(c);
 }
 
 bool NTTextView::ValidateText(const char* text)

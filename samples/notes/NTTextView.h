@@ -16,6 +16,10 @@ public:
     // operations
     // Replaces the text as a file read does: no undo, caret at the start.
     void LoadText(const std::string& text);
+    // The same with the handle's bytes taken over, not copied; the handle is
+    // left empty. When memory runs out on the way (the layout), the view is
+    // left empty and the error passes on.
+    void LoadText(XGHandle& text);
     std::string GetText() const;
     bool CanUndo() const { return fHasUndo; }
     // Puts back the text and selection from before the last change; undoing
@@ -26,6 +30,9 @@ public:
 
     // overridden operations of XGEditText
     XG_DECLARE_DISPATCH(NTTextView)
+    // A zero byte is refused: a file holding one is not a text file that
+    // Notes reads, so a document must never get one.
+    bool CanInsertKey(char c) override;
     bool ValidateText(const char* text) override;
 
     // message handlers; each wraps the framework's own

@@ -163,6 +163,25 @@ TEST(XGHandle, SizeBeyondAddressableReportsOutOfMemoryAndKeepsBlock)
     EXPECT_EQ(512u, handle.GetAllocSize());
 }
 
+TEST(XGHandle, SwapHandsTheBlocksOverWithoutCopying)
+{
+    XGHandle big(0, 64);
+    big.Append(100, nullptr);
+    XGHandle small;
+    small.Append(3, "abc");
+    char* bigBlock = *big;
+    char* smallBlock = *small;
+    big.Swap(small);
+    EXPECT_EQ(bigBlock, *small);
+    EXPECT_EQ(100u, small.GetSize());
+    EXPECT_EQ(128u, small.GetAllocSize());
+    EXPECT_EQ(smallBlock, *big);
+    EXPECT_EQ("abc", Bytes(big));
+    // Each keeps growing in the other's chunks.
+    small.Append(1, "x");
+    EXPECT_EQ(128u, small.GetAllocSize());
+}
+
 TEST(autoptr, DeletesItsObjectAtScopeEnd)
 {
     int destroyed = 0;

@@ -44,10 +44,10 @@ protected:
     }
     std::string Get(const char* name) const
     {
-        std::string bytes;
+        XGHandle bytes(0, 0);
         std::string cause;
         EXPECT_TRUE(NTDiskFile::Read(Path(name).c_str(), bytes, cause)) << cause;
-        return bytes;
+        return std::string(*bytes, bytes.GetSize());
     }
     // The names in the folder other than the ones given.
     int CountFiles() const
@@ -108,7 +108,7 @@ TEST_F(DiskFile, AFailedSaveKeepsTheOldFileAndNamesTheCause)
 TEST_F(DiskFile, ReadingRefusesWhatTheTextEngineCannotHold)
 {
     Put("zero.dat", std::string("text\0more", 9));
-    std::string bytes = "kept";
+    XGHandle bytes(0, 0);
     std::string cause;
     EXPECT_FALSE(NTDiskFile::Read(Path("zero.dat").c_str(), bytes, cause));
     EXPECT_NE(std::string::npos, cause.find("zero bytes")) << cause;
@@ -119,6 +119,46 @@ TEST_F(DiskFile, ReadingRefusesWhatTheTextEngineCannotHold)
 
     Put("plain.txt", "line\r\n\xe9t\xe9\n");
     EXPECT_EQ("line\r\n\xe9t\xe9\n", Get("plain.txt"));
+}
+
+// Whatever Notes writes it can open again: bytes it would refuse to read
+// are not written, and the file stays as it was.
+TEST_F(DiskFile, SavingRefusesBytesThatReadingWouldRefuse)
+{
+    Put("doc.txt", "before\r\n");
+    std::string cause;
+    EXPECT_FALSE(NTDiskFile::Write(Path("doc.txt").c_str(), std::string("a\0b\r\n", 5), cause));
+    EXPECT_NE(std::string::npos, cause.find("zero byte")) << cause;
+    EXPECT_EQ("before\r\n", Get("doc.txt"));
+    cause.clear();
+    EXPECT_FALSE(NTDiskFile::Write(Path("new.txt").c_str(), std::string(1, '\0'), cause));
+    EXPECT_FALSE(cause.empty());
+    EXPECT_EQ(1, CountFiles());
+}
+
+// The line ends are decoded where the bytes were read.
+TEST_F(DiskFile, ReadingTextDecodesLineEndsAndKeepsTheFilesOwn)
+{
+    struct Case {
+        std::string file;
+        std::string text;
+        NTTextFile::LineEnd lineEnd;
+    };
+    const Case cases[] = {
+        {"a\r\nbc\r\n\r\nd", "a\nbc\n\nd", NTTextFile::kCRLF},
+        {"a\nb\r\nc\rd", "a\nb\nc\nd", NTTextFile::kLF},
+        {"a\rb\r", "a\nb\n", NTTextFile::kCR},
+        {"", "", NTTextFile::kCRLF},
+    };
+    for (const Case& c : cases) {
+        Put("t.txt", c.file);
+        XGHandle text(0, 0);
+        NTTextFile::LineEnd lineEnd = NTTextFile::kCR;
+        std::string cause;
+        ASSERT_TRUE(NTDiskFile::ReadText(Path("t.txt").c_str(), text, lineEnd, cause)) << cause;
+        EXPECT_EQ(c.text, std::string(*text, text.GetSize()));
+        EXPECT_EQ(c.lineEnd, lineEnd) << c.file;
+    }
 }
 
 TEST(DiskFileNames, TheNameIsTheLastPartOfThePath)

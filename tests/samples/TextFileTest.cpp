@@ -25,6 +25,9 @@ TEST_P(TextFileLines, ReadAsLineFeedsAndWrittenBackAsTheyWere)
     EXPECT_EQ(c.lineEnd, NTTextFile::FindLineEnd(c.file.data(), c.file.size()));
     std::string text = NTTextFile::Decode(c.file.data(), c.file.size());
     EXPECT_EQ(c.text, text);
+    std::string inPlace = c.file;
+    inPlace.resize(NTTextFile::DecodeInPlace(&inPlace[0], inPlace.size()));
+    EXPECT_EQ(c.text, inPlace);
     EXPECT_EQ(c.file, NTTextFile::Encode(text.data(), text.size(), c.lineEnd));
 }
 
