@@ -224,8 +224,8 @@ void XGDialog::EndDialog(long result)
 long XGDialog::SendMessageA(long msg, long arg, void* data)
 {
     // Without a procedure the dialog swallows what reaches it, except the
-    // requests from outside the program: answering those would report them
-    // done when nobody did them.
+    // requests that only the application carries out: answering those would
+    // report them done (to a DDE client, say) when nobody did them.
     if (!fDialogProc)
         return (msg == kMsgOpenDocument || msg == kMsgPrintDocument || msg == kMsgQuitApplication) ? -1 : 0;
     return fDialogProc(this, fUserData, msg, arg, data);
