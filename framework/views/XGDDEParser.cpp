@@ -26,6 +26,10 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool EndsArgument(char c) { return c == ',' || c == ')' || c == ']'; }
 
+// Inside an unquoted argument these can only be a misplaced command or a
+// quote that went wrong: no path that needs them can be passed unquoted.
+bool BreaksUnquoted(char c) { return c == '[' || c == '(' || c == '"'; }
+
 char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 } // namespace
@@ -78,11 +82,18 @@ bool XGDDEParser::ParseDDECommand(const char* text, size_t end, size_t& pos, XGD
             if (!closed)
                 return false;
             ++pos;
-            while (pos < end && !EndsArgument(text[pos]))
+            // Text after the closing quote means the quoting is not what the
+            // sender meant: acting on the part before it would open another file.
+            while (pos < end && IsBlank(text[pos]))
                 ++pos;
+            if (pos < end && !EndsArgument(text[pos]))
+                return false;
         } else {
-            while (pos < end && !EndsArgument(text[pos]))
+            while (pos < end && !EndsArgument(text[pos])) {
+                if (BreaksUnquoted(text[pos]))
+                    return false;
                 fits = Append(arg, XGDDECommand::kArgSize, argLength, text[pos++]) && fits;
+            }
         }
         arg[argLength] = 0;
         if (keep)

@@ -29,7 +29,9 @@ public:
     // Reads one command starting just after its "[" at text[pos] and moves
     // pos to where scanning for the next "[" resumes (the command's "]", or
     // the end). False when the command is not whole ("]" missing, an argument
-    // list without ")", a quote without its closing quote) or does not fit.
+    // list without ")", a quote without its closing quote), when anything but
+    // blanks follows a closing quote before the next ",", ")" or "]", when an
+    // unquoted argument holds "[", "(" or a quote, or when it does not fit.
     static bool ParseDDECommand(const char* text, size_t end, size_t& pos, XGDDECommand& command);
 
     // ASCII letters compared without case; everything else byte for byte.

@@ -2,7 +2,9 @@
 
 #include <dde.h>
 
+#include <algorithm>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "views/XGDDEParser.h"
@@ -32,6 +34,33 @@ long SendDocument(long msg, const char* path)
     XGFileSpecifier file;
     file = path;
     return XGDispatch::SendDispatch(msg, 0, &file);
+}
+
+// The (server, client) window pairs this process answered an initiate for
+// and has not seen terminated. Anything else that sends an execute is in no
+// conversation and is refused.
+std::vector<std::pair<HWND, HWND>> gConversations;
+
+bool InConversation(HWND window, HWND client)
+{
+    return std::find(gConversations.begin(), gConversations.end(), std::make_pair(window, client))
+        != gConversations.end();
+}
+
+void EndConversation(HWND window, HWND client)
+{
+    gConversations.erase(std::remove(gConversations.begin(), gConversations.end(), std::make_pair(window, client)),
+                         gConversations.end());
+}
+
+// Conversations whose windows are gone, so that a reused handle finds none.
+void ForgetDeadConversations()
+{
+    gConversations.erase(std::remove_if(gConversations.begin(), gConversations.end(),
+                                         [](const std::pair<HWND, HWND>& c) {
+                                             return !IsWindow(c.first) || !IsWindow(c.second);
+                                         }),
+                         gConversations.end());
 }
 
 // A packed parameter is the receiver's to free only once it was posted.
@@ -80,6 +109,9 @@ LRESULT XGDDEServer::ProcDDECommon(HWND window, UINT message, WPARAM wParam, LPA
             return 0;
         if (topic != 0 && !AtomNameEquals(topic, _GDDETopicName))
             return 0;
+        ForgetDeadConversations();
+        if (!InConversation(window, client))
+            gConversations.emplace_back(window, client);
         const ATOM replyApp = GlobalAddAtomA(_GDDEAppName);
         const ATOM replyTopic = GlobalAddAtomA(_GDDETopicName);
         SendMessageA(client, WM_DDE_ACK, reinterpret_cast<WPARAM>(window), MAKELPARAM(replyApp, replyTopic));
@@ -88,6 +120,7 @@ LRESULT XGDDEServer::ProcDDECommon(HWND window, UINT message, WPARAM wParam, LPA
         return 0;
     }
     case WM_DDE_TERMINATE:
+        EndConversation(window, client);
         PostMessageA(client, WM_DDE_TERMINATE, reinterpret_cast<WPARAM>(window), 0);
         return 0;
     case WM_DDE_EXECUTE: {
@@ -104,7 +137,8 @@ LRESULT XGDDEServer::ProcDDECommon(HWND window, UINT message, WPARAM wParam, LPA
         const auto commandsBits = reinterpret_cast<UINT_PTR>(commands);
         bool done = false;
         try {
-            done = ParseDDEExecute(text.data(), text.size());
+            if (InConversation(window, client))
+                done = ParseDDEExecute(text.data(), text.size());
         } catch (...) {
             PostAck(client, window, PackDDElParam(WM_DDE_ACK, 0, commandsBits));
             throw;

@@ -1,6 +1,7 @@
 // A small DDE server in every framework window procedure that answers
 // "open", "print" and "exit" requests for the service and topic names the
 // application sets (none by default, so no conversation is answered).
+// An execute is carried out only within a conversation this window answered.
 #pragma once
 
 #include <windows.h>

@@ -70,7 +70,8 @@ INSTANTIATE_TEST_SUITE_P(Strings, DDECommandTable, ::testing::Values(
     ParseCase{"[open]", {true, {{"open", {}}}}},
     ParseCase{"[open(a)][print(b,c)]", {true, {{"open", {"a"}}, {"print", {"b", "c"}}}}},
     ParseCase{"[open( a ,b)]", {true, {{"open", {" a ", "b"}}}}},
-    ParseCase{"[open(\"a\"junk,b)]", {true, {{"open", {"a", "b"}}}}},
+    ParseCase{"[open(\"a\" ,b)]", {true, {{"open", {"a", "b"}}}}},
+    ParseCase{"[open(\"[open(x)]\")]", {true, {{"open", {"[open(x)]"}}}}},
     ParseCase{"[open(,x)]", {true, {{"open", {"", "x"}}}}},
     ParseCase{"[open(a) ]", {true, {{"open", {"a"}}}}},
     ParseCase{"[]", {true, {}}},
@@ -88,6 +89,16 @@ INSTANTIATE_TEST_SUITE_P(Strings, DDECommandTable, ::testing::Values(
     ParseCase{"[open(abc]", kRefused},
     ParseCase{"[open(abc)x]", kRefused},
     ParseCase{"[op", kRefused},
+    // Text after a closing quote, or brackets and quotes in an unquoted
+    // argument: what the sender meant is not known, so nothing runs.
+    ParseCase{"[open(\"a\"b\")]", kRefused},
+    ParseCase{"[open(\"a\"junk,b)]", kRefused},
+    ParseCase{"[open(\"a\" b)]", kRefused},
+    ParseCase{"[open(\"a\"\"b\"x)]", kRefused},
+    ParseCase{"[open([open(x)])]", kRefused},
+    ParseCase{"[open(a(b)]", kRefused},
+    ParseCase{"[open(a\"b)]", kRefused},
+    ParseCase{"[open(a,[exit])]", kRefused},
     ParseCase{"[exit][open(a,", kRefused},
     // Too long for its buffer: refused rather than cut.
     ParseCase{"[open(" + std::string(259, 'a') + ")]", {true, {{"open", {std::string(259, 'a')}}}}},

@@ -143,7 +143,8 @@ enum : long {
     //   that), kDialogIdle (each turn of the modal loop) and kDialogDestroy
     //   (from the destructor); the answer to these two is ignored. data null.
     //   Besides it, a dialog's procedure sees first every message that reaches
-    //   the dialog; a dialog without a procedure answers 0 to all of them.
+    //   the dialog; a dialog without a procedure answers 0 to all of them
+    //   but 'odoc', 'pdoc' and 'qapp', which it passes on.
     kMsgDialog = 'dmsg',
 
     // --- Controls ------------------------------------------------------------

@@ -223,8 +223,11 @@ void XGDialog::EndDialog(long result)
 
 long XGDialog::SendMessageA(long msg, long arg, void* data)
 {
+    // Without a procedure the dialog swallows what reaches it, except the
+    // requests that only the application carries out: answering those would
+    // report them done (to a DDE client, say) when nobody did them.
     if (!fDialogProc)
-        return 0;
+        return (msg == kMsgOpenDocument || msg == kMsgPrintDocument || msg == kMsgQuitApplication) ? -1 : 0;
     return fDialogProc(this, fUserData, msg, arg, data);
 }
 
