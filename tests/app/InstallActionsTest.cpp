@@ -366,7 +366,7 @@ TEST_F(InstallActions, ValueWithoutAnExtensionStartsNothingAndSaysItNamesNoProgr
         EXPECT_EQ(gFailures, std::vector<std::string>{c.value});
         // The text comes from the launcher's own table and names the value.
         EXPECT_STREQ(XGPostError::gSMessage, "Installer Not Started");
-        EXPECT_NE(std::string(XGPostError::gLMessage).find(c.value + " named in setup.ini has no file name extension"),
+        EXPECT_NE(std::string(XGPostError::gLMessage).find(c.value + " in setup.ini has no file name extension"),
                   std::string::npos) << XGPostError::gLMessage;
         EXPECT_FALSE(TakeQuitMessage());
     }
