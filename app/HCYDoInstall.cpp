@@ -1,5 +1,6 @@
 #include "HCYDoInstall.h"
 
+#include "HCYLaunchRule.h"
 #include "HCYProfileInformation.h"
 #include "foundation/XGPostError.h"
 #include "views/XGWindow.h"
@@ -25,6 +26,9 @@ const int kNameRoom = 512;
 }
 
 HCYDoInstall::LaunchFailureProc HCYDoInstall::gLaunchFailureProc = nullptr;
+
+static_assert(HCYLaunchRule::kParameterRoom >= int(sizeof("-a \"-a\" ") + sizeof(HCYDoInstall::CurrDir)),
+              "the parameters hold the longest folder, quoted");
 
 HCYDoInstall::HCYDoInstall()
     : HCYDoInstall(0)
@@ -74,9 +78,6 @@ void HCYDoInstall::GetSettings()
 
 void HCYDoInstall::InstallNow()
 {
-    char parameters[sizeof("-a -a") + sizeof(CurrDir)];
-    std::snprintf(parameters, sizeof(parameters), "-a -a%s", CurrDir);
-
     if (IType_ == 1) {
         Launch(kQuicktimeKey, QuicktimeInstallPath, fQuicktimeFits, nullptr);
         return;
@@ -90,7 +91,7 @@ void HCYDoInstall::InstallNow()
     }
     // Quitting after a failed start would leave the user with nothing on the
     // screen; the launcher stays so that the user can read the alert and retry.
-    if (Launch(kHalcyraKey, HalcyraInstallPath, fHalcyraFits, parameters))
+    if (Launch(kHalcyraKey, HalcyraInstallPath, fHalcyraFits, CurrDir))
         PostQuitMessage(0);
 }
 
@@ -126,7 +127,7 @@ bool HCYDoInstall::IsQuickTimeInstalled()
     return true;
 }
 
-bool HCYDoInstall::CheckInstaller(const char* key, const char* path, bool fits, char* name, int room) const
+bool HCYDoInstall::CheckSettings(const char* key, const char* path, bool fits, char* name, int room) const
 {
     if (!fFolderKnown) {
         std::snprintf(name, room, "setup.ini (the current folder's path is longer than %d characters"
@@ -148,38 +149,79 @@ bool HCYDoInstall::CheckInstaller(const char* key, const char* path, bool fits, 
         std::snprintf(name, room, "%s, key %s in [%s] (missing or empty)", iniFullPath, key, kSection);
         return false;
     }
-    // The shell would open a folder in a file window, or complete a missing
-    // name to another program.
-    DWORD attributes = GetFileAttributesA(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        std::snprintf(name, room, "%s", path);
-        return false;
-    }
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-        std::snprintf(name, room, "%s (a folder, not a program)", path);
-        return false;
-    }
     return true;
 }
 
-bool HCYDoInstall::Launch(const char* key, const char* path, bool fits, const char* parameters)
+bool HCYDoInstall::Launch(const char* key, const char* path, bool fits, const char* folder)
 {
     char name[kNameRoom];
-    if (!CheckInstaller(key, path, fits, name, sizeof(name))) {
-        ReportFailure(name);
+    if (!CheckSettings(key, path, fits, name, sizeof(name))) {
+        ReportFailure(kErrFileOpen, name);
         return false;
     }
-    HINSTANCE result = ShellExecuteA(nullptr, nullptr, path, parameters, nullptr, SW_SHOWNORMAL);
+    // The shell is handed the full path, which it neither searches for nor
+    // completes: the file it starts is the one looked at here.
+    char full[MAX_PATH];
+    DWORD length = GetFullPathNameA(path, sizeof(full), full, nullptr);
+    if (length == 0 || length >= sizeof(full)) {
+        std::snprintf(name, sizeof(name), "%s (its full path is longer than %d characters)", path, MAX_PATH - 1);
+        ReportFailure(kErrFileOpen, name);
+        return false;
+    }
+    DWORD attributes = GetFileAttributesA(full);
+    // The shell would open a folder in a file window.
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        std::snprintf(name, sizeof(name), "%s (a folder, not a program)", full);
+        ReportFailure(kErrFileOpen, name);
+        return false;
+    }
+    // The shell would complete such a name to another file (Setup to
+    // Setup.exe) than the one looked at here, whether this one exists or not.
+    if (!HCYLaunchRule::HasExtension(full)) {
+        ReportFailure(kHCYErrNoExtension, path);
+        return false;
+    }
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        ReportFailure(kErrFileOpen, full);
+        return false;
+    }
+    HCYLaunchRule rule(full, folder);
+    if (rule.GetVerdict() == HCYLaunchRule::kUnsafeForBatch) {
+        char c = rule.GetUnsafeCharacter();
+        // The folder as the user knows it, without the "\$ " ending.
+        char where[sizeof(full)];
+        if (std::strchr(full, c)) {
+            std::snprintf(where, sizeof(where), "%s", full);
+        } else {
+            std::snprintf(where, sizeof(where), "%s", CurrDir);
+            size_t end = std::strlen(where);
+            end = end >= 2 ? end - 2 : 0;
+            if (end > 3 && where[end - 1] == '\\')
+                --end;
+            where[end] = 0;
+        }
+        char what[32];
+        if (c == '"')
+            std::snprintf(what, sizeof(what), "a double quote");
+        else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            std::snprintf(what, sizeof(what), "a control character");
+        else
+            std::snprintf(what, sizeof(what), "the character %c", c);
+        ReportFailure(kHCYErrBatchUnsafe, full, where, what);
+        return false;
+    }
+    HINSTANCE result = ShellExecuteA(nullptr, nullptr, full, rule.GetParameters(), nullptr, SW_SHOWNORMAL);
     if (reinterpret_cast<INT_PTR>(result) > 32)
         return true;
-    ReportFailure(path);
+    ReportFailure(kErrFileOpen, full);
     return false;
 }
 
-void HCYDoInstall::ReportFailure(const char* name)
+void HCYDoInstall::ReportFailure(uint32_t code, const char* name, const char* where, const char* what)
 {
+    XGPostError error(code, name, where, what);
     if (gLaunchFailureProc)
-        gLaunchFailureProc(name);
+        gLaunchFailureProc(code, name);
     else
-        Error(kErrFileOpen, name);
+        error.DisplayError();
 }

@@ -1,5 +1,14 @@
 #pragma once
 
+#include <cstdint>
+
+// Codes of the launcher's own messages, EMSG 200: resource number in the high
+// half, entry index in the low half.
+enum : uint32_t {
+    kHCYErrNoExtension = 0xC80000,   // the value as written in setup.ini
+    kHCYErrBatchUnsafe = 0xC80001,   // the batch file, the path holding the character, the character
+};
+
 // One installation action: reads setup.ini from the current directory when it
 // is made, then starts the product's installer, QuickTime's installer, or
 // opens the QuickTime offer window.
@@ -37,19 +46,21 @@ public:
     bool fQuicktimeFits;
 
     // What a failed start shows; tests replace it to see the failure without
-    // running a modal alert. Null shows the "File Open Error" alert.
-    typedef void (*LaunchFailureProc)(const char* path);
+    // running a modal alert: the message's code and its first argument (the
+    // texts are formatted all the same). Null shows the alert.
+    typedef void (*LaunchFailureProc)(uint32_t code, const char* name);
     static LaunchFailureProc gLaunchFailureProc;
 
 private:
-    // Starts the installer of the key, or shows the "File Open Error" alert
-    // naming what is wrong and answers false.
-    bool Launch(const char* key, const char* path, bool fits, const char* parameters);
-    // Fills name with what keeps the installer of the key from being started
-    // (the file, key or path looked for and why) and answers false; answers
-    // true when the path names an existing file.
-    bool CheckInstaller(const char* key, const char* path, bool fits, char* name, int room) const;
-    static void ReportFailure(const char* name);
+    // Starts exactly the file the path names, by its full path, with the
+    // launcher's folder as parameters unless folder is null; or shows the
+    // alert that says what is wrong and answers false.
+    bool Launch(const char* key, const char* path, bool fits, const char* folder);
+    // Fills name with what in the settings keeps the installer of the key
+    // from being started (the file or key looked for and why) and answers
+    // false; answers true when setup.ini gave a path.
+    bool CheckSettings(const char* key, const char* path, bool fits, char* name, int room) const;
+    static void ReportFailure(uint32_t code, const char* name, const char* where = "", const char* what = "");
     // Brings back the offer window if one is open, hidden or not; else opens it.
     static void ShowOffer();
 };

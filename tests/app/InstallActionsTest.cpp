@@ -5,6 +5,7 @@
 #include "HCYDoInstall.h"
 #include "HCYGetRebootPrivilege.h"
 #include "RegEdit.h"
+#include "foundation/XGPostError.h"
 
 #include "../support/TestWin32.h"
 
@@ -73,6 +74,55 @@ bool ReadRecord(const std::string& path, std::string* text)
     return false;
 }
 
+// Removes a folder and all it holds.
+void RemoveTree(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = found.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            std::string path = folder + "\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(path);
+            else
+                DeleteFileA(path.c_str());
+        } while (FindNextFileA(find, &found));
+        FindClose(find);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// The parameters a batch file sees as %1, %2, ...: words split at blanks
+// outside double quotes, with the quotes taken away (as %~1 does).
+std::vector<std::string> BatchWords(const std::string& line)
+{
+    std::vector<std::string> words;
+    std::string word;
+    bool quoted = false, any = false;
+    for (char c : line) {
+        if (c == '"') {
+            quoted = !quoted;
+            any = true;
+        } else if ((c == ' ' || c == '\t') && !quoted) {
+            if (any)
+                words.push_back(word);
+            word.clear();
+            any = false;
+        } else {
+            word += c;
+            any = true;
+        }
+    }
+    if (any)
+        words.push_back(word);
+    return words;
+}
+
 // Takes a posted WM_QUIT off this thread's queue, if there is one.
 bool TakeQuitMessage()
 {
@@ -81,7 +131,12 @@ bool TakeQuitMessage()
 }
 
 std::vector<std::string> gFailures;
-void RecordFailure(const char* path) { gFailures.push_back(path); }
+std::vector<uint32_t> gFailureCodes;
+void RecordFailure(uint32_t code, const char* name)
+{
+    gFailures.push_back(name);
+    gFailureCodes.push_back(code);
+}
 
 // Runs each test in a folder of its own with a setup.ini of its choosing, with
 // QuickTime present unless the test says otherwise, and quiet stand-ins.
@@ -100,6 +155,7 @@ protected:
         DeleteFileA(RecordOf(QuickTimeStandIn()).c_str());
         SetQuickTime(true);
         gFailures.clear();
+        gFailureCodes.clear();
         HCYDoInstall::gLaunchFailureProc = RecordFailure;
         while (TakeQuitMessage()) {
         }
@@ -109,8 +165,7 @@ protected:
     {
         HCYDoInstall::gLaunchFailureProc = nullptr;
         SetCurrentDirectoryA(fStart.c_str());
-        DeleteFileA((fFolder + "\\setup.ini").c_str());
-        RemoveDirectoryA(fFolder.c_str());
+        RemoveTree(fFolder);
         SetQuickTime(false);
     }
 
@@ -274,6 +329,121 @@ TEST_F(InstallActions, InstallerValueOfExactly255CharactersIsStarted)
     EXPECT_TRUE(ReadRecord(RecordOf(ProductStandIn()), &parameters));
     EXPECT_TRUE(gFailures.empty());
     EXPECT_TRUE(TakeQuitMessage());
+}
+
+// The shell completes a name without an extension to a program of that name:
+// with a text file Inst\HalcyraSetup and the stand-in Inst\HalcyraSetup.exe
+// beside it, the value Inst\HalcyraSetup must start nothing.
+TEST_F(InstallActions, ValueWithoutAnExtensionStartsNothingAndSaysItNamesNoProgram)
+{
+    const std::string inst = fFolder + "\\Inst";
+    CreateDirectoryA(inst.c_str(), nullptr);
+    WriteFile(inst + "\\HalcyraSetup", "a text file, not a program\r\n");
+    ASSERT_TRUE(CopyFileA(ProductStandIn().c_str(), (inst + "\\HalcyraSetup.exe").c_str(), FALSE));
+    const std::string record = inst + "\\HalcyraSetup.args";
+    struct Case {
+        std::string value;
+        int type;
+    };
+    const Case cases[] = {
+        {"Inst\\HalcyraSetup", 0},
+        {"Inst\\HalcyraSetup.", 0},
+        {"Inst\\HalcyraSetup .", 0},
+        {inst + "\\HalcyraSetup", 0},
+        {"Inst\\HalcyraSetup", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value + " of type " + std::to_string(c.type));
+        if (c.type == 0)
+            WriteSettings(c.value, QuickTimeStandIn());
+        else
+            WriteSettings(ProductStandIn(), c.value);
+        gFailures.clear();
+        gFailureCodes.clear();
+        HCYDoInstall install(c.type);
+        install.InstallNow();
+        EXPECT_EQ(gFailureCodes, std::vector<uint32_t>{kHCYErrNoExtension});
+        EXPECT_EQ(gFailures, std::vector<std::string>{c.value});
+        // The text comes from the launcher's own table and names the value.
+        EXPECT_STREQ(XGPostError::gSMessage, "Installer Not Started");
+        EXPECT_NE(std::string(XGPostError::gLMessage).find(c.value + " in setup.ini has no file name extension"),
+                  std::string::npos) << XGPostError::gLMessage;
+        EXPECT_FALSE(TakeQuitMessage());
+    }
+    Sleep(1500);
+    EXPECT_FALSE(Exists(record));
+
+    // The same file named whole is started, by the path relative to the folder.
+    WriteSettings("Inst\\HalcyraSetup.exe", QuickTimeStandIn());
+    gFailures.clear();
+    HCYDoInstall install(0);
+    install.InstallNow();
+    std::string parameters;
+    ASSERT_TRUE(ReadRecord(record, &parameters));
+    EXPECT_EQ(parameters, "-a -a" + fFolder + "\\$ ");
+    EXPECT_TRUE(gFailures.empty());
+    EXPECT_TRUE(TakeQuitMessage());
+}
+
+// A batch-file installer is run by cmd. Started from folders whose names cmd
+// would split or read as commands, the batch file must get exactly two
+// parameters, -a and -a<folder>\$, and a b\$.bat planted where an unquoted
+// "a & b\$" would name it must not run. Folders holding what cmd expands even
+// in quotes are refused.
+TEST_F(InstallActions, BatchInstallerGetsExactlyTheFolderAndNothingElseRuns)
+{
+    struct Case {
+        const char* folder;
+        const char* installer;
+        bool started;
+    };
+    const Case cases[] = {
+        {"plain", "setup.bat", true},
+        {"a & b", "setup.bat", true},
+        {"a&b", "setup.cmd", true},
+        {"a && b", "setup.bat", true},
+        {"x (1), y; z=w", "setup.bat", true},
+        {"c^d ^& b", "setup.bat", true},
+        {"50%", "setup.bat", false},
+        {"a %PATH% & b", "setup.bat", false},
+        {"hi! & b", "setup.cmd", false},
+    };
+    const std::string batch = DemoFolder() + "\\Halcyra\\HalcyraSetup.bat";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.folder);
+        const std::string folder = fFolder + "\\" + c.folder;
+        const std::string inst = folder + "\\Inst";
+        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+        CreateDirectoryA(inst.c_str(), nullptr);
+        ASSERT_TRUE(CopyFileA(batch.c_str(), (inst + "\\" + c.installer).c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA(ProductStandIn().c_str(), (inst + "\\HalcyraSetup.exe").c_str(), FALSE));
+        CreateDirectoryA((folder + "\\b").c_str(), nullptr);
+        WriteFile(folder + "\\b\\$.bat", "@echo ran> \"%~dp0ran.txt\"\r\n");
+        WriteFile(folder + "\\setup.ini", std::string("[FilePath]\r\nHalcyra=Inst\\") + c.installer + "\r\n");
+        ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+        gFailures.clear();
+        gFailureCodes.clear();
+        HCYDoInstall install(0);
+        install.InstallNow();
+        SetCurrentDirectoryA(fFolder.c_str());
+        std::string parameters;
+        if (c.started) {
+            EXPECT_TRUE(ReadRecord(inst + "\\HalcyraSetup.args", &parameters));
+            EXPECT_EQ(BatchWords(parameters), (std::vector<std::string>{"-a", "-a" + folder + "\\$"}))
+                << "[" << parameters << "]";
+            EXPECT_TRUE(gFailures.empty());
+            EXPECT_TRUE(TakeQuitMessage());
+            Sleep(1000);
+        } else {
+            EXPECT_EQ(gFailureCodes, std::vector<uint32_t>{kHCYErrBatchUnsafe});
+            EXPECT_EQ(gFailures, std::vector<std::string>{inst + "\\" + c.installer});
+            EXPECT_NE(std::string(XGPostError::gLMessage).find(folder), std::string::npos) << XGPostError::gLMessage;
+            EXPECT_FALSE(TakeQuitMessage());
+            Sleep(1500);
+            EXPECT_FALSE(Exists(inst + "\\HalcyraSetup.args"));
+        }
+        EXPECT_FALSE(Exists(folder + "\\b\\ran.txt"));
+    }
 }
 
 TEST_F(InstallActions, MissingSetupIniGivesEmptyPaths)

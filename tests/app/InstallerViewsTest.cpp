@@ -324,7 +324,7 @@ TEST_F(OfferWindow, ButtonWithAnotherViewIDHasNoPicturesAndNoAction)
 // closed while it is up (from outside, the taskbar, Alt+F4). The failure
 // report here stands for that alert and closes the window the way they do.
 HWND gClosedDuringAlert = nullptr;
-void CloseWindowDuringAlert(const char*)
+void CloseWindowDuringAlert(uint32_t, const char*)
 {
     SendMessageA(gClosedDuringAlert, WM_CLOSE, 0, 0);
 }

@@ -53,9 +53,11 @@ quicktime() {
     if [ "$1" = present ]; then echo stand-in >"$system_folder/QuickTime.qts"; else rm -f "$system_folder/QuickTime.qts"; fi
 }
 
+# Starts the launcher in the demo folder, or in the folder given.
 start() {
+    local from=${1:-$demo}
     rm -f "$demo/Halcyra/HalcyraSetup.args" "$demo/QuickTime/QuickTimeInstaller.args"
-    (cd "$demo" && exec wine "$launcher") &
+    (cd "$from" && exec wine "$launcher") &
     pid=$!
     window=""
     for _ in $(seq 100); do
@@ -289,17 +291,65 @@ if start; then
 fi
 stop
 
-note "a missing installer shows the File Open Error alert and the launcher stays"
-quicktime present; setup_ini missing
-if start; then
-    background_by Background.bmp 8000 ready || fail "the main screen did not come"
-    click_at "$(install_x)" "$(install_y)"
+# Sets alert to the launcher's Error alert once it is shown (empty if none
+# comes within five seconds).
+wait_alert() {
     alert=""
     for _ in $(seq 50); do
         alert=$(xdotool search --onlyvisible --name '^Error$' 2>/dev/null | head -1)
         [ -n "$alert" ] && break
         sleep 0.1
     done
+}
+
+note "a value without an extension starts nothing, not even the program of that name beside it"
+quicktime present
+printf 'a text file, not a program\r\n' >"$demo/Halcyra/HalcyraSetup"
+printf '[FilePath]\r\nHalcyra=Halcyra\\HalcyraSetup\r\nQuicktime=QuickTime\\QuickTimeInstaller.exe\r\n' \
+    >"$demo/setup.ini"
+if start; then
+    background_by Background.bmp 8000 ready || fail "the main screen did not come"
+    click_at "$(install_x)" "$(install_y)"
+    wait_alert
+    sleep 0.5; shot no-extension-alert
+    [ -n "$alert" ] || fail "no alert for the value without an extension"
+    sleep 1
+    kill -0 "$pid" 2>/dev/null || fail "the launcher ended although it started nothing"
+    [ -e "$demo/Halcyra/HalcyraSetup.args" ] && fail "Halcyra\\HalcyraSetup started HalcyraSetup.exe"
+fi
+stop
+rm -f "$demo/Halcyra/HalcyraSetup"
+
+note "a batch installer started from a folder 'a & b' gets exactly the folder, and b\\\$ does not run"
+from="$work/a & b"
+mkdir -p "$from/Inst" "$from/b"
+cp "$demo/Halcyra/HalcyraSetup.bat" "$from/Inst/setup.bat"
+cp "$demo/Halcyra/HalcyraSetup.exe" "$from/Inst/HalcyraSetup.exe"
+printf '@echo ran> "%%~dp0ran.txt"\r\n' >"$from/b/\$.bat"
+printf '[FilePath]\r\nHalcyra=Inst\\setup.bat\r\nQuicktime=QuickTime\\QuickTimeInstaller.exe\r\n' >"$from/setup.ini"
+if start "$from"; then
+    background_by Background.bmp 8000 ready || fail "the main screen did not come"
+    click_at "$(install_x)" "$(install_y)"
+    wait_end
+    [ "$code" = 0 ] || fail "batch Install: the launcher answered $code instead of ending with 0"
+    for _ in $(seq 100); do [ -s "$from/Inst/HalcyraSetup.args" ] && break; sleep 0.1; done
+    sleep 1
+    folder=$(cd "$from" && winepath -w . 2>/dev/null | sed 's/\\\.\?$//')
+    # The stand-in records what the batch hands on (%*), trailing blanks aside:
+    # one parameter -a, one quoted parameter -a<folder>\$.
+    expected="-a \"-a${folder}\\\$\""
+    actual=$(sed 's/ *$//' "$from/Inst/HalcyraSetup.args" 2>/dev/null)
+    [ "$actual" = "$expected" ] || fail "the batch installer got [$actual], expected [$expected]"
+    [ -e "$from/b/ran.txt" ] && fail "b\\\$.bat ran: cmd read the folder's & as a second command"
+fi
+stop
+
+note "a missing installer shows the File Open Error alert and the launcher stays"
+quicktime present; setup_ini missing
+if start; then
+    background_by Background.bmp 8000 ready || fail "the main screen did not come"
+    click_at "$(install_x)" "$(install_y)"
+    wait_alert
     sleep 0.5; shot error-alert
     [ -n "$alert" ] || fail "no Error alert for the missing installer"
     sleep 1
