@@ -14,7 +14,9 @@ namespace {
 
 // The buttons of one built-in font share one font object, and so one Windows
 // font: made per button, each would cost a display context and a font of its
-// own. The font goes with the last button that uses it.
+// own. The slot lets the font go with the last button that uses it; a native
+// button that outlives its view (its window's close takes it later) holds the
+// font on until it is destroyed.
 struct SharedFont {
     XGFont* font;
     long users;

@@ -51,8 +51,12 @@ HWND XGControl::CreateControl(const char* className, DWORD style, const char* ti
                                    fRootWindow, nullptr, _GInstance, nullptr);
     if (!control)
         return nullptr;
-    // The window procedures find the wrapper of a notifying control by this link.
-    XGControlLink::Link(control, this, fRootWindow);
+    // The window procedures find the wrapper of a notifying control by this
+    // link; a control that could not be followed to its end is not kept.
+    if (!XGControlLink::Link(control, this, fRootWindow, font)) {
+        DestroyWindow(control);
+        return nullptr;
+    }
     if (font)
         SendMessageA(control, WM_SETFONT, WPARAM(font->GetFont(nullptr)), FALSE);
     return control;
@@ -65,9 +69,10 @@ void XGControl::DestroyControl(HWND control)
     // A closing window destroys its native window right after its views, and
     // that takes all its controls at once, with their properties; one by one,
     // each would first be hidden and taken out on its own.
+    // A control destroyed from outside is already gone, and its handle may
+    // name another window by now.
     const bool rootGoing = fWindow && fWindow->IsDeletingViews() && fRootWindow && fRootWindow == fWindow->GetHWND();
-    XGControlLink::Unlink(control, rootGoing);
-    if (rootGoing)
+    if (!XGControlLink::Unlink(control, this, rootGoing) || rootGoing)
         return;
     DestroyWindow(control);
 }

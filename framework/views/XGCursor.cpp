@@ -31,6 +31,10 @@ HCURSOR LoadCursorID(short id)
     if (system)
         return ::LoadCursorA(nullptr, system);
     HINSTANCE module = _GInstance ? _GInstance : ::GetModuleHandleA(nullptr);
+    // Looking the resource up reads the mapped module only; the load that
+    // measures the screen is left to cursors there are.
+    if (!::FindResourceA(module, MAKEINTRESOURCEA(id), reinterpret_cast<LPCSTR>(RT_GROUP_CURSOR)))
+        return nullptr;
     return ::LoadCursorA(module, MAKEINTRESOURCEA(id));
 }
 
@@ -39,19 +43,21 @@ HCURSOR LoadCursorID(short id)
 // Every mouse move over a view sets its cursor. The cursors LoadCursor hands
 // out are shared ones that last as long as the process (or the program's
 // module), so each is loaded once: loading measures the screen again every
-// time, several round trips to the window server under Wine.
+// time, several round trips to the window server under Wine. A load that
+// failed is not kept: the arrow stands in until the cursor can be loaded.
 void SetCursorID(short id)
 {
     static std::map<short, HCURSOR> loaded;
     auto found = loaded.find(id);
     HCURSOR cursor = found != loaded.end() ? found->second : nullptr;
     if (!cursor) {
-        // A number the program has no cursor for gives the arrow, for good.
         cursor = LoadCursorID(id);
-        if (!cursor)
-            cursor = LoadCursorID(0);
-        if (cursor)
+        if (cursor) {
             loaded[id] = cursor;
+        } else if (id != 0) {
+            SetCursorID(0);
+            return;
+        }
     }
     ::SetCursor(cursor);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "KeboTestSupport.h"
@@ -383,6 +385,118 @@ TEST_F(Controls, ButtonsOfOneFontShareItUntilTheLastOneGoes)
     XGCommandButton* again = MakeButton(fRecorder, 5, 0, "Five");
     EXPECT_EQ(DWORD(OBJ_FONT), GetObjectType(FontOf(again)));
     EXPECT_EQ(fontsBefore + 2, XGFont::gFontArray.Length());
+}
+
+// A control's native window destroyed from outside: a notification naming
+// its handle reaches nothing, the handle finds no wrapper, and the wrapper
+// goes later without touching the handle again.
+TEST_F(Controls, AControlDestroyedFromOutsideIsNoLongerFoundByItsHandle)
+{
+    struct Case {
+        const char* name;
+        std::function<XGControl*()> make;
+        std::function<HWND(XGControl*)> native;
+        UINT message;
+        WPARAM wParam;
+    };
+    const Case cases[] = {
+        {"push button", [&] { return static_cast<XGControl*>(MakeButton(fRecorder, 1, 0, "One")); },
+         [](XGControl* c) { return static_cast<XGButton*>(c)->GetControl(); }, WM_COMMAND, MAKEWPARAM(0, BN_CLICKED)},
+        {"check box",
+         [&] {
+             Args a = Args::View('chkb', 3, 10, 100, 150, 120).Int(0).Int(0).Str("Three");
+             XGArgStream s = a.Stream();
+             return static_cast<XGControl*>(new XGCheckButton(fRecorder, s));
+         },
+         [](XGControl* c) { return static_cast<XGButton*>(c)->GetControl(); }, WM_COMMAND, MAKEWPARAM(0, BN_CLICKED)},
+        {"scroll bar",
+         [&] {
+             XGSScrollInitRecord r = ScrollRecord(9, 0, 0, 100, 1, 10);
+             return static_cast<XGControl*>(new XGScrollBar(fRecorder, r));
+         },
+         [](XGControl* c) { return static_cast<XGScrollBar*>(c)->GetControl(); }, WM_VSCROLL, SB_LINEDOWN},
+    };
+    const long fontsBefore = XGFont::gFontArray.Length();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        XGControl* control = c.make();
+        const HWND native = c.native(control);
+        ASSERT_NE(nullptr, native);
+        ASSERT_EQ(control, XGControl::FromHWND(native));
+
+        ASSERT_TRUE(DestroyWindow(native));
+        EXPECT_EQ(nullptr, XGControl::FromHWND(native));
+        Notify(c.message, c.wParam, native);
+        EXPECT_TRUE(fRecorder->fLog.empty());
+
+        delete control;
+        EXPECT_EQ(nullptr, XGControl::FromHWND(native));
+        fRecorder->fLog.clear();
+    }
+    EXPECT_EQ(fontsBefore, XGFont::gFontArray.Length());
+}
+
+// Records, as a window is destroyed (its views gone, the native controls
+// not yet), whether each control is there and still draws with a font.
+class FontWatchApp : public TestApp {
+public:
+    XG_DECLARE_DISPATCH(FontWatchApp)
+    long DoDestroyed(long, void*)
+    {
+        for (HWND control : fControls) {
+            const HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
+            fSeen.push_back(std::string(IsWindow(control) ? "control" : "gone") + " "
+                            + (GetObjectType(font) == OBJ_FONT ? "font" : "no font"));
+        }
+        return -1;
+    }
+    std::vector<HWND> fControls;
+    std::vector<std::string> fSeen;
+};
+
+// long Handler(long arg, void* data); -1 passes the message on.
+XG_BEGIN_DISPATCH(FontWatchApp, TestApp)
+    XG_ON('desw', DoDestroyed)
+XG_END_DISPATCH()
+
+// The last window's buttons are the last users of their shared fonts; their
+// native windows go only after their views, with the window.
+TEST(ControlsClosing, ButtonsKeepTheirFontsUntilTheyGoAndThenTheFontsGo)
+{
+    FontWatchApp* app = new FontWatchApp();
+    const long fontsBefore = XGFont::gFontArray.Length();
+    const DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    // Many times over: whatever is kept for a control that has gone shows.
+    for (int round = 0; round < 20; ++round) {
+        SCOPED_TRACE(round);
+        XGSWindowInitRecord w = WindowRecord(2, "buttons", 300, 400);
+        XGWindow* window = new XGWindow(w, nullptr);
+        XGSViewInitRecord all = ViewRecord(0, 0, 0, 300, 400);
+        XGView* holder = new XGView(window, all);
+        app->fControls.clear();
+        app->fSeen.clear();
+        std::vector<HGDIOBJ> fonts;
+        for (short font : {0, 0, 1}) {
+            XGCommandButton* button = MakeButton(holder, short(app->fControls.size() + 1), font, "Button");
+            app->fControls.push_back(button->GetControl());
+            fonts.push_back(reinterpret_cast<HGDIOBJ>(FontOf(button)));
+        }
+        UpdateWindow(window->GetHWND());
+        Pump();
+
+        ASSERT_TRUE(window->CloseWindow());
+        EXPECT_EQ((std::vector<std::string>{"control font", "control font", "control font"}), app->fSeen);
+        for (HWND control : app->fControls)
+            EXPECT_FALSE(IsWindow(control));
+        for (HGDIOBJ font : fonts)
+            EXPECT_EQ(0u, GetObjectType(font));
+        EXPECT_EQ(fontsBefore, XGFont::gFontArray.Length());
+    }
+    // Where the system counts its objects (Wine does not), none is left over.
+    if (gdiBefore != 0)
+        EXPECT_EQ(gdiBefore, GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
+    delete app;
+    Pump();
 }
 
 // Logs the window notices, whether the window was on screen at each, whether

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "ViewsTestHost.h"
+#include "core/dispatch/XGGlobals.h"
 #include "views/XGCursor.h"
 #include "views/XGDraw.h"
 #include "views/XGView.h"
@@ -382,4 +383,30 @@ TEST(Cursor, NumbersNameSystemCursorsAndUnknownOnesGiveTheArrow)
             EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, c.system)) << c.id << " pass " << pass;
         }
     }
+}
+
+// The program's cursor 202 looked for first in a module that has none (as
+// when it cannot be loaded for the moment) and then where it is.
+TEST(Cursor, ACursorThatCouldNotBeLoadedIsLoadedOnceItCanBe)
+{
+    HINSTANCE program = GetModuleHandleA(nullptr);
+    const HCURSOR square = LoadCursorA(program, MAKEINTRESOURCEA(202));
+    ASSERT_NE(nullptr, square);
+    const HCURSOR arrow = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    HINSTANCE saved = _GInstance;
+    struct Step {
+        HINSTANCE module;
+        HCURSOR expected;
+    } steps[] = {
+        {GetModuleHandleA("kernel32.dll"), arrow},
+        {GetModuleHandleA("kernel32.dll"), arrow},
+        {program, square},
+        {program, square},
+    };
+    for (const Step& step : steps) {
+        _GInstance = step.module;
+        SetCursorID(202);
+        EXPECT_EQ(step.expected, GetCursor()) << (step.module == program ? "program" : "kernel32");
+    }
+    _GInstance = saved;
 }

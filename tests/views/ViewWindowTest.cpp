@@ -14,6 +14,7 @@
 #include "core/dispatch/XGEventLoop.h"
 #include "core/dispatch/XGGlobals.h"
 #include "views/XGControlLink.h"
+#include "views/XGFont.h"
 #include "views/XGView.h"
 #include "views/XGWindow.h"
 
@@ -266,7 +267,7 @@ TEST_F(ViewInWindow, ControlsLeadToTheirObjectsUntilUnlinked)
     XGControlLink::Link(control, owner, root);
     EXPECT_EQ(XGControlLink::Find(control), owner);
     EXPECT_EQ(GetPropA(control, _GControlClass), static_cast<HANDLE>(static_cast<XGDispatch*>(owner)));
-    XGControlLink::Unlink(control, false);
+    EXPECT_TRUE(XGControlLink::Unlink(control, owner, false));
     EXPECT_EQ(XGControlLink::Find(control), nullptr);
     EXPECT_EQ(GetPropA(control, _GControlClass), nullptr);
 
@@ -276,13 +277,44 @@ TEST_F(ViewInWindow, ControlsLeadToTheirObjectsUntilUnlinked)
     RemovePropA(other, _GControlClass);
 
     XGControlLink::Link(control, owner, root);
-    XGControlLink::Unlink(control, true);
+    EXPECT_TRUE(XGControlLink::Unlink(control, owner, true));
     EXPECT_EQ(XGControlLink::Find(control), nullptr);
     EXPECT_NE(GetPropA(control, _GControlClass), nullptr);
     XGControlLink::ForgetRoot(root);
     RemovePropA(control, _GControlClass);
     DestroyWindow(control);
     DestroyWindow(other);
+}
+
+// A link lasts as long as its native window, however that is destroyed, and
+// holds the control's font until then; the object of a window gone (whose
+// handle may name another window by then) unlinks nothing.
+TEST_F(ViewInWindow, AControlLinkGoesWithItsNativeWindowAndHoldsItsFontTillThen)
+{
+    HWND root = window->GetHWND();
+    XGView* owner = new XGView(window, Fixed(1, 0, 0, 20, 20));
+    XGView* stranger = new XGView(window, Fixed(2, 0, 0, 20, 20));
+    for (bool rootGoing : {false, true}) {
+        SCOPED_TRACE(rootGoing ? "unlinked with its root going" : "still linked");
+        HWND control = CreateWindowExA(0, "BUTTON", "", WS_CHILD, 0, 0, 10, 10, root, nullptr,
+                                       GetModuleHandleA(nullptr), nullptr);
+        XGFont* font = XGFont::LoadFont(1);
+        const HFONT handle = font->GetFont();
+        ASSERT_TRUE(XGControlLink::Link(control, owner, root, font));
+        SendMessageA(control, WM_SETFONT, WPARAM(handle), FALSE);
+        font->Detach();
+        EXPECT_EQ(DWORD(OBJ_FONT), GetObjectType(handle));
+        EXPECT_FALSE(XGControlLink::Unlink(control, stranger, false));
+        EXPECT_EQ(XGControlLink::Find(control), owner);
+        if (rootGoing)
+            EXPECT_TRUE(XGControlLink::Unlink(control, owner, true));
+        EXPECT_EQ(DWORD(OBJ_FONT), GetObjectType(handle));
+
+        DestroyWindow(control);
+        EXPECT_EQ(XGControlLink::Find(control), nullptr);
+        EXPECT_EQ(0u, GetObjectType(handle));
+        EXPECT_FALSE(XGControlLink::Unlink(control, owner, false));
+    }
 }
 
 // A window made shown comes up active and above the windows made before it,
