@@ -50,8 +50,10 @@ const char kTemporaryPrefix[] = "ntn";
 
 bool IsOwnTemporaryName(const char* name)
 {
-    if (CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, name, 3, kTemporaryPrefix, 3) != CSTR_EQUAL)
-        return false;
+    for (int i = 0; i < 3; ++i) {
+        if (name[i] == 0 || (name[i] | 0x20) != kTemporaryPrefix[i])
+            return false;
+    }
     const char* p = name + 3;
     int digits = 0;
     while ((*p >= '0' && *p <= '9') || (*p >= 'a' && *p <= 'f') || (*p >= 'A' && *p <= 'F')) {

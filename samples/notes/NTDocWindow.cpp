@@ -105,11 +105,8 @@ bool NTDocWindow::Save()
 
 bool NTDocWindow::SaveAs()
 {
-    std::string path;
-    {
-        BusyScope busy(this);
-        path = NTFileDialog::AskSave(fPath.empty() ? fName.c_str() : fPath.c_str());
-    }
+    BusyScope busy(this);
+    std::string path = NTFileDialog::AskSave(fPath.empty() ? fName.c_str() : fPath.c_str());
     if (path.empty())
         return false;
     // Two windows on one file would each overwrite the other's saves.
@@ -133,6 +130,7 @@ bool NTDocWindow::SaveTo(const std::string& path)
     std::string bytes = NTTextFile::Encode(engineText.data(), engineText.size(), fLineEnd);
     std::string cause;
     if (!NTDiskFile::Write(path.c_str(), bytes, cause)) {
+        BusyScope busy(this);
         NTAlert::Problem("Cannot Save",
                          ("KEBO Notes cannot save " + std::string(NTDiskFile::FileName(path.c_str())) +
                           " (" + path + ").").c_str(),
@@ -150,12 +148,8 @@ bool NTDocWindow::AskToClose()
 {
     if (!fChanged || fDiscard)
         return true;
-    long answer;
-    {
-        BusyScope busy(this);
-        answer = NTAlert::AskSave(fName.c_str());
-    }
-    switch (answer) {
+    BusyScope busy(this);
+    switch (NTAlert::AskSave(fName.c_str())) {
     case NTAlert::kSave:
         return Save();
     case NTAlert::kDontSave:

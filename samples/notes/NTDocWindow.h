@@ -65,15 +65,20 @@ public:
     long DoTextChanged(long arg, void* data);   // 'nchg'
 
 private:
-    // Marks the document busy for the life of a question or a Save As.
+    // Marks the document busy for the life of a question, a Save As or an
+    // alert about it; they nest (a question's Save runs a Save As).
     class BusyScope {
     public:
-        explicit BusyScope(NTDocWindow* window) : fWindow(window) { fWindow->fBusy = true; }
-        ~BusyScope() { fWindow->fBusy = false; }
+        explicit BusyScope(NTDocWindow* window) : fWindow(window), fWasBusy(window->fBusy)
+        {
+            fWindow->fBusy = true;
+        }
+        ~BusyScope() { fWindow->fBusy = fWasBusy; }
         BusyScope(const BusyScope&) = delete;
         BusyScope& operator=(const BusyScope&) = delete;
     private:
         NTDocWindow* fWindow;
+        bool fWasBusy;
     };
 
     void SetChanged(bool changed);
@@ -85,7 +90,7 @@ private:
     std::string fName;      // what the title shows
     bool fChanged;
     bool fDiscard;          // the user chose Don't Save while quitting
-    bool fBusy;             // a question or a Save As about it is up
+    bool fBusy;             // a question, a Save As or an alert about it is up
     NTTextFile::LineEnd fLineEnd;
 
     static int gUntitled;
