@@ -70,6 +70,7 @@ bool IsListedWindow(const XGWindow* window)
 
 XGAppCore::XGAppCore()
     : fQuitFlag(false),
+      fQuitting(false),
       fMutex(nullptr),
       fCopyrightWindow(nullptr),
       fCopyrightUntil(0),
@@ -216,10 +217,15 @@ void XGAppCore::DoEvent()
     if (got == -1)
         return;
 
-    if (_GMDIWindow && TranslateMDISysAccel(_GMDIWindow, &gLastMessage))
-        return;
-    if (XGMenuBar::TranslateAcceleratorA(_GMainWindow, &gLastMessage))
-        return;
+    // In a modal turn the keys belong to the modal window: the frame's
+    // accelerators act on the windows below it (Ctrl+F4 would close the
+    // document that a question is about).
+    if (!IsInsideModalTurn()) {
+        if (_GMDIWindow && TranslateMDISysAccel(_GMDIWindow, &gLastMessage))
+            return;
+        if (XGMenuBar::TranslateAcceleratorA(_GMainWindow, &gLastMessage))
+            return;
+    }
 
     EventOwnerReset ownerReset(this);
     if (XGWindow* owner = XGWindow::GetXGWindow(gLastMessage.hwnd))
@@ -328,7 +334,24 @@ long XGAppCore::DoMenuCommand(long arg, void* /*data*/)
     }
 }
 
+bool XGAppCore::MayStartQuit() const
+{
+    if (fQuitting || IsInsideModalTurn())
+        return false;
+    // A system dialog (a file dialog, a message box) disables its owner
+    // while its own loop runs.
+    return !_GMainWindow || IsWindowEnabled(_GMainWindow);
+}
+
 long XGAppCore::DoQuitApplication(long /*arg*/, void* /*data*/)
+{
+    if (!MayStartQuit())
+        return -1;
+    QuitScope quitting(this);
+    return CloseAllWindows();
+}
+
+long XGAppCore::CloseAllWindows()
 {
     while (XGWindow* first = XGWindow::gList) {
         if (!first->CloseWindow() || XGWindow::gList == first)

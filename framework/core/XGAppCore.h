@@ -29,6 +29,10 @@ public:
     // the event loop: its turns, event owner, capture and modifier word are
     // XGEventLoop's
     bool GetQuitFlag() const { return fQuitFlag; }
+    // Whether a quit may begin now. Not inside a modal loop (a modal turn of
+    // this loop, or a system dialog that disabled the frame), whose windows
+    // a quit would delete under it, nor inside another quit.
+    bool MayStartQuit() const;
 
     // overridable, in slot order (after those of XGDispatch)
     XG_DECLARE_DISPATCH(XGAppCore)
@@ -51,7 +55,22 @@ protected:
     XGDispatch* GetParentDispatch() override;
     void RunTurn() override;
 
+    // Held while a quit runs, so that one requested meanwhile is refused.
+    class QuitScope {
+    public:
+        explicit QuitScope(XGAppCore* app) : fApp(app) { fApp->fQuitting = true; }
+        ~QuitScope() { fApp->fQuitting = false; }
+        QuitScope(const QuitScope&) = delete;
+        QuitScope& operator=(const QuitScope&) = delete;
+    private:
+        XGAppCore* fApp;
+    };
+    // Closes every window and ends the loop: 0, or -1 when a window refused
+    // (the windows before it are gone).
+    long CloseAllWindows();
+
     bool fQuitFlag;
+    bool fQuitting;
     HANDLE fMutex;
 
 private:

@@ -560,7 +560,14 @@ LRESULT CALLBACK _GMainMDIWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
             XGDispatch::SendDispatch(kMsgQuitApplication, 0, nullptr);
             return 0;
         case WM_QUERYENDSESSION:
-            return XGDispatch::SendDispatch(kMsgQuitApplication, 0, nullptr) == 0 ? 1 : 0;
+            // Only a quit carried out lets the session end; one refused
+            // (by the user, or inside a modal loop) keeps it.
+            return XGDispatch::SendDispatch(kMsgQuitApplication, 0, nullptr) == 0 ? TRUE : FALSE;
+        case WM_ENDSESSION:
+            // The answer to WM_QUERYENDSESSION closed what was to close; the
+            // system ends the program once this returns, and a question now
+            // would only hold the end of the session up.
+            return 0;
         case WM_SIZE: {
             XGInline::Close();
             RECT client;

@@ -331,8 +331,14 @@ LRESULT CALLBACK _GSingleWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
         case WM_CLOSE:
             window->CloseWindow();
             return 0;
-        case WM_QUERYENDSESSION:
+        case WM_QUERYENDSESSION: {
+            // Inside a modal loop nothing closes: the loop below uses the
+            // windows, and a question closed here would read as a Cancel.
+            XGEventLoop* loop = XGEventLoop::GetLoop();
+            if (loop && loop->IsInsideModalTurn())
+                return 0;
             return window->CloseWindow() ? 1 : 0;
+        }
         case WM_ACTIVATE:
             if (window->GetHWND())
                 window->ProcessActivate(LOWORD(wParam) != WA_INACTIVE);

@@ -45,6 +45,64 @@ std::string Folder(const std::string& path)
     return path.substr(0, slash);
 }
 
+// The temporaries of this program's saves: GetTempFileName with the prefix
+// "ntn" names them "ntn", one to four hexadecimal digits and ".tmp".
+const char kTemporaryPrefix[] = "ntn";
+
+bool IsOwnTemporaryName(const char* name)
+{
+    for (int i = 0; i < 3; ++i) {
+        if (name[i] == 0 || (name[i] | 0x20) != kTemporaryPrefix[i])
+            return false;
+    }
+    const char* p = name + 3;
+    int digits = 0;
+    while ((*p >= '0' && *p <= '9') || (*p >= 'a' && *p <= 'f') || (*p >= 'A' && *p <= 'F')) {
+        ++p;
+        ++digits;
+    }
+    return digits >= 1 && digits <= 4 && lstrcmpiA(p, ".tmp") == 0;
+}
+
+// A save writes its temporary and puts it in place within seconds, holding
+// it open unshared meanwhile; one untouched for this long was left by a save
+// that never finished (the program was killed).
+const ULONGLONG kStaleTemporary = 10ULL * 60 * 10000000;  // ten minutes in 100 ns units
+
+ULONGLONG Ticks(const FILETIME& time)
+{
+    return (ULONGLONG(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
+// Removes the stale temporaries of this program's naming from a folder.
+// One still open in another save cannot be deleted and stays.
+void RemoveStaleTemporaries(const std::string& folder)
+{
+    std::string pattern = folder;
+    if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/')
+        pattern += '\\';
+    std::string::size_type base = pattern.size();
+    pattern += std::string(kTemporaryPrefix) + "*.tmp";
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        if (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
+            continue;
+        // The pattern also matches longer names, and short 8.3 aliases.
+        if (!IsOwnTemporaryName(found.cFileName))
+            continue;
+        ULONGLONG written = Ticks(found.ftLastWriteTime);
+        if (written > Ticks(now) || Ticks(now) - written < kStaleTemporary)
+            continue;
+        DeleteFileA((pattern.substr(0, base) + found.cFileName).c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
 }  // namespace
 
 std::string NTDiskFile::SystemMessage(unsigned long error)
@@ -162,7 +220,7 @@ bool NTDiskFile::Write(const char* path, const std::string& bytes, std::string& 
     }
     std::string folder = Folder(path);
     char temporary[MAX_PATH];
-    if (!GetTempFileNameA(folder.c_str(), "ntn", 0, temporary)) {
+    if (!GetTempFileNameA(folder.c_str(), kTemporaryPrefix, 0, temporary)) {
         DWORD error = GetLastError();
         cause = error == ERROR_DIRECTORY || error == ERROR_PATH_NOT_FOUND || error == ERROR_FILE_NOT_FOUND
                     ? "Its folder " + folder + " is not there any more"
@@ -201,5 +259,7 @@ bool NTDiskFile::Write(const char* path, const std::string& bytes, std::string& 
     }
     if (!written)
         DeleteFileA(temporary);
+    else
+        RemoveStaleTemporaries(folder);
     return written;
 }

@@ -24,7 +24,10 @@ public:
                          std::string& cause);
     // False with the cause set when the bytes could not be written, or when
     // they are bytes that Read would refuse; the file at path is then
-    // untouched and no temporary file is left behind.
+    // untouched and no temporary file is left behind. A save that succeeds
+    // also removes, from the same folder, the temporaries of its own naming
+    // that a save killed before it finished left there (those untouched for
+    // ten minutes).
     static bool Write(const char* path, const std::string& bytes, std::string& cause);
 
     // The full path of a name relative to the current folder; empty when it

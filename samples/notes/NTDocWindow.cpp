@@ -24,7 +24,7 @@ XG_BEGIN_DISPATCH(NTDocWindow, XGWindow)
 XG_END_DISPATCH()
 
 NTDocWindow::NTDocWindow(XGArgStream& stream, XGForm* form)
-    : XGWindow(stream, form), fChanged(false), fDiscard(false), fLineEnd(NTTextFile::kCRLF)
+    : XGWindow(stream, form), fChanged(false), fDiscard(false), fBusy(false), fLineEnd(NTTextFile::kCRLF)
 {
 }
 
@@ -121,9 +121,19 @@ bool NTDocWindow::Save()
 
 bool NTDocWindow::SaveAs()
 {
+    BusyScope busy(this);
     std::string path = NTFileDialog::AskSave(fPath.empty() ? fName.c_str() : fPath.c_str());
     if (path.empty())
         return false;
+    // Two windows on one file would each overwrite the other's saves.
+    NTDocWindow* other = Find(path.c_str());
+    if (other && other != this) {
+        NTAlert::Problem("Cannot Save",
+                         ("KEBO Notes cannot save " + fName + " as " + path + ".").c_str(),
+                         "That file is open in another window. Close that window first, or save under "
+                         "another name.");
+        return false;
+    }
     return SaveTo(path);
 }
 
@@ -136,6 +146,7 @@ bool NTDocWindow::SaveTo(const std::string& path)
     std::string bytes = NTTextFile::Encode(engineText.data(), engineText.size(), fLineEnd);
     std::string cause;
     if (!NTDiskFile::Write(path.c_str(), bytes, cause)) {
+        BusyScope busy(this);
         NTAlert::Problem("Cannot Save",
                          ("KEBO Notes cannot save " + std::string(NTDiskFile::FileName(path.c_str())) +
                           " (" + path + ").").c_str(),
@@ -153,6 +164,7 @@ bool NTDocWindow::AskToClose()
 {
     if (!fChanged || fDiscard)
         return true;
+    BusyScope busy(this);
     switch (NTAlert::AskSave(fName.c_str())) {
     case NTAlert::kSave:
         return Save();
@@ -165,6 +177,11 @@ bool NTDocWindow::AskToClose()
 
 bool NTDocWindow::CloseWindow()
 {
+    // A close that comes while this document's question or Save As is up
+    // (from another program, or a key that reached the window) would delete
+    // the window under them: the one in progress decides.
+    if (fBusy)
+        return false;
     return AskToClose() && XGWindow::CloseWindow();
 }
 
@@ -180,13 +197,17 @@ bool NTDocWindow::MayQuit()
         agreed = document->AskToClose();
         document->fDiscard = agreed && document->fChanged;
     }
-    if (!agreed) {
-        for (XGWindow* window = XGWindow::gList; window; window = window->GetNext()) {
-            if (auto* document = dynamic_cast<NTDocWindow*>(window))
-                document->fDiscard = false;
-        }
-    }
+    if (!agreed)
+        KeepChanges();
     return agreed;
+}
+
+void NTDocWindow::KeepChanges()
+{
+    for (XGWindow* window = XGWindow::gList; window; window = window->GetNext()) {
+        if (auto* document = dynamic_cast<NTDocWindow*>(window))
+            document->fDiscard = false;
+    }
 }
 
 long NTDocWindow::DoGetMenuStatus(long arg, void* data)

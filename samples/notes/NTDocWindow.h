@@ -51,6 +51,9 @@ public:
     // that the windows may close without asking again. After a Cancel, or a
     // save that failed, nothing is closed and every document stays changed.
     static bool MayQuit();
+    // After a quit, whatever its end: the documents still open ask again
+    // before they close.
+    static void KeepChanges();
 
     // overridden operations of XGWindow
     XG_DECLARE_DISPATCH(NTDocWindow)
@@ -62,6 +65,22 @@ public:
     long DoTextChanged(long arg, void* data);   // 'nchg'
 
 private:
+    // Marks the document busy for the life of a question, a Save As or an
+    // alert about it; they nest (a question's Save runs a Save As).
+    class BusyScope {
+    public:
+        explicit BusyScope(NTDocWindow* window) : fWindow(window), fWasBusy(window->fBusy)
+        {
+            fWindow->fBusy = true;
+        }
+        ~BusyScope() { fWindow->fBusy = fWasBusy; }
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+    private:
+        NTDocWindow* fWindow;
+        bool fWasBusy;
+    };
+
     void SetChanged(bool changed);
     void UpdateTitle();
     // The question before a changed document goes: true when it may go.
@@ -71,6 +90,7 @@ private:
     std::string fName;      // what the title shows
     bool fChanged;
     bool fDiscard;          // the user chose Don't Save while quitting
+    bool fBusy;             // a question, a Save As or an alert about it is up
     NTTextFile::LineEnd fLineEnd;
 
     static int gUntitled;

@@ -105,11 +105,13 @@ bool WaitFor(Done done, DWORD milliseconds)
     return true;
 }
 
-bool Execute(HWND client, Conversation& talk, const std::string& command)
+enum Answer { kDone, kRefused, kNoAnswer };
+
+Answer Execute(HWND client, Conversation& talk, const std::string& command)
 {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, command.size() + 1);
     if (!block)
-        return false;
+        return kRefused;
     if (char* text = static_cast<char*>(GlobalLock(block))) {
         std::memcpy(text, command.c_str(), command.size() + 1);
         GlobalUnlock(block);
@@ -118,9 +120,11 @@ bool Execute(HWND client, Conversation& talk, const std::string& command)
     if (!PostMessageA(talk.server, WM_DDE_EXECUTE, reinterpret_cast<WPARAM>(client),
                       reinterpret_cast<LPARAM>(block))) {
         GlobalFree(block);
-        return false;
+        return kNoAnswer;
     }
-    return WaitFor([&] { return talk.acknowledged; }, kAnswerMilliseconds) && talk.positive;
+    if (!WaitFor([&] { return talk.acknowledged; }, kAnswerMilliseconds))
+        return kNoAnswer;
+    return talk.positive ? kDone : kRefused;
 }
 
 }  // namespace
@@ -131,7 +135,8 @@ void NTHandOff::Serve()
     lstrcpynA(_GDDETopicName, kTopic, sizeof _GDDETopicName);
 }
 
-bool NTHandOff::ToRunningInstance(const char* commandLine)
+NTHandOff::Outcome NTHandOff::ToRunningInstance(const char* commandLine, std::string& names,
+                                                std::string& cause)
 {
     WNDCLASSA windowClass;
     std::memset(&windowClass, 0, sizeof windowClass);
@@ -142,7 +147,7 @@ bool NTHandOff::ToRunningInstance(const char* commandLine)
     HWND client = CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                   _GInstance, nullptr);
     if (!client)
-        return false;
+        return kNoInstance;
 
     Conversation talk;
     gConversation = &talk;
@@ -155,6 +160,7 @@ bool NTHandOff::ToRunningInstance(const char* commandLine)
     GlobalDeleteAtom(topic);
 
     bool handed = talk.server != nullptr;
+    bool refused = false, timedOut = false;
     if (handed) {
         // Names go over as full paths: the running instance has a current
         // folder of its own.
@@ -162,8 +168,24 @@ bool NTHandOff::ToRunningInstance(const char* commandLine)
             std::string path = NTDiskFile::FullPath(argument.c_str());
             if (path.empty())
                 path = argument;
-            Execute(client, talk, "[open(\"" + path + "\")]");
+            Answer answer = kNoAnswer;
+            // Once it did not answer, it is not asked again: each request
+            // would wait as long.
+            if (!timedOut)
+                answer = Execute(client, talk, "[open(\"" + path + "\")]");
+            if (answer == kDone)
+                continue;
+            names += (names.empty() ? "" : ", ") + std::string(NTDiskFile::FileName(path.c_str()));
+            if (answer == kNoAnswer)
+                timedOut = true;
+            else
+                refused = true;
         }
+        if (refused)
+            cause = "It could not open it, and said why";
+        if (timedOut)
+            cause += std::string(cause.empty() ? "It" : "; or it") + " did not answer within "
+                     + std::to_string(kAnswerMilliseconds / 1000) + " seconds";
         HWND server = talk.server;
         PostMessageA(server, WM_DDE_TERMINATE, reinterpret_cast<WPARAM>(client), 0);
         WaitFor([&] { return talk.terminated; }, 2000);
@@ -175,5 +197,7 @@ bool NTHandOff::ToRunningInstance(const char* commandLine)
     }
     gConversation = nullptr;
     DestroyWindow(client);
-    return handed;
+    if (!handed)
+        return kNoInstance;
+    return refused || timedOut ? kNotOpened : kHandedOff;
 }

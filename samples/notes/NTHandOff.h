@@ -3,6 +3,8 @@
 // request, and the running instance comes to the front.
 #pragma once
 
+#include <string>
+
 class NTHandOff {
 public:
     NTHandOff() = delete;
@@ -11,10 +13,17 @@ public:
     static constexpr const char* kService = "KEBONotes";
     static constexpr const char* kTopic = "System";
 
+    enum Outcome {
+        kNoInstance,    // nobody answered: this start runs on its own
+        kHandedOff,     // the running instance opened every file
+        kNotOpened      // it refused one, or did not answer in time
+    };
+
     // Makes the framework's DDE server answer to the names above.
     static void Serve();
-    // True when an instance answered and was handed every file of the
-    // command line (its own arguments' syntax: quotes around names with
-    // blanks); this start then ends.
-    static bool ToRunningInstance(const char* commandLine);
+    // Hands every file of the command line (its own arguments' syntax:
+    // quotes around names with blanks) to a running instance. When it did
+    // not open one, the names it did not open and why are added to names
+    // and cause.
+    static Outcome ToRunningInstance(const char* commandLine, std::string& names, std::string& cause);
 };

@@ -10,6 +10,7 @@
 #include "NTScrollBar.h"
 #include "NTTextView.h"
 #include "controls/XGCheckButton.h"
+#include "core/XGAppSingleWindow.h"
 #include "core/dispatch/XGMessages.h"
 #include "controls/XGPicture.h"
 #include "controls/XGScrollView.h"
@@ -21,14 +22,43 @@
 #include "views/XGWindow.h"
 
 #include <cstdlib>
+#include <memory>
 #include <new>
+
+namespace {
+
+// The alert of a second start whose files the running instance did not
+// open; the alert needs an application object, and Notes' own would show a
+// frame.
+void ShowNotHandedOff(const std::string& names, const std::string& cause)
+{
+    try {
+        std::unique_ptr<XGAppSingleWindow> temporary(new XGAppSingleWindow);
+        NTAlert::Problem("Cannot Open", ("The running KEBO Notes did not open " + names + ".").c_str(),
+                         (cause + ".").c_str());
+    } catch (...) {
+        MessageBoxA(nullptr, ("The running KEBO Notes did not open " + names + ".").c_str(), "Cannot Open",
+                    MB_OK | MB_ICONERROR);
+    }
+}
+
+}  // namespace
 
 XGAppCore* StartApplication()
 {
     // A second start hands its files to the first and ends here, before it
-    // shows a frame of its own.
-    if (NTHandOff::ToRunningInstance(_GArgString))
+    // shows a frame of its own; when they were not all opened it says so,
+    // and its exit code too.
+    std::string names, cause;
+    switch (NTHandOff::ToRunningInstance(_GArgString, names, cause)) {
+    case NTHandOff::kHandedOff:
         std::exit(0);
+    case NTHandOff::kNotOpened:
+        ShowNotHandedOff(names, cause);
+        std::exit(1);
+    case NTHandOff::kNoInstance:
+        break;
+    }
     return new (std::nothrow) NTNotesApp;
 }
 
@@ -75,8 +105,8 @@ long NTNotesApp::DoOpenDocument(long, void* data)
     if (!file || !file->GetPath())
         return -1;
     std::string path = NTDiskFile::FullPath(file->GetPath());
-    NTDocWindow::Open(path.empty() ? file->GetPath() : path.c_str());
-    return 0;
+    // A DDE "open" that opened nothing is acknowledged negatively.
+    return NTDocWindow::Open(path.empty() ? file->GetPath() : path.c_str()) ? 0 : -1;
 }
 
 long NTNotesApp::DoGetMenuStatus(long arg, void* data)
@@ -153,10 +183,18 @@ void NTNotesApp::ShowToolBar(bool shown)
 }
 
 // Every changed document is asked about before any window closes, so that a
-// Cancel keeps them all open; then the framework closes the windows.
+// Cancel keeps them all open; then the windows close. However the quit ends,
+// no document that stays is left to be closed without asking.
 long NTNotesApp::DoQuitApplication(long, void*)
 {
-    return NTDocWindow::MayQuit() ? -1 : 0;
+    // Passed on, the framework's handler refuses it too: nothing is asked
+    // inside a modal loop, and a DDE "exit" is acknowledged negatively.
+    if (!MayStartQuit())
+        return -1;
+    QuitScope quitting(this);
+    long answer = NTDocWindow::MayQuit() ? CloseAllWindows() : -1;
+    NTDocWindow::KeepChanges();
+    return answer == 0 ? 0 : kQuitRefused;
 }
 
 long NTNotesApp::DoPostPeriodic(long, void*)

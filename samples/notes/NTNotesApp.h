@@ -15,6 +15,9 @@ public:
     ~NTNotesApp() override;
 
     static constexpr const char* kTitle = "KEBO Notes";
+    // The answer to a quit that did not happen; -1 would pass it on to the
+    // framework's handler, which would close the windows.
+    static constexpr long kQuitRefused = 1;
 
     // overridden operations of XGAppMultiWindow, in slot order
     XG_DECLARE_DISPATCH(NTNotesApp)

@@ -95,6 +95,30 @@ INSTANTIATE_TEST_SUITE_P(Turns, EventLoopForget,
                       ForgetCase{"Outer", false, kWindowB, nullptr}),
     [](const ::testing::TestParamInfo<ForgetCase>& info) { return info.param.name; });
 
+// A modal turn whose window went is still a loop that something below it
+// runs for: the turns inside it are inside a modal loop, the plain ones
+// around it are not.
+TEST(EventLoop, ATurnIsInsideAModalLoopWhileAnyModalTurnRunsEvenOneWhoseWindowWent)
+{
+    TestLoop loop;
+    bool plain = true, modal = false, gone = false, plainInsideGone = false, after = true;
+    Turn(loop, nullptr, [&] {
+        plain = loop.IsInsideModalTurn();
+        Turn(loop, kWindowA, [&] {
+            modal = loop.IsInsideModalTurn();
+            loop.ForgetWindow(kWindowA);
+            gone = loop.IsInsideModalTurn();
+            Turn(loop, nullptr, [&] { plainInsideGone = loop.IsInsideModalTurn(); });
+        });
+        after = loop.IsInsideModalTurn();
+    });
+    EXPECT_FALSE(plain);
+    EXPECT_TRUE(modal);
+    EXPECT_TRUE(gone);
+    EXPECT_TRUE(plainInsideGone);
+    EXPECT_FALSE(after);
+}
+
 TEST(EventLoop, AThrowingTurnIsShownAndLeavesTheOuterTurnModal)
 {
     TestLoop loop;

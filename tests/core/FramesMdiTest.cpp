@@ -87,4 +87,104 @@ TEST(MultipleDocuments, MdiClassesUseTheirOwnProcedures)
     Pump();
 }
 
+// Ctrl held for this thread's GetKeyState, as the MDI client's keys read it.
+class ControlHeld {
+public:
+    ControlHeld()
+    {
+        GetKeyboardState(fSaved);
+        BYTE held[256];
+        GetKeyboardState(held);
+        held[VK_CONTROL] = held[VK_LCONTROL] = 0x80;
+        SetKeyboardState(held);
+    }
+    ~ControlHeld() { SetKeyboardState(fSaved); }
+    ControlHeld(const ControlHeld&) = delete;
+    ControlHeld& operator=(const ControlHeld&) = delete;
+
+private:
+    BYTE fSaved[256];
+};
+
+bool IsListedWindow(const XGWindow* window)
+{
+    for (XGWindow* listed = XGWindow::gList; listed; listed = listed->GetNext())
+        if (listed == window)
+            return true;
+    return false;
+}
+
+// Ctrl+F4 closes the active document window from the main loop; in a modal
+// turn the key belongs to the modal window and the document stays.
+TEST(MultipleDocuments, CtrlF4ClosesTheActiveDocumentOnlyOutsideAModalTurn)
+{
+    struct Case {
+        bool modal;
+        bool closed;
+    } cases[] = {{false, true}, {true, false}};
+    for (const Case& c : cases) {
+        TestApp* app = new TestApp("Keys");
+        XGSWindowInitRecord r = WindowRecord(0, "question", 200, 120);
+        XGWindow* question = new XGWindow(r, nullptr);
+        r = WindowRecord(0, "document", 200, 120);
+        XGWindow* document = new XGWindow(r, nullptr);
+        ASSERT_EQ(document->GetHWND(),
+                  reinterpret_cast<HWND>(SendMessageA(_GMDIWindow, WM_MDIGETACTIVE, 0, 0)));
+        app->SetFocus();
+        Pump();
+        {
+            ControlHeld control;
+            PostMessageA(question->GetHWND(), WM_KEYDOWN, VK_F4, 1);
+            app->RunOnce(c.modal ? question : nullptr);
+        }
+        EXPECT_EQ(c.closed, !IsListedWindow(document)) << (c.modal ? "modal" : "plain");
+        while (XGWindow::gList)
+            delete XGWindow::gList;
+        DestroyWindow(_GMainWindow);
+        delete app;
+        Pump();
+    }
+}
+
+// The framework's quit deletes every window: inside a modal turn, or while
+// a system dialog holds the frame disabled, it is refused and nothing goes.
+TEST(MultipleDocuments, AQuitIsRefusedInsideAModalLoopAndClosesEverythingOutside)
+{
+    enum Where { kMainLoop, kModalTurn, kFrameDisabled };
+    struct Case {
+        Where where;
+        long answer;
+    } cases[] = {{kModalTurn, -1}, {kFrameDisabled, -1}, {kMainLoop, 0}};
+    for (const Case& c : cases) {
+        TestApp* app = new TestApp("Quit");
+        XGSWindowInitRecord r = WindowRecord(0, "question", 200, 120);
+        XGWindow* question = new XGWindow(r, nullptr);
+        r = WindowRecord(0, "document", 200, 120);
+        XGWindow* document = new XGWindow(r, nullptr);
+        app->SetFocus();
+        Pump();
+        long answer = 1;
+        bool mayStart = true;
+        app->fOnIdle = [&] {
+            mayStart = app->MayStartQuit();
+            answer = app->XGAppCore::DoQuitApplication(0, nullptr);
+            app->fOnIdle = nullptr;
+        };
+        if (c.where == kFrameDisabled)
+            EnableWindow(_GMainWindow, FALSE);
+        PostMessageA(_GMainWindow, WM_NULL, 0, 0);
+        app->RunOnce(c.where == kModalTurn ? question : nullptr);
+        EnableWindow(_GMainWindow, TRUE);
+        EXPECT_EQ(c.answer, answer) << c.where;
+        EXPECT_EQ(c.answer == 0, mayStart) << c.where;
+        EXPECT_EQ(c.answer == 0, !IsListedWindow(document)) << c.where;
+        EXPECT_EQ(c.answer == 0, app->GetQuitFlag()) << c.where;
+        while (XGWindow::gList)
+            delete XGWindow::gList;
+        DestroyWindow(_GMainWindow);
+        delete app;
+        Pump();
+    }
+}
+
 }  // namespace

@@ -105,6 +105,74 @@ TEST_F(DiskFile, AFailedSaveKeepsTheOldFileAndNamesTheCause)
     EXPECT_EQ(1, CountFiles());
 }
 
+// Only a save's own temporaries that nobody has touched for a while go: a
+// name of another shape, a recent one (a save in progress elsewhere), a
+// read-only file and a folder all stay.
+TEST_F(DiskFile, ASaveRemovesOnlyStaleTemporariesOfItsOwnNaming)
+{
+    struct Case {
+        const char* name;
+        int minutesOld;
+        bool gone;
+    } cases[] = {
+        {"ntn1.tmp", 60, true},
+        {"NTNBEEF.TMP", 11, true},
+        {"ntna0.tmp", 60 * 24 * 30, true},
+        {"ntn2.tmp", 1, false},         // perhaps another instance's save
+        {"ntn3.tmp", -5, false},        // written "in the future": a clock put back
+        {"ntn12345.tmp", 60, false},    // five digits: not GetTempFileName's
+        {"ntnx1.tmp", 60, false},
+        {"ntn.tmp", 60, false},
+        {"ntn1.tmp.txt", 60, false},
+        {"abc1.tmp", 60, false},
+        {"ntn4.tmpx", 60, false},
+        {"my ntn5.tmp", 60, false},
+    };
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    const ULONGLONG ticks = (ULONGLONG(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    auto age = [&](const char* name, int minutes) {
+        HANDLE file = CreateFileA(Path(name).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, file) << name;
+        ULONGLONG then = ticks - ULONGLONG(LONGLONG(minutes) * 60 * 10000000);
+        FILETIME time = {DWORD(then), DWORD(then >> 32)};
+        EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &time)) << name;
+        CloseHandle(file);
+    };
+    for (const Case& c : cases) {
+        Put(c.name, "left over");
+        age(c.name, c.minutesOld);
+    }
+    Put("ntn6.tmp", "read-only");
+    age("ntn6.tmp", 60);
+    SetFileAttributesA(Path("ntn6.tmp").c_str(), FILE_ATTRIBUTE_READONLY);
+    CreateDirectoryA(Path("ntn7.tmp").c_str(), nullptr);
+
+    std::string cause;
+    ASSERT_TRUE(NTDiskFile::Write(Path("a.txt").c_str(), "saved\r\n", cause)) << cause;
+
+    for (const Case& c : cases)
+        EXPECT_EQ(c.gone, GetFileAttributesA(Path(c.name).c_str()) == INVALID_FILE_ATTRIBUTES) << c.name;
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(Path("ntn6.tmp").c_str()));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(Path("ntn7.tmp").c_str()));
+    RemoveDirectoryA(Path("ntn7.tmp").c_str());
+    EXPECT_EQ("saved\r\n", Get("a.txt"));
+}
+
+// A temporary that another save holds open cannot go, however old it looks.
+TEST_F(DiskFile, AStaleLookingTemporaryStillOpenInAnotherSaveStays)
+{
+    Put("ntn9.tmp", "being written");
+    HANDLE held = CreateFileA(Path("ntn9.tmp").c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    FILETIME old = {0, 0x01000000};
+    SetFileTime(held, nullptr, nullptr, &old);
+    std::string cause;
+    ASSERT_TRUE(NTDiskFile::Write(Path("a.txt").c_str(), "saved", cause)) << cause;
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(Path("ntn9.tmp").c_str()));
+    CloseHandle(held);
+}
+
 TEST_F(DiskFile, ReadingRefusesWhatTheTextEngineCannotHold)
 {
     Put("zero.dat", std::string("text\0more", 9));

@@ -185,7 +185,19 @@ alert=$(find_window "Cannot Open")
 [ -n "$alert" ] || fail "no Cannot Open alert for a file with a zero byte"
 shot notes-cannot-open
 key Return
-gone "Cannot Open" || fail "OK did not end the alert"
+# The second start then says on its own that the file was not opened.
+own=""
+for _ in $(seq 100); do
+    own=$(xdotool search --onlyvisible --name '^Cannot Open$' 2>/dev/null | grep -vx "$alert" | head -1)
+    [ -n "$own" ] && break
+    sleep 0.1
+done
+if [ -n "$own" ]; then
+    eval "$(xdotool getwindowgeometry --shell "$own")"
+    xdotool mousemove $((X + 40)) $((Y + 8)) click 1
+    key Return
+fi
+gone "Cannot Open" || fail "OK did not end the alerts"
 wait "$second"
 expect_title "KEBO Notes - ro.txt *" "after the refused file"
 

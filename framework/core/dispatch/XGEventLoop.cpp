@@ -48,6 +48,15 @@ XGWindow* XGEventLoop::GetModalWindow() const
     return nullptr;
 }
 
+bool XGEventLoop::IsInsideModalTurn() const
+{
+    for (const ModalTurn* turn = fModalTurn; turn; turn = turn->outer) {
+        if (turn->window || turn->gone)
+            return true;
+    }
+    return false;
+}
+
 void XGEventLoop::ForgetWindow(XGWindow* window)
 {
     if (!window)

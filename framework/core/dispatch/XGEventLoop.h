@@ -21,6 +21,9 @@ public:
     void RunOnce(XGWindow* modal);
     bool IsModalWindow() const { return GetModalWindow() != nullptr; }
     XGWindow* GetModalWindow() const;
+    // True while any modal turn runs, also one whose window is gone: the
+    // loop that started it still holds what it was modal for.
+    bool IsInsideModalTurn() const;
     XGWindow* GetEventOwner() const { return fEventOwner; }
     void SetEventOwner(XGWindow* owner) { fEventOwner = owner; }
     // Called by a window that is going: no turn, running or waiting, may

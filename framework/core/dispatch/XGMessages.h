@@ -108,9 +108,12 @@ enum : long {
     //   command), by the frames when their last window is gone, by the MDI
     //   frame's procedure (WM_CLOSE, WM_QUERYENDSESSION) and for a DDE "exit".
     //   arg 0, data null. XGAppCore closes every window and answers 0, or -1
-    //   when a window refuses. WM_QUERYENDSESSION lets Windows end the session
-    //   only on 0. HCYInstallerApp answers 0 without closing anything: only
-    //   the Windows quit message ends the launcher.
+    //   when a window refuses; it refuses with -1 at once inside a modal loop
+    //   or another quit (XGAppCore::MayStartQuit). An application's own
+    //   handler that refuses answers 1, as -1 would pass the quit on to
+    //   XGAppCore's. WM_QUERYENDSESSION lets Windows end the session only on
+    //   0. HCYInstallerApp answers 0 without closing anything: only the
+    //   Windows quit message ends the launcher.
     kMsgQuitApplication = 'qapp',
 
     // --- Window notices ------------------------------------------------------
