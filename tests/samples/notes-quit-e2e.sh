@@ -25,39 +25,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
-note() { echo "--- $*"; }
-shot() { import -window root "$shots/$1.png"; }
-
-title() { xdotool getwindowname "$frame" 2>/dev/null; }
-title_is() {
-    for _ in $(seq 50); do
-        [ "$(title)" = "$1" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
-expect_title() { title_is "$1" || fail "$2: the frame is titled [$(title)], expected [$1]"; }
-# The visible top-level windows titled exactly $1.
-windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
+source "$(dirname "$0")/notes-e2e-lib.sh"
 count() { windows "$1" | wc -l; }
-# The window titled exactly $1, waited for up to five seconds.
-find_window() {
-    local found=""
-    for _ in $(seq 50); do
-        found=$(windows "$1" | head -1)
-        [ -n "$found" ] && break
-        sleep 0.1
-    done
-    echo "$found"
-}
-gone() {
-    for _ in $(seq 50); do
-        [ -z "$(windows "$1")" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
 # Stays true while no second window titled $1 comes within two seconds.
 stays_single() {
     for _ in $(seq 20); do
@@ -81,26 +50,6 @@ dismiss_all() {
         xdotool key Escape
         sleep 0.5
     done
-}
-expect_bytes() {
-    local file=$1 expected=$2 why=$3
-    printf "$expected" >"$work/expected"
-    cmp -s "$work/expected" "$work/$file" ||
-        fail "$why: $file holds [$(od -c "$work/$file" | head -3)], expected [$(od -c "$work/expected" | head -3)]"
-}
-key() { xdotool key "$@"; sleep 0.3; }
-type_text() { xdotool type --delay 60 "$1"; sleep 0.3; }
-focus_frame() {
-    eval "$(xdotool getwindowgeometry --shell "$frame")"
-    xdotool mousemove $((X + 200)) $((Y + 8)) click 1
-    sleep 0.3
-}
-dialog_origin() {
-    local w=$1 client_w=$(($2 + 2)) client_h=$(($3 + 2))
-    eval "$(xdotool getwindowgeometry --shell "$w")"
-    local border=$(((WIDTH - client_w) / 2))
-    dx=$((X + border))
-    dy=$((Y + HEIGHT - client_h - border))
 }
 dont_save() {
     dialog_origin "$1" 380 118
