@@ -1,7 +1,6 @@
 #include "views/XGControlLink.h"
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <unordered_map>
 
@@ -15,6 +14,7 @@ struct Link {
     XGDispatch* owner;  // null once unlinked
     HWND root;
     XGFont* font;       // a reference held for the native window, or null
+    WNDPROC proc;       // the control's own procedure, which ControlGoes calls
 };
 
 // One thread makes and destroys the framework's windows.
@@ -36,16 +36,21 @@ void Forget(HWND control)
         font->Detach();
 }
 
-const UINT_PTR kSubclassID = 0x58474C4E;  // any number of our own
-
-// Sees the control's last message, after the control itself: nothing draws
-// with its font any more, and its handle is free to name another window.
-LRESULT CALLBACK ControlGoes(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR)
+// Sees every message of a linked control before passing it on, so as to see
+// its last one after the control itself: nothing draws with its font any
+// more, and its handle is free to name another window. The procedure is
+// replaced directly rather than through comctl32's subclassing, which costs
+// several round trips to Wine's server for each control made and destroyed.
+LRESULT CALLBACK ControlGoes(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    auto& links = Links();
+    auto found = links.find(control);
+    if (found == links.end() || !found->second.proc)
+        return DefWindowProcA(control, message, wParam, lParam);
+    const WNDPROC proc = found->second.proc;
     if (message != WM_NCDESTROY)
-        return DefSubclassProc(control, message, wParam, lParam);
-    RemoveWindowSubclass(control, ControlGoes, id);
-    const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
+        return CallWindowProcA(proc, control, message, wParam, lParam);
+    const LRESULT result = CallWindowProcA(proc, control, message, wParam, lParam);
     Forget(control);
     return result;
 }
@@ -56,21 +61,29 @@ bool XGControlLink::Link(HWND control, XGDispatch* owner, HWND root, XGFont* fon
 {
     if (!control)
         return false;
-    if (!SetWindowSubclass(control, ControlGoes, kSubclassID, 0))
-        return false;
+    auto& links = Links();
+    auto found = links.find(control);
+    if (found == links.end()) {
+        // Listed before the procedure is replaced: the control's next message
+        // already comes through ControlGoes, which looks its procedure up here.
+        found = links.emplace(control, ::Link{owner, root, nullptr, nullptr}).first;
+        const auto proc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlGoes)));
+        if (!proc) {
+            links.erase(found);
+            return false;
+        }
+        found->second.proc = proc;
+    }
     SetPropA(control, _GControlClass, static_cast<HANDLE>(owner));
     if (font)
         font->Attach();
-    auto& links = Links();
-    auto found = links.find(control);
-    if (found != links.end()) {
-        XGFont* before = found->second.font;
-        found->second = {owner, root, font};
-        if (before)
-            before->Detach();
-    } else {
-        links[control] = {owner, root, font};
-    }
+    XGFont* before = found->second.font;
+    found->second.owner = owner;
+    found->second.root = root;
+    found->second.font = font;
+    if (before)
+        before->Detach();
     return true;
 }
 

@@ -10,6 +10,7 @@
 
 #include "ViewsTestHost.h"
 #include "forms/records/XGArgStream.h"
+#include "../support/TestRecord.h"
 #include "views/XGDraw.h"
 #include "controls/XGEditCore.h"
 #include "controls/XGEditText.h"
@@ -32,34 +33,7 @@ const short kShift = 0x0001;
 const short kDoubleClick = 0x1000;
 const short kCaptured = 0x2000;
 
-// Big-endian record fields as the argument stream reads them.
-class Record {
-public:
-    Record& Int(long value)
-    {
-        for (int shift = 24; shift >= 0; shift -= 8)
-            fBytes.push_back((unsigned char)((unsigned long)value >> shift));
-        return *this;
-    }
-    Record& Bool(bool value)
-    {
-        fBytes.push_back(0);
-        fBytes.push_back(value ? 1 : 0);
-        return *this;
-    }
-    Record& Str(const std::string& text)
-    {
-        fBytes.push_back((unsigned char)text.size());
-        fBytes.insert(fBytes.end(), text.begin(), text.end());
-        if (fBytes.size() % 2)
-            fBytes.push_back(0);
-        return *this;
-    }
-    XGArgStream Stream() const { return XGArgStream(fBytes.data(), long(fBytes.size())); }
-
-private:
-    std::vector<unsigned char> fBytes;
-};
+using testsupport::Record;
 
 struct EditOptions {
     std::string text;
