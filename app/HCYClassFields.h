@@ -3,7 +3,7 @@
 // tools/vres/CMakeLists.txt), so the compiler knows the launcher's codes.
 #pragma once
 
-#include "forms/records/XGFieldList.h"
+#include "records/XGFieldList.h"
 
 class HCYClassFields {
 public:

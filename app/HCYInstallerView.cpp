@@ -4,8 +4,8 @@
 #include "controls/XGButton.h"
 #include "views/XGCursor.h"
 #include "views/XGDraw.h"
-#include "core/dispatch/XGGlobals.h"
-#include "core/dispatch/XGMessages.h"
+#include "dispatch/XGGlobals.h"
+#include "dispatch/XGMessages.h"
 #include "views/XGWindowProc.h"
 
 #include <windows.h>

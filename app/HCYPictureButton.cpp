@@ -2,7 +2,7 @@
 
 #include "views/XGCursor.h"
 #include "views/XGDraw.h"
-#include "core/dispatch/XGMessages.h"
+#include "dispatch/XGMessages.h"
 #include "views/XGWindow.h"
 #include "views/XGWindowProc.h"
 

@@ -1,7 +1,7 @@
 #include "HCYQTInstallerView.h"
 
 #include "views/XGDraw.h"
-#include "core/dispatch/XGMessages.h"
+#include "dispatch/XGMessages.h"
 
 #include <windows.h>
 

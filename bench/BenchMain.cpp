@@ -24,7 +24,7 @@
 #include "BenchSamples.h"
 #include "BenchStartup.h"
 #include "foundation/XGError.h"
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGGlobals.h"
 
 namespace {
 

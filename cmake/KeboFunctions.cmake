@@ -21,7 +21,7 @@ endfunction()
 # Natively a floor without NATIVE sources is an interface of headers.
 function(kebo_floor)
     cmake_parse_arguments(F "" "NAME;FOLDER" "SOURCES;NATIVE;LINKS" ${ARGN})
-    set(stage ${CMAKE_BINARY_DIR}/floors/${F_NAME})
+    set(stage ${KEBO_BINARY_DIR}/floors/${F_NAME})
     file(REMOVE_RECURSE ${stage})
     file(MAKE_DIRECTORY ${stage}/${F_FOLDER})
     file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
@@ -65,16 +65,16 @@ macro(kebo_setup_host_tools)
         add_custom_target(kebo_host_tools)
     else()
         include(ExternalProject)
-        set(KEBO_HOST_TOOLS ${CMAKE_BINARY_DIR}/host-tools)
+        set(KEBO_HOST_TOOLS ${KEBO_BINARY_DIR}/host-tools)
         ExternalProject_Add(kebo_host_tools_build
-            SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools
+            SOURCE_DIR ${KEBO_SOURCE_DIR}/tools
             BINARY_DIR ${KEBO_HOST_TOOLS}
             CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
             INSTALL_COMMAND ""
             BUILD_ALWAYS ON)
         add_custom_target(kebo_host_tools DEPENDS kebo_host_tools_build)
     endif()
-    set(KEBO_GEN_DIR ${CMAKE_BINARY_DIR}/gen)
+    set(KEBO_GEN_DIR ${KEBO_BINARY_DIR}/gen)
     file(MAKE_DIRECTORY ${KEBO_GEN_DIR})
     add_custom_target(kebo_generated)
     add_dependencies(kebo_generated kebo_host_tools)

@@ -64,7 +64,7 @@ if [ -n "$given_tree" ]; then
 else
     cmake -S "$root" -B "$tree" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake" \
-        -DKEBO_HOST_TOOLS_DIR="$build/native/tools" -DKEBO_TESTS=OFF -DKEBO_BENCH=ON \
+        -DKEBO_HOST_TOOLS_DIR="$build/native/tools" -DKEBO_BUILD_TESTS=OFF -DKEBO_BENCH=ON \
         -DKEBO_WERROR=ON >/dev/null
 fi
 cmake --build "$tree" -j "$jobs" --target kebo_bench kebo_bench_startup halcyra >/dev/null

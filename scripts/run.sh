@@ -76,7 +76,7 @@ fi
 tree=$build/run-$arch
 cmake -S "$root" -B "$tree" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake" \
-    -DKEBO_HOST_TOOLS_DIR="$build/native/tools" -DKEBO_TESTS=OFF -DKEBO_WERROR=ON >/dev/null
+    -DKEBO_HOST_TOOLS_DIR="$build/native/tools" -DKEBO_BUILD_TESTS=OFF -DKEBO_WERROR=ON >/dev/null
 # The demo's Wine session: on the display there is, else in an Xvfb display
 # of its own; ended when the script ends.
 start_session() {

@@ -60,7 +60,7 @@ build_windows() {
     configure "$build/$width" -DCMAKE_BUILD_TYPE="$type" "$@" \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake" \
         -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh" \
-        -DKEBO_HOST_TOOLS_DIR="$build/native/tools" -DKEBO_TESTS=ON -DKEBO_WERROR=ON
+        -DKEBO_HOST_TOOLS_DIR="$build/native/tools" -DKEBO_BUILD_TESTS=ON -DKEBO_WERROR=ON
     cmake --build "$build/$width" -j "$jobs"
 }
 

@@ -1,9 +1,9 @@
 #include "controls/XGButton.h"
 #include "controls/XGControlFields.h"
-#include "forms/records/XGFieldReader.h"
+#include "records/XGFieldReader.h"
 #include "views/XGControlMessage.h"
 #include "views/XGFont.h"
-#include "core/dispatch/XGMessages.h"
+#include "dispatch/XGMessages.h"
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(XGButton, XGView)

@@ -1,6 +1,6 @@
 #include "controls/XGCheckButton.h"
 #include "controls/XGControlFields.h"
-#include "forms/records/XGFieldReader.h"
+#include "records/XGFieldReader.h"
 
 XGCheckButton::XGCheckButton(XGView* parent, XGArgStream& stream) : XGButton(parent, stream)
 {

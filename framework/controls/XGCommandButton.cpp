@@ -1,6 +1,6 @@
 #include "controls/XGCommandButton.h"
 #include "controls/XGControlFields.h"
-#include "forms/records/XGFieldReader.h"
+#include "records/XGFieldReader.h"
 
 XGCommandButton::XGCommandButton(XGView* parent, XGArgStream& stream)
     : XGButton(parent, stream), fDefault(false)

@@ -1,7 +1,7 @@
 #include "controls/XGControl.h"
 #include "views/XGControlLink.h"
 #include "views/XGFont.h"
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGGlobals.h"
 #include "views/XGWindow.h"
 
 XGControl::XGControl(XGView* parent, XGArgStream& stream) : XGView(parent, stream) {}

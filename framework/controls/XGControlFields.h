@@ -2,7 +2,7 @@
 // common view fields; byte-level, shared with the build-time compiler.
 #pragma once
 
-#include "forms/records/XGFieldList.h"
+#include "records/XGFieldList.h"
 
 class XGControlFields {
 public:

@@ -13,7 +13,7 @@
 #include "views/XGPalette.h"
 #include "foundation/XGPostError.h"
 #include "controls/XGTabMeasure.h"
-#include "core/dispatch/XGTime.h"
+#include "dispatch/XGTime.h"
 #include "views/XGView.h"
 
 namespace {

@@ -5,14 +5,14 @@
 #include <string>
 
 #include "controls/XGControlFields.h"
-#include "forms/records/XGFieldReader.h"
+#include "records/XGFieldReader.h"
 #include "views/XGCursor.h"
 #include "views/XGDraw.h"
 #include "controls/XGEditCore.h"
 #include "views/XGFont.h"
 #include "foundation/XGHandleLock.h"
-#include "core/dispatch/XGMenuStatus.h"
-#include "core/dispatch/XGMessages.h"
+#include "dispatch/XGMenuStatus.h"
+#include "dispatch/XGMessages.h"
 #include "controls/XGScrollView.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "controls/XGIcon.h"
 #include "controls/XGControlFields.h"
-#include "forms/records/XGFieldReader.h"
+#include "records/XGFieldReader.h"
 #include "views/XGDraw.h"
 #include "controls/XGPicture.h"
 

@@ -1,7 +1,7 @@
 #include "controls/XGListControl.h"
 
 #include "controls/XGControlFields.h"
-#include "forms/records/XGFieldReader.h"
+#include "records/XGFieldReader.h"
 #include "views/XGFont.h"
 #include "controls/XGListView.h"
 #include "foundation/XGStringList.h"

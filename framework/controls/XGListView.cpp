@@ -4,7 +4,7 @@
 #include "views/XGFont.h"
 #include "controls/XGListControl.h"
 #include "controls/XGListLayout.h"
-#include "core/dispatch/XGMessages.h"
+#include "dispatch/XGMessages.h"
 #include "foundation/XGStringList.h"
 #include "foundation/XGKeys.h"
 

@@ -1,10 +1,10 @@
 #include "controls/XGMenuBar.h"
-#include "core/dispatch/XGDispatch.h"
+#include "dispatch/XGDispatch.h"
 #include "foundation/XGError.h"
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGGlobals.h"
 #include "controls/XGMenu.h"
-#include "core/dispatch/XGMenuStatus.h"
-#include "core/dispatch/XGMessages.h"
+#include "dispatch/XGMenuStatus.h"
+#include "dispatch/XGMessages.h"
 #include "views/XGWindowProc.h"
 
 HACCEL XGMenuBar::gAccel = nullptr;

@@ -1,6 +1,6 @@
 #include "controls/XGPicture.h"
 #include "controls/XGControlFields.h"
-#include "forms/records/XGFieldReader.h"
+#include "records/XGFieldReader.h"
 #include "views/XGDraw.h"
 
 XGPicture::XGPicture(XGView* parent, XGArgStream& stream)

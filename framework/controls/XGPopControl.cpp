@@ -1,12 +1,12 @@
 #include "controls/XGPopControl.h"
 #include "foundation/XGKeys.h"
 #include "controls/XGControlFields.h"
-#include "forms/records/XGFieldReader.h"
+#include "records/XGFieldReader.h"
 #include "views/XGControlMessage.h"
 #include "views/XGDraw.h"
 #include "views/XGFont.h"
 #include "views/XGInline.h"
-#include "core/dispatch/XGMessages.h"
+#include "dispatch/XGMessages.h"
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(XGPopControl, XGView)

@@ -1,8 +1,8 @@
 #include "controls/XGPopWindow.h"
 
-#include "core/dispatch/XGEventLoop.h"
+#include "dispatch/XGEventLoop.h"
 #include "views/XGDraw.h"
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGGlobals.h"
 #include "foundation/XGPostError.h"
 #include "views/XGMouseGesture.h"
 #include "views/XGView.h"

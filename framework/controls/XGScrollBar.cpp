@@ -1,6 +1,6 @@
 #include "controls/XGScrollBar.h"
 #include "views/XGControlMessage.h"
-#include "core/dispatch/XGMessages.h"
+#include "dispatch/XGMessages.h"
 #include "controls/XGScrollScale.h"
 
 // long Handler(long arg, void* data); -1 passes the message on.

@@ -1,9 +1,9 @@
 #include "controls/XGScrollView.h"
 
 #include "controls/XGControlFields.h"
-#include "forms/records/XGFieldReader.h"
+#include "records/XGFieldReader.h"
 #include "views/XGDraw.h"
-#include "core/dispatch/XGMessages.h"
+#include "dispatch/XGMessages.h"
 #include "controls/XGScrollBar.h"
 #include "controls/XGScrollLayout.h"
 

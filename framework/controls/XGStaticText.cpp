@@ -1,6 +1,6 @@
 #include "controls/XGStaticText.h"
 #include "controls/XGControlFields.h"
-#include "forms/records/XGFieldReader.h"
+#include "records/XGFieldReader.h"
 #include "views/XGDraw.h"
 #include "views/XGFont.h"
 #include "views/XGPalette.h"

@@ -6,11 +6,11 @@
 #include <memory>
 
 #include "foundation/XGAssert.h"
-#include "core/dispatch/XGBroadcast.h"
+#include "dispatch/XGBroadcast.h"
 #include "views/XGDraw.h"
-#include "core/dispatch/XGGlobals.h"
-#include "core/dispatch/XGMenuStatus.h"
-#include "core/dispatch/XGMessages.h"
+#include "dispatch/XGGlobals.h"
+#include "dispatch/XGMenuStatus.h"
+#include "dispatch/XGMessages.h"
 #include "controls/XGToolTip.h"
 #include "controls/XGToolbarData.h"
 #include "foundation/XGKeys.h"

@@ -1,8 +1,8 @@
 #pragma once
 #include <windows.h>
-#include "core/dispatch/XGEventLoop.h"
-#include "core/dispatch/XGGlobals.h"
-#include "core/dispatch/XGTime.h"
+#include "dispatch/XGEventLoop.h"
+#include "dispatch/XGGlobals.h"
+#include "dispatch/XGTime.h"
 
 class XGWindow;
 class XGView;

@@ -1,6 +1,6 @@
 #include "core/XGAppCore.h"
 #include "controls/XGCommandButton.h"
-#include "views/dialogs/XGDialog.h"
+#include "dialogs/XGDialog.h"
 #include "controls/XGEditText.h"
 #include "controls/XGIcon.h"
 #include "controls/XGListControl.h"

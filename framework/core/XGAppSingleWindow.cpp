@@ -1,9 +1,9 @@
 #include "core/XGAppSingleWindow.h"
 #include "core/XGAppMultiWindow.h"
-#include "core/dispatch/XGBroadcast.h"
+#include "dispatch/XGBroadcast.h"
 #include "foundation/XGError.h"
 #include "controls/XGMenuBar.h"
-#include "core/dispatch/XGMessages.h"
+#include "dispatch/XGMessages.h"
 #include "views/XGWindow.h"
 #include "views/XGWindowProc.h"
 

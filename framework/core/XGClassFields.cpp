@@ -3,7 +3,7 @@
 #include <iterator>
 
 #include "controls/XGControlFields.h"
-#include "views/dialogs/XGDialogFields.h"
+#include "dialogs/XGDialogFields.h"
 
 namespace {
 

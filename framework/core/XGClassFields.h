@@ -5,7 +5,7 @@
 // constructors read through.
 #pragma once
 
-#include "forms/records/XGFieldList.h"
+#include "records/XGFieldList.h"
 
 class XGClassFields {
 public:

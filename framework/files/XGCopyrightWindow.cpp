@@ -1,7 +1,7 @@
 #include "files/XGCopyrightWindow.h"
 #include <cstdlib>
 #include "files/XGAppVersion.h"
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGGlobals.h"
 #include "foundation/XGResBitmap.h"
 
 namespace {

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "forms/records/XGArgStream.h"
+#include "records/XGArgStream.h"
 #include "foundation/XGError.h"
-#include "forms/records/XGRecordWalker.h"
+#include "records/XGRecordWalker.h"
 #include "views/XGView.h"
 
 XGSDynArray<XGSFactory> XGViewFactory::gList;

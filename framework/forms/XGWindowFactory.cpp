@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "core/dispatch/XGGlobals.h"
-#include "forms/records/XGArgStream.h"
+#include "dispatch/XGGlobals.h"
+#include "records/XGArgStream.h"
 #include "foundation/XGError.h"
-#include "forms/records/XGRecordWalker.h"
+#include "records/XGRecordWalker.h"
 #include "forms/XGViewFactory.h"
 #include "views/XGWindow.h"
 

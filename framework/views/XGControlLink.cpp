@@ -4,8 +4,8 @@
 
 #include <unordered_map>
 
-#include "core/dispatch/XGDispatch.h"
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGDispatch.h"
+#include "dispatch/XGGlobals.h"
 #include "views/XGFont.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGGlobals.h"
 
 namespace {
 

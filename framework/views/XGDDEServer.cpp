@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "views/XGDDEParser.h"
-#include "core/dispatch/XGDispatch.h"
+#include "dispatch/XGDispatch.h"
 #include "files/XGFileSpecifier.h"
-#include "core/dispatch/XGMessages.h"
+#include "dispatch/XGMessages.h"
 
 char _GDDEAppName[256] = "";
 char _GDDETopicName[256] = "";

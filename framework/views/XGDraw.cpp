@@ -6,7 +6,7 @@
 #include <string>
 
 #include "views/XGFont.h"
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGGlobals.h"
 #include "foundation/XGResBitmap.h"
 #include "views/XGView.h"
 

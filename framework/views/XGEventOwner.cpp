@@ -1,6 +1,6 @@
 #include "views/XGEventOwner.h"
 
-#include "core/dispatch/XGEventLoop.h"
+#include "dispatch/XGEventLoop.h"
 
 XGEventOwner::XGEventOwner(XGWindow* window)
 {

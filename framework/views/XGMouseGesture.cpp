@@ -1,6 +1,6 @@
 #include "views/XGMouseGesture.h"
 
-#include "core/dispatch/XGEventLoop.h"
+#include "dispatch/XGEventLoop.h"
 #include "foundation/XGKeys.h"
 #include "views/XGWindowProc.h"
 

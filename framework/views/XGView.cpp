@@ -4,13 +4,13 @@
 
 #include <cstdlib>
 
-#include "forms/records/XGArgStream.h"
-#include "forms/records/XGFieldReader.h"
+#include "records/XGArgStream.h"
+#include "records/XGFieldReader.h"
 #include "foundation/XGAssert.h"
 #include "views/XGCursor.h"
 #include "views/XGDraw.h"
-#include "core/dispatch/XGEventLoop.h"
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGEventLoop.h"
+#include "dispatch/XGGlobals.h"
 #include "views/XGInline.h"
 #include "foundation/XGResource.h"
 #include "views/XGWindow.h"

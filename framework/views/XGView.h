@@ -6,7 +6,7 @@
 #pragma once
 
 #include "views/RectMath.h"
-#include "core/dispatch/XGDispatch.h"
+#include "dispatch/XGDispatch.h"
 #include "foundation/XGTypes.h"
 
 class XGArgStream;

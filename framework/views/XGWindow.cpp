@@ -7,12 +7,12 @@
 #include <cstring>
 #include <exception>
 
-#include "core/dispatch/XGEventLoop.h"
-#include "core/dispatch/XGMessages.h"
-#include "core/dispatch/XGTime.h"
-#include "forms/records/XGArgStream.h"
-#include "forms/records/XGFieldReader.h"
-#include "forms/records/XGForm.h"
+#include "dispatch/XGEventLoop.h"
+#include "dispatch/XGMessages.h"
+#include "dispatch/XGTime.h"
+#include "records/XGArgStream.h"
+#include "records/XGFieldReader.h"
+#include "records/XGForm.h"
 #include "foundation/XGPostError.h"
 #include "views/XGWindowPlacement.h"
 #include "views/XGWindowProc.h"

@@ -2,13 +2,13 @@
 
 #include <cstring>
 
-#include "core/dispatch/XGEventLoop.h"
+#include "dispatch/XGEventLoop.h"
 #include "views/XGDDEServer.h"
 #include "views/XGDraw.h"
 #include "views/XGControlLink.h"
 #include "views/XGEventOwner.h"
 #include "views/XGInline.h"
-#include "core/dispatch/XGMessages.h"
+#include "dispatch/XGMessages.h"
 #include "views/XGMouseGesture.h"
 #include "views/XGWindow.h"
 

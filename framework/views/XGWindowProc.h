@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include "views/XGControlMessage.h"
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGGlobals.h"
 #include "foundation/XGKeys.h"
 #include "foundation/XGTypes.h"
 

@@ -1,7 +1,7 @@
 #include "NTAlert.h"
 
-#include "core/dispatch/XGGlobals.h"
-#include "views/dialogs/XGDialog.h"
+#include "dispatch/XGGlobals.h"
+#include "dialogs/XGDialog.h"
 
 #include <windows.h>
 

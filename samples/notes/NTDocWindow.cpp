@@ -5,8 +5,8 @@
 #include "NTDiskFile.h"
 #include "NTFileDialog.h"
 #include "NTTextView.h"
-#include "core/dispatch/XGMenuStatus.h"
-#include "core/dispatch/XGMessages.h"
+#include "dispatch/XGMenuStatus.h"
+#include "dispatch/XGMessages.h"
 #include "forms/XGWindowFactory.h"
 #include "foundation/XGError.h"
 

@@ -1,6 +1,6 @@
 #include "NTFileDialog.h"
 
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGGlobals.h"
 
 #include <cstring>
 #include <windows.h>

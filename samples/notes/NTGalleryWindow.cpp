@@ -3,7 +3,7 @@
 #include "controls/XGCheckButton.h"
 #include "controls/XGListControl.h"
 #include "controls/XGListView.h"
-#include "core/dispatch/XGMessages.h"
+#include "dispatch/XGMessages.h"
 #include "controls/XGPopControl.h"
 #include "controls/XGScrollBar.h"
 #include "controls/XGScrollView.h"

@@ -1,7 +1,7 @@
 #include "NTHandOff.h"
 
 #include "NTDiskFile.h"
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGGlobals.h"
 #include "views/XGDDEServer.h"
 
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "NTScrollBar.h"
 
-#include "forms/records/XGArgStream.h"
+#include "records/XGArgStream.h"
 
 NTScrollBar::NTScrollBar(XGView* parent, XGArgStream& stream)
     : XGScrollBar(parent, ReadScrollRecord(stream))

@@ -2,8 +2,8 @@
 
 #include "NTCommands.h"
 #include "controls/XGEditCore.h"
-#include "core/dispatch/XGMenuStatus.h"
-#include "core/dispatch/XGMessages.h"
+#include "dispatch/XGMenuStatus.h"
+#include "dispatch/XGMessages.h"
 
 #include <windows.h>
 

@@ -8,7 +8,7 @@
 #include "core/XGClassFields.h"
 #include "files/XGAppVersion.h"
 #include "files/XGFileSpecifier.h"
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGGlobals.h"
 #include "forms/XGViewFactory.h"
 #include "views/XGWindow.h"
 #include "forms/XGWindowFactory.h"

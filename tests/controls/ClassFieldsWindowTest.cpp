@@ -18,7 +18,7 @@
 #include "forms/XGViewFactory.h"
 #include "forms/XGViewTemplate.h"
 #include "forms/XGWindowFactory.h"
-#include "views/dialogs/XGDialog.h"
+#include "dialogs/XGDialog.h"
 
 using namespace kebotest;
 

@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "ViewsTestHost.h"
-#include "forms/records/XGArgStream.h"
+#include "records/XGArgStream.h"
 #include "../support/TestRecord.h"
 #include "views/XGDraw.h"
 #include "controls/XGEditCore.h"
 #include "controls/XGEditText.h"
-#include "core/dispatch/XGMenuStatus.h"
+#include "dispatch/XGMenuStatus.h"
 #include "views/XGPalette.h"
 #include "foundation/XGPostError.h"
 #include "controls/XGScrollBar.h"
@@ -22,7 +22,7 @@
 #include "controls/XGTabMeasure.h"
 #include "controls/XGTextEngine.h"
 #include "views/XGFont.h"
-#include "core/dispatch/XGTime.h"
+#include "dispatch/XGTime.h"
 
 using viewstest::Host;
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/records/XGArgStream.h"
+#include "records/XGArgStream.h"
 #include "controls/XGEditCore.h"
 #include "controls/XGEditText.h"
 #include "views/XGWindowProc.h"

@@ -1,6 +1,6 @@
 #include "KeboTestSupport.h"
 #include "controls/XGScrollBar.h"
-#include "core/dispatch/XGMenuStatus.h"
+#include "dispatch/XGMenuStatus.h"
 #include <algorithm>
 #include <cstdio>
 #include <cstring>

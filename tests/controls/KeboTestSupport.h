@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/XGAppMultiWindow.h"
-#include "forms/records/XGArgStream.h"
+#include "records/XGArgStream.h"
 #include "views/XGView.h"
 #include "views/XGWindow.h"
 #include "../support/TestWin32.h"

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "ToolbarTestSupport.h"
-#include "core/dispatch/XGEventLoop.h"
+#include "dispatch/XGEventLoop.h"
 #include "views/XGDraw.h"
 #include "views/XGFont.h"
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGGlobals.h"
 #include "views/XGPalette.h"
 #include "controls/XGPopWindow.h"
 #include "controls/XGToolTip.h"

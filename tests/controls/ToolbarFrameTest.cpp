@@ -5,8 +5,8 @@
 #include "ToolbarTestSupport.h"
 #include "../support/TestWin32.h"
 #include "core/XGAppMultiWindow.h"
-#include "core/dispatch/XGBroadcast.h"
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGBroadcast.h"
+#include "dispatch/XGGlobals.h"
 #include "controls/XGToolbarView.h"
 
 namespace toolbartest {

@@ -5,9 +5,9 @@
 
 #include "ToolbarTestSupport.h"
 #include "core/XGAppMultiWindow.h"
-#include "core/dispatch/XGBroadcast.h"
+#include "dispatch/XGBroadcast.h"
 #include "foundation/XGError.h"
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGGlobals.h"
 #include "controls/XGPopWindow.h"
 #include "controls/XGToolTip.h"
 #include "controls/XGToolTipView.h"

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/dispatch/XGMenuStatus.h"
+#include "dispatch/XGMenuStatus.h"
 
 namespace toolbartest {
 

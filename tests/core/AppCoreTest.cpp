@@ -7,7 +7,7 @@
 #include <vector>
 #include "TestApp.h"
 #include "foundation/XGError.h"
-#include "core/dispatch/XGMenuStatus.h"
+#include "dispatch/XGMenuStatus.h"
 #include "forms/XGViewFactory.h"
 #include "views/XGWindow.h"
 #include "forms/XGWindowFactory.h"

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "TestApp.h"
-#include "forms/records/XGAlertForms.h"
+#include "records/XGAlertForms.h"
 #include "views/XGDDEServer.h"
 #include "views/XGWindow.h"
-#include "views/dialogs/XGDialog.h"
+#include "dialogs/XGDialog.h"
 #include "../support/TestWin32.h"
 
 namespace {

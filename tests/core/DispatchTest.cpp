@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 #include <vector>
-#include "core/dispatch/XGDispatch.h"
+#include "dispatch/XGDispatch.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include <functional>
-#include "core/dispatch/XGEventLoop.h"
+#include "dispatch/XGEventLoop.h"
 #include "foundation/XGError.h"
 
 namespace {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "../controls/KeboTestSupport.h"
-#include "core/dispatch/XGBroadcast.h"
+#include "dispatch/XGBroadcast.h"
 #include "controls/XGMenu.h"
 #include "controls/XGMenuBar.h"
-#include "core/dispatch/XGMenuStatus.h"
+#include "dispatch/XGMenuStatus.h"
 #include "views/XGWindowProc.h"
 
 using namespace kebotest;

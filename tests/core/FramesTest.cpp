@@ -4,11 +4,11 @@
 
 #include "../controls/KeboTestSupport.h"
 #include "core/XGAppSingleWindow.h"
-#include "core/dispatch/XGBroadcast.h"
+#include "dispatch/XGBroadcast.h"
 #include "foundation/XGError.h"
 #include "controls/XGMenu.h"
 #include "controls/XGMenuBar.h"
-#include "core/dispatch/XGMenuStatus.h"
+#include "dispatch/XGMenuStatus.h"
 #include "views/XGWindowProc.h"
 
 using namespace kebotest;

@@ -64,7 +64,7 @@ struct Entry {
 std::vector<Entry> Catalogue()
 {
     const std::string text =
-        WithoutComments(ReadFile(kSourceDir / "framework/core/dispatch/XGMessages.h"));
+        WithoutComments(ReadFile(kSourceDir / "framework/dispatch/XGMessages.h"));
     static const std::regex entry(R"((\w+)\s*=\s*'([^']*)')");
     std::vector<Entry> entries;
     for (std::sregex_iterator it(text.begin(), text.end(), entry), end; it != end; ++it)
@@ -116,7 +116,7 @@ TEST(MessageCatalogue, EveryCodeSentOrHandledByLiteralIsCatalogued)
                 const std::string code = (*it)[1].matched ? (*it)[1] : (*it)[2];
                 EXPECT_TRUE(known.count(code))
                     << "'" << code << "' in " << fs::relative(file.path(), kSourceDir)
-                    << " is not in core/dispatch/XGMessages.h";
+                    << " is not in dispatch/XGMessages.h";
             }
         }
     }

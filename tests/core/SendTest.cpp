@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
-#include "core/dispatch/XGBroadcast.h"
-#include "core/dispatch/XGDispatch.h"
-#include "core/dispatch/XGPeriodic.h"
-#include "core/dispatch/XGSend.h"
+#include "dispatch/XGBroadcast.h"
+#include "dispatch/XGDispatch.h"
+#include "dispatch/XGPeriodic.h"
+#include "dispatch/XGSend.h"
 
 namespace {
 

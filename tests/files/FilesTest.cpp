@@ -6,7 +6,7 @@
 #include "files/XGCopyrightWindow.h"
 #include "files/XGDirectory.h"
 #include "files/XGFileSpecifier.h"
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGGlobals.h"
 #include "../support/TestWin32.h"
 
 namespace {

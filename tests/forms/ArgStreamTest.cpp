@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "forms/records/XGArgStream.h"
+#include "records/XGArgStream.h"
 
 namespace {
 

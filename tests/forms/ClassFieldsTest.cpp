@@ -12,7 +12,7 @@
 #include "VresEncoder.h"
 #include "VresSchema.h"
 #include "core/XGClassFields.h"
-#include "forms/records/XGFieldReader.h"
+#include "records/XGFieldReader.h"
 #include "foundation/XGError.h"
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include "VresEncoder.h"
 #include "VresText.h"
-#include "forms/records/XGArgStream.h"
+#include "records/XGArgStream.h"
 #include "foundation/XGError.h"
 #include "forms/XGViewFactory.h"
 #include "forms/XGViewTemplate.h"

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "forms/records/XGArgStream.h"
-#include "forms/records/XGRecordWalker.h"
+#include "records/XGArgStream.h"
+#include "records/XGRecordWalker.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "VresEncoder.h"
 #include "VresText.h"
-#include "forms/records/XGRecordWalker.h"
+#include "records/XGRecordWalker.h"
 
 namespace {
 

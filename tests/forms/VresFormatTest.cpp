@@ -9,9 +9,9 @@
 
 #include "VresEncoder.h"
 #include "VresText.h"
-#include "forms/records/XGAlertForms.h"
-#include "forms/records/XGArgStream.h"
-#include "forms/records/XGRecordWalker.h"
+#include "records/XGAlertForms.h"
+#include "records/XGArgStream.h"
+#include "records/XGRecordWalker.h"
 
 namespace {
 

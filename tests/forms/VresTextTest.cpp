@@ -10,7 +10,7 @@
 #include "VresDecoder.h"
 #include "VresEncoder.h"
 #include "VresText.h"
-#include "forms/records/XGAlertForms.h"
+#include "records/XGAlertForms.h"
 
 namespace {
 
@@ -25,9 +25,9 @@ std::string ReadText(const std::string& path)
 const char* kSources[] = {
     "app/vres/StartScreen.vres",
     "app/vres/QuickTimeOffer.vres",
-    "framework/forms/records/alerts/Error.vres",
-    "framework/forms/records/alerts/Caution.vres",
-    "framework/forms/records/alerts/Warning.vres",
+    "framework/records/alerts/Error.vres",
+    "framework/records/alerts/Caution.vres",
+    "framework/records/alerts/Warning.vres",
 };
 
 TEST(VresText, DumpOfEveryProgramTreeCompilesToTheSameBytes)

@@ -12,7 +12,7 @@
 #include "NTTextView.h"
 #include "ViewsTestHost.h"
 #include "controls/XGEditCore.h"
-#include "forms/records/XGArgStream.h"
+#include "records/XGArgStream.h"
 #include "../support/TestRecord.h"
 
 using viewstest::Host;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/records/XGArgStream.h"
+#include "records/XGArgStream.h"
 
 namespace testsupport {
 

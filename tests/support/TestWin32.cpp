@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGGlobals.h"
 #include "views/XGWindowProc.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <functional>
 
 #include "../controls/KeboTestSupport.h"
-#include "forms/records/XGAlertForms.h"
+#include "records/XGAlertForms.h"
 #include "controls/XGCommandButton.h"
-#include "views/dialogs/XGDialog.h"
+#include "dialogs/XGDialog.h"
 #include "foundation/XGError.h"
 #include "controls/XGStaticText.h"
 

@@ -1,4 +1,4 @@
-#include "views/dialogs/XGDialogText.h"
+#include "dialogs/XGDialogText.h"
 #include <gtest/gtest.h>
 #include <cstring>
 #include <string>

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "ViewsTestHost.h"
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGGlobals.h"
 #include "views/XGCursor.h"
 #include "views/XGDraw.h"
 #include "views/XGView.h"

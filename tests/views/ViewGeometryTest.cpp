@@ -4,7 +4,7 @@
 #include <string>
 
 #include "ViewsTestHost.h"
-#include "forms/records/XGArgStream.h"
+#include "records/XGArgStream.h"
 #include "foundation/XGError.h"
 #include "views/XGView.h"
 

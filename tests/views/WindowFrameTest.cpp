@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "core/XGAppMultiWindow.h"
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGGlobals.h"
 #include "views/XGWindowProc.h"
 
 namespace windowstest {

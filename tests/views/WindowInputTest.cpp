@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string>
 
-#include "core/dispatch/XGEventLoop.h"
+#include "dispatch/XGEventLoop.h"
 #include "views/XGDDEServer.h"
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGGlobals.h"
 #include "views/XGWindowProc.h"
 
 namespace windowstest {

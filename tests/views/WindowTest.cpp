@@ -1,7 +1,7 @@
 #include "WindowsTestSupport.h"
 
 #include "views/XGDraw.h"
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGGlobals.h"
 #include "foundation/XGPostError.h"
 #include "views/XGWindowProc.h"
 

@@ -2,8 +2,8 @@
 
 #include "VresEncoder.h"
 #include "VresSchema.h"
-#include "forms/records/XGArgStream.h"
-#include "forms/records/XGRecordWalker.h"
+#include "records/XGArgStream.h"
+#include "records/XGRecordWalker.h"
 
 namespace vres {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "VresModel.h"
-#include "forms/records/XGFieldList.h"
+#include "records/XGFieldList.h"
 
 namespace vres {
 

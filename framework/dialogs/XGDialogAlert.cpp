@@ -1,5 +1,5 @@
-#include "views/dialogs/XGDialog.h"
-#include "forms/records/XGAlertForms.h"
+#include "dialogs/XGDialog.h"
+#include "records/XGAlertForms.h"
 
 void XGDialog::ShowErrorAlert(XGAlertType type, const char* title, const char* message)
 {

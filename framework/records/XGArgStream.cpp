@@ -1,4 +1,4 @@
-#include "forms/records/XGArgStream.h"
+#include "records/XGArgStream.h"
 
 #include <cstdint>
 #include <cstring>

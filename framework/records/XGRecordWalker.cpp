@@ -1,4 +1,4 @@
-#include "forms/records/XGRecordWalker.h"
+#include "records/XGRecordWalker.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "forms/records/XGAlertForms.h"
+#include "records/XGAlertForms.h"
 
 // Compiled from alerts/*.vres by xgvres into the generated XGAlertFormData.cpp.
 extern const unsigned char _GErrorAlertForm[];

@@ -1,4 +1,4 @@
-#include "forms/records/XGForm.h"
+#include "records/XGForm.h"
 
 XGForm::XGForm()
 {

@@ -1,6 +1,6 @@
 #pragma once
 #include "foundation/XGArray.h"
-#include "core/dispatch/XGSend.h"
+#include "dispatch/XGSend.h"
 
 class XGDispatch;
 

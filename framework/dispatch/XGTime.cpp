@@ -1,4 +1,4 @@
-#include "core/dispatch/XGTime.h"
+#include "dispatch/XGTime.h"
 #include <windows.h>
 
 unsigned long XGGetTime()

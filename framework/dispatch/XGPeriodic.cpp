@@ -1,4 +1,4 @@
-#include "core/dispatch/XGPeriodic.h"
+#include "dispatch/XGPeriodic.h"
 
 XGPeriodic* XGPeriodic::gList = nullptr;
 

@@ -1,4 +1,4 @@
-#include "views/dialogs/XGDialogFields.h"
+#include "dialogs/XGDialogFields.h"
 
 #include <iterator>
 

@@ -3,7 +3,7 @@
 // launcher has one.
 #pragma once
 
-#include "core/dispatch/XGDispatch.h"
+#include "dispatch/XGDispatch.h"
 
 class XGForm : public XGDispatch {
 public:

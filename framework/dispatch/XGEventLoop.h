@@ -1,5 +1,5 @@
 #pragma once
-#include "core/dispatch/XGDispatch.h"
+#include "dispatch/XGDispatch.h"
 
 class XGView;
 class XGWindow;

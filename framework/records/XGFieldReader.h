@@ -4,8 +4,8 @@
 // fails the consistency check. Short records still read as 0, false and "".
 #pragma once
 
-#include "forms/records/XGArgStream.h"
-#include "forms/records/XGFieldList.h"
+#include "records/XGArgStream.h"
+#include "records/XGFieldList.h"
 
 class XGFieldReader {
 public:

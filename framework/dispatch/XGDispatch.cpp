@@ -1,5 +1,5 @@
-#include "core/dispatch/XGDispatch.h"
-#include "core/dispatch/XGSend.h"
+#include "dispatch/XGDispatch.h"
+#include "dispatch/XGSend.h"
 
 XGDispatch* XGDispatch::gFocus = nullptr;
 XGDispatch* XGDispatch::gRoot = nullptr;

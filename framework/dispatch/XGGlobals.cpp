@@ -1,4 +1,4 @@
-#include "core/dispatch/XGGlobals.h"
+#include "dispatch/XGGlobals.h"
 #include <cstdio>
 
 HINSTANCE _GInstance = nullptr;

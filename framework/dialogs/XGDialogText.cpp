@@ -1,4 +1,4 @@
-#include "views/dialogs/XGDialogText.h"
+#include "dialogs/XGDialogText.h"
 #include <cstring>
 
 void XGDialogText::ModifyText(char* text, const char* const* strings)

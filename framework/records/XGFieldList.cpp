@@ -1,4 +1,4 @@
-#include "forms/records/XGFieldList.h"
+#include "records/XGFieldList.h"
 
 #include <iterator>
 

@@ -1,5 +1,5 @@
-#include "core/dispatch/XGBroadcast.h"
-#include "core/dispatch/XGDispatch.h"
+#include "dispatch/XGBroadcast.h"
+#include "dispatch/XGDispatch.h"
 
 XGSend XGBroadcast::gSend;
 XGSDynArray<_PostRecord> XGBroadcast::gPostStack;

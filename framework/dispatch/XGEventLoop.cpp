@@ -1,4 +1,4 @@
-#include "core/dispatch/XGEventLoop.h"
+#include "dispatch/XGEventLoop.h"
 
 #include "foundation/XGError.h"
 #include "foundation/XGPostError.h"

@@ -1,4 +1,4 @@
-#include "forms/records/XGFieldReader.h"
+#include "records/XGFieldReader.h"
 
 #include <cstring>
 

@@ -1,5 +1,5 @@
-#include "core/dispatch/XGSend.h"
-#include "core/dispatch/XGDispatch.h"
+#include "dispatch/XGSend.h"
+#include "dispatch/XGDispatch.h"
 
 namespace {
 
