@@ -54,6 +54,9 @@ public:
     // message handlers
     long DoIdle(long arg, void* data);          // 'peri'
     long DoKey(long arg, void* data);           // 'keye'
+    // The Edit commands it answers while it has the focus: 5 Cut, 6 Copy,
+    // 7 Paste, 8 Clear, 16 Select All (Paste and Select All always
+    // enabled). Undo (4) is left to a subclass.
     long DoGetMenuStatus(long arg, void* data); // 'stat'
     long DoMenuCommand(long arg, void* data);   // 'menu'
 

@@ -44,6 +44,11 @@ public:
     virtual void CloseCopyright();
 
     // message handlers
+    // The commands answered here, outside a modal loop: 1 About (the splash
+    // bitmap 128 until a click or a key), 2 Close (the front window's
+    // CloseWindow), 3 Quit ('qapp'). 1 and 3 are always enabled, 2 while
+    // there is a front window. Any other command is the application's, and
+    // a menu item nobody enables stays greyed.
     long DoGetMenuStatus(long arg, void* data);     // 'stat'
     long DoMenuCommand(long arg, void* data);       // 'menu'
     long DoQuitApplication(long arg, void* data);   // 'qapp'

@@ -42,6 +42,11 @@ public:
     long DoWindowCreate(long arg, void* data);    // 'crew'
     long DoWindowDestroy(long arg, void* data);   // 'desw'
     long DoWindowName(long arg, void* data);      // 'namw'
+    // The Windows menu's commands (XGAppMultiWindowRules): 9 Tile, 10
+    // Cascade, 11 Arrange Icons, enabled in a multiple-document frame with a
+    // listed window; 0x7000 to 0x7FFF, one per listed window, put in place
+    // of the item 12 ("Empty"), bring it to the front (the front one is
+    // checked).
     long DoGetMenuStatus(long arg, void* data);   // 'stat'
     long DoMenuCommand(long arg, void* data);     // 'menu'
     long DoPostPeriodic(long arg, void* data);    // 'post'

@@ -25,9 +25,17 @@ public:
     // Builds the window tree of a 'dlog' form in memory and sets it up; null
     // when nothing was built or the procedure ended it while setting up.
     static XGDialog* Create(const unsigned char* form, XGDialogProc proc, void* userData);
+    // Sets up a built dialog; every route above comes through here, a
+    // 'dlog' built by the window factory alone does not. When the default
+    // and the cancel item are two views whose tops are equal (one row), they
+    // exchange places: each moves to the other's top-left corner and keeps
+    // its own size, whichever side it stood on. Then the procedure gets
+    // kDialogInit; unless it answers other than 0 or -1, the focus goes to
+    // the first tab stop by ID and a default command button is marked.
     static XGDialog* CreateInit(XGDialog* dialog, XGDialogProc proc, void* userData);
     static long ModalDialog(const unsigned char* form, XGDialogProc proc, void* userData);
     // Runs until EndDialog; destroys the dialog and answers its result.
+    // The main window is disabled meanwhile.
     static long ModalRun(XGDialog* dialog);
     // Fills "^0" to "^3" of the form's texts and title with the strings and
     // answers the view ID of the button that ended it, 0 when closed.

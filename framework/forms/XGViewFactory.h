@@ -15,7 +15,11 @@ struct XGSFactory {
 
 class XGViewFactory {
 public:
-    // Appends; a code registered twice resolves to its first registration.
+    // Appends; a code registered twice resolves to its first registration,
+    // so a framework code cannot be taken over by an application's class.
+    // A record whose code is not registered shows the Warning "Unable to
+    // create view" with the code and becomes a plain XGView that reads the
+    // common fields; its children are built inside it.
     static void Register(long code, XGViewConstructor constructor);
 
     // Builds the view of the record and all its children, depth first in

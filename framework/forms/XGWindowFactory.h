@@ -27,7 +27,12 @@ public:
     // throws a posted error and nothing is left built.
     static XGWindow* CreateFromData(const unsigned char* record, long size, XGForm* form);
     // Loads resource VRES resID of the program's module and builds it through
-    // the size-checked route.
+    // the size-checked route. Only the executable's own resources are
+    // searched (the script's "resID VRES file" line); a missing one throws
+    // the "Assertion Failure" error naming "hsrc != NULL".
+    // A top record whose class code nobody registered shows the Warning
+    // "Unable to create window" with the code and builds a plain XGWindow
+    // from the record instead; its views are built all the same.
     static XGWindow* CreateFromResource(short resID, XGForm* form);
 
     static XGSDynArray<XGSWFactory> gList;

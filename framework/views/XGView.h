@@ -68,6 +68,11 @@ public:
 
     // tree and look-up
     XGView* FindViewByID(short id);
+    // Tab order and first focus follow view IDs, not the tree: the first
+    // view is the candidate with the smallest ID anywhere below, the one
+    // after `id` the smallest ID above it (before: the largest below it).
+    // Among equal IDs the first met in tree order wins; ID 0 is never a
+    // candidate.
     XGView* FindFirstView();
     XGView* FindLastView();
     XGView* FindBeforeView(short id);
@@ -98,6 +103,12 @@ public:
     // virtual operations, in slot order after those of XGDispatch
     void SetFocus() override;
     XG_DECLARE_DISPATCH(XGView)
+    // Draws the view's own pixels; its children are drawn after it, in tree
+    // order. This one fills a view without children with the button face and
+    // draws nothing for a view with children. Nothing erases a window's
+    // background either, so a pixel no view paints keeps whatever was on
+    // the screen: a window that needs a background overrides this (XGDialog
+    // does) or puts a childless view behind the others.
     virtual void DoDrawView(tagRECT area);
     virtual void DoActivate(bool active);
     virtual bool DoMouseDown(Point where, short modifiers);

@@ -13,6 +13,27 @@ struct HWND__;
 
 // The window fields of a record (or filled in code), in record order.
 // Sizes are stored width first although the window keeps them as Points.
+//
+// The kind word ('kind'):
+//   0x000F  the kind: 0 document window (a child of the multiple-document
+//           client when there is one), 1 and 2 dialog-style window (owned by
+//           the main window or by the window of the running modal loop,
+//           which stays disabled while it exists; no menu bar), 3 floating
+//           document (top-most tool window). Any other kind is refused with
+//           the "Out of memory" error before anything is made.
+//   0x00F0  the placement when rect is 0 0: 0x00 the next of five cascade
+//           steps, 0x10 centred on the front window (the screen when there
+//           is none), any other value centred on the screen.
+//   0x0100  the size box and a document's frame follow bit 0x0400 instead
+//           of the kind: without 0x0400 there is no size box and the frame
+//           cannot be resized. The other attribute bits (0x0200, 0x0800,
+//           0x1000 unlisted, 0x2000) change nothing a user sees, as only a
+//           window whose whole kind word is 0 is listed anyway.
+//           Without 0x0100, kind 0 has a size box, kinds 1 to 3 have none.
+// The frames take a window as a document (listed in the Windows menu, given
+// a menu bar of its own, or made the single window's main window) only when
+// the whole word is 0. Kind 18 (0x12) is a dialog-style window centred on
+// the front window.
 struct XGSWindowInitRecord {
     long fWindowType;
     short fWindowKind;
