@@ -25,13 +25,14 @@ public:
     // Builds the window tree of a 'dlog' form in memory and sets it up; null
     // when nothing was built or the procedure ended it while setting up.
     static XGDialog* Create(const unsigned char* form, XGDialogProc proc, void* userData);
-    // Sets up a built dialog; every route above comes through here, a
-    // 'dlog' built by the window factory alone does not. When the default
-    // and the cancel item are two views whose tops are equal (one row), they
-    // exchange places: each moves to the other's top-left corner and keeps
-    // its own size, whichever side it stood on. Then the procedure gets
-    // kDialogInit; unless it answers other than 0 or -1, the focus goes to
-    // the first tab stop by ID and a default command button is marked.
+    // Sets up a built dialog; Create, ModalDialog and ModalAlert come
+    // through here, a 'dlog' built by the window factory alone does not.
+    // When the default and the cancel item are two views whose tops are
+    // equal (one row), they exchange places: each moves to the other's
+    // top-left corner and keeps its own size, whichever side it stood on.
+    // Then the procedure gets kDialogInit; unless it answers other than 0
+    // or -1, the focus goes to the tab stop with the lowest ID and a default
+    // command button gets the default look.
     static XGDialog* CreateInit(XGDialog* dialog, XGDialogProc proc, void* userData);
     static long ModalDialog(const unsigned char* form, XGDialogProc proc, void* userData);
     // Runs until EndDialog; destroys the dialog and answers its result.
