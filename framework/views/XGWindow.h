@@ -2,7 +2,8 @@
 // that is at the same time the root view of its view tree. It places itself
 // from its record, creates the native window in the framework's classes,
 // links itself into the list of framework windows and relays mouse, keyboard,
-// drawing and sizing into its views.
+// drawing and sizing into its views. It erases no background: what no view
+// paints keeps stale pixels (XGView::DoDrawView).
 #pragma once
 
 #include "views/XGView.h"
