@@ -54,6 +54,18 @@ step "configure samples/hello against the package" \
         -DCMAKE_PREFIX_PATH="$prefix" -DKEBO_HOST_PATH="$host" \
         -DCMAKE_CXX_FLAGS="-Wall -Wextra"
 step "build samples/hello against the package" cmake --build "$work/hello" -j "$(nproc)"
+# Without the host tools the package says which variable to set.
+missing_tools() {
+    rm -rf "$work/hello-no-tools"
+    if env PATH=/usr/bin:/bin cmake -S "$root/samples/hello" -B "$work/hello-no-tools" \
+        -DCMAKE_TOOLCHAIN_FILE="$prefix/share/kebo/cmake/toolchain-$arch-w64-mingw32.cmake" \
+        -DCMAKE_PREFIX_PATH="$prefix" >"$work/no-tools.log" 2>&1; then
+        echo "configured without the host tools"; return 1
+    fi
+    grep -q "xgvres is not on the PATH, and KEBO_HOST_PATH is not set" "$work/no-tools.log" || {
+        cat "$work/no-tools.log"; return 1; }
+}
+step "the package names KEBO_HOST_PATH when the host tools are missing" missing_tools
 programs=("$work/hello/hello.exe")
 
 if [ $fetch = 1 ]; then
