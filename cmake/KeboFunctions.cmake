@@ -42,9 +42,12 @@ function(kebo_floor)
         set_property(GLOBAL APPEND PROPERTY KEBO_NATIVE_ALL_SOURCES ${F_NATIVE})
         set_property(GLOBAL APPEND PROPERTY KEBO_NATIVE_ALL_STAGES ${stage})
     endif()
+    # Installed, the headers keep their floor folder under include/kebo, so
+    # an application includes them as the tree's own code does.
+    set(include $<BUILD_INTERFACE:${stage}> $<INSTALL_INTERFACE:include/kebo>)
     if(sources)
         add_library(${F_NAME} STATIC ${sources})
-        target_include_directories(${F_NAME} PUBLIC ${stage})
+        target_include_directories(${F_NAME} PUBLIC ${include})
         target_link_libraries(${F_NAME} PUBLIC ${F_LINKS})
         kebo_warnings(${F_NAME})
         if(NOT WIN32)
@@ -52,58 +55,89 @@ function(kebo_floor)
         endif()
     else()
         add_library(${F_NAME} INTERFACE)
-        target_include_directories(${F_NAME} INTERFACE ${stage})
+        target_include_directories(${F_NAME} INTERFACE ${include})
         target_link_libraries(${F_NAME} INTERFACE ${F_LINKS})
+    endif()
+    if(WIN32)
+        set_target_properties(${F_NAME} PROPERTIES EXPORT_NAME ${F_FOLDER})
+        install(TARGETS ${F_NAME} EXPORT KEBOTargets ARCHIVE DESTINATION lib)
+        install(FILES ${headers} DESTINATION include/kebo/${F_FOLDER})
     endif()
 endfunction()
 
 # Host tools run at build time (the EMSG and VRES compilers). A cross build
-# either uses an existing native build's tools or builds them itself.
-macro(kebo_setup_host_tools)
-    if(KEBO_HOST_TOOLS_DIR)
-        set(KEBO_HOST_TOOLS ${KEBO_HOST_TOOLS_DIR})
-        add_custom_target(kebo_host_tools)
+# takes them from a native install prefix (KEBO_HOST_PATH, <prefix>/bin/xgvres)
+# or builds them itself from KEBO's own tools folder. The paths are global
+# properties, so the application functions work from a parent project too.
+function(kebo_setup_host_tools)
+    set(suffix ${CMAKE_HOST_EXECUTABLE_SUFFIX})
+    if(NOT WIN32)
+        set(xgvres $<TARGET_FILE:xgvres>)
+        set(xgemsg $<TARGET_FILE:xgemsg>)
+        set(depends xgvres xgemsg)
+    elseif(KEBO_HOST_PATH)
+        set(xgvres ${KEBO_HOST_PATH}/bin/xgvres${suffix})
+        set(xgemsg ${KEBO_HOST_PATH}/bin/xgemsg${suffix})
+        if(NOT EXISTS ${xgvres} OR NOT EXISTS ${xgemsg})
+            message(FATAL_ERROR "KEBO_HOST_PATH is ${KEBO_HOST_PATH}, but ${xgvres} or ${xgemsg} "
+                "is missing. Set KEBO_HOST_PATH to the install prefix of a native KEBO build "
+                "(cmake --install of a build without a toolchain file), or leave it empty to build "
+                "the tools here.")
+        endif()
+        set(depends)
     else()
         include(ExternalProject)
-        set(KEBO_HOST_TOOLS ${KEBO_BINARY_DIR}/host-tools)
+        set(tools ${KEBO_BINARY_DIR}/host-tools)
+        # The host compiler is the one CMake finds without the toolchain file;
+        # the launcher (ccache) is handed on, the cross compilers are not.
+        set(args -DCMAKE_BUILD_TYPE=Release)
+        if(CMAKE_CXX_COMPILER_LAUNCHER)
+            list(APPEND args -DCMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER})
+        endif()
         ExternalProject_Add(kebo_host_tools_build
             SOURCE_DIR ${KEBO_SOURCE_DIR}/tools
-            BINARY_DIR ${KEBO_HOST_TOOLS}
-            CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
+            BINARY_DIR ${tools}
+            CMAKE_ARGS ${args}
             INSTALL_COMMAND ""
-            BUILD_ALWAYS ON)
-        add_custom_target(kebo_host_tools DEPENDS kebo_host_tools_build)
+            BUILD_ALWAYS ON
+            BUILD_BYPRODUCTS ${tools}/xgvres${suffix} ${tools}/xgemsg${suffix})
+        set(xgvres ${tools}/xgvres${suffix})
+        set(xgemsg ${tools}/xgemsg${suffix})
+        set(depends kebo_host_tools_build)
     endif()
-    set(KEBO_GEN_DIR ${KEBO_BINARY_DIR}/gen)
-    file(MAKE_DIRECTORY ${KEBO_GEN_DIR})
+    add_custom_target(kebo_host_tools)
+    if(depends)
+        add_dependencies(kebo_host_tools ${depends})
+    endif()
+    set_property(GLOBAL PROPERTY KEBO_XGVRES ${xgvres})
+    set_property(GLOBAL PROPERTY KEBO_XGEMSG ${xgemsg})
+    set_property(GLOBAL PROPERTY KEBO_HOST_TOOLS_TARGET kebo_host_tools)
+    # The framework's own generated files (its EMSG tables) and the tests'.
+    set(gen ${KEBO_BINARY_DIR}/gen)
+    file(MAKE_DIRECTORY ${gen})
+    set_property(GLOBAL PROPERTY KEBO_GEN_DIR ${gen})
     add_custom_target(kebo_generated)
     add_dependencies(kebo_generated kebo_host_tools)
-endmacro()
+    set_property(GLOBAL PROPERTY KEBO_RC_TARGETS kebo_generated)
+endfunction()
 
 # kebo_generate(OUTPUT file TOOL name ARGS ... DEPENDS ...): run a host tool to
-# make a file in the generated folder that resource scripts can name.
+# make a file in the framework's generated folder, which every resource script
+# of this tree sees (the framework's tables, the tests' trees).
 function(kebo_generate)
     cmake_parse_arguments(G "" "OUTPUT;TOOL" "ARGS;DEPENDS" ${ARGN})
-    set(out ${KEBO_GEN_DIR}/${G_OUTPUT})
+    get_property(gen GLOBAL PROPERTY KEBO_GEN_DIR)
+    string(TOUPPER ${G_TOOL} tool)
+    get_property(tool GLOBAL PROPERTY KEBO_${tool})
+    set(out ${gen}/${G_OUTPUT})
     add_custom_command(OUTPUT ${out}
-        COMMAND ${KEBO_HOST_TOOLS}/${G_TOOL} ${G_ARGS}
+        COMMAND ${tool} ${G_ARGS}
         DEPENDS ${G_DEPENDS} kebo_host_tools
-        WORKING_DIRECTORY ${KEBO_GEN_DIR}
+        WORKING_DIRECTORY ${gen}
         VERBATIM)
     string(MAKE_C_IDENTIFIER ${G_OUTPUT} id)
     add_custom_target(gen_${id} DEPENDS ${out})
     add_dependencies(kebo_generated gen_${id})
-endfunction()
-
-# Resource scripts see the framework folders and the generated folder, so an
-# application's script can #include "KEBO.rc" and name generated binaries.
-function(kebo_resources target)
-    target_sources(${target} PRIVATE ${ARGN})
-    foreach(dir ${KEBO_RC_INCLUDE_DIRS} ${KEBO_GEN_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
-        target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:RC>:-I${dir}>)
-    endforeach()
-    add_dependencies(${target} kebo_generated)
-    set_source_files_properties(${ARGN} PROPERTIES OBJECT_DEPENDS "${KEBO_RC_FRAGMENTS}")
 endfunction()
 
 # kebo_wine_test(NAME n SOURCES ... [RC script.rc] [OWN_MAIN] [GUI]): one Windows
@@ -114,7 +148,7 @@ function(kebo_wine_test)
     endif()
     cmake_parse_arguments(T "OWN_MAIN;GUI" "NAME" "SOURCES;RC;LIBS" ${ARGN})
     add_executable(${T_NAME} ${T_SOURCES})
-    target_link_libraries(${T_NAME} PRIVATE kebo gtest ${T_LIBS})
+    target_link_libraries(${T_NAME} PRIVATE kebo_framework gtest ${T_LIBS})
     if(NOT T_OWN_MAIN)
         target_link_libraries(${T_NAME} PRIVATE gtest_main)
     endif()
@@ -122,11 +156,20 @@ function(kebo_wine_test)
         target_link_options(${T_NAME} PRIVATE -mwindows)
     endif()
     if(T_RC)
-        kebo_resources(${T_NAME} ${T_RC})
+        kebo_add_resources(${T_NAME} ${T_RC})
+        kebo_test_resource_paths(${T_NAME})
     endif()
     target_compile_options(${T_NAME} PRIVATE -Wno-multichar)
     add_test(NAME ${T_NAME} COMMAND ${T_NAME})
     set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 600)
+endfunction()
+
+# The tests' scripts also include files by their path from the top of the tree
+# and from their own test folder.
+function(kebo_test_resource_paths target)
+    foreach(dir ${CMAKE_CURRENT_SOURCE_DIR} ${KEBO_SOURCE_DIR})
+        target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:RC>:-I${dir}>)
+    endforeach()
 endfunction()
 
 # kebo_native_test(NAME n SOURCES ...): a Linux test under AddressSanitizer and UBSan.

@@ -59,12 +59,14 @@ if [ ! -x "$build/native/tools/xgvres" ] || [ ! -x "$build/native/tools/xgemsg" 
         -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
     cmake --build "$build/native" -j "$jobs" --target xgvres xgemsg >/dev/null
 fi
+# Installed into a host prefix, the one a cross build names as KEBO_HOST_PATH.
+cmake --install "$build/native" --prefix "$build/host" >/dev/null
 if [ -n "$given_tree" ]; then
     tree=$given_tree
 else
     cmake -S "$root" -B "$tree" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake" \
-        -DKEBO_HOST_TOOLS_DIR="$build/native/tools" -DKEBO_BUILD_TESTS=OFF -DKEBO_BENCH=ON \
+        -DKEBO_HOST_PATH="$build/host" -DKEBO_BUILD_TESTS=OFF -DKEBO_BENCH=ON \
         -DKEBO_WERROR=ON >/dev/null
 fi
 cmake --build "$tree" -j "$jobs" --target kebo_bench kebo_bench_startup halcyra >/dev/null

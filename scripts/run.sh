@@ -71,12 +71,14 @@ if [ ! -x "$build/native/tools/xgvres" ]; then
         -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DKEBO_WERROR=ON >/dev/null
     make -C "$build/native/tools" -j "$jobs" >/dev/null
 fi
+# Installed into a host prefix, the one a cross build names as KEBO_HOST_PATH.
+cmake --install "$build/native" --prefix "$build/host" >/dev/null
 # A tree of its own without the tests, so that the test script's settings
 # stay as they are.
 tree=$build/run-$arch
 cmake -S "$root" -B "$tree" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake" \
-    -DKEBO_HOST_TOOLS_DIR="$build/native/tools" -DKEBO_BUILD_TESTS=OFF -DKEBO_WERROR=ON >/dev/null
+    -DKEBO_HOST_PATH="$build/host" -DKEBO_BUILD_TESTS=OFF -DKEBO_WERROR=ON >/dev/null
 # The demo's Wine session: on the display there is, else in an Xvfb display
 # of its own; ended when the script ends.
 start_session() {
