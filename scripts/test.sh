@@ -49,6 +49,10 @@ if want native || [ ! -x "$build/native/tools/xgvres" ]; then
     configure "$build/native" -DCMAKE_BUILD_TYPE=Debug \
         -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DKEBO_WERROR=ON
     cmake --build "$build/native" -j "$jobs"
+else
+    # An older tree may predate the tools' install rules: building the tools
+    # configures it again.
+    cmake --build "$build/native" --target xgvres xgemsg -j "$jobs" >/dev/null
 fi
 # The native tree installs the host tools; the Windows trees and the package
 # test take them from this prefix (KEBO_HOST_PATH).
