@@ -7,7 +7,9 @@
 #include "HCYQTInstallerView.h"
 #include "controls/XGCheckButton.h"
 #include "controls/XGCommandButton.h"
+#include "controls/XGControlFields.h"
 #include "dialogs/XGDialog.h"
+#include "dialogs/XGDialogFields.h"
 #include "controls/XGListControl.h"
 #include "dispatch/XGMessages.h"
 #include "controls/XGPicture.h"
@@ -44,17 +46,17 @@ HCYInstallerApp::HCYInstallerApp()
 {
     // Codes the core registered already resolve to their first registration;
     // the repeats name the same classes.
-    XGViewTemplate<XGScrollView>::Register('scrv');
-    XGViewTemplate<XGPicture>::Register('pict');
+    XGViewTemplate<XGScrollView>::Register(kClassScrollView);
+    XGViewTemplate<XGPicture>::Register(kClassPicture);
     XGViewTemplate<HCYInstallerView>::Register('hlp1');
     XGViewTemplate<HCYPictureButton>::Register('ptb1');
     XGViewTemplate<HCYQTInstallerView>::Register('QTIn');
-    XGViewTemplate<XGStaticText>::Register('text');
-    XGViewTemplate<XGListControl>::Register('list');
-    XGViewTemplate<XGPopControl>::Register('popm');
-    XGViewTemplate<XGCommandButton>::Register('pbtn');
-    XGViewTemplate<XGCheckButton>::Register('chkb');
-    XGWindowTemplate<XGDialog>::Register('dlog');
+    XGViewTemplate<XGStaticText>::Register(kClassStaticText);
+    XGViewTemplate<XGListControl>::Register(kClassListControl);
+    XGViewTemplate<XGPopControl>::Register(kClassPopControl);
+    XGViewTemplate<XGCommandButton>::Register(kClassPushButton);
+    XGViewTemplate<XGCheckButton>::Register(kClassCheckButton);
+    XGWindowTemplate<XGDialog>::Register(kClassDialog);
 }
 
 HCYInstallerApp::~HCYInstallerApp()

@@ -4,6 +4,22 @@
 
 #include "records/XGFieldList.h"
 
+// Codes that VRES records name the controls by. The application core
+// registers the first six for every program; a program that builds the last
+// three from its records registers them itself, e.g.
+//   XGViewTemplate<XGScrollView>::Register(kClassScrollView);
+enum : long {
+    kClassStaticText = XGCode("text"),    // XGStaticText
+    kClassPushButton = XGCode("pbtn"),    // XGCommandButton
+    kClassEditText = XGCode("edit"),      // XGEditText
+    kClassIcon = XGCode("icon"),          // XGIcon
+    kClassPopControl = XGCode("popm"),    // XGPopControl
+    kClassListControl = XGCode("list"),   // XGListControl
+    kClassScrollView = XGCode("scrv"),    // XGScrollView
+    kClassPicture = XGCode("pict"),       // XGPicture
+    kClassCheckButton = XGCode("chkb"),   // XGCheckButton
+};
+
 class XGControlFields {
 public:
     static const XGSFieldList gStaticText;

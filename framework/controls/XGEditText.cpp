@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "controls/XGCommands.h"
 #include "controls/XGControlFields.h"
 #include "records/XGFieldReader.h"
 #include "views/XGCursor.h"
@@ -16,15 +17,6 @@
 #include "controls/XGScrollView.h"
 
 namespace {
-
-
-enum : long {
-    kCmdCut = 5,
-    kCmdCopy = 6,
-    kCmdPaste = 7,
-    kCmdClear = 8,
-    kCmdSelectAll = 16
-};
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 

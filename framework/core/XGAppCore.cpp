@@ -8,6 +8,7 @@
 #include "foundation/XGError.h"
 #include "files/XGFileSpecifier.h"
 #include "dispatch/XGMenuStatus.h"
+#include "controls/XGCommands.h"
 #include "controls/XGMenuBar.h"
 #include "dispatch/XGMessages.h"
 #include "dispatch/XGPeriodic.h"
@@ -28,12 +29,6 @@ XG_BEGIN_DISPATCH(XGAppCore, XGDispatch)
 XG_END_DISPATCH()
 
 namespace {
-
-enum : long {
-    kCommandAbout = 1,
-    kCommandClose = 2,
-    kCommandQuit = 3
-};
 
 // The time the splash must at least stay up.
 const unsigned long kCopyrightMinimum = 3000;
@@ -302,11 +297,11 @@ long XGAppCore::DoGetMenuStatus(long arg, void* data)
         return -1;
     XGMenuStatus* status = static_cast<XGMenuStatus*>(data);
     switch (arg) {
-    case kCommandAbout:
-    case kCommandQuit:
+    case kCmdAbout:
+    case kCmdQuit:
         status->enabled = true;
         return 0;
-    case kCommandClose:
+    case kCmdClose:
         status->enabled = XGWindow::GetFrontWindow() != nullptr;
         return 0;
     default:
@@ -319,13 +314,13 @@ long XGAppCore::DoMenuCommand(long arg, void* /*data*/)
     if (IsModalWindow())
         return -1;
     switch (arg) {
-    case kCommandAbout:
+    case kCmdAbout:
         ShowCopyright();
         return 0;
-    case kCommandQuit:
+    case kCmdQuit:
         SendDispatch(kMsgQuitApplication, 0, nullptr);
         return 0;
-    case kCommandClose:
+    case kCmdClose:
         if (XGWindow* front = XGWindow::GetFrontWindow())
             front->CloseWindow();
         return 0;

@@ -1,5 +1,7 @@
 #include "core/XGAppCore.h"
 #include "controls/XGCommandButton.h"
+#include "controls/XGControlFields.h"
+#include "dialogs/XGDialogFields.h"
 #include "dialogs/XGDialog.h"
 #include "controls/XGEditText.h"
 #include "controls/XGIcon.h"
@@ -14,13 +16,13 @@
 // The framework's own class codes. The order is the registries' search order.
 void XGAppCore::RegisterDefaultClasses()
 {
-    XGWindowTemplate<XGWindow>::Register('wind');
-    XGViewTemplate<XGView>::Register('view');
-    XGViewTemplate<XGStaticText>::Register('text');
-    XGViewTemplate<XGCommandButton>::Register('pbtn');
-    XGViewTemplate<XGEditText>::Register('edit');
-    XGViewTemplate<XGIcon>::Register('icon');
-    XGViewTemplate<XGPopControl>::Register('popm');
-    XGViewTemplate<XGListControl>::Register('list');
-    XGWindowTemplate<XGDialog>::Register('dlog');
+    XGWindowTemplate<XGWindow>::Register(kClassWindow);
+    XGViewTemplate<XGView>::Register(kClassView);
+    XGViewTemplate<XGStaticText>::Register(kClassStaticText);
+    XGViewTemplate<XGCommandButton>::Register(kClassPushButton);
+    XGViewTemplate<XGEditText>::Register(kClassEditText);
+    XGViewTemplate<XGIcon>::Register(kClassIcon);
+    XGViewTemplate<XGPopControl>::Register(kClassPopControl);
+    XGViewTemplate<XGListControl>::Register(kClassListControl);
+    XGWindowTemplate<XGDialog>::Register(kClassDialog);
 }

@@ -185,7 +185,7 @@ void XGAppMultiWindow::InitToolbar(short resID)
 
 bool XGAppMultiWindow::IsListed(XGWindow* window)
 {
-    return window && window->GetWindowKind() == 0
+    return window && window->GetWindowKind() == kWindowDocument
         && (window->GetWindowAttributes() & kWindowAttrUnlisted) == 0;
 }
 

@@ -1,13 +1,15 @@
 #pragma once
 #include <cstdint>
 
+#include "controls/XGCommands.h"
+
 // Ordering and numbering rules of the Windows menu, free of any window so
 // that they can be checked on their own.
 class XGAppMultiWindowRules {
 public:
     enum : int16_t {
-        kTile = 9, kCascade = 10, kArrange = 11, kEmpty = 12,
-        kFirstWindowCommand = 0x7000, kLastWindowCommand = 0x7FFF,
+        kTile = kCmdTile, kCascade = kCmdCascade, kArrange = kCmdArrangeIcons, kEmpty = kCmdWindowsEmpty,
+        kFirstWindowCommand = kCmdFirstWindow, kLastWindowCommand = kCmdLastWindow,
         kFirstDigit = 1, kLastDigit = 9, kNone = -1
     };
 

@@ -76,7 +76,7 @@ XGMenuBar* XGAppSingleWindow::GetCurMenu()
 long XGAppSingleWindow::DoWindowCreate(long, void* data)
 {
     XGWindow* window = data ? *static_cast<XGWindow**>(data) : nullptr;
-    if (!window || window->GetWindowKind() != 0)
+    if (!window || window->GetWindowKind() != kWindowDocument)
         return -1;
     if (fAppWindow)
         throw XGPostError(kErrWindowAlreadyBuilt);
@@ -104,7 +104,7 @@ long XGAppSingleWindow::DoWindowCreate(long, void* data)
 long XGAppSingleWindow::DoWindowDestroy(long, void* data)
 {
     XGWindow* window = data ? *static_cast<XGWindow**>(data) : nullptr;
-    if (!window || window->GetWindowKind() != 0 || window != fAppWindow)
+    if (!window || window->GetWindowKind() != kWindowDocument || window != fAppWindow)
         return -1;
     fAppWindow = nullptr;
     _GMainWindow = nullptr;

@@ -8,18 +8,18 @@
 namespace {
 
 const XGSClassFields kFramework[] = {
-    { 'wind', &XGFieldList::gWindow },
-    { 'view', &XGFieldList::gView },
-    { 'text', &XGControlFields::gStaticText },
-    { 'pbtn', &XGControlFields::gCommandButton },
-    { 'edit', &XGControlFields::gEditText },
-    { 'icon', &XGControlFields::gIcon },
-    { 'popm', &XGControlFields::gPopControl },
-    { 'list', &XGControlFields::gListControl },
-    { 'dlog', &XGDialogFields::gDialog },
-    { 'scrv', &XGControlFields::gScrollView },
-    { 'pict', &XGControlFields::gPicture },
-    { 'chkb', &XGControlFields::gCheckButton },
+    { kClassWindow, &XGFieldList::gWindow },
+    { kClassView, &XGFieldList::gView },
+    { kClassStaticText, &XGControlFields::gStaticText },
+    { kClassPushButton, &XGControlFields::gCommandButton },
+    { kClassEditText, &XGControlFields::gEditText },
+    { kClassIcon, &XGControlFields::gIcon },
+    { kClassPopControl, &XGControlFields::gPopControl },
+    { kClassListControl, &XGControlFields::gListControl },
+    { kClassDialog, &XGDialogFields::gDialog },
+    { kClassScrollView, &XGControlFields::gScrollView },
+    { kClassPicture, &XGControlFields::gPicture },
+    { kClassCheckButton, &XGControlFields::gCheckButton },
 };
 
 } // namespace

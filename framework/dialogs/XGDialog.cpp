@@ -93,6 +93,17 @@ XGDialog* XGDialog::Create(const unsigned char* form, XGDialogProc proc, void* u
     return CreateInit(dialog, proc, userData);
 }
 
+XGDialog* XGDialog::Create(short resID, XGDialogProc proc, void* userData)
+{
+    XGWindow* window = XGWindowFactory::CreateFromResource(resID, nullptr);
+    XGDialog* dialog = dynamic_cast<XGDialog*>(window);
+    if (!dialog) {
+        delete window;
+        return nullptr;
+    }
+    return CreateInit(dialog, proc, userData);
+}
+
 XGDialog* XGDialog::CreateInit(XGDialog* dialog, XGDialogProc proc, void* userData)
 {
     if (!dialog)
@@ -182,6 +193,17 @@ long XGDialog::ModalAlert(const unsigned char* form, const char* s0, const char*
 {
     const char* strings[4] = {s0, s1, s2, s3};
     return ModalDialog(form, AlertProc, strings);
+}
+
+long XGDialog::ModalDialog(short resID, XGDialogProc proc, void* userData)
+{
+    return ModalRun(Create(resID, proc, userData));
+}
+
+long XGDialog::ModalAlert(short resID, const char* s0, const char* s1, const char* s2, const char* s3)
+{
+    const char* strings[4] = {s0, s1, s2, s3};
+    return ModalDialog(resID, AlertProc, strings);
 }
 
 void XGDialog::ModifyText(char* text, const char* const* strings)

@@ -1,7 +1,11 @@
 // A dialog-style window with a default button (Enter), a cancel button
 // (Escape), an optional procedure supplied by the caller and a result. It
-// opens from a resource like any window, runs modally from a form in memory,
-// and serves the framework's alerts.
+// runs from a 'dlog' tree in the program's resources or from a form in
+// memory, modally or not, and serves the framework's alerts.
+//
+//   // VRES 130: a 'dlog' tree whose texts hold "^0"; buttons 1 and 2.
+//   if (XGDialog::ModalAlert(130, fileName) == 1)
+//       Save();
 #pragma once
 
 #include "foundation/XGErrorAlert.h"
@@ -42,6 +46,15 @@ public:
     // answers the view ID of the button that ended it, 0 when closed.
     static long ModalAlert(const unsigned char* form, const char* s0, const char* s1,
                            const char* s2, const char* s3);
+
+    // The same three from the 'dlog' tree of VRES resource resID. A missing
+    // resource throws the posted error kErrNoVresResource, which names the
+    // ID; a tree that is not a dialog builds nothing (null, or 0). Null
+    // strings leave their "^n" empty.
+    static XGDialog* Create(short resID, XGDialogProc proc, void* userData);
+    static long ModalDialog(short resID, XGDialogProc proc, void* userData);
+    static long ModalAlert(short resID, const char* s0 = nullptr, const char* s1 = nullptr,
+                           const char* s2 = nullptr, const char* s3 = nullptr);
     // The framework's error alerts, registered with the foundation by this
     // class: a program that has dialogs shows its posted errors in them.
     static void ShowErrorAlert(XGAlertType type, const char* title, const char* message);

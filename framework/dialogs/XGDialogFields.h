@@ -4,6 +4,11 @@
 
 #include "records/XGFieldList.h"
 
+// The code of a dialog window's record; the application core registers it.
+enum : long {
+    kClassDialog = XGCode("dlog"), // XGDialog
+};
+
 class XGDialogFields {
 public:
     static const XGSFieldList gDialog;

@@ -19,6 +19,8 @@
 // four-character form but name classes, not messages; they are not here.
 #pragma once
 
+#include "foundation/XGTypes.h"
+
 enum : long {
     // --- The event loop ------------------------------------------------------
 
@@ -27,21 +29,21 @@ enum : long {
     //   arg 0; data the fetched MSG (XGAppCore::gLastMessage).
     //   Answer 1 consumes it: no keyboard translation, no DispatchMessage.
     //   0, -1 or anything else let it through. No handler in the framework.
-    kMsgEvent = 'even',
+    kMsgEvent = XGCode("even"),
 
     // 'pree' before each event. Broadcast by the event loop. arg 0, data null.
     //   No handler in the framework.
-    kMsgPreEvent = 'pree',
+    kMsgPreEvent = XGCode("pree"),
 
     // 'peri' idle work, before each event. Sent to the focus by the event
     //   loop. arg 0, data null. Handled by XGEditText (caret blink) and by the
     //   launcher's two installer views (which pass it on).
-    kMsgPeriodic = 'peri',
+    kMsgPeriodic = XGCode("peri"),
 
     // 'post' after each event, and once before the loop starts. Broadcast by
     //   the event loop. arg 0, data null. Handled by the frames (menu bars and
     //   the Windows menu) and by XGToolbarView (button states).
-    kMsgPostEvent = 'post',
+    kMsgPostEvent = XGCode("post"),
 
     // --- Keyboard ------------------------------------------------------------
 
@@ -54,12 +56,12 @@ enum : long {
     //   Handled by XGWindow (Tab), XGDialog (Enter, Escape), XGPopControl
     //   (arrows), XGEditText, HCYPictureButton (passes it on), and by the
     //   procedure of the launcher's start window (Enter, Escape).
-    kMsgKey = 'keye',
+    kMsgKey = XGCode("keye"),
 
     // 'keym' a system (Alt) character, WM_SYSCHAR. Sent to the focus by the
     //   keyboard translation. arg as kMsgKey; data null. -1 lets Windows treat
     //   it (menu mnemonics). Handled by XGWindow (the view labelled with it).
-    kMsgMenuKey = 'keym',
+    kMsgMenuKey = XGCode("keym"),
 
     // --- Menus and commands --------------------------------------------------
 
@@ -74,7 +76,7 @@ enum : long {
     //   XGAppMultiWindow (Windows menu), XGEditText (Edit menu); a window
     //   answers 0 for it while a modal loop runs, so that nothing behind a
     //   modal dialog is enabled.
-    kMsgGetMenuStatus = 'stat',
+    kMsgGetMenuStatus = XGCode("stat"),
 
     // 'menu' carry out a command. Sent to the focus by XGMenuBar::MenuCommand,
     //   XGToolbarView::SendMenuCommand and the MDI frame's procedure
@@ -83,26 +85,26 @@ enum : long {
     //   DefFrameProc and a window's procedure to its default procedure.
     //   Handled by XGAppCore, XGAppMultiWindow, XGEditText; a window answers
     //   0 for it while a modal loop runs.
-    kMsgMenuCommand = 'menu',
+    kMsgMenuCommand = XGCode("menu"),
 
     // --- The application -----------------------------------------------------
 
     // 'oapp' open the application's first window. Sent to the focus by the
     //   start-up argument scan when the command line names nothing.
     //   arg 0, data null. Handled by HCYInstallerApp.
-    kMsgOpenApplication = 'oapp',
+    kMsgOpenApplication = XGCode("oapp"),
 
     // 'odoc' open a document. Sent to the focus by the start-up argument scan
     //   once per argument, and for a DDE "open" command.
     //   arg 0; data an XGFileSpecifier naming the document. A DDE command
     //   answered -1 is acknowledged negatively. Handled by HCYInstallerApp
     //   (which opens its start window once).
-    kMsgOpenDocument = 'odoc',
+    kMsgOpenDocument = XGCode("odoc"),
 
     // 'pdoc' print a document. Sent to the focus for a DDE "print" command.
     //   arg 0; data an XGFileSpecifier. -1 acknowledges the command
     //   negatively. No handler in the framework.
-    kMsgPrintDocument = 'pdoc',
+    kMsgPrintDocument = XGCode("pdoc"),
 
     // 'qapp' quit the application. Sent to the focus by XGAppCore (quit
     //   command), by the frames when their last window is gone, by the MDI
@@ -114,7 +116,7 @@ enum : long {
     //   XGAppCore's. WM_QUERYENDSESSION lets Windows end the session only on
     //   0. HCYInstallerApp answers 0 without closing anything: only the
     //   Windows quit message ends the launcher.
-    kMsgQuitApplication = 'qapp',
+    kMsgQuitApplication = XGCode("qapp"),
 
     // --- Window notices ------------------------------------------------------
     // Sent up from the window itself: arg the window's ID, data the address of
@@ -122,20 +124,20 @@ enum : long {
 
     // 'crew' a window has been built. Handled by the frames (menu bar, window
     //   list), which answer -1 so that every dispatcher on the chain sees it.
-    kMsgWindowCreate = 'crew',
+    kMsgWindowCreate = XGCode("crew"),
 
     // 'desw' a window is being destroyed. Handled by the frames, which answer
     //   -1; the frame whose last window goes sends kMsgQuitApplication.
-    kMsgWindowDestroy = 'desw',
+    kMsgWindowDestroy = XGCode("desw"),
 
     // 'namw' a window's title changed (XGWindow::SetTitle). Handled by
     //   XGAppMultiWindow (the Windows menu), which answers -1.
-    kMsgWindowName = 'namw',
+    kMsgWindowName = XGCode("namw"),
 
     // 'pdsw' may this window close? Sent by XGWindow::CloseWindow.
     //   Answer 0 refuses and keeps the window; -1 (nobody asked) or anything
     //   else lets it close. No handler in the framework.
-    kMsgWindowMayClose = 'pdsw',
+    kMsgWindowMayClose = XGCode("pdsw"),
 
     // --- Dialogs -------------------------------------------------------------
 
@@ -148,7 +150,7 @@ enum : long {
     //   Besides it, a dialog's procedure sees first every message that reaches
     //   the dialog; a dialog without a procedure answers 0 to all of them
     //   but 'odoc', 'pdoc' and 'qapp', which it passes on.
-    kMsgDialog = 'dmsg',
+    kMsgDialog = XGCode("dmsg"),
 
     // --- Controls ------------------------------------------------------------
 
@@ -158,47 +160,47 @@ enum : long {
     //   arg 0; data an XGControlMessage (views/XGControlMessage.h). The answer
     //   is the window procedure's result; -1 lets the default procedure run.
     //   Handled by XGButton, XGPopControl, XGScrollBar.
-    kMsgControlNotify = 'wint',
+    kMsgControlNotify = XGCode("wint"),
 
     // 'cclk' a button was clicked. Sent up from XGButton (BN_CLICKED).
     //   arg the button's view ID; data null. Answer ignored. Handled by
     //   HCYInstallerView and by the alerts' procedure (ends the alert with the
     //   view ID as its result).
-    kMsgControlClick = 'cclk',
+    kMsgControlClick = XGCode("cclk"),
 
     // 'pval' a pop-up control's value changed (key, list closed, inline list
     //   closed). Sent up from XGPopControl. arg its view ID; data null. Answer
     //   ignored. No handler in the framework.
-    kMsgPopValue = 'pval',
+    kMsgPopValue = XGCode("pval"),
 
     // 'pcls' a pop-up control's inline list closed. arg unused; data an
     //   XGPopCloseRecord (the control and the index chosen). Handled by
     //   XGPopControl, which answers 0. Nothing in the framework sends it.
-    kMsgPopClose = 'pcls',
+    kMsgPopClose = XGCode("pcls"),
 
     // 'scrs' a scroll bar's value is about to change. Sent up from
     //   XGScrollBar before every change of value (by the user or by SetValue,
     //   SetMinValue, SetMaxValue). arg its view ID; data null. Answer ignored.
     //   Handled by XGScrollView (finishes pending drawing).
-    kMsgSliderStart = 'scrs',
+    kMsgSliderStart = XGCode("scrs"),
 
     // 'sval' a scroll bar's value changed. Sent up from XGScrollBar after the
     //   change. arg its view ID; data an XGScrollValueRecord (the bar, its old
     //   and new value). Answer ignored. Handled by XGScrollView (scrolls its
     //   content when the bar is one of its own; -1 otherwise).
-    kMsgSliderValue = 'sval',
+    kMsgSliderValue = XGCode("sval"),
 
     // 'lval' a click in a list. Sent up from XGListView on a mouse press.
     //   arg the list control's view ID; data null. Answer ignored. No handler
     //   in the framework.
-    kMsgListValue = 'lval',
+    kMsgListValue = XGCode("lval"),
 
     // 'lsel' a double click in a list. As kMsgListValue.
-    kMsgListSelect = 'lsel',
+    kMsgListSelect = XGCode("lsel"),
 
     // 'kclk' may this text stand? Sent up from XGEditText::ValidateText.
     //   arg the view's ID; data the text (char*). Answer exactly 1 rejects
     //   the text; anything else, -1 included, accepts it. No handler in the
     //   framework.
-    kMsgValidateText = 'kclk',
+    kMsgValidateText = XGCode("kclk"),
 };

@@ -64,7 +64,7 @@ XGView* XGViewFactory::Build(const unsigned char* record, XGView* parent)
         }
     }
     if (view == nullptr) {
-        ReportMissing(0x80000C, header.fCode);
+        ReportMissing(kErrUnregisteredView, header.fCode);
         // The plain view reads the common fields from the record's start,
         // whatever a failed constructor may have consumed.
         XGArgStream fresh(arguments, length);

@@ -1,4 +1,4 @@
-// Binds a view class to a class code: XGViewTemplate<XGStaticText>::Register('text').
+// Binds a view class to a class code: XGViewTemplate<XGStaticText>::Register(kClassStaticText).
 #pragma once
 
 #include <new>

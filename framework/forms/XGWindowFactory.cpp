@@ -26,7 +26,7 @@ XGWindow* XGWindowFactory::Build(const unsigned char* record, XGForm* form)
         }
     }
     if (window == nullptr) {
-        XGViewFactory::ReportMissing(0x800008, header.fCode);
+        XGViewFactory::ReportMissing(kErrUnregisteredWindow, header.fCode);
         XGArgStream fresh(arguments, length);
         window = new XGWindow(fresh, form);
     }
@@ -64,7 +64,7 @@ XGWindow* XGWindowFactory::CreateFromResource(short resID, XGForm* form)
 {
     HRSRC hsrc = FindResourceA(_GInstance, MAKEINTRESOURCEA(static_cast<WORD>(resID)), "VRes");
     if (hsrc == NULL)
-        _InlineError("hsrc != NULL", "XGWindowFactory", 168);
+        throw XGPostError(kErrNoVresResource, long(resID));
     HGLOBAL h = LoadResource(_GInstance, hsrc);
     if (h == NULL)
         _InlineError("h != NULL", "XGWindowFactory", 170);

@@ -1,4 +1,4 @@
-// Binds a window class to a class code: XGWindowTemplate<XGDialog>::Register('dlog').
+// Binds a window class to a class code: XGWindowTemplate<XGDialog>::Register(kClassDialog).
 #pragma once
 
 #include <new>

@@ -45,6 +45,10 @@ enum : uint32_t {
 enum : uint32_t {
     kErrWindowNotCreated = 0x810000, // the system's error number as argument 1
     kErrClipboard = 0x810001,
+    kErrNoVresResource = 0x810002,      // the resource ID as argument 1
+    kErrUnregisteredView = 0x810003,    // the class code as argument 1
+    kErrUnregisteredWindow = 0x810004,  // the class code as argument 1
+    kErrBadWindowKind = 0x810005,       // the kind word as argument 1
 };
 
 // Message arguments are pointer-sized: pointers keep all their bits, numbers and

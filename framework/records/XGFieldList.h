@@ -4,6 +4,16 @@
 // include it.
 #pragma once
 
+#include "foundation/XGTypes.h"
+
+// Codes of the two classes every program has: a plain view, which reads only
+// the view fields below, and a plain window, which reads only the window
+// fields. Registered by the application core (XGAppCore).
+enum : long {
+    kClassView = XGCode("view"),   // XGView
+    kClassWindow = XGCode("wind"), // XGWindow
+};
+
 enum XGFieldType { kFieldInteger, kFieldBoolean, kFieldString };
 
 struct XGSField {

@@ -36,8 +36,6 @@ const XGWindow* gDeletingViews = nullptr;
 // Cascading placement steps through five positions.
 short gStagger = 0;
 
-enum : short { kKindFloating = 3 };
-
 int FrameWidth() { return GetSystemMetrics(SM_CXFRAME); }
 int FrameHeight() { return GetSystemMetrics(SM_CYFRAME); }
 int CaptionHeight() { return GetSystemMetrics(SM_CYCAPTION); }
@@ -260,27 +258,27 @@ void XGWindow::DestroyNativeWindow()
 
 unsigned short XGWindow::GetWindowAttributes(short windowKind)
 {
-    const short kind = windowKind & 0x0F;
-    if (!(windowKind & 0x100)) {
-        if (kind == 1 || kind == 2)
+    const short kind = windowKind & kWindowKindMask;
+    if (!(windowKind & kWindowExplicitFrame)) {
+        if (kind == kWindowDialogAlike || kind == kWindowDialog)
             return 0x0B;
-        if (kind == 3)
+        if (kind == kWindowFloating)
             return 0x17;
         return 0;
     }
     unsigned short attributes = 0;
     if (!(windowKind & 0x200))
         attributes |= 0x01;
-    if (!(windowKind & 0x400))
-        attributes |= 0x02;
-    if (windowKind & 0x1000)
-        attributes |= 0x08;
+    if (!(windowKind & kWindowFrameResizable))
+        attributes |= kWindowAttrFixedSize;
+    if (windowKind & kWindowFrameUnlisted)
+        attributes |= kWindowAttrUnlisted;
     if (windowKind & 0x800)
         attributes |= 0x04;
     if (windowKind & 0x2000)
         attributes |= 0x20;
-    if (kind == 3)
-        attributes |= 0x10;
+    if (kind == kWindowFloating)
+        attributes |= kWindowAttrFloating;
     return attributes;
 }
 
@@ -293,9 +291,9 @@ void XGWindow::IInitWindow(XGSWindowInitRecord& record)
 
     // Checked before anything changes, so that a bad kind leaves no trace
     // (not even a step of the cascade).
-    const short kind = record.fWindowKind & 0x0F;
-    if (kind > kKindFloating)
-        throw XGPostError(kErrOutOfMemory);
+    const short kind = record.fWindowKind & kWindowKindMask;
+    if (kind > kWindowFloating)
+        throw XGPostError(kErrBadWindowKind, long(record.fWindowKind));
 
     fMin = Point{record.fMinHeight, record.fMinWidth};
     fMax = Point{record.fMaxHeight, record.fMaxWidth};
@@ -356,8 +354,8 @@ void XGWindow::ICreateWindow(const char* title, tagRECT content)
     fDlogParent = nullptr;
     _GWindow = this;
 
-    const short kind = fWindowKind & 0x0F;
-    const bool fixedFrame = (fWindowKind & 0x100) && !(fWindowKind & 0x400);
+    const short kind = fWindowKind & kWindowKindMask;
+    const bool fixedFrame = (fWindowKind & kWindowExplicitFrame) && !(fWindowKind & kWindowFrameResizable);
     HWND created = nullptr;
     if (_GMDIWindow && XGWindowPlacement::IsDocumentKind(kind)) {
         const DWORD style = fixedFrame
@@ -368,14 +366,14 @@ void XGWindow::ICreateWindow(const char* title, tagRECT content)
                                    frame.right - frame.left, frame.bottom - frame.top, _GMDIWindow,
                                    _GInstance, 0);
     } else if (XGWindowPlacement::IsDocumentKind(kind)) {
-        const DWORD exStyle = kind == kKindFloating ? WS_EX_TOPMOST | WS_EX_TOOLWINDOW /* 0x88 */ : 0;
+        const DWORD exStyle = kind == kWindowFloating ? WS_EX_TOPMOST | WS_EX_TOOLWINDOW /* 0x88 */ : 0;
         const DWORD style = fixedFrame
             ? WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX /* 0x00CB0000 */
             : WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN /* 0x02CF0000 */;
         created = CreateWindowExA(exStyle, _GWindowClass, title, style, frame.left, frame.top,
                                   frame.right - frame.left, frame.bottom - frame.top, nullptr,
                                   nullptr, _GInstance, nullptr);
-    } else if (kind == 1 || kind == 2) {
+    } else if (kind == kWindowDialogAlike || kind == kWindowDialog) {
         XGEventLoop* loop = XGEventLoop::GetLoop();
         HWND owner = _GMainWindow;
         if (loop && loop->GetModalWindow())

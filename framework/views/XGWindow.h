@@ -56,6 +56,33 @@ struct XGSWindowInitRecord {
     short fMenuBar;
 };
 
+// The window kind word: the "kind" field of a window record and
+// XGSWindowInitRecord::fWindowKind. A kind in the low four bits, the
+// placement in the next four, frame bits above; "kind 18" in a record is
+// kWindowDialog | kWindowCentreOnFront. Another kind fails the window's
+// construction.
+enum : short {
+    kWindowDocument = 0,     // a document window; a child of the frame in a multiple-document program
+    kWindowDialogAlike = 1,  // exactly as kWindowDialog
+    kWindowDialog = 2,       // modal frame, owned by the main (or the modal) window, which it disables
+    kWindowFloating = 3,     // a document window always on top, with a tool-window frame
+    kWindowKindMask = 0x0F,
+
+    // Where a window goes when its record gives no position.
+    kWindowCascade = 0x00,       // five staggered positions in turn
+    kWindowCentreOnFront = 0x10, // centred on the front window, or on the screen when there is none
+    kWindowCentreOnScreen = 0x20, // as any other placement value
+    kWindowPlacementMask = 0xF0,
+
+    // With kWindowExplicitFrame, the bits above it decide the attributes
+    // instead of the kind: fixed size unless kWindowFrameResizable, listed
+    // unless kWindowFrameUnlisted. (0x200, 0x800 and 0x2000 set attribute
+    // bits that nothing reads.)
+    kWindowExplicitFrame = 0x100,
+    kWindowFrameResizable = 0x400,
+    kWindowFrameUnlisted = 0x1000,
+};
+
 // Attribute bits (GetWindowAttributes) that other parts read.
 enum : unsigned short {
     kWindowAttrFixedSize = 0x02,

@@ -367,7 +367,7 @@ LRESULT CALLBACK _GChildWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
             Attach(window, hwnd);
             return 0;
         case WM_NCCREATE:
-            if ((window->GetWindowKind() & 0x0F) == 3)
+            if ((window->GetWindowKind() & kWindowKindMask) == kWindowFloating)
                 SetWindowLongPtrA(hwnd, GWL_EXSTYLE, WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
             return DefMDIChildProcA(hwnd, message, wParam, lParam);
         case WM_CLOSE:

@@ -10,6 +10,7 @@
 #include "NTScrollBar.h"
 #include "NTTextView.h"
 #include "controls/XGCheckButton.h"
+#include "controls/XGControlFields.h"
 #include "core/XGAppSingleWindow.h"
 #include "dispatch/XGMessages.h"
 #include "controls/XGPicture.h"
@@ -76,9 +77,9 @@ NTNotesApp::NTNotesApp()
     : XGAppMultiWindow(kTitle), fHiddenToolBar(nullptr), fFrameTitle(kTitle)
 {
     // The framework registers the rest of the codes the trees use.
-    XGViewTemplate<XGScrollView>::Register('scrv');
-    XGViewTemplate<XGPicture>::Register('pict');
-    XGViewTemplate<XGCheckButton>::Register('chkb');
+    XGViewTemplate<XGScrollView>::Register(kClassScrollView);
+    XGViewTemplate<XGPicture>::Register(kClassPicture);
+    XGViewTemplate<XGCheckButton>::Register(kClassCheckButton);
     XGViewTemplate<NTTextView>::Register('ntxt');
     XGViewTemplate<NTScrollBar>::Register('nbar');
     XGWindowTemplate<NTDocWindow>::Register('ndoc');

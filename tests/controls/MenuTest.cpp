@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "KeboTestSupport.h"
+#include "controls/XGCommands.h"
 #include "controls/XGMenu.h"
 #include "controls/XGMenuBar.h"
 #include "views/XGWindowProc.h"
@@ -71,6 +72,46 @@ TEST_F(Menus, TheStandardMenuBarComesFromResource128)
     char text[64];
     GetMenuStringA(windows->GetMenu(), 0, text, sizeof text, MF_BYPOSITION);
     EXPECT_STREQ("&1 menus", text);
+}
+
+// The resource script cannot use the C++ names, so the two could drift.
+TEST_F(Menus, TheStandardMenuItemsCarryTheNamedCommandNumbers)
+{
+    const struct {
+        int menu;
+        long item; // position in its menu, separators included
+        long command;
+        const char* text;
+    } cases[] = {
+        {kFile, 0, kCmdNew, "&New\tCtrl+N"},
+        {kFile, 1, kCmdOpen, "&Open...\tCtrl+O"},
+        {kFile, 3, kCmdClose, "&Close\tCtrl+W"},
+        {kFile, 4, kCmdSave, "&Save\tCtrl+S"},
+        {kFile, 5, kCmdSaveAs, "Save &As..."},
+        {kFile, 6, kCmdRevert, "&Revert"},
+        {kFile, 8, kCmdPrintSetup, "Prin&t Setup..."},
+        {kFile, 9, kCmdPrint, "&Print...\tCtrl+P"},
+        {kFile, 11, kCmdQuit, "E&xit"},
+        {kEdit, 0, kCmdUndo, "&Undo\tCtrl+Z"},
+        {kEdit, 2, kCmdCut, "Cu&t\tCtrl+X"},
+        {kEdit, 3, kCmdCopy, "&Copy\tCtrl+C"},
+        {kEdit, 4, kCmdPaste, "&Paste\tCtrl+V"},
+        {kEdit, 5, kCmdClear, "C&lear"},
+        {kEdit, 7, kCmdPreferences, "P&references..."},
+        {kSearch, 0, kCmdFind, "&Find...\tCtrl+F"},
+        {kSearch, 1, kCmdFindAgain, "&Find Again\tCtrl+G"},
+        {kSearch, 2, kCmdReplace, "&Replace\tCtrl+R"},
+        {kSearch, 3, kCmdReplaceAndFind, "&Replace and Find\tCtrl+L"},
+        {kSearch, 5, kCmdGotoLine, "&Goto Line\tCtrl+T"},
+        {kHelp, 0, kCmdAbout, "&About KEBO Application..."},
+    };
+    for (const auto& c : cases) {
+        XGMenu* menu = fBar->GetMenu(c.menu);
+        EXPECT_EQ(c.command, menu->GetItemID(c.item)) << c.text;
+        char text[64] = {};
+        GetMenuStringA(menu->GetMenu(), UINT(c.item), text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(c.text, text);
+    }
 }
 
 TEST_F(Menus, LoadingTheLoadedResourceAgainChangesNothing)

@@ -2,7 +2,9 @@
 // through, and the compiler's schema built from the same lists.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
+#include <sstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -10,6 +12,7 @@
 #include "HCYClassFields.h"
 #include "VresDecoder.h"
 #include "VresEncoder.h"
+#include "VresFieldTable.h"
 #include "VresSchema.h"
 #include "core/XGClassFields.h"
 #include "records/XGFieldReader.h"
@@ -80,6 +83,49 @@ TEST(FieldReader, AFieldOfSeveralValuesIsReadOnceForEachValue)
     EXPECT_THROW(fields.End(), XGPostError);
     EXPECT_EQ(fields.ReadInteger("size"), 2);
     EXPECT_NO_THROW(fields.End());
+}
+
+// The launcher's table as xgvres reads it (app/launcher.fields), made known
+// to the schema once.
+const vres::FieldTable& LauncherFields()
+{
+    static const vres::FieldTable table = [] {
+        std::ifstream in(std::string(KEBO_SOURCE_ROOT) + "/app/launcher.fields", std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        vres::FieldTable parsed = vres::FieldTable::Parse(text.str());
+        return parsed;
+    }();
+    static const bool added = (vres::AddClasses(table.Catalogue()), true);
+    (void)added;
+    return table;
+}
+
+std::vector<std::string> Names(const XGSFieldList& list)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < XGFieldList::Size(list); i++) {
+        const XGSField& field = XGFieldList::At(list, i);
+        names.push_back(std::string(field.fName) + "/" + std::to_string(field.fType) + "/" + std::to_string(field.fCount));
+    }
+    return names;
+}
+
+// The program registers its classes from HCYClassFields; the compiler learns
+// them from the file. The two must say the same.
+TEST(ClassFields, LauncherFileAgreesWithTheLaunchersTable)
+{
+    const XGSClassCatalogue& file = LauncherFields().Catalogue();
+    const XGSClassCatalogue& program = HCYClassFields::gLauncher;
+    ASSERT_EQ(file.fCount, program.fCount);
+    for (int i = 0; i < program.fCount; i++) {
+        const XGSClassFields& entry = program.fClasses[i];
+        SCOPED_TRACE(vres::CodeText(uint32_t(entry.fCode)));
+        bool window = XGFieldList::IsWindow(*entry.fList);
+        const XGSFieldList* list = XGFieldList::Find(file, entry.fCode, window);
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(Names(*list), Names(*entry.fList));
+    }
 }
 
 // Both catalogues: the framework's and the launcher's.
@@ -156,7 +202,7 @@ std::vector<std::string> Expected(const vres::Record& record, const XGSFieldList
 
 TEST(ClassFields, EveryClassRecordRoundTripsThroughItsList)
 {
-    vres::AddClasses(HCYClassFields::gLauncher);
+    LauncherFields();
     for (const XGSClassFields& entry : AllClasses()) {
         SCOPED_TRACE(vres::CodeText(uint32_t(entry.fCode)));
         vres::Record record = RecordFromList(entry.fCode, *entry.fList);

@@ -185,7 +185,7 @@ TEST_F(Factory, UnregisteredViewCodeWarnsOnceAndAPlainViewTakesItsPlaceWithItsCh
         "  'tvew' { id 8 } 'tvew' { id 9 } } }");
     XGWindow* window = XGWindowFactory::CreateFromData(data.data(), nullptr);
     ASSERT_EQ(gWarnings.size(), 1u);
-    EXPECT_EQ(gWarnings[0].first, 0x80000Cul);
+    EXPECT_EQ(gWarnings[0].first, static_cast<unsigned long>(kErrUnregisteredView));
     EXPECT_EQ(gWarnings[0].second, 'zzzz');
     XGView* plain = window->FindViewByID(7);
     ASSERT_NE(plain, nullptr);
@@ -206,7 +206,7 @@ TEST_F(Factory, UnregisteredWindowCodeWarnsAndAPlainWindowHoldsTheViews)
     std::vector<uint8_t> data = Compile("'qqqq' { kind 2 default 300 200 'tvew' { id 3 } }");
     XGWindow* window = XGWindowFactory::CreateFromData(data.data(), nullptr);
     ASSERT_EQ(gWarnings.size(), 1u);
-    EXPECT_EQ(gWarnings[0].first, 0x800008ul);
+    EXPECT_EQ(gWarnings[0].first, static_cast<unsigned long>(kErrUnregisteredWindow));
     EXPECT_EQ(gWarnings[0].second, 'qqqq');
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(typeid(*window), typeid(XGWindow));
@@ -360,13 +360,38 @@ TEST_F(Factory, StartScreenResourceBuildsItsFourViews)
     delete window;
 }
 
-TEST_F(Factory, MissingResourceFailsTheInternalCheckAndBuildsNothing)
+TEST_F(Factory, MissingResourceNamesTheResourceAndBuildsNothing)
 {
+    XGWindow* head = XGWindow::gList;
     try {
         XGWindowFactory::CreateFromResource(4321, nullptr);
         ADD_FAILURE() << "built";
     } catch (const XGPostError&) {
-        EXPECT_EQ(LastMessage(), "Internal software error (hsrc != NULL) at XGWindowFactory 168");
+        EXPECT_NE(LastMessage().find("No VRES resource 4321 in the program's resources"), std::string::npos) << LastMessage();
+        EXPECT_NE(LastMessage().find("4321 VRES \"tree.bin\""), std::string::npos) << LastMessage();
+    }
+    EXPECT_EQ(XGWindow::gList, head);
+}
+
+// What the user reads for an unregistered code: the code, and how to
+// register a class for it.
+TEST_F(Factory, UnregisteredCodeWarningNamesTheCodeAndTheRegistration)
+{
+    const struct {
+        const char* tree;
+        const char* says;
+    } cases[] = {
+        { "'wind' { kind 2 'zzzz' { id 7 } }", "XGViewTemplate<MyView>::Register('zzzz')" },
+        { "'qqqq' { kind 2 }", "XGWindowTemplate<MyWindow>::Register('qqqq')" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.tree);
+        gWarnings.clear();
+        std::vector<uint8_t> data = Compile(c.tree);
+        delete XGWindowFactory::CreateFromData(data.data(), nullptr);
+        ASSERT_EQ(gWarnings.size(), 1u);
+        XGPostError shown(uint32_t(gWarnings[0].first), gWarnings[0].second);
+        EXPECT_NE(LastMessage().find(c.says), std::string::npos) << LastMessage();
     }
 }
 

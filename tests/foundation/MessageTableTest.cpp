@@ -95,7 +95,7 @@ TEST(GetResourceMessage, LaterMessagesLiveInTheirOwnTable)
     ASSERT_TRUE(GetResourceMessage(int16_t(kErrClipboard >> 16), int16_t(kErrClipboard & 0xFFFF), title, message));
     EXPECT_STREQ("Clipboard Error", title);
     EXPECT_EQ(0, strncmp("The clipboard is in use", message, 23)) << message;
-    EXPECT_FALSE(GetResourceMessage(129, 2, title, message));
+    EXPECT_FALSE(GetResourceMessage(129, int16_t((kErrBadWindowKind & 0xFFFF) + 1), title, message));
     XGPostError error(kErrWindowNotCreated, 1407);
     EXPECT_EQ("Windows could not create the window (system error 1407).", std::string(XGPostError::gLMessage));
 }

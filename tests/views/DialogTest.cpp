@@ -228,6 +228,65 @@ long LoggingProc(XGDialog* dialog, void* userData, long msg, long arg, void* dat
     return XGDialog::AlertProc(dialog, const_cast<char**>(kStrings), msg, arg, data);
 }
 
+// Trees in the test's resources (dialogs_test.rc).
+enum : short { kQuestionID = 130, kPlainWindowID = 131, kMissingID = 4321 };
+
+TEST_F(Dialogs, AnAlertRunsFromItsResourceIDWithItsStringsFilledIn)
+{
+    const KeyCase cases[] = {
+        {0, WM_CHAR, VK_RETURN, 1},
+        {0, WM_KEYDOWN, VK_ESCAPE, 2},
+    };
+    for (const KeyCase& c : cases) {
+        std::string title;
+        std::vector<std::string> texts;
+        long result = RunScripted(
+            [&] { return XGDialog::ModalAlert(kQuestionID, "notes.txt", "closing"); },
+            [&](int turn, XGWindow* front) {
+                if (turn == 2) {
+                    title = TitleOf(front);
+                    texts = TextsOf(front);
+                    PostMessageA(front->GetHWND(), c.message, c.key, 0);
+                }
+            });
+        EXPECT_EQ(c.result, result) << c.key;
+        EXPECT_EQ("About notes.txt", title);
+        EXPECT_EQ((std::vector<std::string>{"Save notes.txt before closing?"}), texts);
+        EXPECT_EQ(nullptr, XGWindow::gList);
+    }
+}
+
+TEST_F(Dialogs, ADialogCreatedFromItsResourceIDIsSetUpAsFromAForm)
+{
+    ProcLog p;
+    XGDialog* dialog = XGDialog::Create(kQuestionID, LoggingProc, &p);
+    ASSERT_NE(nullptr, dialog);
+    EXPECT_EQ((std::vector<std::string>{"dmsg 2"}), p.log);
+    EXPECT_EQ(1, dialog->GetDefaultID());
+    EXPECT_EQ(2, dialog->GetCancelID());
+    // Default and cancel share a row: the default button is shown on the left.
+    EXPECT_EQ(144, dialog->FindViewByID(1)->GetPos().h);
+    EXPECT_EQ(220, dialog->FindViewByID(2)->GetPos().h);
+    EXPECT_FALSE(dialog->IsModal());
+    delete dialog;
+    EXPECT_EQ(nullptr, XGWindow::gList);
+}
+
+TEST_F(Dialogs, AMissingResourceIsNamedAndATreeThatIsNoDialogBuildsNothing)
+{
+    try {
+        XGDialog::ModalAlert(kMissingID, "x");
+        ADD_FAILURE() << "ran";
+    } catch (const XGPostError&) {
+        EXPECT_NE(std::string(XGPostError::gLMessage).find("No VRES resource 4321"), std::string::npos)
+            << XGPostError::gLMessage;
+    }
+    EXPECT_EQ(nullptr, XGWindow::gList);
+    EXPECT_EQ(nullptr, XGDialog::Create(kPlainWindowID, nullptr, nullptr));
+    EXPECT_EQ(0, XGDialog::ModalAlert(kPlainWindowID, "x"));
+    EXPECT_EQ(nullptr, XGWindow::gList);
+}
+
 TEST_F(Dialogs, AProcedureEndingTheDialogWhileItIsSetUpLeavesNothing)
 {
     ProcLog p;

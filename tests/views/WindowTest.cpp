@@ -142,6 +142,10 @@ TEST_F(WindowTest, BadKindThrowsAndLeavesNothingBehind)
     for (short kind : {short(4), short(0x0F), short(0x1F)}) {
         XGSWindowInitRecord bad = Window(kind, 0, 0, 0, 0, 200, 150);
         EXPECT_THROW(new XGWindow(bad, nullptr), XGPostError) << kind;
+        // The message names the kind asked for and the ones there are.
+        const std::string said = XGPostError::gLMessage;
+        EXPECT_NE(said.find("Window kind " + std::to_string(kind) + " is unknown"), std::string::npos) << said;
+        EXPECT_NE(said.find("3 (floating)"), std::string::npos) << said;
     }
     EXPECT_EQ(head, XGWindow::gList);
     EXPECT_EQ(windows, CountThreadWindows());

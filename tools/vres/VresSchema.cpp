@@ -36,16 +36,20 @@ void AddClasses(const XGSClassCatalogue& catalogue)
     Catalogues().push_back(&catalogue);
 }
 
-std::vector<FieldDef> FieldsOf(uint32_t code, bool window)
+const XGSFieldList* ListOf(uint32_t code, bool window)
 {
     // Codes are read as signed 32-bit Integers.
     long key = static_cast<int32_t>(code);
-    const XGSFieldList* list = nullptr;
     for (const XGSClassCatalogue* catalogue : Catalogues()) {
-        list = XGFieldList::Find(*catalogue, key, window);
-        if (list)
-            break;
+        if (const XGSFieldList* list = XGFieldList::Find(*catalogue, key, window))
+            return list;
     }
+    return nullptr;
+}
+
+std::vector<FieldDef> FieldsOf(uint32_t code, bool window)
+{
+    const XGSFieldList* list = ListOf(code, window);
     if (!list)
         list = window ? &XGFieldList::gWindow : &XGFieldList::gView;
     std::vector<FieldDef> fields;

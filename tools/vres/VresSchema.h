@@ -20,6 +20,9 @@ struct FieldDef {
 // from the start and come first where a code is in both.
 void AddClasses(const XGSClassCatalogue& catalogue);
 
+// The field list of a known class of the given kind; null for none.
+const XGSFieldList* ListOf(uint32_t code, bool window);
+
 // Common fields first (window or view), then the class's own; only the common
 // ones for a code no class of that kind is known by.
 std::vector<FieldDef> FieldsOf(uint32_t code, bool window);

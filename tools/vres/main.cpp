@@ -2,6 +2,9 @@
 //   xgvres compile in.vres out.bin       text form to binary resource
 //   xgvres dump [--view] in.bin          binary resource to text form, on stdout
 //   xgvres source out.cpp NAME=in.vres... text forms to C++ constant data
+// Each command takes --fields FILE (any number) after its name: an
+// application's class field table, so its classes are compiled by name.
+#include <memory>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -9,11 +12,9 @@
 
 #include "VresDecoder.h"
 #include "VresEncoder.h"
+#include "VresFieldTable.h"
 #include "VresSchema.h"
 #include "VresText.h"
-#ifdef XGVRES_APPLICATION_HEADER
-#include XGVRES_APPLICATION_HEADER
-#endif
 
 namespace {
 
@@ -71,9 +72,9 @@ std::string SourceFor(const std::vector<std::string>& items)
 
 int Usage()
 {
-    std::cerr << "usage: xgvres compile in.vres out.bin\n"
-                 "       xgvres dump [--view] in.bin\n"
-                 "       xgvres source out.cpp NAME=in.vres...\n";
+    std::cerr << "usage: xgvres compile [--fields FILE]... in.vres out.bin\n"
+                 "       xgvres dump [--fields FILE]... [--view] in.bin\n"
+                 "       xgvres source [--fields FILE]... out.cpp NAME=in.vres...\n";
     return 2;
 }
 
@@ -81,13 +82,23 @@ int Usage()
 
 int main(int argc, char** argv)
 {
-#ifdef XGVRES_APPLICATION_CLASSES
-    vres::AddClasses(XGVRES_APPLICATION_CLASSES);
-#endif
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty())
         return Usage();
+    // The schema keeps pointers into the tables until the program ends.
+    std::vector<std::unique_ptr<vres::FieldTable>> tables;
     try {
+        while (args.size() >= 2 && args[1] == "--fields") {
+            if (args.size() < 3)
+                return Usage();
+            try {
+                tables.push_back(std::make_unique<vres::FieldTable>(vres::FieldTable::Parse(ReadFile(args[2]))));
+            } catch (const vres::Error& e) {
+                throw vres::Error(args[2] + ": " + e.what());
+            }
+            vres::AddClasses(tables.back()->Catalogue());
+            args.erase(args.begin() + 1, args.begin() + 3);
+        }
         if (args[0] == "compile" && args.size() == 3) {
             std::vector<uint8_t> data = CompileFile(args[1]);
             WriteFile(args[2], std::string(data.begin(), data.end()));
