@@ -389,17 +389,19 @@ short XGDraw::StringWidthA(const char* text, short length)
 
 void XGDraw::GetCharWidths(int32_t* widths, int32_t* extra)
 {
-    // Indexed by byte: only the ASCII half names characters of UTF-8 text.
+    // Indexed by byte, as the system's code page reads the byte: only the
+    // ASCII half names characters of UTF-8 text, and only that half may be
+    // summed for it.
     INT advances[256] = {};
-    if (::GetCharWidth32W(fDC, 0, 255, advances)) {
+    if (::GetCharWidth32A(fDC, 0, 255, advances)) {
         for (int c = 0; c < 256; ++c)
             widths[c] = int32_t(advances[c]);
     } else {
         // A device without per-character widths: each character alone.
         for (int c = 0; c < 256; ++c) {
-            const wchar_t one = wchar_t(c);
+            const char one = char(c);
             SIZE size = {0, 0};
-            ::GetTextExtentPoint32W(fDC, &one, 1, &size);
+            ::GetTextExtentPoint32A(fDC, &one, 1, &size);
             widths[c] = int32_t(size.cx);
         }
     }
