@@ -23,6 +23,11 @@ have import || need+=(imagemagick)
 [ -d /usr/share/fonts/truetype/liberation ] || need+=(fonts-liberation)
 # Wine's own fonts: Marlett draws the caption buttons, MS Sans Serif the dialogs.
 [ -e /usr/share/wine/fonts/marlett.ttf ] || need+=(fonts-wine)
+# Text in every script: a CJK font and an emoji font with outlines, which Wine's
+# font fallback finds for characters that Arial lacks.
+[ -e /usr/share/fonts/truetype/wqy/wqy-microhei.ttc ] || need+=(fonts-wqy-microhei)
+[ -d /usr/share/fonts/truetype/ancient-scripts ] || ls /usr/share/fonts/*/*/Symbola* >/dev/null 2>&1 || need+=(fonts-symbola)
+have locale-gen || need+=(locales)
 ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || need+=(libclang-rt-14-dev)
 export DEBIAN_FRONTEND=noninteractive
 updated=""
@@ -31,6 +36,12 @@ if [ ${#need[@]} -gt 0 ]; then
     echo "installing: ${need[*]}"
     update
     apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+fi
+
+# A Japanese locale, so the tests can run Wine with code page 932 as its ANSI code page.
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+    grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'ja_JP.UTF-8 UTF-8' >>/etc/locale.gen
+    locale-gen ja_JP.UTF-8 >/dev/null 2>&1 || locale-gen >/dev/null
 fi
 
 # 32-bit Wine: the i386 architecture, its package index and wine32. A failure

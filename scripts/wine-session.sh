@@ -37,6 +37,17 @@ wine_session_start() {
     if ! grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$WINEPREFIX/wineboot.log" 2>&1 || true
     fi
+    # Font linking, as Windows has it: text that Arial, Courier New or MS Sans
+    # Serif lack (CJK, emoji) is drawn from the CJK and emoji fonts that
+    # install-deps.sh installs, when they are there.
+    if ! grep -q 'wqy-microhei.ttc,WenQuanYi' "$WINEPREFIX/system.reg" 2>/dev/null; then
+        local face
+        for face in "Arial" "Courier New" "MS Sans Serif" "Microsoft Sans Serif" "Tahoma"; do
+            wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+                /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei\0Symbola_hint.ttf,Symbola' /f \
+                >>"$WINEPREFIX/wineboot.log" 2>&1 || true
+        done
+    fi
     # A program that waits for the whole session keeps the desktop open. When
     # the last program on it ends, Wine closes the desktop a second later, and
     # the next test program starts the desktop and services anew as its own

@@ -1,4 +1,5 @@
 #include "controls/XGButton.h"
+#include "foundation/XGWide.h"
 #include "controls/XGControlFields.h"
 #include "records/XGFieldReader.h"
 #include "views/XGControlMessage.h"
@@ -78,7 +79,7 @@ void XGButton::DetachFont(XGFont* font)
 void XGButton::PushButton()
 {
     if (fControl && (IsEnabled() || IsActive()))
-        SendMessageA(fControl, BM_CLICK, 0, 0);
+        SendMessageW(fControl, BM_CLICK, 0, 0);
 }
 
 void XGButton::SetFocus()
@@ -119,20 +120,20 @@ void XGButton::GetTitle(char* out) const
 {
     out[0] = 0;
     if (fControl)
-        SendMessageA(fControl, WM_GETTEXT, 256, LPARAM(out));
+        XGWide::ReadWindowText(fControl, out, 256);
 }
 
 void XGButton::SetTitle(const char* title)
 {
     if (fControl)
-        SendMessageA(fControl, WM_SETTEXT, 0, LPARAM(title));
+        SetWindowTextW(fControl, XGWide(title));
 }
 
 long XGButton::GetValue()
 {
     if (!fControl)
         return 0;
-    switch (SendMessageA(fControl, BM_GETCHECK, 0, 0)) {
+    switch (SendMessageW(fControl, BM_GETCHECK, 0, 0)) {
     case BST_CHECKED: return 1;
     case BST_INDETERMINATE: return -1;
     default: return 0;
@@ -144,7 +145,7 @@ void XGButton::SetValue(long value)
     if (!fControl)
         return;
     WPARAM state = value == 1 ? BST_CHECKED : value == 2 ? BST_INDETERMINATE : BST_UNCHECKED;
-    SendMessageA(fControl, BM_SETCHECK, state, 0);
+    SendMessageW(fControl, BM_SETCHECK, state, 0);
 }
 
 long XGButton::DoWInternal(long, void* data)

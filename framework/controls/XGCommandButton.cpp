@@ -34,7 +34,7 @@ void XGCommandButton::SetDefault(bool isDefault)
     fDefault = isDefault;
     InvalView();
     if (fControl)
-        SendMessageA(fControl, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+        SendMessageW(fControl, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
 void XGCommandButton::DoMoveView()

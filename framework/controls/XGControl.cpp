@@ -1,4 +1,5 @@
 #include "controls/XGControl.h"
+#include "foundation/XGWide.h"
 #include "views/XGControlLink.h"
 #include "views/XGFont.h"
 #include "dispatch/XGGlobals.h"
@@ -46,7 +47,7 @@ HWND XGControl::CreateControl(const char* className, DWORD style, const char* ti
     // DoEnable nothing else would tell the control.
     if (!IsEnabled())
         style |= WS_DISABLED;
-    HWND control = CreateWindowExA(0, className, title, style, rect.left, rect.top,
+    HWND control = CreateWindowExW(0, XGWide(className), XGWide(title), style, rect.left, rect.top,
                                    rect.right - rect.left, rect.bottom - rect.top,
                                    fRootWindow, nullptr, _GInstance, nullptr);
     if (!control)
@@ -58,7 +59,7 @@ HWND XGControl::CreateControl(const char* className, DWORD style, const char* ti
         return nullptr;
     }
     if (font)
-        SendMessageA(control, WM_SETFONT, WPARAM(font->GetFont(nullptr)), FALSE);
+        SendMessageW(control, WM_SETFONT, WPARAM(font->GetFont(nullptr)), FALSE);
     return control;
 }
 
@@ -89,14 +90,14 @@ void XGControl::ShowControl(HWND control)
 {
     if (!control)
         return;
-    if (GetWindowLongPtrA(control, GWL_STYLE) & WS_VISIBLE) {
+    if (GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) {
         InvalidateRect(control, nullptr, FALSE);
         return;
     }
     // What showing the window would do, but with its drawing left to the
     // paint under way: shown with redrawing, each control erases and exposes
     // its area there and then, which costs more than its paint.
-    SendMessageA(control, WM_SHOWWINDOW, TRUE, 0);
+    SendMessageW(control, WM_SHOWWINDOW, TRUE, 0);
     SetWindowPos(control, nullptr, 0, 0, 0, 0,
                  SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
     RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);

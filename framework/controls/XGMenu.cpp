@@ -1,4 +1,5 @@
 #include "controls/XGMenu.h"
+#include "foundation/XGWide.h"
 
 XGMenu::XGMenu(HMENU menu, HMENU parentMenu, short parentIndex)
     : fShared(false), fMenu(menu), fParentMenu(parentMenu), fParentIndex(parentIndex)
@@ -32,7 +33,7 @@ void XGMenu::InsertItem(long position)
 {
     if (position < 0 || position > GetLength())
         return;
-    InsertMenuA(fMenu, UINT(position), MF_BYPOSITION | MF_STRING, UINT_PTR(-1), "Untitled");
+    InsertMenuW(fMenu, UINT(position), MF_BYPOSITION | MF_STRING, UINT_PTR(-1), L"Untitled");
     fSubMenus.Insert(position, nullptr);
 }
 
@@ -47,16 +48,17 @@ void XGMenu::DeleteItem(long position)
 
 void XGMenu::SetText(long position, const char* text)
 {
-    MENUITEMINFOA info = {};
+    XGWide wide(text);
+    MENUITEMINFOW info = {};
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE | MIIM_STRING;
     if (!text || !*text) {
         info.fType = MFT_SEPARATOR;
     } else {
         info.fType = MFT_STRING;
-        info.dwTypeData = const_cast<char*>(text);
+        info.dwTypeData = const_cast<wchar_t*>(wide.Get());
     }
-    SetMenuItemInfoA(fMenu, UINT(position), TRUE, &info);
+    SetMenuItemInfoW(fMenu, UINT(position), TRUE, &info);
 }
 
 short XGMenu::GetItemID(long position) const
@@ -64,21 +66,21 @@ short XGMenu::GetItemID(long position) const
     // A pop-up's native identifier is its menu handle: never a command.
     if (position < 0 || position >= GetLength() || fSubMenus[position])
         return 0;
-    MENUITEMINFOA info = {};
+    MENUITEMINFOW info = {};
     info.cbSize = sizeof info;
     info.fMask = MIIM_ID | MIIM_FTYPE;
-    if (!GetMenuItemInfoA(fMenu, UINT(position), TRUE, &info) || (info.fType & MFT_SEPARATOR))
+    if (!GetMenuItemInfoW(fMenu, UINT(position), TRUE, &info) || (info.fType & MFT_SEPARATOR))
         return 0;
     return short(info.wID);
 }
 
 void XGMenu::SetItemID(long position, short id)
 {
-    MENUITEMINFOA info = {};
+    MENUITEMINFOW info = {};
     info.cbSize = sizeof info;
     info.fMask = MIIM_ID;
     info.wID = UINT(long(id));
-    SetMenuItemInfoA(fMenu, UINT(position), TRUE, &info);
+    SetMenuItemInfoW(fMenu, UINT(position), TRUE, &info);
 }
 
 XGMenu* XGMenu::GetSubMenu(long position) const

@@ -60,7 +60,7 @@ bool XGMenuBar::LoadFromResource(short resID)
     if (resID == fResID)
         return false;
     fResID = resID;
-    HMENU menu = LoadMenuA(_GInstance, MAKEINTRESOURCEA(static_cast<unsigned short>(resID)));
+    HMENU menu = LoadMenuW(_GInstance, MAKEINTRESOURCEW(static_cast<unsigned short>(resID)));
     if (!menu)
         _InlineError("menu != NULL", "XGMenuBar", 475);
 
@@ -73,7 +73,7 @@ bool XGMenuBar::LoadFromResource(short resID)
     }
 
     if (fFrameMenu)
-        SendMessageA(_GMDIWindow, WM_MDISETMENU, WPARAM(menu), 0);
+        SendMessageW(_GMDIWindow, WM_MDISETMENU, WPARAM(menu), 0);
     else
         SetMenu(fOwner, menu);
     // The replaced bar is no longer attached to any window: free it.
@@ -84,7 +84,7 @@ bool XGMenuBar::LoadFromResource(short resID)
 
     if (!gAccel) {
         gAccelRes = true;
-        gAccel = LoadAcceleratorsA(_GInstance, MAKEINTRESOURCEA(128));
+        gAccel = LoadAcceleratorsW(_GInstance, MAKEINTRESOURCEW(128));
     }
     return true;
 }
@@ -146,5 +146,5 @@ long XGMenuBar::TranslateAcceleratorA(HWND window, tagMSG* message)
         window = GetAncestor(message->hwnd, GA_ROOT);
     if (!window)
         return 0;
-    return ::TranslateAcceleratorA(window, gAccel, message);
+    return ::TranslateAcceleratorW(window, gAccel, message);
 }

@@ -1,4 +1,5 @@
 #include "controls/XGPopControl.h"
+#include "foundation/XGWide.h"
 #include "foundation/XGKeys.h"
 #include "controls/XGControlFields.h"
 #include "records/XGFieldReader.h"
@@ -59,13 +60,13 @@ void XGPopControl::ReloadItems()
 {
     if (!fControl)
         return;
-    SendMessageA(fControl, CB_RESETCONTENT, 0, 0);
+    SendMessageW(fControl, CB_RESETCONTENT, 0, 0);
     char text[256];
     for (long i = 0; i < Length(); ++i) {
         fItems.GetString(i, text);
-        SendMessageA(fControl, CB_ADDSTRING, 0, LPARAM(text));
+        SendMessageW(fControl, CB_ADDSTRING, 0, LPARAM(XGWide(text).Get()));
     }
-    SendMessageA(fControl, CB_SETCURSEL, WPARAM(fValue), 0);
+    SendMessageW(fControl, CB_SETCURSEL, WPARAM(fValue), 0);
 }
 
 void XGPopControl::DeleteAll()
@@ -90,7 +91,7 @@ void XGPopControl::SetValue(long value)
         return;
     fValue = value;
     if (fControl)
-        SendMessageA(fControl, CB_SETCURSEL, WPARAM(value), 0);
+        SendMessageW(fControl, CB_SETCURSEL, WPARAM(value), 0);
     InvalView();
 }
 
@@ -168,7 +169,7 @@ long XGPopControl::DoWInternal(long, void* data)
     const XGControlMessage* message = static_cast<const XGControlMessage*>(data);
     if (fControl && message && message->message == WM_COMMAND
         && HIWORD(message->wParam) == CBN_CLOSEUP) {
-        long selected = long(SendMessageA(fControl, CB_GETCURSEL, 0, 0));
+        long selected = long(SendMessageW(fControl, CB_GETCURSEL, 0, 0));
         if (selected != fValue) {
             fValue = selected;
             DoDispatch(kMsgPopValue, fViewID, nullptr, true);

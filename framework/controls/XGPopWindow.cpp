@@ -1,4 +1,5 @@
 #include "controls/XGPopWindow.h"
+#include "foundation/XGWide.h"
 
 #include "dispatch/XGEventLoop.h"
 #include "views/XGDraw.h"
@@ -86,7 +87,7 @@ LRESULT CALLBACK PopWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         XGEventLoop::ReportException();
         return 0;
     }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 }  // namespace
@@ -147,17 +148,18 @@ XGPopWindow* XGPopWindow::GetPopWindow(HWND window)
 void XGPopWindow::CreatePopWindow(tagRECT screen)
 {
     if (!gClassRegistered) {
-        WNDCLASSEXA wc = {};
+        const XGWide className(_GPopClass);
+        WNDCLASSEXW wc = {};
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = PopWindowProc;
         wc.hInstance = _GInstance;
         wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
-        wc.lpszClassName = _GPopClass;
-        gClassRegistered = RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+        wc.lpszClassName = className;
+        gClassRegistered = RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
     }
     PushOntoScreen(&screen);
     HWND owner = fBase ? fBase->GetRootWindow() : nullptr;
-    fWindow = CreateWindowExA(0, _GPopClass, "Copyright", WS_POPUP, screen.left, screen.top,
+    fWindow = CreateWindowExW(0, XGWide(_GPopClass), L"Copyright", WS_POPUP, screen.left, screen.top,
                               screen.right - screen.left, screen.bottom - screen.top, owner, nullptr,
                               _GInstance, nullptr);
     if (fWindow)

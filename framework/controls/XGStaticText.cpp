@@ -5,6 +5,7 @@
 #include "views/XGFont.h"
 #include "views/XGPalette.h"
 #include "controls/XGTextLines.h"
+#include "foundation/XGUtf8.h"
 #include <cstring>
 
 XGStaticText::XGStaticText(XGView* parent, XGArgStream& stream) : XGView(parent, stream), fFont(nullptr)
@@ -35,7 +36,8 @@ void XGStaticText::Init(const char* text, short fontNumber)
 void XGStaticText::GetTitle(char* out) const
 {
     const char* text = fText.Get();
-    size_t length = strnlen(text, kMaxTitle);
+    // Cut where a character ends: half of one would read as another.
+    size_t length = XGUtf8::FitBytes(text, std::strlen(text), kMaxTitle);
     std::memcpy(out, text, length);
     out[length] = '\0';
 }
@@ -71,8 +73,9 @@ short XGStaticText::NextWord(const char* text, short index)
 
 static int32_t MeasureInContext(void* context, const char* text, int32_t length)
 {
-    // StringWidthA works on fewer than 256 characters.
-    return static_cast<XGDraw*>(context)->StringWidthA(text, short(length > 255 ? 255 : length));
+    // StringWidthA works on fewer than 256 bytes, cut where a character ends.
+    const size_t fits = XGUtf8::FitBytes(text, size_t(length > 0 ? length : 0), 255);
+    return static_cast<XGDraw*>(context)->StringWidthA(text, short(fits));
 }
 
 short XGStaticText::CharWidth(XGDraw& draw, const char* text, short width)

@@ -41,7 +41,7 @@ void XGToolbarView::ChangeToolMenu(short resID)
         return;
     XGToolTip::CloseTip();
     fToolMenu = resID;
-    HRSRC hsrc = FindResourceA(_GInstance, MAKEINTRESOURCEA(static_cast<unsigned short>(resID)), "TMenu");
+    HRSRC hsrc = FindResourceW(_GInstance, MAKEINTRESOURCEW(static_cast<unsigned short>(resID)), L"TMenu");
     XG_ASSERT(hsrc != NULL, "XGToolbarView", 222);
     HGLOBAL h = LoadResource(_GInstance, hsrc);
     XG_ASSERT(h != NULL, "XGToolbarView", 224);

@@ -1,6 +1,8 @@
 #include "core/XGAppArgs.h"
 #include <cstring>
 
+#include "foundation/XGUtf8.h"
+
 namespace {
 
 bool IsBlank(char c)
@@ -14,8 +16,12 @@ int XGSplitAppArgs(const char* text, char (&buffer)[kXGAppArgsBufferSize], char*
 {
     buffer[0] = 0;
     if (text) {
-        strncpy(buffer, text, kXGAppArgsBufferSize - 1);
-        buffer[kXGAppArgsBufferSize - 1] = 0;
+        const size_t size = std::strlen(text);
+        size_t end = 0;
+        for (int n = 0; n < kXGAppArgsCharacters && end < size; ++n)
+            end = XGUtf8::Next(text, size, end);
+        std::memcpy(buffer, text, end);
+        buffer[end] = 0;
     }
 
     int count = 0;
@@ -40,4 +46,24 @@ int XGSplitAppArgs(const char* text, char (&buffer)[kXGAppArgsBufferSize], char*
         *p++ = 0;
     }
     return count;
+}
+
+const char* XGSkipProgramName(const char* commandLine)
+{
+    if (!commandLine)
+        return nullptr;
+    const char* p = commandLine;
+    if (*p == '"') {
+        ++p;
+        while (*p && *p != '"')
+            ++p;
+        if (*p == '"')
+            ++p;
+    } else {
+        while (*p && *p != ' ' && *p != '\t')
+            ++p;
+    }
+    while (*p == ' ' || *p == '\t')
+        ++p;
+    return p;
 }

@@ -204,7 +204,7 @@ void XGAppCore::DoEvent()
             XGWindow::ProcessMouseLeave();
     }
 
-    BOOL got = GetMessageA(&gLastMessage, nullptr, 0, 0);
+    BOOL got = GetMessageW(&gLastMessage, nullptr, 0, 0);
     if (got == 0) {
         fQuitFlag = true;
         return;
@@ -234,7 +234,7 @@ void XGAppCore::DoEvent()
         return;
 
     TranslateMessage(&gLastMessage);
-    DispatchMessageA(&gLastMessage);
+    DispatchMessageW(&gLastMessage);
 }
 
 void XGAppCore::DoPostEvent()
@@ -381,7 +381,7 @@ void XGAppCore::ShowCopyright()
         return;
     MSG message;
     for (;;) {
-        BOOL got = GetMessageA(&message, window, 0, 0);
+        BOOL got = GetMessageW(&message, window, 0, 0);
         if (got == 0) {
             // The quit message belongs to the event loop.
             PostQuitMessage(static_cast<int>(message.wParam));
@@ -392,7 +392,7 @@ void XGAppCore::ShowCopyright()
         if (message.message == WM_LBUTTONDOWN || message.message == WM_RBUTTONDOWN
             || message.message == WM_MBUTTONDOWN || message.message == WM_KEYDOWN)
             break;
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     DestroyWindow(window);
 }

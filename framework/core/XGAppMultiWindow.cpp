@@ -1,5 +1,6 @@
 #include "core/XGAppMultiWindow.h"
 #include "core/XGAppMultiWindowRules.h"
+#include "foundation/XGWide.h"
 #include "dispatch/XGBroadcast.h"
 #include "foundation/XGError.h"
 #include "controls/XGMenu.h"
@@ -70,10 +71,10 @@ XGAppMultiWindow::~XGAppMultiWindow()
     fWindowList.DeleteAll();
 }
 
-WNDCLASSEXA XGAppMultiWindow::DescribeFrameClass(const char* name, UINT style, WNDPROC procedure,
+WNDCLASSEXW XGAppMultiWindow::DescribeFrameClass(const wchar_t* name, UINT style, WNDPROC procedure,
                                                  bool icons, bool arrow, int background, bool menu)
 {
-    WNDCLASSEXA wc = {};
+    WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
     wc.style = style;
     wc.lpfnWndProc = procedure;
@@ -81,27 +82,36 @@ WNDCLASSEXA XGAppMultiWindow::DescribeFrameClass(const char* name, UINT style, W
     wc.cbWndExtra = 0;
     wc.hInstance = _GInstance;
     if (icons) {
-        wc.hIcon = static_cast<HICON>(LoadImageA(_GInstance, "AppIcon", IMAGE_ICON, 32, 32, LR_SHARED));
-        wc.hIconSm = static_cast<HICON>(LoadImageA(_GInstance, "AppIconSmall", IMAGE_ICON, 16, 16, LR_SHARED));
+        wc.hIcon = static_cast<HICON>(LoadImageW(_GInstance, L"AppIcon", IMAGE_ICON, 32, 32, LR_SHARED));
+        wc.hIconSm = static_cast<HICON>(LoadImageW(_GInstance, L"AppIconSmall", IMAGE_ICON, 16, 16, LR_SHARED));
     }
     // Classes without a cursor leave it to the window procedures.
-    wc.hCursor = arrow ? LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)) : nullptr;  // IDC_ARROW
+    wc.hCursor = arrow ? LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)) : nullptr;  // IDC_ARROW
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background + 1));
-    wc.lpszMenuName = menu ? MAKEINTRESOURCEA(128) : nullptr;
+    wc.lpszMenuName = menu ? MAKEINTRESOURCEW(128) : nullptr;
     wc.lpszClassName = name;
     return wc;
 }
 
-bool XGAppMultiWindow::RegisterFrameClass(WNDCLASSEXA* wc)
+bool XGAppMultiWindow::RegisterFrameClass(const char* name, UINT style, WNDPROC procedure, bool icons,
+                                          bool arrow, int background, bool menu)
 {
-    if (RegisterClassExA(wc))
+    const XGWide wideName(name);
+    WNDCLASSEXW wc = DescribeFrameClass(wideName, style, procedure, icons, arrow, background, menu);
+    return RegisterFrameClass(&wc);
+}
+
+bool XGAppMultiWindow::RegisterFrameClass(WNDCLASSEXW* wc)
+{
+    // Unicode classes: WM_CHAR brings UTF-16, and titles and texts keep every character.
+    if (RegisterClassExW(wc))
         return true;
     // A class left by an earlier frame of this process (or by the windows'
     // own stand-in registration) may carry another procedure: replace it.
     if (GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         return false;
-    UnregisterClassA(wc->lpszClassName, wc->hInstance);
-    return RegisterClassExA(wc) != 0;
+    UnregisterClassW(wc->lpszClassName, wc->hInstance);
+    return RegisterClassExW(wc) != 0;
 }
 
 void XGAppMultiWindow::InitMDIApplication()
@@ -110,17 +120,13 @@ void XGAppMultiWindow::InitMDIApplication()
     if (done)
         return;
     done = true;
-    WNDCLASSEXA wc = DescribeFrameClass(_GToolClass, 0, _GToolBarWindowProc, false, true, COLOR_BTNFACE, false);
-    if (!RegisterFrameClass(&wc))
+    if (!RegisterFrameClass(_GToolClass, 0, _GToolBarWindowProc, false, true, COLOR_BTNFACE, false))
         _InlineError("RegisterClassEx(&wc)", "XGAppMultiWindow", 1094);
-    wc = DescribeFrameClass(_GMainClass, 0, _GMainMDIWindowProc, true, true, COLOR_APPWORKSPACE, true);
-    if (!RegisterFrameClass(&wc))
+    if (!RegisterFrameClass(_GMainClass, 0, _GMainMDIWindowProc, true, true, COLOR_APPWORKSPACE, true))
         _InlineError("RegisterClassEx(&wc)", "XGAppMultiWindow", 1108);
-    wc = DescribeFrameClass(_GWindowClass, CS_DBLCLKS, _GChildWindowProc, false, false, COLOR_WINDOW, false);
-    if (!RegisterFrameClass(&wc))
+    if (!RegisterFrameClass(_GWindowClass, CS_DBLCLKS, _GChildWindowProc, false, false, COLOR_WINDOW, false))
         _InlineError("RegisterClassEx(&wc)", "XGAppMultiWindow", 1122);
-    wc = DescribeFrameClass(_GDlogClass, CS_DBLCLKS, _GSingleWindowProc, true, false, COLOR_BTNFACE, false);
-    if (!RegisterFrameClass(&wc))
+    if (!RegisterFrameClass(_GDlogClass, CS_DBLCLKS, _GSingleWindowProc, true, false, COLOR_BTNFACE, false))
         _InlineError("RegisterClassEx(&wc)", "XGAppMultiWindow", 1136);
 }
 
@@ -128,7 +134,7 @@ void XGAppMultiWindow::InitMDIInstance(const char* title)
 {
     if (!title)
         title = "KEBO Application";
-    _GMainWindow = CreateWindowExA(0, _GMainClass, title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+    _GMainWindow = CreateWindowExW(0, XGWide(_GMainClass), XGWide(title), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                    nullptr, nullptr, _GInstance, nullptr);
     XG_ASSERT(_GMainWindow, "XGAppMultiWindow", 1154);
@@ -154,11 +160,9 @@ void XGAppMultiWindow::InitSDIApplication()
     if (done)
         return;
     done = true;
-    WNDCLASSEXA wc = DescribeFrameClass(_GWindowClass, CS_DBLCLKS, _GSingleWindowProc, true, false, COLOR_WINDOW, false);
-    if (!RegisterFrameClass(&wc))
+    if (!RegisterFrameClass(_GWindowClass, CS_DBLCLKS, _GSingleWindowProc, true, false, COLOR_WINDOW, false))
         _InlineError("RegisterClassEx(&wc)", "XGAppMultiWindow", 1190);
-    wc = DescribeFrameClass(_GDlogClass, CS_DBLCLKS, _GSingleWindowProc, true, false, COLOR_BTNFACE, false);
-    if (!RegisterFrameClass(&wc))
+    if (!RegisterFrameClass(_GDlogClass, CS_DBLCLKS, _GSingleWindowProc, true, false, COLOR_BTNFACE, false))
         _InlineError("RegisterClassEx(&wc)", "XGAppMultiWindow", 1204);
 }
 
@@ -177,10 +181,10 @@ void XGAppMultiWindow::InitToolbar(short resID)
     // Single-document mode has neither the strip's class nor a frame to hold it.
     if (!fMDI)
         return;
-    _GToolWindow = CreateWindowExA(0, _GToolClass, "MyToolbar", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10,
+    _GToolWindow = CreateWindowExW(0, XGWide(_GToolClass), L"MyToolbar", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10,
                                    _GMainWindow, nullptr, _GInstance, nullptr);
     if (_GToolWindow)
-        SendMessageA(_GMainWindow, WM_SIZE, 0, 0);
+        SendMessageW(_GMainWindow, WM_SIZE, 0, 0);
 }
 
 bool XGAppMultiWindow::IsListed(XGWindow* window)
@@ -431,17 +435,17 @@ long XGAppMultiWindow::DoMenuCommand(long arg, void*)
 
 void XGAppMultiWindow::TileWindows()
 {
-    SendMessageA(_GMDIWindow, WM_MDITILE, 0, 0);
+    SendMessageW(_GMDIWindow, WM_MDITILE, 0, 0);
 }
 
 void XGAppMultiWindow::CascadeWindows()
 {
-    SendMessageA(_GMDIWindow, WM_MDICASCADE, 0, 0);
+    SendMessageW(_GMDIWindow, WM_MDICASCADE, 0, 0);
 }
 
 void XGAppMultiWindow::ArrangeIcons()
 {
-    SendMessageA(_GMDIWindow, WM_MDIICONARRANGE, 0, 0);
+    SendMessageW(_GMDIWindow, WM_MDIICONARRANGE, 0, 0);
 }
 
 long XGAppMultiWindow::DoPostPeriodic(long, void*)
@@ -541,7 +545,7 @@ LRESULT CALLBACK _GMainMDIWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
             CLIENTCREATESTRUCT client = {nullptr, 10000};
             const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN
                 | MDIS_ALLCHILDSTYLES /* 0x46000001 */;
-            _GMDIWindow = CreateWindowExA(0, "MDIClient", "", style, 0, 0, 0, 0, hwnd, nullptr,
+            _GMDIWindow = CreateWindowExW(0, L"MDIClient", L"", style, 0, 0, 0, 0, hwnd, nullptr,
                                           _GInstance, &client);
             if (!_GMDIWindow)
                 return -1;
@@ -588,11 +592,11 @@ LRESULT CALLBACK _GMainMDIWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
             const long command = static_cast<short>(LOWORD(wParam));
             if (XGDispatch::SendDispatch(kMsgMenuCommand, command, nullptr) != -1)
                 return 0;
-            return DefFrameProcA(hwnd, _GMDIWindow, message, wParam, lParam);
+            return DefFrameProcW(hwnd, _GMDIWindow, message, wParam, lParam);
         }
         default:
             XGWindowProc::NoteMoveOrSize(message);
-            return DefFrameProcA(hwnd, _GMDIWindow, message, wParam, lParam);
+            return DefFrameProcW(hwnd, _GMDIWindow, message, wParam, lParam);
         }
     } catch (...) {
         XGEventLoop::ReportException();
@@ -622,7 +626,7 @@ LRESULT CALLBACK _GToolBarWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
             return 0;
         case WM_PAINT:
             if (!_GToolView)
-                return DefWindowProcA(hwnd, message, wParam, lParam);
+                return DefWindowProcW(hwnd, message, wParam, lParam);
             XGWindowProc::PaintView(hwnd, _GToolView);
             return 0;
         case WM_SIZE: {
@@ -637,7 +641,7 @@ LRESULT CALLBACK _GToolBarWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         }
         default:
             XGWindowProc::NoteMoveOrSize(message);
-            return DefWindowProcA(hwnd, message, wParam, lParam);
+            return DefWindowProcW(hwnd, message, wParam, lParam);
         }
     } catch (...) {
         XGEventLoop::ReportException();

@@ -57,9 +57,11 @@ public:
     // Window-class registration shared with the single-window frame. A class
     // already registered in this process is registered again, so the latest
     // frame's procedures apply.
-    static WNDCLASSEXA DescribeFrameClass(const char* name, UINT style, WNDPROC procedure,
+    static WNDCLASSEXW DescribeFrameClass(const wchar_t* name, UINT style, WNDPROC procedure,
                                           bool icons, bool arrow, int background, bool menu);
-    static bool RegisterFrameClass(WNDCLASSEXA* wc);
+    static bool RegisterFrameClass(WNDCLASSEXW* wc);
+    static bool RegisterFrameClass(const char* name, UINT style, WNDPROC procedure, bool icons, bool arrow,
+                                   int background, bool menu);
 
 private:
     void InitMDIApplication();

@@ -49,13 +49,11 @@ void XGAppSingleWindow::InitApplication()
     if (done)
         return;
     done = true;
-    WNDCLASSEXA wc = XGAppMultiWindow::DescribeFrameClass(_GWindowClass, CS_DBLCLKS, _GSingleWindowProc,
-                                                          true, false, COLOR_WINDOW, false);
-    if (!XGAppMultiWindow::RegisterFrameClass(&wc))
+    if (!XGAppMultiWindow::RegisterFrameClass(_GWindowClass, CS_DBLCLKS, _GSingleWindowProc,
+                                                          true, false, COLOR_WINDOW, false))
         _InlineError("RegisterClassEx(&wc)", "XGAppSingleWindow", 276);
-    wc = XGAppMultiWindow::DescribeFrameClass(_GDlogClass, CS_DBLCLKS, _GSingleWindowProc,
-                                              true, false, COLOR_BTNFACE, false);
-    if (!XGAppMultiWindow::RegisterFrameClass(&wc))
+    if (!XGAppMultiWindow::RegisterFrameClass(_GDlogClass, CS_DBLCLKS, _GSingleWindowProc,
+                                              true, false, COLOR_BTNFACE, false))
         _InlineError("RegisterClassEx(&wc)", "XGAppSingleWindow", 290);
 }
 

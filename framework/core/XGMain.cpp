@@ -1,11 +1,18 @@
 #include <memory>
+#include <string>
+#include "core/XGAppArgs.h"
+#include "foundation/XGWide.h"
 #include "core/XGAppCore.h"
 #include "core/XGAppSingleWindow.h"
 #include "foundation/XGError.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR argString, int argShow)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR /*argString*/, int argShow)
 {
-    XGInitProcess(instance, prevInstance, argString, argShow);
+    // The ANSI line that WinMain gets has lost every character outside the
+    // code page: the arguments come from the UTF-16 line instead.
+    static std::string commandLine;
+    commandLine = XGWide::Narrow(GetCommandLineW());
+    XGInitProcess(instance, prevInstance, const_cast<char*>(XGSkipProgramName(commandLine.c_str())), argShow);
     return XGMain();
 }
 

@@ -172,10 +172,10 @@ long XGDialog::ModalRun(XGDialog* dialog)
         } else {
             // No application object: keep the alert alive with a plain loop.
             MSG message;
-            if (GetMessageA(&message, nullptr, 0, 0) <= 0)
+            if (GetMessageW(&message, nullptr, 0, 0) <= 0)
                 break;
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
     }
 

@@ -47,5 +47,5 @@ void XGInitProcess(HINSTANCE instance, HINSTANCE prevInstance, LPSTR argString, 
     _GMDIWindow = nullptr;
     _GToolWindow = nullptr;
     _GToolView = nullptr;
-    XGFormatClassNames(GetModuleHandleA(nullptr));
+    XGFormatClassNames(GetModuleHandleW(nullptr));
 }

@@ -50,7 +50,14 @@ enum : long {
     // 'keye' a key press. Sent to the focus by the keyboard translation
     //   (XGWindowProc::ProcKeyboardCommon) for WM_CHAR, for extended keys on
     //   WM_KEYDOWN, and for Tab on WM_KEYDOWN.
-    //   arg XGKeyArg(modifiers, key) (foundation/XGKeys.h); data null.
+    //   arg XGKeyArg(modifiers, key) (foundation/XGKeys.h). For a character
+    //   key is its UTF-16 unit when it lies in the BMP (ASCII as it always
+    //   was) and 0xFFFD above U+FFFF; data is a const char* to the
+    //   null-terminated UTF-8 form of the whole character (a surrogate pair is
+    //   joined into one event first; a lone surrogate arrives as U+FFFD), valid
+    //   only during the call. data is null for extended keys, for Tab and for
+    //   control characters (Backspace, Return, Escape: below 0x20 and 0x7F).
+    //   Handlers that insert text insert data when it is non-null.
     //   For a character the answer goes back to the event loop: -1 lets
     //   TranslateMessage and DispatchMessage run, anything else consumes it.
     //   Handled by XGWindow (Tab), XGDialog (Enter, Escape), XGPopControl
@@ -59,7 +66,7 @@ enum : long {
     kMsgKey = XGCode("keye"),
 
     // 'keym' a system (Alt) character, WM_SYSCHAR. Sent to the focus by the
-    //   keyboard translation. arg as kMsgKey; data null. -1 lets Windows treat
+    //   keyboard translation. arg and data as kMsgKey. -1 lets Windows treat
     //   it (menu mnemonics). Handled by XGWindow (the view labelled with it).
     kMsgMenuKey = XGCode("keym"),
 

@@ -4,7 +4,7 @@
 
 bool XGGetAppVersion(char* buffer, short size)
 {
-    HRSRC source = FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16));     // RT_VERSION
+    HRSRC source = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(16));     // RT_VERSION
     if (!source)
         return false;
     HGLOBAL handle = LoadResource(nullptr, source);

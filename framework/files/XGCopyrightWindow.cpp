@@ -1,4 +1,5 @@
 #include "files/XGCopyrightWindow.h"
+#include "foundation/XGWide.h"
 #include <cstdlib>
 #include "files/XGAppVersion.h"
 #include "dispatch/XGGlobals.h"
@@ -17,15 +18,16 @@ void PaintCopyright(HWND window)
     char version[256];
     if (XGGetAppVersion(version, sizeof(version))) {
         int height = -MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72);
-        HFONT font = CreateFontA(height, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+        HFONT font = CreateFontW(height, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                 FF_SWISS, "Ariel");
+                                 FF_SWISS, L"Ariel");
         HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
         RECT client;
         GetClientRect(window, &client);
         int oldMode = SetBkMode(dc, TRANSPARENT);
         UINT oldAlign = SetTextAlign(dc, TA_RIGHT | TA_TOP);
-        TextOutA(dc, client.right - 5, 0, version, lstrlenA(version));
+        const XGWide wide(version);
+        TextOutW(dc, client.right - 5, 0, wide, wide.Length());
         SetTextAlign(dc, oldAlign);
         SetBkMode(dc, oldMode);
         if (font) {
@@ -42,26 +44,27 @@ LRESULT CALLBACK CopyrightWindowProc(HWND window, UINT message, WPARAM wParam, L
         PaintCopyright(window);
         return 0;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 bool RegisterCopyrightClass()
 {
     if (gRegistered)
         return true;
-    WNDCLASSA wc = {};
+    const XGWide className(_GCopyrightClass);
+    WNDCLASSW wc = {};
     wc.lpfnWndProc = CopyrightWindowProc;
     wc.hInstance = _GInstance;
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
-    wc.lpszClassName = _GCopyrightClass;
-    gRegistered = RegisterClassA(&wc) != 0;
+    wc.lpszClassName = className;
+    gRegistered = RegisterClassW(&wc) != 0;
     return gRegistered;
 }
 
 // Width and height from the bitmap resource's own header.
 bool BitmapSize(int* width, int* height)
 {
-    HRSRC source = FindResourceA(_GInstance, MAKEINTRESOURCEA(kCopyrightBitmap), MAKEINTRESOURCEA(2));    // RT_BITMAP
+    HRSRC source = FindResourceW(_GInstance, MAKEINTRESOURCEW(kCopyrightBitmap), MAKEINTRESOURCEW(2));    // RT_BITMAP
     if (!source || SizeofResource(_GInstance, source) < sizeof(BITMAPINFOHEADER))
         return false;
     HGLOBAL handle = LoadResource(_GInstance, source);
@@ -90,7 +93,7 @@ HWND XGCreateCopyrightWindow()
     int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
 
-    HWND window = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, _GCopyrightClass, "Copyright",
+    HWND window = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, XGWide(_GCopyrightClass), L"Copyright",
                                   WS_POPUP | WS_VISIBLE, left, top, width, height,
                                   nullptr, nullptr, _GInstance, nullptr);
     if (!window)

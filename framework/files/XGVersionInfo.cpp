@@ -1,5 +1,9 @@
 #include "files/XGVersionInfo.h"
 
+#include <string>
+
+#include "foundation/XGUtf8.h"
+
 namespace {
 
 // The fixed file information follows the root block's header.
@@ -39,7 +43,7 @@ bool KeyMatches(const uint8_t* data, size_t end, size_t at, const char* key)
     for (size_t i = 0;; ++i, p += 2) {
         if (p + 2 > end)
             return false;
-        uint8_t c = uint8_t(WordAt(data, p) & 0xFF);
+        const uint16_t c = WordAt(data, p);
         if (c != uint8_t(key[i]))
             return false;
         if (c == 0)
@@ -83,14 +87,14 @@ bool XGFindVersionString(const uint8_t* block, size_t blockSize, const char* key
                 return false;
             if (size <= 0)
                 return true;
-            int16_t n = 0;
-            for (size_t p = child + valueHeader; p + 2 <= childEnd && n < size - 1; p += 2) {
-                uint8_t c = uint8_t(WordAt(block, p) & 0xFF);
-                if (WordAt(block, p) == 0)
+            std::u16string value;
+            for (size_t p = child + valueHeader; p + 2 <= childEnd; p += 2) {
+                const uint16_t unit = WordAt(block, p);
+                if (unit == 0)
                     break;
-                buffer[n++] = char(c);
+                value += char16_t(unit);
             }
-            buffer[n] = 0;
+            XGUtf8::CopyFitting(XGUtf8::FromUtf16(value), buffer, size_t(size));
             return true;
         }
         child = Align4(child + childLength);

@@ -62,7 +62,7 @@ XGWindow* XGWindowFactory::CreateFromData(const unsigned char* record, long size
 
 XGWindow* XGWindowFactory::CreateFromResource(short resID, XGForm* form)
 {
-    HRSRC hsrc = FindResourceA(_GInstance, MAKEINTRESOURCEA(static_cast<WORD>(resID)), "VRes");
+    HRSRC hsrc = FindResourceW(_GInstance, MAKEINTRESOURCEW(static_cast<WORD>(resID)), L"VRes");
     if (hsrc == NULL)
         throw XGPostError(kErrNoVresResource, long(resID));
     HGLOBAL h = LoadResource(_GInstance, hsrc);

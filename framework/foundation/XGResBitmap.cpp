@@ -3,8 +3,8 @@
 
 void DrawResBitmap(HDC dc, int16_t resID, int16_t x, int16_t y)
 {
-    HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(uint16_t(resID)), MAKEINTRESOURCEA(2)); // RT_BITMAP
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(uint16_t(resID)), MAKEINTRESOURCEW(2)); // RT_BITMAP
     if (!found)
         return;
     HGLOBAL loaded = LoadResource(module, found);

@@ -4,8 +4,8 @@
 bool GetResourceMessage(int16_t resID, int16_t index, char* title, char* message)
 {
     // Resource type names compare without regard to case: "EMsg" finds the EMSG table.
-    HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(uint16_t(resID)), "EMsg");
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(uint16_t(resID)), L"EMsg");
     if (!found)
         return false;
     HGLOBAL loaded = LoadResource(module, found);

@@ -210,3 +210,18 @@ std::string XGUtf8::Repaired(const char* text, size_t size)
     }
     return out;
 }
+
+size_t XGUtf8::FitBytes(const char* text, size_t size, size_t limit)
+{
+    if (size <= limit)
+        return size;
+    return IsBoundary(text, size, limit) ? limit : Previous(text, size, limit);
+}
+
+size_t XGUtf8::CopyFitting(const std::string& text, char* buffer, size_t bufferSize)
+{
+    const size_t n = FitBytes(text.data(), text.size(), bufferSize - 1);
+    text.copy(buffer, n);
+    buffer[n] = 0;
+    return n;
+}

@@ -41,4 +41,10 @@ public:
     static std::string FromUtf16(const std::u16string& text) { return FromUtf16(text.data(), text.size()); }
     // The well-formed copy of text (ill-formed subparts become U+FFFD).
     static std::string Repaired(const char* text, size_t size);
+    // How many of text's bytes fit into limit bytes without cutting a character:
+    // size when all fit, else the last character boundary at or before limit.
+    static size_t FitBytes(const char* text, size_t size, size_t limit);
+    // Copies text into a buffer of bufferSize bytes (bufferSize > 0), cut at a
+    // character boundary and null-terminated; returns the bytes copied.
+    static size_t CopyFitting(const std::string& text, char* buffer, size_t bufferSize);
 };

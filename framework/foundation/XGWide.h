@@ -2,6 +2,8 @@
 #include <cstddef>
 #include <string>
 
+struct HWND__;
+
 // The UTF-16 form of a UTF-8 string, made right at a W function's call:
 //     SetWindowTextW(fWindow, XGWide(title));
 // Ill-formed UTF-8 arrives as U+FFFD, never as a shorter or different string. A null
@@ -23,6 +25,10 @@ public:
     // form reads up to the terminating null; null reads as empty.
     static std::string Narrow(const wchar_t* text);
     static std::string Narrow(const wchar_t* text, size_t length);
+    // A window's whole text (title, control text) in UTF-8, sized by the window.
+    static std::string ReadWindowText(HWND__* window);
+    // The same, copied into a buffer of bufferSize bytes, cut at a character boundary.
+    static void ReadWindowText(HWND__* window, char* buffer, size_t bufferSize);
 
 private:
     std::wstring fText;

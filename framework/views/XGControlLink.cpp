@@ -46,11 +46,11 @@ LRESULT CALLBACK ControlGoes(HWND control, UINT message, WPARAM wParam, LPARAM l
     auto& links = Links();
     auto found = links.find(control);
     if (found == links.end() || !found->second.proc)
-        return DefWindowProcA(control, message, wParam, lParam);
+        return DefWindowProcW(control, message, wParam, lParam);
     const WNDPROC proc = found->second.proc;
     if (message != WM_NCDESTROY)
-        return CallWindowProcA(proc, control, message, wParam, lParam);
-    const LRESULT result = CallWindowProcA(proc, control, message, wParam, lParam);
+        return CallWindowProcW(proc, control, message, wParam, lParam);
+    const LRESULT result = CallWindowProcW(proc, control, message, wParam, lParam);
     Forget(control);
     return result;
 }
@@ -68,7 +68,7 @@ bool XGControlLink::Link(HWND control, XGDispatch* owner, HWND root, XGFont* fon
         // already comes through ControlGoes, which looks its procedure up here.
         found = links.emplace(control, ::Link{owner, root, nullptr, nullptr}).first;
         const auto proc = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlGoes)));
+            SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlGoes)));
         if (!proc) {
             links.erase(found);
             return false;

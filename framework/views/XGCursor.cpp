@@ -30,12 +30,12 @@ HCURSOR LoadCursorID(short id)
     }
     if (system)
         return ::LoadCursorA(nullptr, system);
-    HINSTANCE module = _GInstance ? _GInstance : ::GetModuleHandleA(nullptr);
+    HINSTANCE module = _GInstance ? _GInstance : ::GetModuleHandleW(nullptr);
     // Looking the resource up reads the mapped module only; the load that
     // measures the screen is left to cursors there are.
-    if (!::FindResourceA(module, MAKEINTRESOURCEA(id), reinterpret_cast<LPCSTR>(RT_GROUP_CURSOR)))
+    if (!::FindResourceW(module, MAKEINTRESOURCEW(id), reinterpret_cast<LPCWSTR>(RT_GROUP_CURSOR)))
         return nullptr;
-    return ::LoadCursorA(module, MAKEINTRESOURCEA(id));
+    return ::LoadCursorW(module, MAKEINTRESOURCEW(id));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "foundation/XGUtf8.h"
+
 namespace {
 
 size_t BoundedLength(const char* text, size_t size)
@@ -33,6 +35,11 @@ bool BreaksUnquoted(char c) { return c == '[' || c == '(' || c == '"'; }
 char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 } // namespace
+
+bool XGDDEParser::IsUtf16Block(const char* block, size_t size)
+{
+    return block && size >= 2 && block[0] != 0 && block[1] == 0;
+}
 
 bool XGDDEParser::EqualNoCase(const char* a, const char* b)
 {
@@ -96,6 +103,8 @@ bool XGDDEParser::ParseDDECommand(const char* text, size_t end, size_t& pos, XGD
             }
         }
         arg[argLength] = 0;
+        if (XGUtf8::CountCharacters(arg, argLength) > size_t(XGDDECommand::kArgChars))
+            fits = false;
         if (keep)
             ++command.argCount;
 

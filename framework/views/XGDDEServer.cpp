@@ -4,10 +4,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "views/XGDDEParser.h"
+#include "foundation/XGUtf8.h"
+#include "foundation/XGWide.h"
 #include "dispatch/XGDispatch.h"
 #include "files/XGFileSpecifier.h"
 #include "dispatch/XGMessages.h"
@@ -23,10 +26,11 @@ enum : unsigned short { kAckPositive = 0x8000 };
 // matches an empty service name.
 bool AtomNameEquals(ATOM atom, const char* expected)
 {
-    char name[257] = "";
-    if (GlobalGetAtomNameA(atom, name, sizeof name) == 0)
+    wchar_t name[257] = L"";
+    const UINT length = GlobalGetAtomNameW(atom, name, 256);
+    if (length == 0)
         return false;
-    return std::strcmp(name, expected) == 0;
+    return XGWide::Narrow(name, length) == expected;
 }
 
 long SendDocument(long msg, const char* path)
@@ -63,10 +67,37 @@ void ForgetDeadConversations()
                          gConversations.end());
 }
 
+// The commands in UTF-8. A Unicode client (the shell's "open" among them)
+// writes UTF-16. Bytes are taken as UTF-8 when they are well-formed UTF-8
+// (ASCII always is) and otherwise as the system's ANSI code page, which is
+// what an older ANSI client writes.
+std::string ReadExecuteBlock(const char* data, size_t size)
+{
+    if (XGDDEParser::IsUtf16Block(data, size)) {
+        const size_t units = size / sizeof(wchar_t);
+        std::vector<wchar_t> wide(units);
+        std::memcpy(wide.data(), data, units * sizeof(wchar_t));
+        size_t length = 0;
+        while (length < units && wide[length] != 0)
+            ++length;
+        return XGWide::Narrow(wide.data(), length);
+    }
+    const size_t length = size_t(std::find(data, data + size, '\0') - data);
+    if (XGUtf8::IsValid(data, length))
+        return std::string(data, length);
+    const int bytes = length > 0x7FFFFFFF ? 0x7FFFFFFF : int(length);
+    const int units = MultiByteToWideChar(CP_ACP, 0, data, bytes, nullptr, 0);
+    if (units <= 0)
+        return std::string();
+    std::vector<wchar_t> wide(static_cast<size_t>(units));
+    MultiByteToWideChar(CP_ACP, 0, data, bytes, wide.data(), units);
+    return XGWide::Narrow(wide.data(), size_t(units));
+}
+
 // A packed parameter is the receiver's to free only once it was posted.
 void PostAck(HWND client, HWND window, LPARAM ack)
 {
-    if (!PostMessageA(client, WM_DDE_ACK, reinterpret_cast<WPARAM>(window), ack))
+    if (!PostMessageW(client, WM_DDE_ACK, reinterpret_cast<WPARAM>(window), ack))
         FreeDDElParam(WM_DDE_ACK, ack);
 }
 
@@ -112,24 +143,24 @@ LRESULT XGDDEServer::ProcDDECommon(HWND window, UINT message, WPARAM wParam, LPA
         ForgetDeadConversations();
         if (!InConversation(window, client))
             gConversations.emplace_back(window, client);
-        const ATOM replyApp = GlobalAddAtomA(_GDDEAppName);
-        const ATOM replyTopic = GlobalAddAtomA(_GDDETopicName);
-        SendMessageA(client, WM_DDE_ACK, reinterpret_cast<WPARAM>(window), MAKELPARAM(replyApp, replyTopic));
+        const ATOM replyApp = GlobalAddAtomW(XGWide(_GDDEAppName));
+        const ATOM replyTopic = GlobalAddAtomW(XGWide(_GDDETopicName));
+        SendMessageW(client, WM_DDE_ACK, reinterpret_cast<WPARAM>(window), MAKELPARAM(replyApp, replyTopic));
         GlobalDeleteAtom(replyApp);
         GlobalDeleteAtom(replyTopic);
         return 0;
     }
     case WM_DDE_TERMINATE:
         EndConversation(window, client);
-        PostMessageA(client, WM_DDE_TERMINATE, reinterpret_cast<WPARAM>(window), 0);
+        PostMessageW(client, WM_DDE_TERMINATE, reinterpret_cast<WPARAM>(window), 0);
         return 0;
     case WM_DDE_EXECUTE: {
         // The block comes from another process: it is read only up to its
         // own size, whether or not the text inside is terminated.
         const HGLOBAL commands = reinterpret_cast<HGLOBAL>(lParam);
-        std::vector<char> text;
+        std::string text;
         if (const char* data = commands ? static_cast<const char*>(GlobalLock(commands)) : nullptr) {
-            text.assign(data, data + GlobalSize(commands));
+            text = ReadExecuteBlock(data, GlobalSize(commands));
             GlobalUnlock(commands);
         }
         // The acknowledgement hands the block back: an empty one as well,

@@ -8,6 +8,8 @@
 #include "views/XGFont.h"
 #include "dispatch/XGGlobals.h"
 #include "foundation/XGResBitmap.h"
+#include "foundation/XGUtf8.h"
+#include "foundation/XGWide.h"
 #include "views/XGView.h"
 
 HFONT__* GDefaultFont = nullptr;
@@ -28,7 +30,7 @@ int TextLength(const char* text, short length)
 
 HINSTANCE ProgramModule()
 {
-    return _GInstance ? _GInstance : ::GetModuleHandleA(nullptr);
+    return _GInstance ? _GInstance : ::GetModuleHandleW(nullptr);
 }
 
 }  // namespace
@@ -111,9 +113,9 @@ void XGDraw::CreateContext(bool)
     ::SetBkMode(fDC, TRANSPARENT);
     if (!GDefaultFont) {
         int height = -::MulDiv(8, ::GetDeviceCaps(fDC, LOGPIXELSY), 72);
-        GDefaultFont = ::CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+        GDefaultFont = ::CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
-                                     FF_SWISS, "Arial");
+                                     FF_SWISS, L"Arial");
     }
     fDefFont = static_cast<HFONT>(::SelectObject(fDC, GDefaultFont));
     fPenWidth = 1;
@@ -302,22 +304,22 @@ void XGDraw::SetFont(XGFont* font, bool attach)
 
 short XGDraw::GetFontAscent()
 {
-    TEXTMETRICA metrics;
-    ::GetTextMetricsA(fDC, &metrics);
+    TEXTMETRICW metrics;
+    ::GetTextMetricsW(fDC, &metrics);
     return short(metrics.tmAscent);
 }
 
 short XGDraw::GetFontDescent()
 {
-    TEXTMETRICA metrics;
-    ::GetTextMetricsA(fDC, &metrics);
+    TEXTMETRICW metrics;
+    ::GetTextMetricsW(fDC, &metrics);
     return short(metrics.tmDescent);
 }
 
 short XGDraw::GetFontHeight()
 {
-    TEXTMETRICA metrics;
-    ::GetTextMetricsA(fDC, &metrics);
+    TEXTMETRICW metrics;
+    ::GetTextMetricsW(fDC, &metrics);
     return short(metrics.tmHeight);
 }
 
@@ -326,15 +328,18 @@ short XGDraw::StringWidth(const char* text, short length)
     int count = TextLength(text, length);
     if (count <= 0)
         return 0;
+    const XGWide wide(text, size_t(count));
     SIZE size = {0, 0};
-    ::GetTextExtentPoint32A(fDC, text, count, &size);
+    ::GetTextExtentPoint32W(fDC, wide, wide.Length(), &size);
     return short(size.cx);
 }
 
 void XGDraw::DrawRun(const char* text, int length)
 {
-    if (length > 0)
-        ::TextOutA(fDC, 0, 0, text, length);
+    if (length <= 0)
+        return;
+    const XGWide wide(text, size_t(length));
+    ::TextOutW(fDC, 0, 0, wide, wide.Length());
 }
 
 void XGDraw::DrawString(const char* text, short length)
@@ -350,10 +355,11 @@ void XGDraw::DrawStringA(const char* text, short length)
         if (text[i] != '&')
             continue;
         DrawRun(text + runStart, i - runStart);
-        char marked = text[i + 1];
-        if (fAUnderscore && marked != '&') {
+        if (fAUnderscore && text[i + 1] != '&') {
+            // The underline spans the whole marked character, however many bytes it takes.
+            const size_t end = XGUtf8::Next(text, size_t(count), size_t(i + 1));
             Point pen = GetPenPos();
-            short width = StringWidth(&marked, 1);
+            short width = StringWidth(text + i + 1, short(end - size_t(i + 1)));
             MoveTo(short(pen.h + width - 2), short(pen.v + 1));
             LineTo(short(pen.h - 1), short(pen.v + 1));
             MoveTo(pen.h, pen.v);
@@ -377,12 +383,15 @@ short XGDraw::StringWidthA(const char* text, short length)
         shown += text[i];
     }
     if (shown.size() > 0x7FFF)
-        shown.resize(0x7FFF);
+        shown.resize(XGUtf8::FitBytes(shown.data(), shown.size(), 0x7FFF));
     return StringWidth(shown.c_str(), short(shown.size()));
 }
 
 void XGDraw::GetCharWidths(int32_t* widths, int32_t* extra)
 {
+    // Indexed by byte, as the system's code page reads the byte: only the
+    // ASCII half names characters of UTF-8 text, and only that half may be
+    // summed for it.
     INT advances[256] = {};
     if (::GetCharWidth32A(fDC, 0, 255, advances)) {
         for (int c = 0; c < 256; ++c)
@@ -390,7 +399,7 @@ void XGDraw::GetCharWidths(int32_t* widths, int32_t* extra)
     } else {
         // A device without per-character widths: each character alone.
         for (int c = 0; c < 256; ++c) {
-            char one = char(c);
+            const char one = char(c);
             SIZE size = {0, 0};
             ::GetTextExtentPoint32A(fDC, &one, 1, &size);
             widths[c] = int32_t(size.cx);
@@ -433,10 +442,12 @@ int XGDraw::TabRunWidth(const char* text, unsigned long length, unsigned short t
         unsigned long n = to - from;
         if (n == 0)
             return 0;
+        // One star a character, not a byte.
         if (masked)
-            return int(n) * starWidth;
+            return int(XGUtf8::CountCharacters(text + from, n)) * starWidth;
+        const XGWide wide(text + from, n);
         SIZE size = {0, 0};
-        ::GetTextExtentPoint32A(fDC, text + from, int(n), &size);
+        ::GetTextExtentPoint32W(fDC, wide, wide.Length(), &size);
         return int(size.cx);
     };
     for (unsigned long i = 0; i < length; ++i) {
@@ -458,8 +469,8 @@ void XGDraw::TabDrawString(const char* text, unsigned long start, unsigned long 
     auto drawRun = [&](unsigned long from, unsigned long to) {
         unsigned long n = to - from;
         if (masked) {
-            std::string stars(n, '*');
-            DrawRun(stars.c_str(), int(n));
+            std::string stars(XGUtf8::CountCharacters(text + from, n), '*');
+            DrawRun(stars.c_str(), int(stars.size()));
         } else {
             DrawRun(text + from, int(n));
         }
@@ -501,16 +512,16 @@ void XGDraw::DrawIcon(short icon, short x, short y, bool enabled)
     bool owned = false;
     switch (icon) {
     case 0:
-        handle = ::LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_HAND));
+        handle = ::LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_HAND));
         break;
     case 1:
-        handle = ::LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_ASTERISK));
+        handle = ::LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_ASTERISK));
         break;
     case 2:
-        handle = ::LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_EXCLAMATION));
+        handle = ::LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_EXCLAMATION));
         break;
     default:
-        handle = static_cast<HICON>(::LoadImageA(ProgramModule(), MAKEINTRESOURCEA(icon), IMAGE_ICON,
+        handle = static_cast<HICON>(::LoadImageW(ProgramModule(), MAKEINTRESOURCEW(icon), IMAGE_ICON,
                                                  0, 0, 0));
         owned = true;
         break;
@@ -520,7 +531,7 @@ void XGDraw::DrawIcon(short icon, short x, short y, bool enabled)
     if (enabled)
         ::DrawIconEx(fDC, x, y, handle, 0, 0, 0, nullptr, DI_NORMAL);
     else
-        ::DrawStateA(fDC, nullptr, nullptr, reinterpret_cast<LPARAM>(handle), 0, x, y, 0, 0,
+        ::DrawStateW(fDC, nullptr, nullptr, reinterpret_cast<LPARAM>(handle), 0, x, y, 0, 0,
                      DST_ICON | DSS_DISABLED);
     if (owned)
         ::DestroyIcon(handle);

@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "foundation/XGAssert.h"
+#include "foundation/XGUtf8.h"
+#include "foundation/XGWide.h"
 #include "views/XGDraw.h"
 
 XGPDynArray<XGFont> XGFont::gFontArray;
@@ -84,8 +86,7 @@ void XGFont::SetFontName(const char* name)
     if (!IsChangeable())
         return;
     DeleteHandle();
-    std::strncpy(fFontName, name, sizeof(fFontName) - 1);
-    fFontName[sizeof(fFontName) - 1] = '\0';
+    XGUtf8::CopyFitting(name ? name : "", fFontName, sizeof fFontName);
     fFontResID = -1;
 }
 
@@ -104,15 +105,25 @@ HFONT__* XGFont::GetFont(HDC__* dc)
         return fFontHandle;
     HDC device = dc;
     if (!device)
-        device = ::CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+        device = ::CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
     int height = -(fFontSize * ::GetDeviceCaps(device, LOGPIXELSY) / 72);
     int weight = (fFontFlags & kBold) ? 700 : 400;
     BYTE pitch = (fFontFlags & kFixedPitch) ? FIXED_PITCH : VARIABLE_PITCH;
     BYTE family = (fFontFlags & kRoman) ? FF_ROMAN : FF_SWISS;
-    fFontHandle = ::CreateFontA(height, 0, 0, 0, weight, (fFontFlags & kItalic) ? TRUE : FALSE,
-                                (fFontFlags & kUnderline) ? TRUE : FALSE, FALSE, DEFAULT_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                BYTE(pitch | family), fFontName);
+    LOGFONTW logFont = {};
+    logFont.lfHeight = height;
+    logFont.lfWeight = weight;
+    logFont.lfItalic = (fFontFlags & kItalic) ? TRUE : FALSE;
+    logFont.lfUnderline = (fFontFlags & kUnderline) ? TRUE : FALSE;
+    logFont.lfCharSet = DEFAULT_CHARSET;
+    logFont.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    logFont.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    logFont.lfQuality = DEFAULT_QUALITY;
+    logFont.lfPitchAndFamily = BYTE(pitch | family);
+    const XGWide face(fFontName);
+    const size_t faceUnits = size_t(face.Length()) < LF_FACESIZE - 1 ? size_t(face.Length()) : LF_FACESIZE - 1;
+    std::memcpy(logFont.lfFaceName, face.Get(), faceUnits * sizeof(wchar_t));
+    fFontHandle = ::CreateFontIndirectW(&logFont);
     if (!dc)
         ::DeleteDC(device);
     return fFontHandle;

@@ -2,6 +2,7 @@
 
 #include "views/XGWindow.h"
 #include "views/XGControlLink.h"
+#include "foundation/XGWide.h"
 #include "foundation/XGKeys.h"
 
 #include <cstring>
@@ -184,14 +185,14 @@ void XGWindow::DeleteViews()
     const bool held = fWindow && fChild && IsWindowVisible(fWindow)
         && !(_GMDIWindow && ::GetParent(fWindow) == _GMDIWindow);
     if (held)
-        SendMessageA(fWindow, WM_SETREDRAW, FALSE, 0);
+        SendMessageW(fWindow, WM_SETREDRAW, FALSE, 0);
     const XGWindow* outer = gDeletingViews;
     gDeletingViews = this;
     while (fChild)
         delete fChild;
     gDeletingViews = outer;
     if (held && fWindow) {
-        SendMessageA(fWindow, WM_SETREDRAW, TRUE, 0);
+        SendMessageW(fWindow, WM_SETREDRAW, TRUE, 0);
         RedrawWindow(fWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
 }
@@ -248,7 +249,7 @@ void XGWindow::DestroyNativeWindow()
     fCorner = nullptr;
     RemovePropA(window, _GWindowClass);
     if (_GMDIWindow && ::GetParent(window) == _GMDIWindow)
-        SendMessageA(_GMDIWindow, WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
+        SendMessageW(_GMDIWindow, WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
     else
         DestroyWindow(window);
     XGControlLink::ForgetRoot(window);
@@ -362,7 +363,7 @@ void XGWindow::ICreateWindow(const char* title, tagRECT content)
             ? WS_CHILD | WS_CAPTION | WS_SYSMENU /* 0x40C80000 */
             : WS_CHILD | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX
                   | WS_MAXIMIZEBOX /* 0x40CF0000 */;
-        created = CreateMDIWindowA(_GWindowClass, title, style, frame.left, frame.top,
+        created = CreateMDIWindowW(XGWide(_GWindowClass), XGWide(title), style, frame.left, frame.top,
                                    frame.right - frame.left, frame.bottom - frame.top, _GMDIWindow,
                                    _GInstance, 0);
     } else if (XGWindowPlacement::IsDocumentKind(kind)) {
@@ -370,7 +371,7 @@ void XGWindow::ICreateWindow(const char* title, tagRECT content)
         const DWORD style = fixedFrame
             ? WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX /* 0x00CB0000 */
             : WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN /* 0x02CF0000 */;
-        created = CreateWindowExA(exStyle, _GWindowClass, title, style, frame.left, frame.top,
+        created = CreateWindowExW(exStyle, XGWide(_GWindowClass), XGWide(title), style, frame.left, frame.top,
                                   frame.right - frame.left, frame.bottom - frame.top, nullptr,
                                   nullptr, _GInstance, nullptr);
     } else if (kind == kWindowDialogAlike || kind == kWindowDialog) {
@@ -380,7 +381,7 @@ void XGWindow::ICreateWindow(const char* title, tagRECT content)
             owner = loop->GetModalWindow()->GetHWND();
         frame.top += MenuHeight();     // dialog-style windows have no menu bar
         const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN /* 0x82C80000 */;
-        created = CreateWindowExA(WS_EX_DLGMODALFRAME /* 1 */, _GDlogClass, title, style, frame.left,
+        created = CreateWindowExW(WS_EX_DLGMODALFRAME /* 1 */, XGWide(_GDlogClass), XGWide(title), style, frame.left,
                                   frame.top, frame.right - frame.left, frame.bottom - frame.top,
                                   owner, nullptr, _GInstance, nullptr);
         if (created && owner) {
@@ -401,7 +402,7 @@ void XGWindow::ICreateWindow(const char* title, tagRECT content)
         const int w = GetSystemMetrics(SM_CXVSCROLL);
         const int h = GetSystemMetrics(SM_CYHSCROLL);
         const DWORD style = WS_CHILD | SBS_SIZEBOX | SBS_SIZEBOXBOTTOMRIGHTALIGN /* 0x40000014 */;
-        fCorner = CreateWindowExA(0, "SCROLLBAR", nullptr, style, client.right - w,
+        fCorner = CreateWindowExW(0, L"SCROLLBAR", nullptr, style, client.right - w,
                                   client.bottom - h, w, h, fWindow, nullptr, _GInstance, nullptr);
         if (fCorner)
             ::ShowWindow(fCorner, SW_SHOW);
@@ -441,9 +442,9 @@ void XGWindow::SelectWindow()
         SetWindowPos(fWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         ::ShowWindow(fWindow, SW_RESTORE);
     } else {
-        SendMessageA(_GMDIWindow, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(fWindow), 0);
+        SendMessageW(_GMDIWindow, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(fWindow), 0);
         if (IsIconic(fWindow))
-            SendMessageA(_GMDIWindow, WM_MDIRESTORE, reinterpret_cast<WPARAM>(fWindow), 0);
+            SendMessageW(_GMDIWindow, WM_MDIRESTORE, reinterpret_cast<WPARAM>(fWindow), 0);
     }
 }
 
@@ -578,13 +579,13 @@ void XGWindow::GetTitle(char* out) const
 {
     out[0] = 0;
     if (fWindow)
-        GetWindowTextA(fWindow, out, 256);
+        XGWide::ReadWindowText(fWindow, out, 256);
 }
 
 void XGWindow::SetTitle(const char* title)
 {
     if (fWindow)
-        SetWindowTextA(fWindow, title);
+        SetWindowTextW(fWindow, XGWide(title));
     Notify(kMsgWindowName);
 }
 

@@ -168,7 +168,7 @@ public:
 
     // overridden operations of XGView
     XG_DECLARE_DISPATCH(XGWindow)
-    void GetTitle(char* out) const override;     // at most 255 characters
+    void GetTitle(char* out) const override;     // at most 255 bytes of UTF-8, whole characters
     void SetTitle(const char* title) override;
     tagRECT GetContentRect() const override;
     void ProcessDraw(tagRECT update) override;

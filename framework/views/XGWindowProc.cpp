@@ -1,8 +1,11 @@
 #include "views/XGWindowProc.h"
 
 #include <cstring>
+#include <string>
 
 #include "dispatch/XGEventLoop.h"
+#include "foundation/XGUtf16Joiner.h"
+#include "foundation/XGUtf8.h"
 #include "views/XGDDEServer.h"
 #include "views/XGDraw.h"
 #include "views/XGControlLink.h"
@@ -24,6 +27,31 @@ long KeyValue(short mods, unsigned key)
 {
     return XGKeyArg(static_cast<unsigned short>(mods), static_cast<unsigned short>(key));
 }
+
+// Sends one key event per whole character that a WM_CHAR or WM_SYSCHAR unit
+// completes. A high surrogate waits for its partner and is let through to the
+// window as it came, so that a native control still gets both halves when the
+// joined character is not handled.
+LRESULT SendCharacters(long msg, XGUtf16Joiner& joiner, WPARAM unit)
+{
+    char32_t characters[2];
+    const size_t count = joiner.Feed(static_cast<char16_t>(unit), characters);
+    LRESULT answer = -1;
+    for (size_t i = 0; i < count; ++i) {
+        const char32_t c = characters[i];
+        // Control characters (Backspace, Return, Escape) stay keys without text.
+        std::string text;
+        if (c >= 0x20 && c != 0x7F)
+            XGUtf8::Append(text, c);
+        const unsigned key = c > 0xFFFF ? unsigned(XGUtf8::kReplacement) : unsigned(c);
+        answer = XGDispatch::SendDispatch(msg, KeyValue(XGWindowProc::GetStateFlags(), key),
+                                          text.empty() ? nullptr : const_cast<char*>(text.c_str()));
+    }
+    return answer;
+}
+
+XGUtf16Joiner gCharJoiner;
+XGUtf16Joiner gSysCharJoiner;
 
 LRESULT DispatchToControl(XGWindow* window, HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -178,9 +206,9 @@ LRESULT XGWindowProc::ProcKeyboardCommon(UINT message, WPARAM wParam, LPARAM lPa
         return -1;
     }
     case WM_CHAR:
-        return XGDispatch::SendDispatch(kMsgKey, KeyValue(GetStateFlags(), static_cast<unsigned>(wParam)), nullptr);
+        return SendCharacters(kMsgKey, gCharJoiner, wParam);
     case WM_SYSCHAR:
-        return XGDispatch::SendDispatch(kMsgMenuKey, KeyValue(GetStateFlags(), static_cast<unsigned>(wParam)), nullptr);
+        return SendCharacters(kMsgMenuKey, gSysCharJoiner, wParam);
     default:
         return -1;
     }
@@ -315,7 +343,7 @@ LRESULT CALLBACK _GSingleWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
         XGWindow::NoteDestroyed(hwnd);
     XGWindow* window = WindowFor(hwnd);
     if (!window)
-        return DefWindowProcA(hwnd, message, wParam, lParam);
+        return DefWindowProcW(hwnd, message, wParam, lParam);
     try {
         XGEventOwner owner(window);
         LRESULT result = XGDDEServer::ProcDDECommon(hwnd, message, wParam, lParam);
@@ -345,7 +373,7 @@ LRESULT CALLBACK _GSingleWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
             return 0;
         default:
             XGWindowProc::NoteMoveOrSize(message);
-            return DefWindowProcA(hwnd, message, wParam, lParam);
+            return DefWindowProcW(hwnd, message, wParam, lParam);
         }
     } catch (...) {
         XGEventLoop::ReportException();
@@ -357,7 +385,7 @@ LRESULT CALLBACK _GChildWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
 {
     XGWindow* window = WindowFor(hwnd);
     if (!window)
-        return DefMDIChildProcA(hwnd, message, wParam, lParam);
+        return DefMDIChildProcW(hwnd, message, wParam, lParam);
     try {
         LRESULT result = XGWindowProc::ProcXGWindowCommon(window, message, wParam, lParam);
         if (result != -1)
@@ -368,8 +396,8 @@ LRESULT CALLBACK _GChildWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
             return 0;
         case WM_NCCREATE:
             if ((window->GetWindowKind() & kWindowKindMask) == kWindowFloating)
-                SetWindowLongPtrA(hwnd, GWL_EXSTYLE, WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
-            return DefMDIChildProcA(hwnd, message, wParam, lParam);
+                SetWindowLongPtrW(hwnd, GWL_EXSTYLE, WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
+            return DefMDIChildProcW(hwnd, message, wParam, lParam);
         case WM_CLOSE:
             window->CloseWindow();
             return 0;
@@ -379,7 +407,7 @@ LRESULT CALLBACK _GChildWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
             return 0;
         default:
             XGWindowProc::NoteMoveOrSize(message);
-            return DefMDIChildProcA(hwnd, message, wParam, lParam);
+            return DefMDIChildProcW(hwnd, message, wParam, lParam);
         }
     } catch (...) {
         XGEventLoop::ReportException();

@@ -87,6 +87,25 @@ TEST_F(Controls, PushButtonClickArrivesAsCclkWithItsViewID)
     EXPECT_EQ(std::vector<std::string>{"cclk 7"}, fRecorder->fLog);
 }
 
+TEST_F(Controls, ButtonTitlesKeepEveryCharacterInTheNativeControl)
+{
+    const char* title = "\xCE\xA9 \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80";
+    Args a = Args::View('pbtn', 7, 10, 10, 90, 40, true, true, true).Int(0).Int(0).Str(title);
+    XGArgStream s = a.Stream();
+    XGCommandButton* button = new XGCommandButton(fRecorder, s);
+    ASSERT_NE(nullptr, button->GetControl());
+    EXPECT_TRUE(IsWindowUnicode(button->GetControl()));
+    wchar_t shown[64] = L"";
+    GetWindowTextW(button->GetControl(), shown, 64);
+    EXPECT_EQ(std::wstring(L"\u03A9 \u65E5\u672C \U0001F600"), std::wstring(shown));
+    button->SetTitle("\xC4\x88" "af\xC3\xA9");
+    GetWindowTextW(button->GetControl(), shown, 64);
+    EXPECT_EQ(std::wstring(L"\u0108af\u00E9"), std::wstring(shown));
+    char read[256];
+    button->GetTitle(read);
+    EXPECT_STREQ("\xC4\x88" "af\xC3\xA9", read);
+}
+
 TEST_F(Controls, AltLetterPressesTheButtonThatCarriesIt)
 {
     Args a = Args::View('pbtn', 7, 10, 10, 90, 40, true, true, true).Int(0).Int(0).Str("&Go");

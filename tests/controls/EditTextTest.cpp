@@ -2,6 +2,8 @@
 // filters, the length limit, validation by the parents, the Edit menu
 // commands with the system clipboard, mouse selection and drawing.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <windows.h>
 
 #include <cstring>
@@ -1093,7 +1095,9 @@ TEST(CharWidths, SumsAreWhatTheDeviceMeasuresForEveryFont)
                 sum += widths[(unsigned char)text[i]];
                 ASSERT_EQ(sum, partial[i]) << "prefix " << i + 1 << " of " << text;
             }
-            EXPECT_EQ(sum, draw.StringWidth(text.data(), short(text.size()))) << text;
+            // StringWidth reads UTF-8, where a high byte alone is no character.
+            if (std::all_of(text.begin(), text.end(), [](char c) { return (unsigned char)c < 0x80; }))
+                EXPECT_EQ(sum, draw.StringWidth(text.data(), short(text.size()))) << text;
         }
         SelectObject(dc, old);
     }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "KeboTestSupport.h"
 #include "controls/XGCommands.h"
 #include "controls/XGMenu.h"
@@ -212,6 +214,27 @@ TEST_F(Menus, InsertedItemsCanBecomeSeparatorsAndCarrySignedIDs)
     edit->DeleteItem(0);
     EXPECT_EQ(length, edit->GetLength());
     EXPECT_EQ(4, edit->GetItemID(0));
+}
+
+TEST_F(Menus, ItemTextsKeepEveryCharacterThroughTheWFunctions)
+{
+    XGMenu* edit = fBar->GetMenu(kEdit);
+    edit->InsertItem(0);
+    const struct {
+        const char* utf8;
+        const wchar_t* shown;
+    } cases[] = {
+        {"\xCE\xA9mega \xCE\xB1\xCE\xB2", L"\u03A9mega \u03B1\u03B2"},
+        {"\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E(&J)", L"\u65E5\u672C\u8A9E(&J)"},
+        {"\xF0\x9F\x98\x80 \xC4\x88" "af\xC3\xA9", L"\U0001F600 \u0108af\u00E9"},
+    };
+    for (const auto& c : cases) {
+        edit->SetText(0, c.utf8);
+        wchar_t text[64] = L"";
+        GetMenuStringW(edit->GetMenu(), 0, text, 64, MF_BYPOSITION);
+        EXPECT_EQ(std::wstring(c.shown), std::wstring(text)) << c.utf8;
+    }
+    edit->DeleteItem(0);
 }
 
 TEST_F(Menus, TheLastMenuBarForgetsTheAcceleratorTable)

@@ -210,6 +210,19 @@ TEST_F(Passive, LongTextGivesOnlyItsFirst255CharactersAsTitle)
     EXPECT_EQ(nullptr, fWindow->FindViewByAccel('q'));
 }
 
+TEST_F(Passive, LongTitleInAnyScriptIsCutWhereACharacterEnds)
+{
+    std::string text = "ab";
+    for (int i = 0; i < 100; ++i)
+        text += "\xE6\x97\xA5";
+    XGStaticText* view = MakeText("", 250);
+    view->SetTitle(text.c_str());
+    char title[256];
+    view->GetTitle(title);
+    // 255 bytes hold "ab" and 84 whole characters, not two bytes of the 85th.
+    EXPECT_EQ(text.substr(0, 2 + 84 * 3), std::string(title));
+}
+
 TEST_F(Passive, PictureInACentredBandStartsAtTheBand)
 {
     // 100 pixels wide, band 32: the bitmap starts 34 pixels in.

@@ -34,17 +34,17 @@ protected:
         static bool registered = false;
         if (!registered) {
             registered = true;
-            WNDCLASSEXA wc = {};
+            WNDCLASSEXW wc = {};
             wc.cbSize = sizeof wc;
-            wc.lpfnWndProc = DefWindowProcA;
+            wc.lpfnWndProc = DefWindowProcW;
             wc.hInstance = _GInstance;
             wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
-            wc.lpszClassName = kHostClass;
-            RegisterClassExA(&wc);
+            wc.lpszClassName = L"KeboToolbarTestHost";
+            RegisterClassExW(&wc);
             wc.lpfnWndProc = _GToolBarWindowProc;
             wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-            wc.lpszClassName = kStripClass;
-            RegisterClassExA(&wc);
+            wc.lpszClassName = L"KeboToolbarTestStrip";
+            RegisterClassExW(&wc);
         }
         fApp = SharedApplication();
         fCommands = new CommandView;

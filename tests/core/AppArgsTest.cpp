@@ -70,4 +70,41 @@ TEST(AppArgsTest, QuotedArgumentCutByTheBufferStillCounts)
     EXPECT_EQ(std::string(254, 'q'), args[0]);
 }
 
+TEST(AppArgsTest, LineIsCutAt255CharactersNeverInsideOne)
+{
+    // Japanese takes three bytes a character: 255 of them still fit whole.
+    std::string kanji;
+    for (int i = 0; i < 300; ++i)
+        kanji += "\xE6\x97\xA5";
+    std::vector<std::string> args = Split(("\"" + kanji + "\"").c_str());
+    ASSERT_EQ(1u, args.size());
+    EXPECT_EQ(kanji.substr(0, 254 * 3), args[0]);
+
+    std::string mixed = "\"C:\\\xCE\xA9mega\\\xF0\x9F\x98\x80.txt\" \xD0\x96";
+    args = Split(mixed.c_str());
+    ASSERT_EQ(2u, args.size());
+    EXPECT_EQ("C:\\\xCE\xA9mega\\\xF0\x9F\x98\x80.txt", args[0]);
+    EXPECT_EQ("\xD0\x96", args[1]);
+}
+
+struct SkipCase {
+    const char* line;
+    const char* args;
+};
+
+TEST(AppArgsTest, SkipProgramNameLeavesWhatFollowsTheName)
+{
+    const SkipCase cases[] = {
+        {"notes.exe a.txt", "a.txt"},
+        {"\"C:\\\xE6\x97\xA5 x\\notes.exe\"  \"b c.txt\"", "\"b c.txt\""},
+        {"\"unclosed name", ""},
+        {"notes.exe", ""},
+        {"notes.exe\t \tx", "x"},
+        {"", ""},
+    };
+    for (const SkipCase& c : cases)
+        EXPECT_STREQ(c.args, XGSkipProgramName(c.line)) << c.line;
+    EXPECT_EQ(nullptr, XGSkipProgramName(nullptr));
+}
+
 }

@@ -2,6 +2,7 @@
 
 #include "../controls/KeboTestSupport.h"
 #include "dispatch/XGBroadcast.h"
+#include "foundation/XGWide.h"
 #include "controls/XGMenu.h"
 #include "controls/XGMenuBar.h"
 #include "dispatch/XGMenuStatus.h"
@@ -74,13 +75,13 @@ TEST(MultipleDocuments, MdiClassesUseTheirOwnProcedures)
         {_GDlogClass, _GSingleWindowProc, COLOR_BTNFACE, false, false},
     };
     for (auto& row : table) {
-        WNDCLASSEXA wc = {};
+        WNDCLASSEXW wc = {};
         wc.cbSize = sizeof wc;
-        ASSERT_TRUE(GetClassInfoExA(_GInstance, row.name, &wc)) << row.name;
+        ASSERT_TRUE(GetClassInfoExW(_GInstance, XGWide(row.name), &wc)) << row.name;
         EXPECT_EQ(row.procedure, wc.lpfnWndProc) << row.name;
         EXPECT_EQ(reinterpret_cast<HBRUSH>(INT_PTR(row.background + 1)), wc.hbrBackground) << row.name;
         EXPECT_EQ(row.cursor, wc.hCursor != nullptr) << row.name;
-        EXPECT_EQ(row.menu, wc.lpszMenuName == MAKEINTRESOURCEA(128)) << row.name;
+        EXPECT_EQ(row.menu, wc.lpszMenuName == MAKEINTRESOURCEW(128)) << row.name;
     }
     DestroyWindow(_GMainWindow);
     delete app;

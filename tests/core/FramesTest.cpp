@@ -5,6 +5,7 @@
 #include "../controls/KeboTestSupport.h"
 #include "core/XGAppSingleWindow.h"
 #include "dispatch/XGBroadcast.h"
+#include "foundation/XGWide.h"
 #include "foundation/XGError.h"
 #include "controls/XGMenu.h"
 #include "controls/XGMenuBar.h"
@@ -267,9 +268,9 @@ TEST(FrameClasses, SingleDocumentClassesUseTheSingleWindowProcedure)
     struct { const char* name; int background; } table[] = {
         {_GWindowClass, COLOR_WINDOW}, {_GDlogClass, COLOR_BTNFACE}};
     for (auto& row : table) {
-        WNDCLASSEXA wc = {};
+        WNDCLASSEXW wc = {};
         wc.cbSize = sizeof wc;
-        ASSERT_TRUE(GetClassInfoExA(_GInstance, row.name, &wc)) << row.name;
+        ASSERT_TRUE(GetClassInfoExW(_GInstance, XGWide(row.name), &wc)) << row.name;
         EXPECT_EQ(reinterpret_cast<WNDPROC>(_GSingleWindowProc), wc.lpfnWndProc) << row.name;
         EXPECT_EQ(UINT(CS_DBLCLKS), wc.style) << row.name;
         EXPECT_EQ(reinterpret_cast<HBRUSH>(INT_PTR(row.background + 1)), wc.hbrBackground) << row.name;

@@ -7,6 +7,8 @@
 #include "files/XGDirectory.h"
 #include "files/XGFileSpecifier.h"
 #include "dispatch/XGGlobals.h"
+#include "core/XGAppArgs.h"
+#include "foundation/XGWide.h"
 #include "../support/TestWin32.h"
 
 namespace {
@@ -27,6 +29,72 @@ TEST_F(FilesTest, ApplicationFolderIsTheFolderOfTheRunningProgram)
         if (c == '/')
             c = '\\';
     EXPECT_STREQ(expected.c_str(), directory.GetPath());
+}
+
+// Run as a copy of this program from another folder: writes the application
+// folder and the arguments of its command line, as UTF-8, to the file that
+// KEBO_FILES_REPORT names.
+TEST_F(FilesTest, ReportsItsFolderAndArgumentsWhenAsked)
+{
+    wchar_t report[1024];
+    if (GetEnvironmentVariableW(L"KEBO_FILES_REPORT", report, 1024) == 0)
+        GTEST_SKIP() << "only run by the test below";
+    XGDirectory::InitDirectoryInfo();
+    const std::string line = XGWide::Narrow(GetCommandLineW());
+    const std::string text = std::string(XGDirectory::GetAppDirectory().GetPath()) + "\n"
+        + XGSkipProgramName(line.c_str());
+    HANDLE file = CreateFileW(report, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    DWORD written = 0;
+    WriteFile(file, text.data(), DWORD(text.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+TEST_F(FilesTest, FolderAndArgumentsOutsideTheAnsiCodePageArriveWhole)
+{
+    // Ĉ and the emoji fit no ANSI code page; the Greek and Japanese fit only their own.
+    const std::string folderName = "\xC4\x88" "af\xC3\xA9 \xCE\xA9 \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80";
+    wchar_t temp[MAX_PATH];
+    ASSERT_NE(0u, GetTempPathW(MAX_PATH, temp));
+    const std::wstring folder = std::wstring(temp) + XGWide(folderName).Get();
+    CreateDirectoryW(folder.c_str(), nullptr);
+    wchar_t self[MAX_PATH];
+    ASSERT_NE(0u, GetModuleFileNameW(nullptr, self, MAX_PATH));
+    const std::wstring copy = folder + L"\\files copy.exe";
+    const std::wstring report = folder + L"\\report.txt";
+    ASSERT_TRUE(CopyFileW(self, copy.c_str(), FALSE));
+    DeleteFileW(report.c_str());
+
+    const std::string argument = "\xD0\x96\xD1\x83\xD1\x80\xD0\xBD\xD0\xB0\xD0\xBB \xF0\x9F\x93\x93.txt";
+    std::wstring command = L"\"" + copy + L"\" --gtest_filter=FilesTest.ReportsItsFolderAndArgumentsWhenAsked \""
+        + XGWide(argument).Get() + L"\"";
+    SetEnvironmentVariableW(L"KEBO_FILES_REPORT", report.c_str());
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    const BOOL started = CreateProcessW(copy.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                        nullptr, &startup, &process);
+    SetEnvironmentVariableW(L"KEBO_FILES_REPORT", nullptr);
+    ASSERT_TRUE(started);
+    WaitForSingleObject(process.hProcess, 60000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+
+    std::string text;
+    HANDLE file = CreateFileW(report.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file) << "the copy wrote no report";
+    char buffer[4096];
+    DWORD read = 0;
+    if (ReadFile(file, buffer, sizeof buffer, &read, nullptr))
+        text.assign(buffer, read);
+    CloseHandle(file);
+    DeleteFileW(report.c_str());
+    DeleteFileW(copy.c_str());
+    RemoveDirectoryW(folder.c_str());
+
+    const std::string expectedFolder = XGWide::Narrow(folder.c_str()) + "\\";
+    EXPECT_EQ(expectedFolder + "\n--gtest_filter=FilesTest.ReportsItsFolderAndArgumentsWhenAsked \"" + argument + "\"",
+              text);
 }
 
 TEST_F(FilesTest, FileSpecifierTakesACopyOfThePath)

@@ -27,6 +27,21 @@ struct VersionBlock {
         return block;
     }
 
+    // A value given as UTF-16 units, for characters beyond ASCII.
+    static VersionBlock Units(const std::string& key, const std::u16string& text)
+    {
+        VersionBlock block;
+        block.key = key;
+        for (char16_t unit : text) {
+            block.value.push_back(uint8_t(unit & 0xFF));
+            block.value.push_back(uint8_t(unit >> 8));
+        }
+        block.value.push_back(0);
+        block.value.push_back(0);
+        block.valueLength = uint16_t(text.size() + 1);
+        return block;
+    }
+
     std::vector<uint8_t> Bytes() const
     {
         std::vector<uint8_t> out(6, 0);

@@ -103,4 +103,35 @@ TEST(Utf8Test, AppendsEveryLengthAndRefusesWhatIsNotACharacter)
     EXPECT_EQ(out, "A\xC3\xA9\xE6\x97\xA5\xF0\x9F\x98\x80\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
+struct FitCase {
+    const char* name;
+    std::string text;
+    size_t limit;
+    size_t fits;
+};
+
+// Fixed buffers (titles, static texts, command lines) cut text where a character
+// ends, never inside one.
+const FitCase kFitCases[] = {
+    { "all fits", "abc", 5, 3 },
+    { "ascii cut at the limit", "abcdef", 4, 4 },
+    { "cut before a two-byte character", "ab\xC3\xA9", 3, 2 },
+    { "three-byte characters cut whole", "\xE6\x97\xA5\xE6\x9C\xAC", 5, 3 },
+    { "limit right after a character", "\xE6\x97\xA5\xE6\x9C\xAC", 3, 3 },
+    { "emoji kept out whole", "a\xF0\x9F\x98\x80", 4, 1 },
+    { "stray continuation bytes count singly", "\x80\x80\x80", 2, 2 },
+    { "limit zero", "\xC3\xA9", 0, 0 },
+};
+
+TEST(Utf8Test, FitBytesCutsOnlyAtCharacterBoundaries)
+{
+    for (const FitCase& c : kFitCases) {
+        EXPECT_EQ(XGUtf8::FitBytes(c.text.data(), c.text.size(), c.limit), c.fits) << c.name;
+        char buffer[16];
+        ASSERT_LT(c.limit, sizeof buffer);
+        EXPECT_EQ(XGUtf8::CopyFitting(c.text, buffer, c.limit + 1), c.fits) << c.name;
+        EXPECT_EQ(std::string(buffer), c.text.substr(0, c.fits)) << c.name;
+    }
+}
+
 } // namespace

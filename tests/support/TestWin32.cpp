@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "dispatch/XGGlobals.h"
+#include "foundation/XGWide.h"
 #include "views/XGWindowProc.h"
 
 namespace {
@@ -13,17 +14,18 @@ namespace {
 // way the single-document frame does, for tests that build no frame.
 void RegisterOne(const char* name, int background)
 {
-    WNDCLASSEXA wc = {};
+    const XGWide wideName(name);
+    WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = _GSingleWindowProc;
     wc.hInstance = _GInstance;
-    wc.hIcon = static_cast<HICON>(LoadImageA(_GInstance, "AppIcon", IMAGE_ICON, 32, 32, LR_SHARED));
-    wc.hIconSm = static_cast<HICON>(LoadImageA(_GInstance, "AppIconSmall", IMAGE_ICON, 16, 16, LR_SHARED));
+    wc.hIcon = static_cast<HICON>(LoadImageW(_GInstance, L"AppIcon", IMAGE_ICON, 32, 32, LR_SHARED));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(_GInstance, L"AppIconSmall", IMAGE_ICON, 16, 16, LR_SHARED));
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background + 1));
-    wc.lpszClassName = name;
+    wc.lpszClassName = wideName;
     // A class already registered by a frame is kept as it is.
-    RegisterClassExA(&wc);
+    RegisterClassExW(&wc);
 }
 
 } // namespace

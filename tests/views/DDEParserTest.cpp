@@ -50,6 +50,14 @@ Parsed Parse(const std::string& text)
 
 const Parsed kRefused{false, {}};
 
+std::string Repeat(const std::string& piece, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += piece;
+    return out;
+}
+
 struct ParseCase {
     std::string text;
     Parsed expected;
@@ -106,6 +114,13 @@ INSTANTIATE_TEST_SUITE_P(Strings, DDECommandTable, ::testing::Values(
     ParseCase{"[open(\"" + std::string(10000, 'a') + "\")]", kRefused},
     ParseCase{"[open(\"" + std::string(258, 'a') + "\"\"\")]", {true, {{"open", {std::string(258, 'a') + "\""}}}}},
     ParseCase{"[open(\"" + std::string(259, 'a') + "\"\"\")]", kRefused},
+    // Paths are UTF-8 and their limit counts characters, not bytes.
+    ParseCase{"[open(\"C:\\\xE6\x97\xA5\xE6\x9C\xAC\\\xCE\xA9mega \xF0\x9F\x98\x80.txt\")]",
+              {true, {{"open", {"C:\\\xE6\x97\xA5\xE6\x9C\xAC\\\xCE\xA9mega \xF0\x9F\x98\x80.txt"}}}}},
+    ParseCase{"[open(" + Repeat("\xE6\x97\xA5", 259) + ")]", {true, {{"open", {Repeat("\xE6\x97\xA5", 259)}}}}},
+    ParseCase{"[open(" + Repeat("\xE6\x97\xA5", 260) + ")]", kRefused},
+    ParseCase{"[open(\"" + Repeat("\xF0\x9F\x98\x80", 259) + "\")]", {true, {{"open", {Repeat("\xF0\x9F\x98\x80", 259)}}}}},
+    ParseCase{"[open(\"" + Repeat("\xF0\x9F\x98\x80", 260) + "\")]", kRefused},
     ParseCase{"[exit][" + std::string(256, 'n') + "]", kRefused},
     ParseCase{"[" + std::string(255, 'n') + "]", {true, {{std::string(255, 'n'), {}}}}}));
 
@@ -146,6 +161,24 @@ TEST(DDEParser, StopsAtTheFirstTerminatorWithinTheSize)
     EXPECT_TRUE(XGDDEParser::ParseDDEExecute(text, sizeof text, Collect, &out));
     ASSERT_EQ(1u, out.size());
     EXPECT_EQ("exit", out[0].name);
+}
+
+TEST(DDEParser, TellsUtf16BlocksFromByteBlocks)
+{
+    struct Case {
+        std::string block;
+        bool utf16;
+    };
+    const Case cases[] = {
+        {std::string("[\0o\0p\0", 6), true},
+        {std::string(" \0[\0", 4), true},
+        {"[open(a)]", false},
+        {std::string("[", 2), true},  // a lone "[" fails to parse either way
+        {"", false},
+        {std::string("\0\0", 2), false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.utf16, XGDDEParser::IsUtf16Block(c.block.data(), c.block.size())) << c.block;
 }
 
 TEST(DDEParser, ComparesNamesWithoutCaseOfLettersOnly)

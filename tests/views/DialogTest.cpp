@@ -125,6 +125,19 @@ TEST_F(Dialogs, AlertFormsAreBuiltWithTheirSizesButtonsAndTexts)
     EXPECT_EQ(nullptr, XGWindow::gList);
 }
 
+TEST_F(Dialogs, AlertTextsInAnyScriptReachTheirViews)
+{
+    const char* strings[4] = {"\xCE\xA3\xCF\x86\xCE\xAC\xCE\xBB\xCE\xBC\xCE\xB1 \xF0\x9F\x98\x80",
+                              "\xE3\x83\x95\xE3\x82\xA1\xE3\x82\xA4\xE3\x83\xAB\xE3\x82\x92\xE9\x96\x8B"
+                              "\xE3\x81\x91\xE3\x81\xBE\xE3\x81\x9B\xE3\x82\x93",
+                              nullptr, nullptr};
+    XGDialog* dialog = XGDialog::Create(XGAlertForms::Get(1), XGDialog::AlertProc, const_cast<char**>(strings));
+    ASSERT_NE(nullptr, dialog);
+    EXPECT_TRUE(IsWindowUnicode(dialog->GetHWND()));
+    EXPECT_EQ((std::vector<std::string>{strings[0], strings[1]}), TextsOf(dialog));
+    dialog->EndDialog(0);
+}
+
 struct KeyCase {
     int type;
     UINT message;

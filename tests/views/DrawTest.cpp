@@ -3,6 +3,9 @@
 #include <memory>
 
 #include "ViewsTestHost.h"
+
+#include <cstring>
+#include <cwchar>
 #include "dispatch/XGGlobals.h"
 #include "views/XGCursor.h"
 #include "views/XGDraw.h"
@@ -189,6 +192,40 @@ TEST_F(Drawing, AcceleratorWidthOfALongTitleIsMeasuredWhole)
     text[100] = '&';
     std::string shown(399, 'x');
     EXPECT_EQ(draw.StringWidthA(text.c_str()), draw.StringWidth(shown.c_str()));
+}
+
+TEST_F(Drawing, UTF8TextIsMeasuredAndDrawnAsItsCharacters)
+{
+    XGView* view = new XGView(root.get(), Fixed(1, 0, 0, 300, 100));
+    XGDraw draw(view, true);
+    draw.FillRect(0, 0, 300, 100, kWhite);
+    const struct {
+        const char* utf8;
+        const wchar_t* utf16;
+    } cases[] = {
+        {"caf\xC3\xA9 \xE2\x98\x95", L"caf\u00E9 \u2615"},
+        {"\xCE\xA9mega", L"\u03A9mega"},
+        {"\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E", L"\u65E5\u672C\u8A9E"},
+        {"\xF0\x9F\x98\x80!", L"\U0001F600!"},
+    };
+    HDC dc = draw.GetDC();
+    for (const auto& c : cases) {
+        SIZE size = {};
+        GetTextExtentPoint32W(dc, c.utf16, int(wcslen(c.utf16)), &size);
+        EXPECT_EQ(size.cx, draw.StringWidth(c.utf8)) << c.utf8;
+        draw.MoveTo(10, 30);
+        draw.DrawString(c.utf8);
+        EXPECT_EQ(10 + size.cx, draw.GetPenPos().h) << c.utf8;
+        // Masked, one star a character.
+        EXPECT_EQ(int(wcslen(c.utf16)) - (c.utf8[0] == '\xF0' ? 1 : 0),
+                  draw.TabStringWidth(c.utf8, std::strlen(c.utf8), 0, true, 0) / draw.StringWidth("*", 1))
+            << c.utf8;
+    }
+    // The marked character of an accelerator title is a whole character.
+    draw.MoveTo(10, 60);
+    draw.DrawStringA("&\xCE\xA9mega");
+    EXPECT_EQ(10 + draw.StringWidth("\xCE\xA9mega"), draw.GetPenPos().h);
+    EXPECT_EQ(draw.StringWidth("\xCE\xA9mega"), draw.StringWidthA("&\xCE\xA9mega"));
 }
 
 TEST_F(Drawing, StringWidthOfLengthZeroIsZeroAndMinusOneStopsAtTheTerminator)

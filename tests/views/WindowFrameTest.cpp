@@ -6,6 +6,7 @@
 
 #include "core/XGAppMultiWindow.h"
 #include "dispatch/XGGlobals.h"
+#include "foundation/XGWide.h"
 #include "views/XGWindowProc.h"
 
 namespace windowstest {
@@ -17,14 +18,15 @@ const char kChildClass[] = "KeboTestMDIChild";
 
 void Register(const char* name, WNDPROC proc)
 {
-    WNDCLASSEXA wc = {};
+    const XGWide wideName(name);
+    WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = proc;
     wc.hInstance = _GInstance;
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_APPWORKSPACE + 1));
-    wc.lpszClassName = name;
-    RegisterClassExA(&wc);
+    wc.lpszClassName = wideName;
+    RegisterClassExW(&wc);
 }
 
 class FrameTest : public WindowTest {
