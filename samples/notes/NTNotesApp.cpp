@@ -18,6 +18,7 @@
 #include "files/XGAppVersion.h"
 #include "files/XGFileSpecifier.h"
 #include "forms/XGViewTemplate.h"
+#include "foundation/XGWide.h"
 #include "forms/XGWindowTemplate.h"
 #include "views/XGWindow.h"
 
@@ -37,7 +38,7 @@ void ShowNotHandedOff(const std::string& names, const std::string& cause)
         NTAlert::Problem("Cannot Open", ("The running KEBO Notes did not open " + names + ".").c_str(),
                          (cause + ".").c_str());
     } catch (...) {
-        MessageBoxA(nullptr, ("The running KEBO Notes did not open " + names + ".").c_str(), "Cannot Open",
+        MessageBoxW(nullptr, XGWide("The running KEBO Notes did not open " + names + "."), L"Cannot Open",
                     MB_OK | MB_ICONERROR);
     }
 }
@@ -179,7 +180,7 @@ void NTNotesApp::ShowToolBar(bool shown)
         return;
     }
     // The frame lays out the strip and its client again.
-    SendMessageA(_GMainWindow, WM_SIZE, 0, 0);
+    SendMessageW(_GMainWindow, WM_SIZE, 0, 0);
 }
 
 // Every changed document is asked about before any window closes, so that a
@@ -221,5 +222,5 @@ void NTNotesApp::UpdateFrameTitle()
     if (title == fFrameTitle)
         return;
     fFrameTitle = title;
-    SetWindowTextA(_GMainWindow, title.c_str());
+    SetWindowTextW(_GMainWindow, XGWide(title));
 }
