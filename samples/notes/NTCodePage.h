@@ -11,8 +11,10 @@ class NTCodePage {
 public:
     NTCodePage() = delete;
 
-    // The UTF-8 form of bytes in the ANSI code page. Bytes the code page
-    // does not define become U+FFFD; false when the text would be too large.
+    // The UTF-8 form of bytes in the ANSI code page. A byte that starts no
+    // character the code page defines becomes U+FFFD (which it cannot hold,
+    // so that saving such a text asks first); false when the text would be
+    // too large.
     static bool Decode(const char* bytes, size_t size, std::string& text);
     // The bytes of UTF-8 text in the ANSI code page; false, with bytes left
     // empty, when a character has no exact form there (or the text is not

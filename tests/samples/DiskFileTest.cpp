@@ -320,6 +320,19 @@ TEST_F(DiskFile, AnsiFilesReadInTheCodePageAndRefuseWhatItCannotHold)
         EXPECT_EQ(NTDiskFile::kEncoded, NTDiskFile::EncodeText(read, lineEnd, kind, bytes, cause));
         EXPECT_EQ(c.file, bytes);
     }
+    // A lead byte without its trail byte is no character: it reads as U+FFFD,
+    // and the text then asks before it is saved.
+    if (GetACP() == 932) {
+        Put("ansi.txt", "a\x81\r\n");
+        XGHandle text(0, 0);
+        NTTextFile::LineEnd lineEnd = NTTextFile::kCRLF;
+        NTEncoding::Kind kind = NTEncoding::kUtf8;
+        std::string cause, bytes;
+        ASSERT_TRUE(NTDiskFile::ReadText(Path("ansi.txt").c_str(), text, lineEnd, kind, cause)) << cause;
+        std::string read(*text, text.GetSize());
+        EXPECT_EQ("a\xEF\xBF\xBD\n", read);
+        EXPECT_EQ(NTDiskFile::kNotHeld, NTDiskFile::EncodeText(read, lineEnd, kind, bytes, cause));
+    }
     for (const std::string& character : notHeld) {
         std::string bytes = "untouched", cause;
         std::string text = "a" + character + "b";
