@@ -114,9 +114,14 @@ void NTDocWindow::SetChanged(bool changed)
     UpdateTitle();
 }
 
+std::string NTDocWindow::GetTitleText() const
+{
+    return fName + " (" + NTEncoding::Name(fEncoding) + ")" + (fChanged ? kChangeMark : "");
+}
+
 void NTDocWindow::UpdateTitle()
 {
-    SetTitle((fName + " (" + NTEncoding::Name(fEncoding) + ")" + (fChanged ? kChangeMark : "")).c_str());
+    SetTitle(GetTitleText().c_str());
 }
 
 bool NTDocWindow::Save()

@@ -38,6 +38,9 @@ public:
     // accessors
     const std::string& GetPath() const { return fPath; }
     NTEncoding::Kind GetEncoding() const { return fEncoding; }
+    // "name (encoding)", and the change mark while changed: the window's
+    // title, whole however long the name.
+    std::string GetTitleText() const;
     bool IsChanged() const { return fChanged; }
     NTTextView* GetTextView();
 

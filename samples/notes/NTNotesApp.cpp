@@ -214,10 +214,17 @@ void NTNotesApp::UpdateFrameTitle()
     XGWindow* front = XGWindow::GetFrontWindow();
     // A maximised child's title is added to the frame's by the system.
     if (front && front->GetHWND() && !IsZoomed(front->GetHWND()) && IsListed(front)) {
-        char name[256];
-        front->GetTitle(name);
         title += " - ";
-        title += name;
+        // A document's own title is taken whole: the window's title comes
+        // back through a buffer of fixed size, too small for a long name in
+        // a script of several bytes a character.
+        if (auto* document = dynamic_cast<NTDocWindow*>(front)) {
+            title += document->GetTitleText();
+        } else {
+            char name[256];
+            front->GetTitle(name);
+            title += name;
+        }
     }
     if (title == fFrameTitle)
         return;
