@@ -42,6 +42,22 @@ bool IsWellFormedUtf16(const char* bytes, size_t size, bool bigEndian)
     return true;
 }
 
+// Where the first byte above 0x7F is (size when none). Eight bytes at a
+// time: a 100 MB file of plain text is checked in a fraction of its read.
+size_t FirstNonAscii(const char* bytes, size_t size)
+{
+    size_t i = 0;
+    for (; i + 8 <= size; i += 8) {
+        uint64_t word;
+        std::memcpy(&word, bytes + i, 8);
+        if (word & 0x8080808080808080ULL)
+            break;
+    }
+    while (i < size && static_cast<unsigned char>(bytes[i]) < 0x80)
+        ++i;
+    return i;
+}
+
 }  // namespace
 
 NTEncoding::Kind NTEncoding::Detect(const char* bytes, size_t size)
@@ -50,7 +66,10 @@ NTEncoding::Kind NTEncoding::Detect(const char* bytes, size_t size)
         return kUtf16LE;
     if (StartsWith(bytes, size, "\xFE\xFF", 2) && IsWellFormedUtf16(bytes, size, true))
         return kUtf16BE;
-    if (!XGUtf8::IsValid(bytes, size))
+    // A sequence never starts inside ASCII, so the check starts at the first
+    // byte that is not.
+    size_t start = FirstNonAscii(bytes, size);
+    if (!XGUtf8::IsValid(bytes + start, size - start))
         return kAnsi;
     return StartsWith(bytes, size, kUtf8Mark, 3) ? kUtf8Bom : kUtf8;
 }
