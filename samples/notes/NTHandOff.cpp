@@ -108,17 +108,19 @@ bool WaitFor(Done done, DWORD milliseconds)
 
 enum Answer { kDone, kRefused, kNoAnswer };
 
-// Between two Unicode windows the command goes as UTF-16, so that a path in
-// any script arrives whole.
+// To a Unicode server window the command goes as UTF-16, so that a path in
+// any script arrives whole; a server window of the ANSI kind (an older
+// instance) reads bytes, and gets the UTF-8 form.
 Answer Execute(HWND client, Conversation& talk, const std::string& command)
 {
     XGWide wide(command);
-    size_t size = (size_t(wide.Length()) + 1) * sizeof(wchar_t);
+    bool unicode = IsWindowUnicode(talk.server) != FALSE;
+    size_t size = unicode ? (size_t(wide.Length()) + 1) * sizeof(wchar_t) : command.size() + 1;
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, size);
     if (!block)
         return kRefused;
     if (void* text = GlobalLock(block)) {
-        std::memcpy(text, wide.Get(), size);
+        std::memcpy(text, unicode ? static_cast<const void*>(wide.Get()) : command.c_str(), size);
         GlobalUnlock(block);
     }
     talk.acknowledged = false;
