@@ -30,6 +30,7 @@ void RegEdit::ReadValue(const char* name, int* value)
     // without touching the caller's int.
     DWORD data = static_cast<DWORD>(*value);
     DWORD size = sizeof(data);
-    if (RegQueryValueExW(hRegKey, XGWide(name), nullptr, nullptr, reinterpret_cast<BYTE*>(&data), &size) == ERROR_SUCCESS)
+    if (RegQueryValueExW(hRegKey, XGWide(name), nullptr, nullptr, reinterpret_cast<BYTE*>(&data), &size)
+        == ERROR_SUCCESS)
         *value = static_cast<int>(data);
 }

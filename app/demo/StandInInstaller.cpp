@@ -64,7 +64,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     }
 
     if (!GetEnvironmentVariableW(L"HALCYRA_STANDIN_QUIET", nullptr, 0)) {
-        std::wstring text = L"This stand-in was started by the Halcyra launcher.\n\nParameters, between the brackets:\n[";
+        std::wstring text =
+            L"This stand-in was started by the Halcyra launcher.\n\nParameters, between the brackets:\n[";
         text += parameters;
         text += L"]\n\nThey were also written to\n";
         text += record;

@@ -67,7 +67,8 @@ INSTANTIATE_TEST_SUITE_P(Kinds, EncodingFiles, ::testing::Values(
 
 TEST(Encoding, ANewDocumentAndEveryUnicodeKindHoldEveryCharacter)
 {
-    std::string text = "na\xC3\xAFve \xE2\x98\x95 \xCE\xA9mega \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD";
+    std::string text = "na\xC3\xAFve \xE2\x98\x95 \xCE\xA9mega \xE6\x97\xA5\xE6\x9C\xAC "
+                       "\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD";
     for (NTEncoding::Kind kind : {NTEncoding::kUtf8, NTEncoding::kUtf8Bom, NTEncoding::kUtf16LE,
                                   NTEncoding::kUtf16BE}) {
         std::string file = NTEncoding::Encode(text.data(), text.size(), kind);
