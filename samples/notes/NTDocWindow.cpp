@@ -49,14 +49,27 @@ NTDocWindow* NTDocWindow::New()
     return window;
 }
 
+namespace {
+
+// A path as the file system compares names: each UTF-16 unit upper-cased by
+// the system's own table, for every script, none by the code page's.
+std::wstring FoldedPath(const std::string& path)
+{
+    XGWide wide(path);
+    std::wstring folded = wide.String();
+    if (!folded.empty())
+        CharUpperBuffW(&folded[0], DWORD(folded.size()));
+    return folded;
+}
+
+}  // namespace
+
 NTDocWindow* NTDocWindow::Find(const char* path)
 {
+    const std::wstring wanted = FoldedPath(path);
     for (XGWindow* window = XGWindow::gList; window; window = window->GetNext()) {
         auto* document = dynamic_cast<NTDocWindow*>(window);
-        // Compared as the file system compares names: case folded by the
-        // system's table, for every script.
-        if (document && !document->fPath.empty()
-            && CompareStringOrdinal(XGWide(document->fPath), -1, XGWide(path), -1, TRUE) == CSTR_EQUAL)
+        if (document && !document->fPath.empty() && FoldedPath(document->fPath) == wanted)
             return document;
     }
     return nullptr;
