@@ -96,6 +96,17 @@ expect_title "KEBO Notes - scripts.txt (UTF-8)" "the document in four scripts"
 sleep 1
 shot notes-four-scripts
 
+note "Ctrl+Q ends the program, nothing being changed"
+focus_frame
+key ctrl+q
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$pid" 2>/dev/null; then
+    fail "the program is still running after Ctrl+Q"
+else
+    wait "$pid"
+    pid=""
+fi
+
 if [ "$failures" -gt 0 ]; then
     echo "$failures check(s) failed; screenshots in $shots"
     exit 1
