@@ -76,6 +76,35 @@ for (( i=${#cases[@]}-1; i>=0; i-- )); do
     key ctrl+w
 done
 
+# In Japanese (code page 932) a lead byte without its trail byte is no
+# character: it reads as U+FFFD, which the code page cannot hold, so saving
+# asks first: Cancel writes nothing, Save as UTF-8 writes UTF-8.
+if [ "$acp" = 932 ]; then
+    note "saving what the code page cannot hold asks, and never writes a question mark"
+    printf 'a\x81\r\n' >lone.txt
+    timeout 60 wine "$notes" lone.txt
+    expect_title "KEBO Notes - lone.txt (ANSI)" "the file with a lone lead byte"
+    focus_frame
+    key ctrl+Home
+    type_text "X"
+    key ctrl+s
+    ask=$(find_window "Save in UTF-8")
+    [ -n "$ask" ] || fail "no question before saving a character the code page cannot hold"
+    shot notes-ask-encoding
+    key Escape
+    gone "Save in UTF-8" || fail "Cancel did not end the question"
+    expect_title "KEBO Notes - lone.txt (ANSI) *" "after Cancel"
+    expect_bytes "$folder/lone.txt" 'a\x81\r\n' "Cancel"
+    key ctrl+s
+    ask=$(find_window "Save in UTF-8")
+    [ -n "$ask" ] || fail "no question at the second save"
+    key Return
+    gone "Save in UTF-8" || fail "Save as UTF-8 did not end the question"
+    expect_title "KEBO Notes - lone.txt (UTF-8)" "after Save as UTF-8"
+    expect_bytes "$folder/lone.txt" 'Xa\xef\xbf\xbd\r\n' "Save as UTF-8"
+    key ctrl+w
+fi
+
 note "a second start from the same folder hands its file over by its full path"
 printf '\xff\xfeh\x00i\x00' >again.txt
 timeout 60 wine "$notes" again.txt
