@@ -150,8 +150,8 @@ bool HCYDoInstall::CheckSettings(const char* key, const char* path, HCYProfileIn
         return false;
     }
     if (reading == HCYProfileInformation::kNotValid) {
-        std::snprintf(name, room, "%s, key %s in [%s] (not valid text in the file's encoding: ANSI, or UTF-16 LE "
-                      "or UTF-8 after a byte order mark)", iniFullPath, key, kSection);
+        std::snprintf(name, room, "%s, key %s in [%s] (not valid text in the file's encoding)", iniFullPath, key,
+                      kSection);
         return false;
     }
     // An empty path would make the shell open the current folder.

@@ -616,8 +616,8 @@ TEST_F(InstallActions, ValueNotValidInTheFileEncodingIsRefusedAndStartsNothing)
         HCYDoInstall install(0);
         EXPECT_STREQ(install.HalcyraInstallPath, "");
         install.InstallNow();
-        const std::string reported = fFolder + "\\setup.ini, key Halcyra in [FilePath] (not valid text in the "
-                                     "file's encoding: ANSI, or UTF-16 LE or UTF-8 after a byte order mark)";
+        const std::string reported =
+            fFolder + "\\setup.ini, key Halcyra in [FilePath] (not valid text in the file's encoding)";
         EXPECT_EQ(gFailures, std::vector<std::string>{reported});
         EXPECT_FALSE(TakeQuitMessage());
     }
