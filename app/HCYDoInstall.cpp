@@ -3,11 +3,13 @@
 #include "HCYLaunchRule.h"
 #include "HCYProfileInformation.h"
 #include "foundation/XGPostError.h"
+#include "foundation/XGWide.h"
 #include "views/XGWindow.h"
 #include "forms/XGWindowFactory.h"
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <windows.h>
 #include <shellapi.h>
 
@@ -22,7 +24,7 @@ const char kHalcyraKey[] = "Halcyra";
 const char kQuicktimeKey[] = "Quicktime";
 // Room for the longest name the alert is given: the settings file's path with
 // a key and a reason.
-const int kNameRoom = 512;
+const int kNameRoom = 2048;
 }
 
 HCYDoInstall::LaunchFailureProc HCYDoInstall::gLaunchFailureProc = nullptr;
@@ -38,8 +40,8 @@ HCYDoInstall::HCYDoInstall()
 HCYDoInstall::HCYDoInstall(int IType)
     : IType_(IType)
     , fFolderKnown(false)
-    , fHalcyraFits(true)
-    , fQuicktimeFits(true)
+    , fHalcyraRead(HCYProfileInformation::kRead)
+    , fQuicktimeRead(HCYProfileInformation::kRead)
 {
     GetSettings();
 }
@@ -54,23 +56,26 @@ void HCYDoInstall::GetSettings()
     std::memset(params, 0, sizeof(params));
 
     iniFullPath[0] = 0;
-    fHalcyraFits = fQuicktimeFits = true;
+    fHalcyraRead = fQuicktimeRead = HCYProfileInformation::kRead;
 
     // A directory that does not fit answers its needed size and leaves the
     // buffer unspecified; treat it as unknown. An unknown folder reads no
     // settings: "\setup.ini" would be the drive root's, naming other programs.
-    DWORD length = GetCurrentDirectoryA(kPathRoom, CurrDir);
+    wchar_t folder[kPathRoom];
+    DWORD length = GetCurrentDirectoryW(kPathRoom, folder);
     fFolderKnown = length != 0 && length < static_cast<DWORD>(kPathRoom);
-    if (!fFolderKnown)
-        CurrDir[0] = 0;
+    if (fFolderKnown) {
+        std::string text = XGWide::Narrow(folder, length);
+        std::memcpy(CurrDir, text.c_str(), text.size() + 1);
+    }
 
     if (fFolderKnown) {
         // A drive root ("D:\") already ends in a backslash.
         std::snprintf(iniFullPath, sizeof(iniFullPath), "%s%s", CurrDir,
                       std::strlen(CurrDir) == 3 ? "setup.ini" : "\\setup.ini");
         HCYProfileInformation profile(iniFullPath);
-        fHalcyraFits = profile.ReadProfileItem(kSection, kHalcyraKey, HalcyraInstallPath);
-        fQuicktimeFits = profile.ReadProfileItem(kSection, kQuicktimeKey, QuicktimeInstallPath);
+        fHalcyraRead = profile.ReadProfileItem(kSection, kHalcyraKey, HalcyraInstallPath);
+        fQuicktimeRead = profile.ReadProfileItem(kSection, kQuicktimeKey, QuicktimeInstallPath);
     }
 
     std::strcat(CurrDir, std::strlen(CurrDir) <= 3 ? "$ " : "\\$ ");
@@ -79,7 +84,7 @@ void HCYDoInstall::GetSettings()
 void HCYDoInstall::InstallNow()
 {
     if (IType_ == 1) {
-        Launch(kQuicktimeKey, QuicktimeInstallPath, fQuicktimeFits, nullptr);
+        Launch(kQuicktimeKey, QuicktimeInstallPath, fQuicktimeRead, nullptr);
         return;
     }
     if (IType_ != 0)
@@ -91,7 +96,7 @@ void HCYDoInstall::InstallNow()
     }
     // Quitting after a failed start would leave the user with nothing on the
     // screen; the launcher stays so that the user can read the alert and retry.
-    if (Launch(kHalcyraKey, HalcyraInstallPath, fHalcyraFits, CurrDir))
+    if (Launch(kHalcyraKey, HalcyraInstallPath, fHalcyraRead, CurrDir))
         PostQuitMessage(0);
 }
 
@@ -112,36 +117,41 @@ void HCYDoInstall::ShowOffer()
 
 bool HCYDoInstall::IsQuickTimeInstalled()
 {
-    char system[kPathRoom] = {};
-    UINT length = GetSystemDirectoryA(system, kPathRoom);
+    wchar_t system[kPathRoom] = {};
+    UINT length = GetSystemDirectoryW(system, kPathRoom);
     // A system folder that does not fit is unknown; "\QuickTime.qts" would be
     // looked for at the drive root instead.
     if (length == 0 || length >= static_cast<UINT>(kPathRoom))
         return false;
-    char QTSPath[kPathRoom + 16];
-    std::snprintf(QTSPath, sizeof(QTSPath), "%s\\%s", system, "QuickTime.qts");
-    FILE* file = std::fopen(QTSPath, "r");
+    std::wstring QTSPath = std::wstring(system, length) + L"\\QuickTime.qts";
+    FILE* file = _wfopen(QTSPath.c_str(), L"r");
     if (!file)
         return false;
     std::fclose(file);
     return true;
 }
 
-bool HCYDoInstall::CheckSettings(const char* key, const char* path, bool fits, char* name, int room) const
+bool HCYDoInstall::CheckSettings(const char* key, const char* path, HCYProfileInformation::Reading reading,
+                                 char* name, int room) const
 {
     if (!fFolderKnown) {
         std::snprintf(name, room, "setup.ini (the current folder's path is longer than %d characters"
                       " or cannot be read)", kPathRoom - 1);
         return false;
     }
-    DWORD ini = GetFileAttributesA(iniFullPath);
+    DWORD ini = GetFileAttributesW(XGWide(iniFullPath));
     if (ini == INVALID_FILE_ATTRIBUTES || (ini & FILE_ATTRIBUTE_DIRECTORY)) {
         std::snprintf(name, room, "%s", iniFullPath);
         return false;
     }
-    if (!fits) {
+    if (reading == HCYProfileInformation::kTooLong) {
         std::snprintf(name, room, "%s, key %s in [%s] (longer than %d characters)", iniFullPath, key,
                       kSection, kPathRoom - 1);
+        return false;
+    }
+    if (reading == HCYProfileInformation::kNotValid) {
+        std::snprintf(name, room, "%s, key %s in [%s] (not valid text in the file's encoding)", iniFullPath, key,
+                      kSection);
         return false;
     }
     // An empty path would make the shell open the current folder.
@@ -152,23 +162,28 @@ bool HCYDoInstall::CheckSettings(const char* key, const char* path, bool fits, c
     return true;
 }
 
-bool HCYDoInstall::Launch(const char* key, const char* path, bool fits, const char* folder)
+bool HCYDoInstall::Launch(const char* key, const char* path, HCYProfileInformation::Reading reading,
+                          const char* folder)
 {
     char name[kNameRoom];
-    if (!CheckSettings(key, path, fits, name, sizeof(name))) {
+    if (!CheckSettings(key, path, reading, name, sizeof(name))) {
         ReportFailure(kErrFileOpen, name);
         return false;
     }
     // The shell is handed the full path, which it neither searches for nor
     // completes: the file it starts is the one looked at here.
-    char full[MAX_PATH];
-    DWORD length = GetFullPathNameA(path, sizeof(full), full, nullptr);
-    if (length == 0 || length >= sizeof(full)) {
+    wchar_t wideFull[MAX_PATH];
+    DWORD length = GetFullPathNameW(XGWide(path), MAX_PATH, wideFull, nullptr);
+    if (length == 0 || length >= MAX_PATH) {
         std::snprintf(name, sizeof(name), "%s (its full path is longer than %d characters)", path, MAX_PATH - 1);
         ReportFailure(kErrFileOpen, name);
         return false;
     }
-    DWORD attributes = GetFileAttributesA(full);
+    // Room for the UTF-8 form of MAX_PATH units.
+    char full[MAX_PATH * 3];
+    std::string fullText = XGWide::Narrow(wideFull, length);
+    std::memcpy(full, fullText.c_str(), fullText.size() + 1);
+    DWORD attributes = GetFileAttributesW(wideFull);
     // The shell would open a folder in a file window.
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         std::snprintf(name, sizeof(name), "%s (a folder, not a program)", full);
@@ -210,7 +225,8 @@ bool HCYDoInstall::Launch(const char* key, const char* path, bool fits, const ch
         ReportFailure(kHCYErrBatchUnsafe, full, where, what);
         return false;
     }
-    HINSTANCE result = ShellExecuteA(nullptr, nullptr, full, rule.GetParameters(), nullptr, SW_SHOWNORMAL);
+    HINSTANCE result = ShellExecuteW(nullptr, nullptr, wideFull, XGWide(rule.GetParameters()), nullptr,
+                                     SW_SHOWNORMAL);
     if (reinterpret_cast<INT_PTR>(result) > 32)
         return true;
     ReportFailure(kErrFileOpen, full);

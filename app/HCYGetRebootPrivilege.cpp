@@ -11,7 +11,7 @@ HCYGetRebootPrivilege::HCYGetRebootPrivilege()
     static LUID luid;
 
     OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &hToken);
-    LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &luid);
+    LookupPrivilegeValueW(nullptr, L"SeShutdownPrivilege", &luid);
     tp.PrivilegeCount = 1;
     tp.Privileges[0].Luid = luid;
     tp.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;

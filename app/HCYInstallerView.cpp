@@ -37,7 +37,7 @@ LRESULT CALLBACK HoldCloseProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         gHeld.asked = true;
         return message == WM_QUERYENDSESSION ? TRUE : 0;
     }
-    return CallWindowProcA(gHeld.previous, hwnd, message, wParam, lParam);
+    return CallWindowProcW(gHeld.previous, hwnd, message, wParam, lParam);
 }
 
 // False when another window's close is held already; that wait goes unguarded.
@@ -55,7 +55,7 @@ bool HoldClose(HWND window)
     gHeld.asked = false;
     gHeld.depth = 1;
     gHeld.previous = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HoldCloseProc)));
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HoldCloseProc)));
     return true;
 }
 
@@ -67,11 +67,11 @@ bool ReleaseClose()
     if (--gHeld.depth > 0)
         return asked;
     HWND window = gHeld.window;
-    if (GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(HoldCloseProc))
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gHeld.previous));
+    if (GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(HoldCloseProc))
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gHeld.previous));
     gHeld = {nullptr, nullptr, 0, false};
     if (asked)
-        PostMessageA(window, WM_CLOSE, 0, 0);
+        PostMessageW(window, WM_CLOSE, 0, 0);
     return asked;
 }
 }
@@ -110,7 +110,7 @@ void HCYInstallerView::DoDrawView(tagRECT)
         // The first picture goes straight onto the window, outside the paint
         // clipping, so that the whole splash is up before the wait begins.
         HWND window = GetRootWindow();
-        HBITMAP bitmap = LoadBitmapA(_GInstance, MAKEINTRESOURCEA(kBackgroundPic));
+        HBITMAP bitmap = LoadBitmapW(_GInstance, MAKEINTRESOURCEW(kBackgroundPic));
         if (bitmap) {
             HDC windowDC = ::GetDC(window);
             HDC memoryDC = CreateCompatibleDC(windowDC);
@@ -140,14 +140,14 @@ void HCYInstallerView::DoTimer()
     // The framework's 50 ms thread timer keeps messages coming, so the time
     // is checked often enough although only between messages.
     while (GetTickCount() < GTimer) {
-        if (GetMessageA(&msg, _GMainWindow, 0, 0) == -1)
+        if (GetMessageW(&msg, _GMainWindow, 0, 0) == -1)
             break;
         if (msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN || msg.message == WM_MBUTTONDOWN
             || msg.message == WM_KEYDOWN || msg.message == WM_QUIT) {
             interrupted = true;
             break;
         }
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
         if (held && gHeld.asked)
             break;
     }
@@ -230,6 +230,6 @@ long HCYInstallerView::ControlClick(long viewID, void*)
     int playSound = 0;
     reg.ReadValue("Play Sound", &playSound);
     if (playSound == 1)
-        MessageBoxA(nullptr, "kl", "kl", MB_OK);
+        MessageBoxW(nullptr, L"kl", L"kl", MB_OK);
     return 1;
 }

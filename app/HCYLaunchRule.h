@@ -40,8 +40,9 @@ public:
     // The path names a .bat or .cmd file, in any case.
     static bool IsBatchFile(const char* path);
 
-    // "-a -a" and the longest folder (255 characters and "\$ "), quoted.
-    static constexpr int kParameterRoom = 272;
+    // "-a -a" and the longest folder (255 characters, three UTF-8 bytes each
+    // at most, and "\$ "), quoted.
+    static constexpr int kParameterRoom = 784;
 
 private:
     Verdict fVerdict;

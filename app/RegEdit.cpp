@@ -1,5 +1,7 @@
 #include "RegEdit.h"
 
+#include "foundation/XGWide.h"
+
 RegEdit::RegEdit(const char* RegStr, const char* RegKey)
 {
     OpenKey(RegStr, RegKey);
@@ -14,8 +16,9 @@ RegEdit::~RegEdit()
 void RegEdit::OpenKey(const char* RegStr, const char* RegKey)
 {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, RegStr, 0, const_cast<char*>(RegKey), REG_OPTION_NON_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, &key, &hCreated) == ERROR_SUCCESS)
+    XGWide keyClass(RegKey);
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, XGWide(RegStr), 0, const_cast<wchar_t*>(keyClass.Get()),
+                        REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, &hCreated) == ERROR_SUCCESS)
         hRegKey = key;
 }
 
@@ -27,6 +30,7 @@ void RegEdit::ReadValue(const char* name, int* value)
     // without touching the caller's int.
     DWORD data = static_cast<DWORD>(*value);
     DWORD size = sizeof(data);
-    if (RegQueryValueExA(hRegKey, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&data), &size) == ERROR_SUCCESS)
+    if (RegQueryValueExW(hRegKey, XGWide(name), nullptr, nullptr, reinterpret_cast<BYTE*>(&data), &size)
+        == ERROR_SUCCESS)
         *value = static_cast<int>(data);
 }

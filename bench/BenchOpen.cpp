@@ -93,8 +93,9 @@ int BenchOpen::RunChild(BenchApp& app, const char* path, const char* result)
     // text view then keeps; then the window painted with it.
     XGHandle text(0, 0);
     NTTextFile::LineEnd lineEnd = NTTextFile::kCRLF;
+    NTEncoding::Kind encoding = NTEncoding::kUtf8;
     std::string cause;
-    if (!NTDiskFile::ReadText(path, text, lineEnd, cause)) {
+    if (!NTDiskFile::ReadText(path, text, lineEnd, encoding, cause)) {
         fprintf(stderr, "bench: %s\n", cause.c_str());
         return 1;
     }

@@ -7,7 +7,7 @@
 
 long NTAlert::Run(short resID, const char* s0, const char* s1, const char* s2, const char* s3)
 {
-    HRSRC found = FindResourceA(_GInstance, MAKEINTRESOURCEA(resID), "VRES");
+    HRSRC found = FindResourceW(_GInstance, MAKEINTRESOURCEW(resID), L"VRES");
     HGLOBAL loaded = found ? LoadResource(_GInstance, found) : nullptr;
     const unsigned char* form = loaded ? static_cast<const unsigned char*>(LockResource(loaded)) : nullptr;
     if (!form)
@@ -18,6 +18,11 @@ long NTAlert::Run(short resID, const char* s0, const char* s1, const char* s2, c
 long NTAlert::AskSave(const char* name)
 {
     return Run(kAskSave, name);
+}
+
+long NTAlert::AskEncoding(const char* name, const char* encoding)
+{
+    return Run(kAskEncoding, name, encoding);
 }
 
 void NTAlert::Problem(const char* title, const char* what, const char* cause)

@@ -1,10 +1,14 @@
 #include "NTDiskFile.h"
 
+#include "NTCodePage.h"
 #include "NTTextFile.h"
 
+#include <cstring>
+#include <new>
 #include <windows.h>
 
 #include "foundation/XGError.h"
+#include "foundation/XGWide.h"
 
 namespace {
 
@@ -61,7 +65,14 @@ bool IsOwnTemporaryName(const char* name)
         ++p;
         ++digits;
     }
-    return digits >= 1 && digits <= 4 && lstrcmpiA(p, ".tmp") == 0;
+    if (digits < 1 || digits > 4)
+        return false;
+    const char* ending = ".tmp";
+    for (; *ending; ++p, ++ending) {
+        if ((*p | 0x20) != *ending)
+            return false;
+    }
+    return *p == 0;
 }
 
 // A save writes its temporary and puts it in place within seconds, holding
@@ -85,21 +96,22 @@ void RemoveStaleTemporaries(const std::string& folder)
     pattern += std::string(kTemporaryPrefix) + "*.tmp";
     FILETIME now;
     GetSystemTimeAsFileTime(&now);
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(XGWide(pattern), &found);
     if (search == INVALID_HANDLE_VALUE)
         return;
     do {
         if (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
             continue;
         // The pattern also matches longer names, and short 8.3 aliases.
-        if (!IsOwnTemporaryName(found.cFileName))
+        std::string name = XGWide::Narrow(found.cFileName);
+        if (!IsOwnTemporaryName(name.c_str()))
             continue;
         ULONGLONG written = Ticks(found.ftLastWriteTime);
         if (written > Ticks(now) || Ticks(now) - written < kStaleTemporary)
             continue;
-        DeleteFileA((pattern.substr(0, base) + found.cFileName).c_str());
-    } while (FindNextFileA(search, &found));
+        DeleteFileW(XGWide(pattern.substr(0, base) + name));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
 }
 
@@ -107,10 +119,10 @@ void RemoveStaleTemporaries(const std::string& folder)
 
 std::string NTDiskFile::SystemMessage(unsigned long error)
 {
-    char text[512] = "";
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                                  0, text, sizeof text, nullptr);
-    std::string message(text, length);
+    wchar_t text[512] = L"";
+    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                                  0, text, sizeof text / sizeof text[0], nullptr);
+    std::string message = XGWide::Narrow(text, length);
     while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' '
                                 || message.back() == '.'))
         message.pop_back();
@@ -121,11 +133,16 @@ std::string NTDiskFile::SystemMessage(unsigned long error)
 
 std::string NTDiskFile::FullPath(const char* path)
 {
-    char full[MAX_PATH];
-    DWORD length = GetFullPathNameA(path, sizeof full, full, nullptr);
-    if (length == 0 || length >= sizeof full)
+    XGWide wide(path);
+    // The first call answers the room needed, the terminating null included.
+    DWORD room = GetFullPathNameW(wide, 0, nullptr, nullptr);
+    if (room == 0)
         return std::string();
-    return std::string(full, length);
+    std::wstring full(room, L'\0');
+    DWORD length = GetFullPathNameW(wide, room, &full[0], nullptr);
+    if (length == 0 || length >= room)
+        return std::string();
+    return XGWide::Narrow(full.data(), length);
 }
 
 const char* NTDiskFile::FileName(const char* path)
@@ -140,7 +157,7 @@ const char* NTDiskFile::FileName(const char* path)
 
 bool NTDiskFile::Read(const char* path, XGHandle& bytes, std::string& cause)
 {
-    FileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+    FileHandle file(CreateFileW(XGWide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen()) {
         cause = SystemMessage(GetLastError());
@@ -176,38 +193,89 @@ bool NTDiskFile::Read(const char* path, XGHandle& bytes, std::string& cause)
     }
     // A file that shrank while it was read is read as it now ends.
     bytes.SetSize(done);
-    if (NTTextFile::Check(*bytes, bytes.GetSize()) == NTTextFile::kZeroByte) {
-        cause = "It contains zero bytes, so it is not a text file that a text window can hold";
-        return false;
-    }
     return true;
 }
 
-bool NTDiskFile::ReadText(const char* path, XGHandle& text, NTTextFile::LineEnd& lineEnd, std::string& cause)
+bool NTDiskFile::ReadText(const char* path, XGHandle& text, NTTextFile::LineEnd& lineEnd,
+                          NTEncoding::Kind& encoding, std::string& cause)
 {
     if (!Read(path, text, cause))
         return false;
+    encoding = NTEncoding::Detect(*text, text.GetSize());
+    if (encoding == NTEncoding::kUtf8 || encoding == NTEncoding::kUtf8Bom) {
+        // The common case costs no copy: a 100 MB file stays one block.
+        text.SetSize(uint32_t(NTEncoding::DecodeUtf8InPlace(*text, text.GetSize(), encoding)));
+    } else {
+        std::string converted;
+        bool decoded = true;
+        try {
+            if (encoding == NTEncoding::kAnsi)
+                decoded = NTCodePage::Decode(*text, text.GetSize(), converted);
+            else
+                converted = NTEncoding::DecodeUtf16(*text, text.GetSize(), encoding);
+        } catch (const std::bad_alloc&) {
+            cause = "There is not enough memory to hold it";
+            return false;
+        }
+        if (!decoded || NTTextFile::Check(nullptr, converted.size()) == NTTextFile::kTooLarge) {
+            cause = "As text it is larger than the 2 GB that a text window can hold";
+            return false;
+        }
+        try {
+            text.SetSize(uint32_t(converted.size()));
+        } catch (const XGError&) {
+            cause = "There is not enough memory to hold it";
+            return false;
+        }
+        if (!converted.empty())
+            std::memcpy(*text, converted.data(), converted.size());
+    }
+    if (NTTextFile::Check(*text, text.GetSize()) == NTTextFile::kZeroByte) {
+        cause = "It contains zero characters, so it is not a text file that a text window can hold";
+        return false;
+    }
     lineEnd = NTTextFile::FindLineEnd(*text, text.GetSize());
     text.SetSize(uint32_t(NTTextFile::DecodeInPlace(*text, text.GetSize())));
     return true;
 }
 
-bool NTDiskFile::Write(const char* path, const std::string& bytes, std::string& cause)
+NTDiskFile::Encoded NTDiskFile::EncodeText(const std::string& text, NTTextFile::LineEnd lineEnd,
+                                           NTEncoding::Kind encoding, std::string& bytes, std::string& cause)
 {
     // A file that Notes would refuse to open is not written at all.
-    switch (NTTextFile::Check(bytes.data(), bytes.size())) {
+    switch (NTTextFile::Check(text.data(), text.size())) {
     case NTTextFile::kZeroByte:
-        cause = "The text contains a zero byte, and a file with one could not be opened again";
-        return false;
+        cause = "The text contains a zero character, and a file with one could not be opened again";
+        return kRefused;
     case NTTextFile::kTooLarge:
-        cause = "With its line ends it would be larger than the 2 GB that a text window can hold";
-        return false;
+        cause = "It would be larger than the 2 GB that a text window can hold";
+        return kRefused;
     default:
         break;
     }
+    std::string lines = NTTextFile::Encode(text.data(), text.size(), lineEnd);
+    if (encoding == NTEncoding::kAnsi) {
+        if (!NTCodePage::Encode(lines.data(), lines.size(), bytes))
+            return kNotHeld;
+    } else {
+        bytes = NTEncoding::Encode(lines.data(), lines.size(), encoding);
+    }
+    if (NTTextFile::Check(nullptr, bytes.size()) == NTTextFile::kTooLarge) {
+        cause = "With its line ends it would be larger than the 2 GB that a text window can hold";
+        return kRefused;
+    }
+    return kEncoded;
+}
+
+bool NTDiskFile::Write(const char* path, const std::string& bytes, std::string& cause)
+{
+    if (NTTextFile::Check(nullptr, bytes.size()) == NTTextFile::kTooLarge) {
+        cause = "It would be larger than the 2 GB that a text window can hold";
+        return false;
+    }
     // A read-only file stays as it is: replacing it would drop the
     // protection that its owner gave it.
-    DWORD attributes = GetFileAttributesA(path);
+    DWORD attributes = GetFileAttributesW(XGWide(path));
     if (attributes != INVALID_FILE_ATTRIBUTES) {
         if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
             cause = "It is a folder";
@@ -219,8 +287,8 @@ bool NTDiskFile::Write(const char* path, const std::string& bytes, std::string& 
         }
     }
     std::string folder = Folder(path);
-    char temporary[MAX_PATH];
-    if (!GetTempFileNameA(folder.c_str(), kTemporaryPrefix, 0, temporary)) {
+    wchar_t temporary[MAX_PATH];
+    if (!GetTempFileNameW(XGWide(folder), XGWide(kTemporaryPrefix), 0, temporary)) {
         DWORD error = GetLastError();
         cause = error == ERROR_DIRECTORY || error == ERROR_PATH_NOT_FOUND || error == ERROR_FILE_NOT_FOUND
                     ? "Its folder " + folder + " is not there any more"
@@ -229,7 +297,7 @@ bool NTDiskFile::Write(const char* path, const std::string& bytes, std::string& 
     }
     bool written = false;
     {
-        FileHandle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+        FileHandle file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                     nullptr));
         DWORD error = ERROR_SUCCESS;
         if (!file.IsOpen())
@@ -253,12 +321,12 @@ bool NTDiskFile::Write(const char* path, const std::string& bytes, std::string& 
         if (!written)
             cause = SystemMessage(error);
     }
-    if (written && !MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (written && !MoveFileExW(temporary, XGWide(path), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         cause = SystemMessage(GetLastError());
         written = false;
     }
     if (!written)
-        DeleteFileA(temporary);
+        DeleteFileW(temporary);
     else
         RemoveStaleTemporaries(folder);
     return written;

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "NTEncoding.h"
 #include "NTTextFile.h"
 #include "foundation/XGHandle.h"
 
@@ -13,17 +14,28 @@ class NTDiskFile {
 public:
     NTDiskFile() = delete;
 
+    // Paths are UTF-8, any character allowed.
+    //
     // False with the cause set when the file cannot be read whole; a file the
     // text engine cannot hold is refused before its bytes are read, one too
     // large for the memory left when its block cannot be had.
     static bool Read(const char* path, XGHandle& bytes, std::string& cause);
-    // A file read as the text engine's text, its line ends decoded where
-    // they were read, so that the file costs its size once; `lineEnd` gets
-    // the file's own.
+    // A file read as the text engine's UTF-8 text, its encoding detected
+    // and its line ends decoded; a UTF-8 file is decoded where it was read,
+    // so that it costs its size once. `lineEnd` and `encoding` get the
+    // file's own. A file whose text holds a zero character is refused.
     static bool ReadText(const char* path, XGHandle& text, NTTextFile::LineEnd& lineEnd,
-                         std::string& cause);
+                         NTEncoding::Kind& encoding, std::string& cause);
+
+    enum Encoded { kEncoded, kNotHeld, kRefused };
+    // The bytes of the engine's text in a file's line ends and encoding.
+    // kNotHeld when the encoding (the ANSI code page) has no exact form for
+    // a character; kRefused, with the cause, for a text that ReadText would
+    // refuse to open again.
+    static Encoded EncodeText(const std::string& text, NTTextFile::LineEnd lineEnd, NTEncoding::Kind encoding,
+                              std::string& bytes, std::string& cause);
     // False with the cause set when the bytes could not be written, or when
-    // they are bytes that Read would refuse; the file at path is then
+    // they are more than Read would take; the file at path is then
     // untouched and no temporary file is left behind. A save that succeeds
     // also removes, from the same folder, the temporaries of its own naming
     // that a save killed before it finished left there (those untouched for

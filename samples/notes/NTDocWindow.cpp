@@ -9,6 +9,7 @@
 #include "dispatch/XGMessages.h"
 #include "forms/XGWindowFactory.h"
 #include "foundation/XGError.h"
+#include "foundation/XGWide.h"
 
 #include <exception>
 
@@ -24,7 +25,8 @@ XG_BEGIN_DISPATCH(NTDocWindow, XGWindow)
 XG_END_DISPATCH()
 
 NTDocWindow::NTDocWindow(XGArgStream& stream, XGForm* form)
-    : XGWindow(stream, form), fChanged(false), fDiscard(false), fBusy(false), fLineEnd(NTTextFile::kCRLF)
+    : XGWindow(stream, form), fChanged(false), fDiscard(false), fBusy(false), fLineEnd(NTTextFile::kCRLF),
+      fEncoding(NTEncoding::kUtf8)
 {
 }
 
@@ -47,11 +49,27 @@ NTDocWindow* NTDocWindow::New()
     return window;
 }
 
+namespace {
+
+// A path as the file system compares names: each UTF-16 unit upper-cased by
+// the system's own table, for every script, none by the code page's.
+std::wstring FoldedPath(const std::string& path)
+{
+    XGWide wide(path);
+    std::wstring folded = wide.String();
+    if (!folded.empty())
+        CharUpperBuffW(&folded[0], DWORD(folded.size()));
+    return folded;
+}
+
+}  // namespace
+
 NTDocWindow* NTDocWindow::Find(const char* path)
 {
+    const std::wstring wanted = FoldedPath(path);
     for (XGWindow* window = XGWindow::gList; window; window = window->GetNext()) {
         auto* document = dynamic_cast<NTDocWindow*>(window);
-        if (document && !document->fPath.empty() && lstrcmpiA(document->fPath.c_str(), path) == 0)
+        if (document && !document->fPath.empty() && FoldedPath(document->fPath) == wanted)
             return document;
     }
     return nullptr;
@@ -67,8 +85,9 @@ NTDocWindow* NTDocWindow::Open(const char* path)
     const char* name = NTDiskFile::FileName(path);
     XGHandle bytes(0, 0);
     NTTextFile::LineEnd lineEnd = NTTextFile::kCRLF;
+    NTEncoding::Kind encoding = NTEncoding::kUtf8;
     std::string cause;
-    if (!NTDiskFile::ReadText(path, bytes, lineEnd, cause)) {
+    if (!NTDiskFile::ReadText(path, bytes, lineEnd, encoding, cause)) {
         NTAlert::Problem("Cannot Open", ("KEBO Notes cannot open " + std::string(name) + ".").c_str(),
                          (cause + ".").c_str());
         return nullptr;
@@ -79,6 +98,7 @@ NTDocWindow* NTDocWindow::Open(const char* path)
     window->fPath = path;
     window->fName = name;
     window->fLineEnd = lineEnd;
+    window->fEncoding = encoding;
     if (NTTextView* text = window->GetTextView()) {
         try {
             text->LoadText(bytes);
@@ -107,9 +127,14 @@ void NTDocWindow::SetChanged(bool changed)
     UpdateTitle();
 }
 
+std::string NTDocWindow::GetTitleText() const
+{
+    return fName + " (" + NTEncoding::Name(fEncoding) + ")" + (fChanged ? kChangeMark : "");
+}
+
 void NTDocWindow::UpdateTitle()
 {
-    SetTitle((fName + (fChanged ? kChangeMark : "")).c_str());
+    SetTitle(GetTitleText().c_str());
 }
 
 bool NTDocWindow::Save()
@@ -143,9 +168,19 @@ bool NTDocWindow::SaveTo(const std::string& path)
     if (!text)
         return false;
     std::string engineText = text->GetText();
-    std::string bytes = NTTextFile::Encode(engineText.data(), engineText.size(), fLineEnd);
-    std::string cause;
-    if (!NTDiskFile::Write(path.c_str(), bytes, cause)) {
+    std::string bytes, cause;
+    NTEncoding::Kind encoding = fEncoding;
+    NTDiskFile::Encoded encoded = NTDiskFile::EncodeText(engineText, fLineEnd, encoding, bytes, cause);
+    if (encoded == NTDiskFile::kNotHeld) {
+        {
+            BusyScope busy(this);
+            if (NTAlert::AskEncoding(fName.c_str(), NTEncoding::Name(encoding)) != NTAlert::kSave)
+                return false;
+        }
+        encoding = NTEncoding::kUtf8;
+        encoded = NTDiskFile::EncodeText(engineText, fLineEnd, encoding, bytes, cause);
+    }
+    if (encoded != NTDiskFile::kEncoded || !NTDiskFile::Write(path.c_str(), bytes, cause)) {
         BusyScope busy(this);
         NTAlert::Problem("Cannot Save",
                          ("KEBO Notes cannot save " + std::string(NTDiskFile::FileName(path.c_str())) +
@@ -154,6 +189,7 @@ bool NTDocWindow::SaveTo(const std::string& path)
         return false;
     }
     fPath = path;
+    fEncoding = encoding;
     fName = NTDiskFile::FileName(path.c_str());
     fChanged = false;
     UpdateTitle();

@@ -1,11 +1,12 @@
 // A document window ('ndoc'): one text file in a text view inside a scroll
-// view, titled with the file's name and, while it has changes that are not
-// on disk, a change mark. It saves safely, and asks before it closes with
+// view, titled with the file's name, its encoding and, while it has changes
+// that are not on disk, a change mark. It saves safely, and asks before it closes with
 // changes.
 #pragma once
 
 #include <string>
 
+#include "NTEncoding.h"
 #include "NTTextFile.h"
 #include "views/XGWindow.h"
 
@@ -36,12 +37,18 @@ public:
 
     // accessors
     const std::string& GetPath() const { return fPath; }
+    NTEncoding::Kind GetEncoding() const { return fEncoding; }
+    // "name (encoding)", and the change mark while changed: the window's
+    // title, whole however long the name.
+    std::string GetTitleText() const;
     bool IsChanged() const { return fChanged; }
     NTTextView* GetTextView();
 
     // operations
     // Saves to the document's file, asking for one when it has none. False
-    // when nothing was saved (cancelled, or failed with an alert).
+    // when nothing was saved (cancelled, or failed with an alert). A text
+    // that the file's encoding cannot hold is saved in UTF-8 once the user
+    // agrees, never with characters replaced.
     bool Save();
     bool SaveAs();
     bool SaveTo(const std::string& path);
@@ -92,6 +99,7 @@ private:
     bool fDiscard;          // the user chose Don't Save while quitting
     bool fBusy;             // a question, a Save As or an alert about it is up
     NTTextFile::LineEnd fLineEnd;
+    NTEncoding::Kind fEncoding;     // what the file is saved in
 
     static int gUntitled;
 };

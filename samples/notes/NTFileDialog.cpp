@@ -1,6 +1,7 @@
 #include "NTFileDialog.h"
 
 #include "dispatch/XGGlobals.h"
+#include "foundation/XGWide.h"
 
 #include <cstring>
 #include <windows.h>
@@ -8,32 +9,37 @@
 
 namespace {
 
-const char kFilter[] = "Text files (*.txt)\0*.txt\0All files (*.*)\0*.*\0";
+const wchar_t kFilter[] = L"Text files (*.txt)\0*.txt\0All files (*.*)\0*.*\0";
 
 std::string Run(const char* current, bool save)
 {
-    char path[MAX_PATH] = "";
-    if (current)
-        lstrcpynA(path, current, sizeof path);
-    OPENFILENAMEA request;
+    // Room for the longest path the system's dialog hands back.
+    wchar_t path[MAX_PATH] = L"";
+    if (current) {
+        XGWide wide(current);
+        // A name that does not fit whole is not offered cut.
+        if (wide.Length() < MAX_PATH)
+            lstrcpynW(path, wide, MAX_PATH);
+    }
+    OPENFILENAMEW request;
     std::memset(&request, 0, sizeof request);
     request.lStructSize = sizeof request;
     request.hwndOwner = _GMainWindow;
     request.lpstrFilter = kFilter;
     request.nFilterIndex = 1;
     request.lpstrFile = path;
-    request.nMaxFile = sizeof path;
-    request.lpstrDefExt = "txt";
+    request.nMaxFile = MAX_PATH;
+    request.lpstrDefExt = L"txt";
     if (save) {
         request.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-        if (!GetSaveFileNameA(&request))
+        if (!GetSaveFileNameW(&request))
             return std::string();
     } else {
         request.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-        if (!GetOpenFileNameA(&request))
+        if (!GetOpenFileNameW(&request))
             return std::string();
     }
-    return path;
+    return XGWide::Narrow(path);
 }
 
 }  // namespace

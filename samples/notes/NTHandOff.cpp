@@ -2,6 +2,7 @@
 
 #include "NTDiskFile.h"
 #include "dispatch/XGGlobals.h"
+#include "foundation/XGWide.h"
 #include "views/XGDDEServer.h"
 
 #include <cstring>
@@ -48,7 +49,7 @@ LRESULT CALLBACK ClientProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             // A second server answered the initiate: not wanted.
             GlobalDeleteAtom(LOWORD(lParam));
             GlobalDeleteAtom(HIWORD(lParam));
-            PostMessageA(reinterpret_cast<HWND>(wParam), WM_DDE_TERMINATE, reinterpret_cast<WPARAM>(hwnd), 0);
+            PostMessageW(reinterpret_cast<HWND>(wParam), WM_DDE_TERMINATE, reinterpret_cast<WPARAM>(hwnd), 0);
         }
         return 0;
     case WM_DDE_TERMINATE:
@@ -56,7 +57,7 @@ LRESULT CALLBACK ClientProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             talk->terminated = true;
         return 0;
     default:
-        return DefWindowProcA(hwnd, message, wParam, lParam);
+        return DefWindowProcW(hwnd, message, wParam, lParam);
     }
 }
 
@@ -97,9 +98,9 @@ bool WaitFor(Done done, DWORD milliseconds)
             return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - spent, QS_ALLINPUT);
         MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
     }
     return true;
@@ -107,17 +108,23 @@ bool WaitFor(Done done, DWORD milliseconds)
 
 enum Answer { kDone, kRefused, kNoAnswer };
 
+// To a Unicode server window the command goes as UTF-16, so that a path in
+// any script arrives whole; a server window of the ANSI kind (an older
+// instance) reads bytes, and gets the UTF-8 form.
 Answer Execute(HWND client, Conversation& talk, const std::string& command)
 {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, command.size() + 1);
+    XGWide wide(command);
+    bool unicode = IsWindowUnicode(talk.server) != FALSE;
+    size_t size = unicode ? (size_t(wide.Length()) + 1) * sizeof(wchar_t) : command.size() + 1;
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, size);
     if (!block)
         return kRefused;
-    if (char* text = static_cast<char*>(GlobalLock(block))) {
-        std::memcpy(text, command.c_str(), command.size() + 1);
+    if (void* text = GlobalLock(block)) {
+        std::memcpy(text, unicode ? static_cast<const void*>(wide.Get()) : command.c_str(), size);
         GlobalUnlock(block);
     }
     talk.acknowledged = false;
-    if (!PostMessageA(talk.server, WM_DDE_EXECUTE, reinterpret_cast<WPARAM>(client),
+    if (!PostMessageW(talk.server, WM_DDE_EXECUTE, reinterpret_cast<WPARAM>(client),
                       reinterpret_cast<LPARAM>(block))) {
         GlobalFree(block);
         return kNoAnswer;
@@ -138,23 +145,23 @@ void NTHandOff::Serve()
 NTHandOff::Outcome NTHandOff::ToRunningInstance(const char* commandLine, std::string& names,
                                                 std::string& cause)
 {
-    WNDCLASSA windowClass;
+    WNDCLASSW windowClass;
     std::memset(&windowClass, 0, sizeof windowClass);
     windowClass.lpfnWndProc = ClientProc;
     windowClass.hInstance = _GInstance;
-    windowClass.lpszClassName = "KEBONotesHandOff";
-    RegisterClassA(&windowClass);
-    HWND client = CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+    windowClass.lpszClassName = L"KEBONotesHandOff";
+    RegisterClassW(&windowClass);
+    HWND client = CreateWindowExW(0, windowClass.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                   _GInstance, nullptr);
     if (!client)
         return kNoInstance;
 
     Conversation talk;
     gConversation = &talk;
-    ATOM service = GlobalAddAtomA(kService);
-    ATOM topic = GlobalAddAtomA(kTopic);
+    ATOM service = GlobalAddAtomW(XGWide(kService));
+    ATOM topic = GlobalAddAtomW(XGWide(kTopic));
     DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(HWND_BROADCAST, WM_DDE_INITIATE, reinterpret_cast<WPARAM>(client),
+    SendMessageTimeoutW(HWND_BROADCAST, WM_DDE_INITIATE, reinterpret_cast<WPARAM>(client),
                         MAKELPARAM(service, topic), SMTO_ABORTIFHUNG, 5000, &ignored);
     GlobalDeleteAtom(service);
     GlobalDeleteAtom(topic);
@@ -187,7 +194,7 @@ NTHandOff::Outcome NTHandOff::ToRunningInstance(const char* commandLine, std::st
             cause += std::string(cause.empty() ? "It" : "; or it") + " did not answer within "
                      + std::to_string(kAnswerMilliseconds / 1000) + " seconds";
         HWND server = talk.server;
-        PostMessageA(server, WM_DDE_TERMINATE, reinterpret_cast<WPARAM>(client), 0);
+        PostMessageW(server, WM_DDE_TERMINATE, reinterpret_cast<WPARAM>(client), 0);
         WaitFor([&] { return talk.terminated; }, 2000);
         // The instance that holds the documents is the one the user wants.
         HWND frame = GetAncestor(server, GA_ROOT);

@@ -19,6 +19,7 @@
 #include "files/XGAppVersion.h"
 #include "files/XGFileSpecifier.h"
 #include "forms/XGViewTemplate.h"
+#include "foundation/XGWide.h"
 #include "forms/XGWindowTemplate.h"
 #include "views/XGWindow.h"
 
@@ -38,7 +39,7 @@ void ShowNotHandedOff(const std::string& names, const std::string& cause)
         NTAlert::Problem("Cannot Open", ("The running KEBO Notes did not open " + names + ".").c_str(),
                          (cause + ".").c_str());
     } catch (...) {
-        MessageBoxA(nullptr, ("The running KEBO Notes did not open " + names + ".").c_str(), "Cannot Open",
+        MessageBoxW(nullptr, XGWide("The running KEBO Notes did not open " + names + "."), L"Cannot Open",
                     MB_OK | MB_ICONERROR);
     }
 }
@@ -180,7 +181,7 @@ void NTNotesApp::ShowToolBar(bool shown)
         return;
     }
     // The frame lays out the strip and its client again.
-    SendMessageA(_GMainWindow, WM_SIZE, 0, 0);
+    SendMessageW(_GMainWindow, WM_SIZE, 0, 0);
 }
 
 // Every changed document is asked about before any window closes, so that a
@@ -214,13 +215,20 @@ void NTNotesApp::UpdateFrameTitle()
     XGWindow* front = XGWindow::GetFrontWindow();
     // A maximised child's title is added to the frame's by the system.
     if (front && front->GetHWND() && !IsZoomed(front->GetHWND()) && IsListed(front)) {
-        char name[256];
-        front->GetTitle(name);
         title += " - ";
-        title += name;
+        // A document's own title is taken whole: the window's title comes
+        // back through a buffer of fixed size, too small for a long name in
+        // a script of several bytes a character.
+        if (auto* document = dynamic_cast<NTDocWindow*>(front)) {
+            title += document->GetTitleText();
+        } else {
+            char name[256];
+            front->GetTitle(name);
+            title += name;
+        }
     }
     if (title == fFrameTitle)
         return;
     fFrameTitle = title;
-    SetWindowTextA(_GMainWindow, title.c_str());
+    SetWindowTextW(_GMainWindow, XGWide(title));
 }

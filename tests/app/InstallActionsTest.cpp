@@ -6,6 +6,7 @@
 #include "HCYGetRebootPrivilege.h"
 #include "RegEdit.h"
 #include "foundation/XGPostError.h"
+#include "foundation/XGWide.h"
 
 #include "../support/TestWin32.h"
 
@@ -58,15 +59,20 @@ std::string SystemFile(const char* name)
 // Waits for the stand-in's record; the installer runs as a separate process.
 bool ReadRecord(const std::string& path, std::string* text)
 {
+    XGWide wide(path);
     for (int i = 0; i < 600; ++i) {
-        std::ifstream file(path, std::ios::binary);
-        if (file) {
+        if (GetFileAttributesW(wide) != INVALID_FILE_ATTRIBUTES) {
             // The stand-in writes in one call; wait until the process let go.
             Sleep(100);
-            std::ifstream again(path, std::ios::binary);
-            std::ostringstream content;
-            content << again.rdbuf();
-            *text = content.str();
+            text->clear();
+            FILE* file = _wfopen(wide, L"rb");
+            if (!file)
+                return false;
+            char buffer[1024];
+            size_t got;
+            while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+                text->append(buffer, got);
+            std::fclose(file);
             return true;
         }
         Sleep(50);
@@ -77,25 +83,54 @@ bool ReadRecord(const std::string& path, std::string* text)
 // Removes a folder and all it holds.
 void RemoveTree(const std::string& folder)
 {
-    WIN32_FIND_DATAA found;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW(XGWide(folder + "\\*"), &found);
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            std::string name = found.cFileName;
+            std::string name = XGWide::Narrow(found.cFileName);
             if (name == "." || name == "..")
                 continue;
             std::string path = folder + "\\" + name;
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 RemoveTree(path);
             else
-                DeleteFileA(path.c_str());
-        } while (FindNextFileA(find, &found));
+                DeleteFileW(XGWide(path));
+        } while (FindNextFileW(find, &found));
         FindClose(find);
     }
-    RemoveDirectoryA(folder.c_str());
+    RemoveDirectoryW(XGWide(folder));
 }
 
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::string& path) { return GetFileAttributesW(XGWide(path)) != INVALID_FILE_ATTRIBUTES; }
+
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    if (FILE* file = _wfopen(XGWide(path), L"wb")) {
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+    }
+}
+
+// A setup.ini's text (UTF-8) in one of the encodings the profile functions read.
+enum IniEncoding { kAnsiIni, kUtf16Ini, kUtf8BomIni };
+std::string IniBytes(const std::string& text, IniEncoding encoding)
+{
+    switch (encoding) {
+    case kUtf16Ini: {
+        std::string bytes = "\xFF\xFE";
+        XGWide wide(text);
+        for (int i = 0; i < wide.Length(); ++i) {
+            bytes.push_back(char(wide.Get()[i] & 0xFF));
+            bytes.push_back(char(wide.Get()[i] >> 8));
+        }
+        return bytes;
+    }
+    case kUtf8BomIni:
+        return "\xEF\xBB\xBF" + text;
+    default:
+        return text;
+    }
+}
 
 // The parameters a batch file sees as %1, %2, ...: words split at blanks
 // outside double quotes, with the quotes taken away (as %~1 does).
@@ -509,6 +544,83 @@ TEST_F(InstallActions, CurrentDirectoryTooLongForTheBufferStartsNothingAndSaysWh
     EXPECT_EQ(GetFileAttributesA(RecordOf(ProductStandIn()).c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(GetFileAttributesA(RecordOf(QuickTimeStandIn()).c_str()), INVALID_FILE_ATTRIBUTES);
     DeleteFileA(rootIni.c_str());
+}
+
+// From a folder named in Japanese, in Cyrillic or outside code page 1252
+// (Ĉafé, beside Café, its look-alike there), with setup.ini in each encoding
+// the profile functions read: the folder's own settings are read and the
+// installer they name is started with the folder, and nothing of the
+// neighbour's. An ANSI file names an ASCII subfolder (the code page cannot
+// hold the names); the others name the folder's own name.
+TEST_F(InstallActions, FolderInAnyScriptStartsTheInstallerItsSetupIniNamesInEachEncoding)
+{
+    const char* names[] = {"\xE3\x82\xA4\xE3\x83\xB3\xE3\x82\xB9\xE3\x83\x88\xE3\x83\xBC\xE3\x83\xAB",
+                           "\xD0\xA3\xD1\x81\xD1\x82\xD0\xB0\xD0\xBD\xD0\xBE\xD0\xB2\xD0\xBA\xD0\xB0",
+                           "\xC4\x88" "af\xC3\xA9"};
+    const std::string neighbour = fFolder + "\\Caf\xC3\xA9";
+    for (const char* name : names) {
+        for (IniEncoding encoding : {kAnsiIni, kUtf16Ini, kUtf8BomIni}) {
+            SCOPED_TRACE(std::string(name) + " " + std::to_string(encoding));
+            const std::string folder = fFolder + "\\" + name;
+            const std::string sub = encoding == kAnsiIni ? "Inst" : name;
+            const std::string text =
+                "[FilePath]\r\nHalcyra=" + sub + "\\HalcyraSetup.exe\r\nQuicktime=" + QuickTimeStandIn() + "\r\n";
+            for (const std::string& place : {folder, neighbour}) {
+                CreateDirectoryW(XGWide(place), nullptr);
+                CreateDirectoryW(XGWide(place + "\\" + sub), nullptr);
+                ASSERT_TRUE(CopyFileW(XGWide(ProductStandIn()), XGWide(place + "\\" + sub + "\\HalcyraSetup.exe"),
+                                      FALSE));
+                WriteBytes(place + "\\setup.ini", IniBytes(text, encoding));
+            }
+            ASSERT_TRUE(SetCurrentDirectoryW(XGWide(folder)));
+            gFailures.clear();
+            HCYDoInstall install(0);
+            EXPECT_EQ(std::string(install.CurrDir), folder + "\\$ ");
+            EXPECT_EQ(std::string(install.iniFullPath), folder + "\\setup.ini");
+            EXPECT_EQ(std::string(install.HalcyraInstallPath), sub + "\\HalcyraSetup.exe");
+            install.InstallNow();
+            std::string parameters;
+            EXPECT_TRUE(ReadRecord(folder + "\\" + sub + "\\HalcyraSetup.args", &parameters));
+            EXPECT_EQ(parameters, "-a -a" + folder + "\\$ ");
+            EXPECT_TRUE(gFailures.empty());
+            EXPECT_TRUE(TakeQuitMessage());
+            EXPECT_FALSE(Exists(neighbour + "\\" + sub + "\\HalcyraSetup.args"));
+            SetCurrentDirectoryW(XGWide(fFolder));
+            RemoveTree(folder);
+            RemoveTree(neighbour);
+        }
+    }
+}
+
+// A value whose bytes are not text in setup.ini's encoding is refused with
+// the alert that says so, and nothing is started: not the replacement the
+// system makes of it, nor a look-alike that may name another program.
+TEST_F(InstallActions, ValueNotValidInTheFileEncodingIsRefusedAndStartsNothing)
+{
+    struct Case {
+        const char* what;
+        std::string file;
+    };
+    std::vector<Case> cases = {
+        {"UTF-8 with a Latin-1 byte", "\xEF\xBB\xBF[FilePath]\r\nHalcyra=Caf\xE9\\HalcyraSetup.exe\r\n"},
+        {"UTF-16 with a lone surrogate",
+         IniBytes("[FilePath]\r\nHalcyra=Caf", kUtf16Ini) + std::string("\x00\xD8", 2)
+             + IniBytes("\\HalcyraSetup.exe\r\n", kUtf16Ini).substr(2)},
+    };
+    if (GetACP() == 932)
+        cases.push_back({"Shift JIS with a lead byte and no trail byte", "[FilePath]\r\nHalcyra=Caf\x81\r\n"});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteBytes(fFolder + "\\setup.ini", c.file);
+        gFailures.clear();
+        HCYDoInstall install(0);
+        EXPECT_STREQ(install.HalcyraInstallPath, "");
+        install.InstallNow();
+        const std::string reported =
+            fFolder + "\\setup.ini, key Halcyra in [FilePath] (not valid text in the file's encoding)";
+        EXPECT_EQ(gFailures, std::vector<std::string>{reported});
+        EXPECT_FALSE(TakeQuitMessage());
+    }
 }
 
 TEST_F(InstallActions, QuickTimeCountsAsInstalledExactlyWhenQuickTimeQtsIsInTheSystemFolder)

@@ -344,6 +344,80 @@ if start "$from"; then
 fi
 stop
 
+# Writes a setup.ini (UTF-8 text given) in an encoding: ansi (the text must be
+# ASCII), utf16 (UTF-16 LE after its byte order mark) or utf8bom.
+write_ini() {
+    local file=$1 encoding=$2 text=$3
+    case $encoding in
+        ansi) printf '%s\r\n' "$text" >"$file" ;;
+        utf16) { printf '\xff\xfe'; printf '%s\r\n' "$text" | iconv -f UTF-8 -t UTF-16LE; } >"$file" ;;
+        utf8bom) { printf '\xef\xbb\xbf'; printf '%s\r\n' "$text"; } >"$file" ;;
+    esac
+}
+
+# Folders in Japanese, in Cyrillic and outside code page 1252 (Ĉafé, beside
+# Café, its look-alike in that code page), each beside a neighbour with a
+# setup.ini and installers of its own: the launcher reads its
+# own folder's setup.ini, and starts the installer it names, in each encoding
+# the profile functions read. An ANSI file names an ASCII subfolder (the
+# code page cannot hold the names); the others name the folder's own name.
+parent="$work/scripts"
+mkdir -p "$parent"
+parent_w=$(winepath -w "$parent" 2>/dev/null | sed 's/\\$//')
+quicktime present
+for pair in "インストール:Setup" "Установка:Setup" "Ĉafé:Café"; do
+    name=${pair%%:*} neighbour=${pair#*:}
+    for encoding in ansi utf16 utf8bom; do
+        note "started from $name with an $encoding setup.ini, beside $neighbour"
+        from="$parent/$name" other="$parent/$neighbour"
+        rm -rf "$from" "$other"
+        sub=$name
+        [ "$encoding" = ansi ] && sub=Inst
+        for folder in "$from/$sub" "$other/$sub" "$from/Inst" "$other/Inst"; do
+            mkdir -p "$folder"
+            cp "$demo/Halcyra/HalcyraSetup.exe" "$folder/HalcyraSetup.exe"
+        done
+        text=$(printf '[FilePath]\r\nHalcyra=%s\\HalcyraSetup.exe\r\nQuicktime=QuickTime\\QuickTimeInstaller.exe\r\n' "$sub")
+        write_ini "$from/setup.ini" "$encoding" "$text"
+        write_ini "$other/setup.ini" "$encoding" "$text"
+        if start "$from"; then
+            background_by Background.bmp 8000 ready || fail "the main screen did not come"
+            click_at "$(install_x)" "$(install_y)"
+            wait_end
+            [ "$code" = 0 ] || fail "$name, $encoding: the launcher answered $code instead of ending with 0"
+            record="$from/$sub/HalcyraSetup.args"
+            for _ in $(seq 50); do [ -s "$record" ] && break; sleep 0.1; done
+            expected="-a -a${parent_w}\\${name}\\\$ "
+            actual=$(cat "$record" 2>/dev/null; echo x)
+            actual=${actual%x}
+            [ "$actual" = "$expected" ] || fail "$name, $encoding: the installer got [$actual], expected [$expected]"
+            for wrong in "$other/$sub" "$other/Inst" "$from/Inst"; do
+                [ "$wrong" = "$from/$sub" ] && continue
+                [ -e "$wrong/HalcyraSetup.args" ] && fail "$name, $encoding: $wrong/HalcyraSetup.exe was started"
+            done
+        fi
+        stop
+    done
+done
+
+note "a value that is not valid UTF-8 in a UTF-8 setup.ini is refused with an alert"
+from="$parent/Ĉafé"
+rm -rf "$from"; mkdir -p "$from/Ĉafé" "$from/Cafe"
+cp "$demo/Halcyra/HalcyraSetup.exe" "$from/Ĉafé/HalcyraSetup.exe"
+cp "$demo/Halcyra/HalcyraSetup.exe" "$from/Cafe/HalcyraSetup.exe"
+{ printf '\xef\xbb\xbf[FilePath]\r\nHalcyra=Caf\xe9\\HalcyraSetup.exe\r\n'; } >"$from/setup.ini"
+if start "$from"; then
+    background_by Background.bmp 8000 ready || fail "the main screen did not come"
+    click_at "$(install_x)" "$(install_y)"
+    wait_alert
+    sleep 0.5; shot invalid-value-alert
+    [ -n "$alert" ] || fail "no alert for the value that is not UTF-8"
+    sleep 1
+    kill -0 "$pid" 2>/dev/null || fail "the launcher ended although it started nothing"
+    ls "$from"/*/HalcyraSetup.args >/dev/null 2>&1 && fail "an installer was started for the value that is not UTF-8"
+fi
+stop
+
 note "a missing installer shows the File Open Error alert and the launcher stays"
 quicktime present; setup_ini missing
 if start; then

@@ -136,9 +136,11 @@ TEST_F(TextView, OpeningALargeFileCostsAtMostTwiceItsSize)
     {
         XGHandle text(0, 0);
         NTTextFile::LineEnd lineEnd = NTTextFile::kLF;
+        NTEncoding::Kind encoding = NTEncoding::kAnsi;
         std::string cause;
-        ASSERT_TRUE(NTDiskFile::ReadText(path.c_str(), text, lineEnd, cause)) << cause;
+        ASSERT_TRUE(NTDiskFile::ReadText(path.c_str(), text, lineEnd, encoding, cause)) << cause;
         EXPECT_EQ(lineEnd, NTTextFile::kCRLF);
+        EXPECT_EQ(encoding, NTEncoding::kUtf8);
         fView->LoadText(text);
     }
     SIZE_T peak = PeakWorkingSet();

@@ -43,26 +43,26 @@ for _ in $(seq 150); do
     sleep 0.1
 done
 [ -n "$frame" ] || { fail "no frame titled KEBO Notes"; exit 1; }
-expect_title "KEBO Notes - b.txt" "the last file opened is in front"
+expect_title "KEBO Notes - b.txt (UTF-8)" "the last file opened is in front"
 
 note "typing marks the document changed; Ctrl+S saves its LF lines as LF"
 focus_frame
 key Home
 type_text "Z"
-expect_title "KEBO Notes - b.txt *" "after typing"
+expect_title "KEBO Notes - b.txt (UTF-8) *" "after typing"
 key ctrl+s
-expect_title "KEBO Notes - b.txt" "after Ctrl+S"
+expect_title "KEBO Notes - b.txt (UTF-8)" "after Ctrl+S"
 expect_bytes b.txt 'Zone\ntwo\n' "Ctrl+S"
 ls "$work" | grep -qi '\.tmp$' && fail "a temporary file was left beside the document"
 
 note "the CR LF document: a new line is saved as CR LF"
 key ctrl+F6
-expect_title "KEBO Notes - a.txt" "Ctrl+F6"
+expect_title "KEBO Notes - a.txt (UTF-8)" "Ctrl+F6"
 key Home
 type_text "X"
 key Return
 key ctrl+s
-expect_title "KEBO Notes - a.txt" "after Ctrl+S"
+expect_title "KEBO Notes - a.txt (UTF-8)" "after Ctrl+S"
 expect_bytes a.txt 'X\r\nalpha\r\nbeta\r\n' "Ctrl+S of the CR LF file"
 
 note "undo takes back the last change"
@@ -73,14 +73,14 @@ expect_bytes a.txt 'X\r\nalpha\r\nbeta\r\n' "Ctrl+Z and Ctrl+S"
 
 note "closing a changed document: Cancel keeps it open and changed"
 type_text "W"
-expect_title "KEBO Notes - a.txt *" "after typing W"
+expect_title "KEBO Notes - a.txt (UTF-8) *" "after typing W"
 key ctrl+w
 ask=$(find_window "Save Changes")
 [ -n "$ask" ] || fail "no Save Changes question when a changed document closes"
 shot notes-ask-save
 key Escape
 gone "Save Changes" || fail "Cancel did not end the question"
-expect_title "KEBO Notes - a.txt *" "after Cancel"
+expect_title "KEBO Notes - a.txt (UTF-8) *" "after Cancel"
 expect_bytes a.txt 'X\r\nalpha\r\nbeta\r\n' "Cancel"
 
 note "Don't Save closes it and leaves the file as it was"
@@ -93,7 +93,7 @@ if [ -n "$ask" ]; then
 else
     fail "no Save Changes question the second time"
 fi
-expect_title "KEBO Notes - b.txt" "after Don't Save"
+expect_title "KEBO Notes - b.txt (UTF-8)" "after Don't Save"
 expect_bytes a.txt 'X\r\nalpha\r\nbeta\r\n' "Don't Save"
 
 note "a second start hands its file to the running instance and ends"
@@ -102,7 +102,7 @@ timeout 60 wine "$notes" ro.txt
 code=$?
 [ "$code" = 0 ] || fail "the second start ended with $code"
 [ $(($(date +%s) - start)) -lt 30 ] || fail "the second start took $(($(date +%s) - start)) s"
-expect_title "KEBO Notes - ro.txt" "the handed file"
+expect_title "KEBO Notes - ro.txt (UTF-8)" "the handed file"
 [ "$(xdotool search --onlyvisible --name '^KEBO Notes' 2>/dev/null | wc -l)" = 1 ] ||
     fail "a second frame is on the screen"
 
@@ -116,7 +116,7 @@ alert=$(find_window "Cannot Save")
 shot notes-cannot-save
 key Return
 gone "Cannot Save" || fail "OK did not end the alert"
-expect_title "KEBO Notes - ro.txt *" "after the failed save"
+expect_title "KEBO Notes - ro.txt (UTF-8) *" "after the failed save"
 expect_bytes ro.txt 'read\r\nonly\r\n' "the failed save"
 ls "$work" | grep -qi '\.tmp$' && fail "the failed save left a temporary file"
 
@@ -141,11 +141,11 @@ if [ -n "$own" ]; then
 fi
 gone "Cannot Open" || fail "OK did not end the alerts"
 wait "$second"
-expect_title "KEBO Notes - ro.txt *" "after the refused file"
+expect_title "KEBO Notes - ro.txt (UTF-8) *" "after the refused file"
 
 note "a new document is saved through the system's Save As dialog"
 key ctrl+n
-expect_title "KEBO Notes - Untitled 1" "Ctrl+N"
+expect_title "KEBO Notes - Untitled 1 (UTF-8)" "Ctrl+N"
 type_text "new"
 key ctrl+s
 save_as=$(find_window "Save As")
@@ -156,7 +156,7 @@ if [ -n "$save_as" ]; then
     type_text "$(winepath -w "$work/new.txt" 2>/dev/null)"
     key Return
     gone "Save As" || fail "the Save As dialog stayed"
-    expect_title "KEBO Notes - new.txt" "after Save As"
+    expect_title "KEBO Notes - new.txt (UTF-8)" "after Save As"
     expect_bytes new.txt 'new' "Save As"
 else
     fail "Ctrl+S of a new document showed no Save As dialog"
@@ -180,14 +180,14 @@ gone "Save Changes" || fail "Cancel did not end the question"
 sleep 0.5
 kill -0 "$pid" 2>/dev/null || fail "the program ended although quitting was cancelled"
 # The document asked about comes to the front; the others are all still there.
-expect_title "KEBO Notes - ro.txt *" "the cancelled quit"
+expect_title "KEBO Notes - ro.txt (UTF-8) *" "the cancelled quit"
 seen=""
 for _ in 1 2 3; do
     key ctrl+F6
     seen="$seen[$(title)]"
 done
 for name in b.txt new.txt; do
-    case $seen in *"[KEBO Notes - $name]"*) ;; *) fail "$name is gone after the cancelled quit ($seen)" ;; esac
+    case $seen in *"[KEBO Notes - $name (UTF-8)]"*) ;; *) fail "$name is gone after the cancelled quit ($seen)" ;; esac
 done
 expect_bytes ro.txt 'read\r\nonly\r\n' "the cancelled quit"
 

@@ -87,11 +87,11 @@ for _ in $(seq 150); do
     sleep 0.1
 done
 [ -n "$frame" ] || { fail "no frame titled KEBO Notes"; exit 1; }
-expect_title "KEBO Notes - a.txt" "the file from the command line"
+expect_title "KEBO Notes - a.txt (UTF-8)" "the file from the command line"
 focus_frame
 key Home
 type_text "W"
-expect_title "KEBO Notes - a.txt *" "after typing"
+expect_title "KEBO Notes - a.txt (UTF-8) *" "after typing"
 
 note "Ctrl+F4, a close from outside and the frame's close while the question is up"
 key ctrl+w
@@ -99,15 +99,15 @@ ask=$(find_window "Save Changes")
 [ -n "$ask" ] || fail "no Save Changes question for Ctrl+W"
 key ctrl+F4
 stays_single "Save Changes" || fail "Ctrl+F4 in the question asked about the document a second time"
-[ "$(poke close "a.txt *")" = posted ] || fail "the helper found no document window titled a.txt *"
+[ "$(poke close "a.txt (UTF-8) *")" = posted ] || fail "the helper found no document window titled a.txt *"
 stays_single "Save Changes" || fail "a close from outside asked about the document a second time"
-poke close "KEBO Notes - a.txt *" >/dev/null
+poke close "KEBO Notes - a.txt (UTF-8) *" >/dev/null
 stays_single "Save Changes" || fail "the frame's close during the question asked again"
 shot notes-quit-one-question
 key Escape
 gone "Save Changes" || { fail "Cancel did not end the question"; dismiss_all "Save Changes"; }
 kill -0 "$pid" 2>/dev/null || { fail "the program ended"; exit 1; }
-expect_title "KEBO Notes - a.txt *" "after Cancel, the document stays changed"
+expect_title "KEBO Notes - a.txt (UTF-8) *" "after Cancel, the document stays changed"
 
 note "DDE exit while the question is up is refused, and no document is left marked to drop its changes"
 key ctrl+w
@@ -124,7 +124,7 @@ if [ "$(count "Save Changes")" -gt 1 ]; then
 fi
 dismiss_all "Save Changes"
 kill -0 "$pid" 2>/dev/null || { fail "the program ended after DDE exit during a question"; exit 1; }
-expect_title "KEBO Notes - a.txt *" "after the refused exit"
+expect_title "KEBO Notes - a.txt (UTF-8) *" "after the refused exit"
 key ctrl+w
 ask=$(find_window "Save Changes")
 [ -n "$ask" ] || fail "the changed document closed without asking after a quit that did not happen"
@@ -133,7 +133,7 @@ expect_bytes a.txt 'alpha\r\n' "the refused quits"
 
 note "DDE exit and the session's end while a new document's Save As is up"
 key ctrl+n
-expect_title "KEBO Notes - Untitled 1" "Ctrl+N"
+expect_title "KEBO Notes - Untitled 1 (UTF-8)" "Ctrl+N"
 type_text "new"
 key ctrl+s
 save_as=$(find_window "Save As")
@@ -153,7 +153,7 @@ if [ -n "$save_as" ]; then
     type_text "$(winepath -w "$work/new.txt" 2>/dev/null)"
     key Return
     gone "Save As" || fail "the Save As dialog stayed"
-    expect_title "KEBO Notes - new.txt" "after Save As"
+    expect_title "KEBO Notes - new.txt (UTF-8)" "after Save As"
     expect_bytes new.txt 'new' "Save As after the refused quits"
 else
     fail "Ctrl+S of a new document showed no Save As dialog"
@@ -161,7 +161,7 @@ fi
 
 note "Save As onto a file open in another window is refused"
 type_text "N"
-expect_title "KEBO Notes - new.txt *" "after typing in new.txt"
+expect_title "KEBO Notes - new.txt (UTF-8) *" "after typing in new.txt"
 key alt+f
 key a
 save_as=$(find_window "Save As")
@@ -187,7 +187,7 @@ if [ -n "$save_as" ]; then
     gone "Cannot Save" || fail "OK did not end the alert"
     gone "Save As" || { fail "the Save As dialog stayed"; key Escape; }
     expect_bytes a.txt 'alpha\r\n' "Save As onto the open a.txt"
-    expect_title "KEBO Notes - new.txt *" "new.txt keeps its name and its changes"
+    expect_title "KEBO Notes - new.txt (UTF-8) *" "new.txt keeps its name and its changes"
 else
     fail "File, Save As showed no dialog"
 fi
