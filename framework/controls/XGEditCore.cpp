@@ -551,6 +551,16 @@ void XGEditCore::DoInsert(long length, const char* chars)
         --first;
 
     fSelStart = fSelEnd = start + length;
+    // A base typed before a mark that stood alone takes it: the caret goes
+    // past the cluster they now make, never inside it.
+    if (fSelStart < TextSize() && length > 0) {
+        XGHandleLock lock(*fText);
+        const char* text = **fText;
+        size_t size = size_t(TextSize());
+        size_t floor = XGTextClusters::Floor(text, size, size_t(fSelStart));
+        if (floor != size_t(fSelStart))
+            fSelStart = fSelEnd = long(XGTextClusters::Next(text, size, floor));
+    }
     EventDraw shared(*this);
     long caretLine = FindLine(fSelStart);
     if (caretLine == last && GetNumLines() == lines) {
