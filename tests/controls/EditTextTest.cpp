@@ -23,6 +23,8 @@
 #include "controls/XGTextEngine.h"
 #include "views/XGFont.h"
 #include "dispatch/XGTime.h"
+#include "foundation/XGKeys.h"
+#include "foundation/XGUtf8.h"
 
 using viewstest::Host;
 
@@ -1171,4 +1173,187 @@ TEST_F(EditText, LayoutHitsAndCaretPixelsMatchMeasuringOnTheDevice)
             font->Detach();
         }
     }
+}
+
+// Text beyond ASCII: a key brings its character whole as UTF-8 (the UTF-16
+// unit, or U+FFFD above the BMP, in the key code).
+namespace {
+
+const std::string kOmega = "\xCE\xA9";                 // Ω
+const std::string kSun = "\xE6\x97\xA5";               // 日
+const std::string kCoffee = "\xE2\x98\x95";            // ☕
+const std::string kGrin = "\xF0\x9F\x98\x80";          // 😀
+const std::string kAcute = "\xCC\x81";                 // combining acute
+
+long TypeCharacter(XGEditText* edit, const std::string& utf8)
+{
+    std::u16string units = XGUtf8::ToUtf16(utf8);
+    unsigned short key = units.size() == 1 ? units[0] : 0xFFFD;
+    return edit->DoDispatch('keye', key, const_cast<char*>(utf8.c_str()), false);
+}
+
+void PutClipboardUnicode(const std::u16string& text)
+{
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * 2);
+    memcpy(GlobalLock(block), text.c_str(), (text.size() + 1) * 2);
+    GlobalUnlock(block);
+    SetClipboardData(CF_UNICODETEXT, block);
+    CloseClipboard();
+}
+
+std::u16string GetClipboardUnicode()
+{
+    std::u16string text;
+    if (!OpenClipboard(nullptr))
+        return u"<no clipboard>";
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (data) {
+        text = static_cast<const char16_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+}  // namespace
+
+TEST_F(EditText, TypedCharactersBeyondAsciiGoInWholeAndBackspaceTakesEachWhole)
+{
+    EditOptions o;
+    o.text = "x";
+    XGEditText* edit = Make(o);
+    Select(edit, 1, 1);
+    for (const std::string& c : {kOmega, kSun, kCoffee, kGrin})
+        EXPECT_EQ(TypeCharacter(edit, c), 0);
+    EXPECT_EQ(Text(edit), "x" + kOmega + kSun + kCoffee + kGrin);
+    EXPECT_EQ(Selection(edit), std::make_pair(14L, 14L));
+    const std::string left[] = {"x" + kOmega + kSun + kCoffee, "x" + kOmega + kSun, "x" + kOmega, "x"};
+    for (const std::string& expected : left) {
+        Type(edit, "\b");
+        EXPECT_EQ(Text(edit), expected);
+    }
+    // A key without its UTF-8 form is the UTF-16 unit itself.
+    edit->DoDispatch('keye', 0x3A9, nullptr, false);
+    EXPECT_EQ(Text(edit), "x" + kOmega);
+}
+
+TEST_F(EditText, ArrowsAndBackspaceStepOverCharactersAndTheirMarks)
+{
+    EditOptions o;
+    o.text = "a" + kOmega + kSun + kGrin + "e" + kAcute + "b";
+    XGEditText* edit = Make(o);
+    Select(edit, 0, 0);
+    const long stops[] = {1, 3, 6, 10, 13, 14};
+    for (long stop : stops) {
+        Key(edit, kKeyRight);
+        EXPECT_EQ(Selection(edit), std::make_pair(stop, stop));
+    }
+    for (long stop : {13L, 10L, 6L, 3L, 1L, 0L}) {
+        Key(edit, kKeyLeft);
+        EXPECT_EQ(Selection(edit), std::make_pair(stop, stop));
+    }
+    Select(edit, 13, 13);
+    Type(edit, "\b");
+    EXPECT_EQ(Text(edit), "a" + kOmega + kSun + kGrin + "b");
+    Select(edit, 6, 6);
+    Key(edit, kKeyRight, kShift);
+    EXPECT_EQ(Selection(edit), std::make_pair(6L, 10L));
+}
+
+TEST_F(EditText, SelectionEndsInsideACharacterMoveToItsStart)
+{
+    EditOptions o;
+    o.text = "a" + kSun + "e" + kAcute + "b";
+    XGEditText* edit = Make(o);
+    const struct {
+        long start, end, wantStart, wantEnd;
+    } cases[] = {{2, 2, 1, 1}, {3, 3, 1, 1}, {2, 6, 1, 4}, {5, 8, 4, 8}, {0, 7, 0, 4}};
+    for (const auto& c : cases) {
+        Select(edit, c.start, c.end);
+        EXPECT_EQ(Selection(edit), std::make_pair(c.wantStart, c.wantEnd)) << c.start << "-" << c.end;
+    }
+}
+
+TEST_F(EditText, ClicksLandBetweenCharactersBeyondAscii)
+{
+    EditOptions o;
+    o.text = kSun + kSun + "e" + kAcute + kGrin;
+    XGEditText* edit = Make(o);
+    XGEditCore* core = edit->GetEditCore();
+    const long starts[] = {0, 3, 6, 9, 13};
+    for (size_t k = 0; k + 1 < sizeof starts / sizeof starts[0]; ++k) {
+        EXPECT_GT(core->FindPixel(starts[k + 1]), core->FindPixel(starts[k])) << starts[k];
+        for (long x = core->FindPixel(starts[k]); x < core->FindPixel(starts[k + 1]); ++x) {
+            long hit = core->FindOffset(0, x);
+            EXPECT_TRUE(hit == starts[k] || hit == starts[k + 1]) << x << " gave " << hit;
+        }
+    }
+}
+
+TEST_F(EditText, CopyAndPasteCarryUnicodeText)
+{
+    const std::string text = "na\xC3\xAFve " + kCoffee + " " + kOmega + "mega " + kSun + "\xE6\x9C\xAC" + kGrin;
+    const std::u16string wide = XGUtf8::ToUtf16(text);
+    EditOptions o;
+    o.text = text;
+    XGEditText* edit = Make(o);
+    edit->DoDispatch('menu', 16, nullptr, false);
+    edit->DoDispatch('menu', 6, nullptr, false);
+    EXPECT_EQ(GetClipboardUnicode(), wide);
+    PutClipboardUnicode(u"\u03B1\u03B2\r\n\u65E5\U0001F600");
+    Select(edit, 0, long(text.size()));
+    edit->DoDispatch('menu', 7, nullptr, false);
+    EXPECT_EQ(Text(edit), "\xCE\xB1\xCE\xB2\n" + kSun + kGrin);
+}
+
+TEST_F(EditText, FiltersAndLengthLimitCountCharacters)
+{
+    EditOptions digits;
+    digits.filter = 3;
+    XGEditText* numbers = Make(digits);
+    for (const std::string& c : {std::string("1"), std::string("\xEF\xBC\x92"), std::string("\xD9\xA3"), kSun})
+        TypeCharacter(numbers, c);
+    EXPECT_EQ(Text(numbers), "1");
+
+    EditOptions limited;
+    limited.maxLength = 3;
+    XGEditText* edit = Make(limited);
+    for (const std::string& c : {kSun, kGrin, kOmega, std::string("x"), kCoffee})
+        TypeCharacter(edit, c);
+    EXPECT_EQ(Text(edit), kSun + kGrin + kOmega);
+    Select(edit, 0, 3);
+    TypeCharacter(edit, kCoffee);
+    EXPECT_EQ(Text(edit), kCoffee + kGrin + kOmega);
+}
+
+TEST_F(EditText, PasswordShowsOneStarPerCharacter)
+{
+    EditOptions ascii;
+    ascii.text = "abc";
+    ascii.password = true;
+    EditOptions wide = ascii;
+    wide.text = kSun + "e" + kAcute + kGrin;
+    XGEditCore* a = Make(ascii)->GetEditCore();
+    XGEditCore* w = Make(wide)->GetEditCore();
+    EXPECT_EQ(w->FindPixel(3), a->FindPixel(1));
+    EXPECT_EQ(w->FindPixel(6), a->FindPixel(2));
+    EXPECT_EQ(w->FindPixel(10), a->FindPixel(3));
+    EXPECT_EQ(w->GetMaxWidth(), a->GetMaxWidth());
+}
+
+TEST_F(EditText, DoubleClickSelectsAWordOfItsOwnScript)
+{
+    EditOptions o;
+    o.text = kSun + "\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE3\x83\x86\xE3\x82\xAD\xE3\x82\xB9\xE3\x83\x88 caf\xC3\xA9!";
+    XGEditText* edit = Make(o);
+    edit->DoMouseDown(PointAt(edit, 3, 1), kDoubleClick);
+    EXPECT_EQ(Selection(edit), std::make_pair(0L, 9L));
+    edit->DoMouseUp(PointAt(edit, 3, 1), kCaptured);
+    edit->DoMouseDown(PointAt(edit, 15, 1), kDoubleClick);
+    EXPECT_EQ(Selection(edit), std::make_pair(12L, 24L));
+    edit->DoMouseUp(PointAt(edit, 15, 1), kCaptured);
+    edit->DoMouseDown(PointAt(edit, 26, 1), kDoubleClick);
+    EXPECT_EQ(Selection(edit), std::make_pair(25L, 30L));
 }
