@@ -1180,8 +1180,9 @@ TEST_F(EditText, LayoutHitsAndCaretPixelsMatchMeasuringOnTheDevice)
                 ASSERT_EQ(core->GetLineOffset(line), reference.GetLineOffset(line));
                 int32_t end = reference.GetLineOffset(line) + reference.GetLineLength(line);
                 for (int32_t offset = reference.GetLineOffset(line); offset <= end; ++offset) {
-                    if (XGUtf8::IsBoundary(text.data(), text.size(), size_t(offset)))
+                    if (XGUtf8::IsBoundary(text.data(), text.size(), size_t(offset))) {
                         ASSERT_EQ(core->FindPixel(offset), reference.FindPixel(offset, 2, device)) << offset;
+                    }
                 }
                 int32_t right = reference.FindPixel(end, 2, device) + 10;
                 for (int32_t x = -2; x <= right; ++x)
