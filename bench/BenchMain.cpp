@@ -46,6 +46,25 @@ std::string Lines(size_t size)
     return text;
 }
 
+// Lines of Japanese (hiragana, kanji, katakana and full-width punctuation,
+// 40 characters and a line feed each) up to size bytes.
+std::string JapaneseLines(size_t size)
+{
+    // いろはにほへと、ちりぬるを。日本語の文章を打つ、カタカナも漢字も混ぜた一行です。
+    const std::string line =
+        "\xE3\x81\x84\xE3\x82\x8D\xE3\x81\xAF\xE3\x81\xAB\xE3\x81\xBB\xE3\x81\xB8\xE3\x81\xA8"
+        "\xE3\x80\x81\xE3\x81\xA1\xE3\x82\x8A\xE3\x81\xAC\xE3\x82\x8B\xE3\x82\x92\xE3\x80\x82"
+        "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE6\x96\x87\xE7\xAB\xA0\xE3\x82\x92"
+        "\xE6\x89\x93\xE3\x81\xA4\xE3\x80\x81\xE3\x82\xAB\xE3\x82\xBF\xE3\x82\xAB\xE3\x83\x8A"
+        "\xE3\x82\x82\xE6\xBC\xA2\xE5\xAD\x97\xE3\x82\x82\xE6\xB7\xB7\xE3\x81\x9C\xE3\x81\x9F"
+        "\xE4\xB8\x80\xE8\xA1\x8C\xE3\x81\xA7\xE3\x81\x99\xE3\x80\x82\n";
+    std::string text;
+    text.reserve(size);
+    while (text.size() + line.size() <= size)
+        text += line;
+    return text;
+}
+
 std::string LongLine(size_t length)
 {
     std::string line;
@@ -237,6 +256,30 @@ int Bench(int argc, char** argv)
                 Expect(side->Caret() == caret + typed, name, "the keys did not move the caret", side->Caret());
                 side->CloseEdit();
             }
+        }
+    }
+
+    // The same keystroke into a line of Japanese text, ten characters in: the
+    // characters after the caret are measured and drawn anew, and Backspace
+    // takes the typed letter back by clusters.
+    if (runs("keys")) {
+        std::string text = JapaneseLines(10 * 1024);
+        long caret = long(text.rfind('\n', text.size() / 2) + 1 + 10 * 3);
+        rows.push_back({"one keystroke into a line of Japanese text, no wrap, 10 KB text", "ms", {}, {}});
+        framework.OpenEdit(text, caret, false);
+        raw.OpenEdit(text, caret, false);
+        // The untimed key is a letter: a backspace here would take a
+        // character of three bytes.
+        BenchSamples untimed;
+        keystroke(framework, untimed, 0), keystroke(raw, untimed, 0);
+        Alternate(inputs, keystroke, framework, raw, rows.back(), 4);
+        long typed = (inputs + 1) / 2 - inputs / 2 + 1;
+        for (BenchSide* side : {static_cast<BenchSide*>(&framework), static_cast<BenchSide*>(&raw)}) {
+            const char* name = Name(*side, framework);
+            Expect(side->TextLength() == long(text.size()) + typed, name, "the keys did not change the text",
+                   side->TextLength());
+            Expect(side->Caret() == caret + typed, name, "the keys did not move the caret", side->Caret());
+            side->CloseEdit();
         }
     }
 

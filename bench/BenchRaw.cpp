@@ -135,8 +135,15 @@ void BenchRaw::OpenEdit(const std::string& text, long caret, bool inScroll)
     DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_NOHIDESEL;
     if (inScroll)
         style |= WS_HSCROLL | WS_VSCROLL;
-    fEdit = CreateWindowExA(0, "EDIT", "", style, 0, 0, 640, 420, fEditTop, HMENU(INT_PTR(1)),
-                            GetModuleHandleA(nullptr), nullptr);
+    fWide = false;
+    for (char c : text)
+        fWide = fWide || (c & 0x80) != 0;
+    if (fWide)
+        fEdit = CreateWindowExW(0, L"EDIT", L"", style, 0, 0, 640, 420, fEditTop, HMENU(INT_PTR(1)),
+                                GetModuleHandleW(nullptr), nullptr);
+    else
+        fEdit = CreateWindowExA(0, "EDIT", "", style, 0, 0, 640, 420, fEditTop, HMENU(INT_PTR(1)),
+                                GetModuleHandleA(nullptr), nullptr);
     SendMessageA(fEdit, WM_SETFONT, WPARAM(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     SendMessageA(fEdit, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
     // The control's lines end in CR LF; the caret keeps its place in the text.
@@ -151,10 +158,44 @@ void BenchRaw::OpenEdit(const std::string& text, long caret, bool inScroll)
         }
         crlf += text[i];
     }
-    SetWindowTextA(fEdit, crlf.c_str());
+    if (fWide) {
+        std::wstring wide = Widen(crlf);
+        rawCaret = long(Widen(crlf.substr(0, size_t(rawCaret))).size());
+        SetWindowTextW(fEdit, wide.c_str());
+    } else {
+        SetWindowTextA(fEdit, crlf.c_str());
+    }
     SetFocus(fEdit);
     SendMessageA(fEdit, EM_SETSEL, WPARAM(rawCaret), LPARAM(rawCaret));
     Paint(fEditTop);
+}
+
+std::wstring BenchRaw::Widen(const std::string& utf8)
+{
+    int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
+    std::wstring wide(size_t(n), L'\0');
+    if (n > 0)
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), &wide[0], n);
+    return wide;
+}
+
+// The control's text up to `units`, as UTF-8 with lines ending in '\n'.
+std::string BenchRaw::WideText(long units)
+{
+    std::wstring wide(size_t(GetWindowTextLengthW(fEdit)) + 1, L'\0');
+    wide.resize(size_t(GetWindowTextW(fEdit, &wide[0], int(wide.size()))));
+    if (units >= 0 && size_t(units) < wide.size())
+        wide.resize(size_t(units));
+    int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(size_t(n), '\0');
+    if (n > 0)
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), &utf8[0], n, nullptr, nullptr);
+    std::string out;
+    for (char c : utf8) {
+        if (c != '\r')
+            out += c;
+    }
+    return out;
 }
 
 HWND BenchRaw::InputTarget()
@@ -203,12 +244,16 @@ long BenchRaw::Caret()
 {
     DWORD start = 0, end = 0;
     SendMessageA(fEdit, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+    if (fWide)
+        return long(WideText(long(end)).size());
     long line = long(SendMessageA(fEdit, EM_LINEFROMCHAR, end, 0));
     return long(end) - line;
 }
 
 long BenchRaw::TextLength()
 {
+    if (fWide)
+        return long(WideText(-1).size());
     long lines = long(SendMessageA(fEdit, EM_GETLINECOUNT, 0, 0));
     return long(GetWindowTextLengthA(fEdit)) - (lines - 1);
 }

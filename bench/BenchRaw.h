@@ -3,6 +3,8 @@
 // GetMessage loop.
 #pragma once
 
+#include <string>
+
 #include "BenchSide.h"
 
 struct HWND__;
@@ -26,10 +28,15 @@ protected:
     void Settle() override;
 
 private:
+    static std::wstring Widen(const std::string& utf8);
+    std::string WideText(long units);
     HWND__* OpenTop(const char* title);
     void Paint(HWND__* window);
     void Close(HWND__* window);
 
     HWND__* fEditTop = nullptr;
     HWND__* fEdit = nullptr;
+    // The edit holds text beyond ASCII: a Unicode control, whose offsets
+    // (UTF-16 units, CR LF line ends) are given back as the framework's.
+    bool fWide = false;
 };

@@ -13,6 +13,8 @@
 #include "views/XGPalette.h"
 #include "foundation/XGPostError.h"
 #include "controls/XGTabMeasure.h"
+#include "controls/XGTextClusters.h"
+#include "foundation/XGUtf8.h"
 #include "dispatch/XGTime.h"
 #include "views/XGView.h"
 
@@ -33,18 +35,28 @@ long Max(long a, long b) { return a > b ? a : b; }
 // Widths as sums of the font's character advances, read once per font
 // through a drawing context and kept by the engine: a run measures what the
 // context's StringWidth answers for it, without a call into the device.
-// Without a host there is no font, and every character counts 8 pixels.
+// ASCII comes from the table; any other character is measured once in its
+// UTF-16 form and kept. Without a host there is no font, and every
+// character counts 8 pixels (a mark joining a cluster none).
 class XGEditCore::Measure : public XGTabMeasure {
 public:
     Measure(XGEditCore& core, XGDraw* draw)
         : Measure(core.CharWidths(draw), core.fWidthExtra, core.fTabWidth, core.fPassword)
     {
+        fCore = &core;
+        fDraw = draw;
     }
 
     int32_t TextWidth(const char* text, uint32_t length, int32_t startWidth) override
     {
-        if (!fWidths)
-            return Clamp(startWidth + int64_t(length) * 8);
+        if (!fWidths) {
+            int32_t x = startWidth;
+            for (uint32_t i = 0; i < length; ++i) {
+                if (StartsShown(text, length, i))
+                    x = Clamp(int64_t(x) + 8);
+            }
+            return x;
+        }
         return XGTabMeasure::TextWidth(text, length, startWidth);
     }
 
@@ -52,28 +64,66 @@ public:
                           int32_t* widths) override
     {
         if (!fWidths) {
-            for (uint32_t i = 0; i < length; ++i)
-                widths[i] = Clamp(startWidth + int64_t(i + 1) * 8);
+            int32_t x = startWidth;
+            for (uint32_t i = 0; i < length; ++i) {
+                if (StartsShown(text, length, i))
+                    x = Clamp(int64_t(x) + 8);
+                widths[i] = x;
+            }
             return;
         }
         XGTabMeasure::PrefixWidthsFrom(text, length, startWidth, widths);
+    }
+
+    // Whether the byte at i starts a character that shows as one of its own
+    // (a star when masked): not a continuation byte, a mark, a variation
+    // selector, an emoji modifier or a joiner.
+    static bool StartsShown(const char* text, uint32_t length, uint32_t i)
+    {
+        uint8_t byte = static_cast<uint8_t>(text[i]);
+        if (byte < 0x80)
+            return true;
+        if (!XGUtf8::IsBoundary(text, length, i))
+            return false;
+        size_t n;
+        char32_t c = XGUtf8::Decode(text, length, i, &n);
+        return c != 0x200D && !XGTextClusters::IsExtend(c);
     }
 
 protected:
     int32_t RunWidth(const char* text, uint32_t length, int32_t* partial) override
     {
         if (fMasked) {
-            if (partial) {
-                for (uint32_t i = 0; i < length; ++i)
-                    partial[i] = int32_t(i + 1) * fStarWidth;
+            int32_t x = 0;
+            for (uint32_t i = 0; i < length; ++i) {
+                if (StartsShown(text, length, i))
+                    x += fStarWidth;
+                if (partial)
+                    partial[i] = x;
             }
-            return int32_t(length) * fStarWidth;
+            return x;
         }
         int32_t x = fExtra;
-        for (uint32_t i = 0; i < length; ++i) {
-            x += fWidths[static_cast<unsigned char>(text[i])];
+        for (uint32_t i = 0; i < length;) {
+            uint8_t byte = static_cast<uint8_t>(text[i]);
+            if (byte < 0x80) {
+                x += fWidths[byte];
+                if (partial)
+                    partial[i] = x;
+                ++i;
+                continue;
+            }
+            // A character's width counts from its last byte on.
+            size_t n;
+            char32_t c = XGUtf8::Decode(text, length, i, &n);
+            if (partial) {
+                for (size_t k = 0; k + 1 < n; ++k)
+                    partial[i + k] = x;
+            }
+            x += fCore->WideWidth(c, fDraw);
             if (partial)
-                partial[i] = x;
+                partial[i + n - 1] = x;
+            i += uint32_t(n);
         }
         return x;
     }
@@ -82,7 +132,8 @@ private:
     Measure(const int32_t* widths, int32_t extra, long tabChars, bool masked)
         : XGTabMeasure(widths ? int32_t((tabChars ? tabChars : 8) * (widths['m'] + extra)) : 1),
           fWidths(widths), fExtra(extra),
-          fStarWidth(widths && masked ? widths['*'] + extra : 0), fMasked(masked)
+          fStarWidth(widths && masked ? widths['*'] + extra : 0), fMasked(masked),
+          fCore(nullptr), fDraw(nullptr)
     {
     }
 
@@ -90,6 +141,8 @@ private:
     int32_t fExtra;
     int32_t fStarWidth;
     bool fMasked;
+    XGEditCore* fCore;
+    XGDraw* fDraw;
 };
 
 // Lends one drawing context to every step of an event, each of which would
@@ -163,8 +216,36 @@ const int32_t* XGEditCore::CharWidths(XGDraw* draw)
         fCharWidths.resize(256);
         reader.GetCharWidths(fCharWidths.data(), &fWidthExtra);
         fWidthsFont = fFont ? fFont->GetFont() : GDefaultFont;
+        fWideWidths.clear();
     }
     return fCharWidths.data();
+}
+
+// Measured as the device measures the character alone in UTF-16, less the
+// once-per-string overhang, and kept for the font.
+int32_t XGEditCore::WideWidth(char32_t c, XGDraw* draw)
+{
+    auto known = fWideWidths.find(c);
+    if (known != fWideWidths.end())
+        return known->second;
+    if (!draw)
+        draw = fEventDraw;
+    std::unique_ptr<XGDraw> own(draw ? nullptr : OpenDraw());
+    XGDraw* reader = draw ? draw : own.get();
+    int32_t width = 0;
+    if (reader) {
+        std::string bytes;
+        XGUtf8::Append(bytes, c);
+        std::u16string units = XGUtf8::ToUtf16(bytes);
+        SIZE size = {0, 0};
+        if (::GetTextExtentPoint32W(reader->GetDC(), reinterpret_cast<const wchar_t*>(units.c_str()),
+                                    int(units.size()), &size))
+            width = int32_t(size.cx) - fWidthExtra;
+        if (width < 0)
+            width = 0;
+    }
+    fWideWidths[c] = width;
+    return width;
 }
 
 XGDraw* XGEditCore::UseDraw(std::unique_ptr<XGDraw>& own)
@@ -219,7 +300,24 @@ void XGEditCore::Invalidate()
 
 void XGEditCore::DrawTextA(XGDraw& draw, const char* text, unsigned long start, unsigned long end)
 {
-    draw.TabDrawString(text, start, end, (unsigned short)fTabWidth, fPassword);
+    if (!fPassword) {
+        draw.TabDrawString(text, start, end, (unsigned short)fTabWidth, false);
+        return;
+    }
+    // One star for each character shown as one (its marks and joiners give
+    // none), tabs kept where they stand; measured alike by Measure.
+    std::string stars;
+    unsigned long shownStart = 0;
+    for (unsigned long i = 0; i < end; ++i) {
+        if (i == start)
+            shownStart = (unsigned long)stars.size();
+        if (text[i] == '\t')
+            stars += '\t';
+        else if (Measure::StartsShown(text, uint32_t(end), uint32_t(i)))
+            stars += '*';
+    }
+    draw.TabDrawString(stars.c_str(), shownStart, (unsigned long)stars.size(),
+                       (unsigned short)fTabWidth, false);
 }
 
 // configuration
@@ -453,6 +551,16 @@ void XGEditCore::DoInsert(long length, const char* chars)
         --first;
 
     fSelStart = fSelEnd = start + length;
+    // A base typed before a mark that stood alone takes it: the caret goes
+    // past the cluster they now make, never inside it.
+    if (fSelStart < TextSize() && length > 0) {
+        XGHandleLock lock(*fText);
+        const char* text = **fText;
+        size_t size = size_t(TextSize());
+        size_t floor = XGTextClusters::Floor(text, size, size_t(fSelStart));
+        if (floor != size_t(fSelStart))
+            fSelStart = fSelEnd = long(XGTextClusters::Next(text, size, floor));
+    }
     EventDraw shared(*this);
     long caretLine = FindLine(fSelStart);
     if (caretLine == last && GetNumLines() == lines) {
@@ -478,7 +586,8 @@ void XGEditCore::DoKey(char ch)
         if (fSelStart == fSelEnd) {
             if (fSelStart == 0)
                 return;
-            --fSelStart;
+            XGHandleLock lock(*fText);
+            fSelStart = long(XGTextClusters::Previous(**fText, size_t(TextSize()), size_t(fSelStart)));
         }
         DoDelete();
         return;
@@ -526,19 +635,22 @@ void XGEditCore::DoSelectAll()
 
 void XGEditCore::ToClipboard(XGHandle& handle)
 {
-    std::string text;
+    // In UTF-16, which every program reads; the system offers the other
+    // forms from it.
+    std::u16string text;
     {
         XGHandleLock lock(handle);
-        text = XGTextEngine::ToClipboardText(*handle, handle.GetSize());
+        text = XGUtf8::ToUtf16(XGTextEngine::ToClipboardText(*handle, handle.GetSize()));
     }
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1);
+    const size_t bytesNeeded = (text.size() + 1) * sizeof(char16_t);
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, bytesNeeded);
     char* bytes = block ? static_cast<char*>(::GlobalLock(block)) : nullptr;
     if (!bytes) {
         if (block)
             ::GlobalFree(block);
         throw XGPostError(kErrOutOfMemory);
     }
-    memcpy(bytes, text.c_str(), text.size() + 1);
+    memcpy(bytes, text.c_str(), bytesNeeded);
     ::GlobalUnlock(block);
     handle.SetSize(0);
     // Another program may hold the clipboard. A block the clipboard did not
@@ -549,7 +661,7 @@ void XGEditCore::ToClipboard(XGHandle& handle)
         throw XGPostError(kErrClipboard);
     }
     ::EmptyClipboard();
-    const bool taken = ::SetClipboardData(CF_TEXT, block) != nullptr;
+    const bool taken = ::SetClipboardData(CF_UNICODETEXT, block) != nullptr;
     if (!taken)
         ::GlobalFree(block);
     ::CloseClipboard();
@@ -562,11 +674,17 @@ bool XGEditCore::FromClipboard(XGHandle& handle)
     handle.SetSize(0);
     if (!::OpenClipboard(nullptr))
         return false;
-    HANDLE data = ::GetClipboardData(CF_TEXT);
-    const char* bytes = data ? static_cast<const char*>(::GlobalLock(data)) : nullptr;
-    if (bytes) {
-        XGTextEngine::FromClipboardText(bytes, uint32_t(::GlobalSize(data)), handle);
+    HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
+    const char16_t* units = data ? static_cast<const char16_t*>(::GlobalLock(data)) : nullptr;
+    if (units) {
+        // Up to the terminator, never past the block.
+        size_t limit = ::GlobalSize(data) / sizeof(char16_t);
+        size_t count = 0;
+        while (count < limit && units[count] != 0)
+            ++count;
+        std::string text = XGUtf8::FromUtf16(units, count);
         ::GlobalUnlock(data);
+        XGTextEngine::FromClipboardText(text.data(), uint32_t(text.size()), handle);
     }
     ::CloseClipboard();
     return true;
@@ -594,6 +712,12 @@ void XGEditCore::SetSelectInternal(long a, long b)
         b = size;
     if (b < a)
         a = b = 0;
+    // Neither end falls inside a cluster: an offset there means its start.
+    if (fText && (a < size || b < size)) {
+        XGHandleLock lock(*fText);
+        a = long(XGTextClusters::Floor(**fText, size_t(size), size_t(a)));
+        b = long(XGTextClusters::Floor(**fText, size_t(size), size_t(b)));
+    }
     if (a == fSelStart && b == fSelEnd)
         return;
     if (!fView) {
@@ -658,9 +782,9 @@ void XGEditCore::GetWordSelect(long* start, long* end)
     XGHandleLock lock(*fText);
     const char* text = **fText;
     while (*start > 0 && !IsWordBreak(*start, text))
-        --*start;
+        *start = long(XGTextClusters::Previous(text, size_t(size), size_t(*start)));
     while (*end < size && !IsWordBreak(*end, text))
-        ++*end;
+        *end = long(XGTextClusters::Next(text, size_t(size), size_t(*end)));
 }
 
 // caret keys
@@ -689,7 +813,11 @@ void XGEditCore::DoLeftArrow(bool extend)
     fGoalPixel = -1;
     if (CollapseSelection(extend, true))
         return;
-    long p = Max(fSelStart - 1, 0);
+    long p;
+    {
+        XGHandleLock lock(*fText);
+        p = long(XGTextClusters::Previous(**fText, size_t(TextSize()), size_t(Max(fSelStart, 0))));
+    }
     MoveCaret(p, extend ? fSelEnd : p, p);
 }
 
@@ -701,7 +829,11 @@ void XGEditCore::DoRightArrow(bool extend)
     fGoalPixel = -1;
     if (CollapseSelection(extend, false))
         return;
-    long p = Min(fSelEnd + 1, TextSize());
+    long p;
+    {
+        XGHandleLock lock(*fText);
+        p = long(XGTextClusters::Next(**fText, size_t(TextSize()), size_t(Max(fSelEnd, 0))));
+    }
     MoveCaret(extend ? fSelStart : p, p, p);
 }
 
@@ -1052,16 +1184,17 @@ void XGEditCore::DrawLines(long first, long last)
 void XGEditCore::VisibleRun(XGDraw& draw, const char* text, unsigned long length,
                             unsigned long* from, unsigned long* to, long* x)
 {
-    const unsigned long kPiece = XGTabMeasure::kPiece;
     Measure measure(*this, &draw);
     const long origin = fFrame.left - fScrollH * fPixelStep + fMargin;
     unsigned long start = 0;
     long width = 0;
     if (origin < fFrame.left) {
-        // Whole pieces while they end left of the frame, then characters.
-        for (unsigned long step : {kPiece, 1UL}) {
+        // Whole pieces while they end left of the frame, then clusters.
+        for (bool pieces : {true, false}) {
             while (start < length) {
-                unsigned long n = Min(long(step), long(length - start));
+                unsigned long n = pieces
+                    ? XGTextMeasure::PieceLength(text + start, uint32_t(length - start))
+                    : (unsigned long)(XGTextClusters::Next(text, length, start) - start);
                 long after = measure.TextWidth(text + start, uint32_t(n), int32_t(width));
                 if (origin + after > fFrame.left)
                     break;
@@ -1073,7 +1206,7 @@ void XGEditCore::VisibleRun(XGDraw& draw, const char* text, unsigned long length
     unsigned long end = start;
     long reach = origin + width;
     while (end < length && reach < fFrame.right) {
-        unsigned long n = Min(long(kPiece), long(length - end));
+        unsigned long n = XGTextMeasure::PieceLength(text + end, uint32_t(length - end));
         reach = origin + measure.TextWidth(text + end, uint32_t(n), int32_t(reach - origin));
         end += n;
     }

@@ -1,5 +1,5 @@
 // The text editor without a window of its own: it edits a host's handle of
-// single-byte characters (a line end is one line feed), keeps a selection
+// UTF-8 text (a line end is one line feed), keeps a selection
 // and a blinking caret, maps points to offsets, draws the visible lines into
 // its host view and exchanges text with the clipboard. The host forwards its
 // drawing, mouse, key, focus, size and idle events. There is no undo.
@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "views/RectMath.h"
@@ -118,6 +119,8 @@ private:
     long GetOffsetBeyond(Point where, bool* beyond);
     // The font's character advances (256), or null without a host.
     const int32_t* CharWidths(XGDraw* draw);
+    // The advance of a character beyond ASCII in the font of CharWidths.
+    int32_t WideWidth(char32_t c, XGDraw* draw);
     XGDraw* OpenDraw();
     // The context the event in progress shares (fEventDraw), or a new one
     // kept in `own`.
@@ -175,6 +178,7 @@ private:
     long fStaleLast;
     // The font's advances as CharWidths read them, for fWidthsFont.
     std::vector<int32_t> fCharWidths;
+    std::unordered_map<char32_t, int32_t> fWideWidths;
     int32_t fWidthExtra;
     HFONT__* fWidthsFont;
     // While an event draws in several steps, the one context they share.

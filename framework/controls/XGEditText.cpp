@@ -15,6 +15,8 @@
 #include "dispatch/XGMenuStatus.h"
 #include "dispatch/XGMessages.h"
 #include "controls/XGScrollView.h"
+#include "controls/XGTextClusters.h"
+#include "foundation/XGUtf8.h"
 
 namespace {
 
@@ -33,14 +35,16 @@ bool IsLetterOrDigit(char c)
 }  // namespace
 
 // The bytes that an editing operation of the engine may replace: the
-// selection and the character before it (a backspace takes that one). The
+// selection and the cluster before it (a backspace takes that one). The
 // engine changes nothing outside them, so comparing and restoring these
 // costs what the change costs, not the text's length.
 class XGEditText::Kept {
 public:
     Kept(const XGHandle& text, long start, long end)
-        : fStart(start), fEnd(end), fFrom(start > 0 ? start - 1 : 0), fSize(long(text.GetSize()))
+        : fStart(start), fEnd(end), fFrom(0), fSize(long(text.GetSize()))
     {
+        if (start > 0 && start <= fSize)
+            fFrom = long(XGTextClusters::Previous(*text, size_t(fSize), size_t(start)));
         if (fEnd > fSize)
             fEnd = fSize;
         if (fFrom > fEnd)
@@ -192,8 +196,11 @@ void XGEditText::GetSelect(long* start, long* end) const
 void XGEditText::GetTitle(char* out) const
 {
     uint32_t length = fText.GetSize();
-    if (length > 255)
-        length = 255;
+    // Cut where a character starts, not inside one.
+    if (length > 255) {
+        size_t start = XGUtf8::Previous(*fText, length, 255);
+        length = XGUtf8::Next(*fText, length, start) == 255 ? 255 : uint32_t(start);
+    }
     if (length)
         memcpy(out, *fText, length);
     out[length] = 0;
@@ -240,10 +247,16 @@ bool XGEditText::CanInsertKey(char c)
     }
     if (!accepted)
         return false;
+    // The limit counts characters, the selection's going out.
     if (fMaxLength != 0 && fEdit) {
         long start, end;
         fEdit->GetSelect(&start, &end);
-        return long(fText.GetSize()) - (end - start) < fMaxLength;
+        size_t size = fText.GetSize();
+        if (size - size_t(end - start) < size_t(fMaxLength))
+            return true;
+        size_t characters = XGUtf8::CountCharacters(*fText, size)
+                            - XGUtf8::CountCharacters(*fText + start, size_t(end - start));
+        return characters < size_t(fMaxLength);
     }
     return true;
 }
@@ -306,14 +319,39 @@ void XGEditText::InsertChar(char c)
     CheckChange(kept);
 }
 
-long XGEditText::DoKey(long arg, void*)
+void XGEditText::InsertCharacter(const char* utf8)
+{
+    if (!fEdit || !utf8 || !*utf8)
+        return;
+    // A key brings one character; anything ill-formed is typed as U+FFFD.
+    std::string bytes = XGUtf8::Repaired(utf8, strlen(utf8));
+    if (!CanInsertKey(bytes[0]))
+        return;
+    long start, end;
+    fEdit->GetSelect(&start, &end);
+    Kept kept(fText, start, end);
+    fEdit->DoInsert(long(bytes.size()), bytes.data());
+    CheckChange(kept);
+}
+
+long XGEditText::DoKey(long arg, void* data)
 {
     if (!fEdit)
         return -1;
     unsigned short modifiers = XGKeyModifiers(arg);
     unsigned short key = XGKeyCode(arg);
     bool extend = (modifiers & kModShift) != 0;
-    if (!(modifiers & kModExtendedKey)) {
+    if (!(modifiers & kModExtendedKey) && key >= 0x80) {
+        // A character beyond ASCII comes whole as UTF-8 in data; a key
+        // without it is the UTF-16 unit itself.
+        std::string own;
+        const char* utf8 = static_cast<const char*>(data);
+        if (!utf8) {
+            XGUtf8::Append(own, char32_t(key));
+            utf8 = own.c_str();
+        }
+        InsertCharacter(utf8);
+    } else if (!(modifiers & kModExtendedKey)) {
         char c = char(key & 0xFF);
         if (IsSpecialKey(c))
             return -1;

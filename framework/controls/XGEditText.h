@@ -46,6 +46,9 @@ public:
     void Scroll(long dh, long dv) override;
 
     // its own virtual operations
+    // `c` is the typed character when it is ASCII, else the first byte of
+    // its UTF-8 form (0x80 and up, which no filter takes); the length limit
+    // counts characters.
     virtual bool CanInsertKey(char c);
     virtual bool IsSpecialKey(char c);
     virtual void DrawTextFrame(XGDraw& draw, tagRECT r);
@@ -68,6 +71,8 @@ private:
     // change is undone, text and selection (false then).
     bool CheckChange(const Kept& kept);
     void InsertChar(char c);
+    // One typed character beyond ASCII, in UTF-8.
+    void InsertCharacter(const char* utf8);
     void DeleteChar() { InsertChar(0x08); }
     void RecalcScroll();
     tagRECT GetTextArea() const;

@@ -44,7 +44,7 @@ int32_t XGTabMeasure::TextWidth(const char* text, uint32_t length, int32_t start
 {
     int32_t width = startWidth;
     while (length > 0) {
-        uint32_t piece = length < kPiece ? length : kPiece;
+        uint32_t piece = PieceLength(text, length);
         int32_t base = width - width % fTab;
         width = Sum(base, int16_t(PieceWidth(text, piece, uint16_t(width % fTab), base, nullptr)));
         text += piece;
@@ -63,7 +63,7 @@ void XGTabMeasure::PrefixWidthsFrom(const char* text, uint32_t length, int32_t s
 {
     int32_t width = startWidth;
     while (length > 0) {
-        uint32_t piece = length < kPiece ? length : kPiece;
+        uint32_t piece = PieceLength(text, length);
         int32_t base = width - width % fTab;
         width = Sum(base, int16_t(PieceWidth(text, piece, uint16_t(width % fTab), base, widths)));
         text += piece;

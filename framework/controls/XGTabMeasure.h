@@ -1,8 +1,9 @@
 // Widths of a line's characters with tab stops every `tab` pixels from the
 // line's start, as the text editor measures them: in pieces of at most
-// kPiece characters (a device answers widths in 16 bits, and a long line
-// must not wrap around), each piece's runs between tabs measured whole. The
-// device is reached through RunWidth, so the rules run without one.
+// kPiece bytes ending where a character ends (a device answers widths in 16
+// bits, and a long line must not wrap around), each piece's runs between
+// tabs measured whole. A run holds whole characters. The device is reached
+// through RunWidth, so the rules run without one.
 #pragma once
 
 #include <cstdint>
@@ -11,8 +12,6 @@
 
 class XGTabMeasure : public XGTextMeasure {
 public:
-    static constexpr uint32_t kPiece = 128;
-
     // `tab` is the distance between tab stops in pixels; less than one
     // counts as one, so that a tab always moves forward.
     explicit XGTabMeasure(int32_t tab);

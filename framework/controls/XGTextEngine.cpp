@@ -3,8 +3,23 @@
 #include <cstring>
 #include <vector>
 
+#include "controls/XGTextClusters.h"
 #include "foundation/XGHandleLock.h"
 #include "foundation/XGPostError.h"
+#include "foundation/XGUtf8.h"
+
+uint32_t XGTextMeasure::PieceLength(const char* text, uint32_t length)
+{
+    if (length <= kPiece)
+        return length;
+    // A byte that is no continuation byte always starts a character.
+    if ((static_cast<uint8_t>(text[kPiece]) & 0xC0) != 0x80)
+        return kPiece;
+    size_t start = XGUtf8::Previous(text, length, kPiece);
+    if (XGUtf8::Next(text, length, start) == kPiece || start == 0)
+        return kPiece;
+    return uint32_t(start);
+}
 
 XGTextEngine::XGTextEngine() : fText(nullptr), fLineBreaks(0, 64), fMaxTextSize(kMaxTextSize) {}
 
@@ -120,6 +135,14 @@ int32_t XGTextEngine::LayoutPass(const char* text, int32_t size, int32_t from, i
         }
         return widths[size_t(length - 1)];
     };
+    // Wrapping moves by clusters: a line ends only where one does. A white
+    // space byte followed by a mark is no place to break.
+    auto next = [&](int32_t at) { return int32_t(XGTextClusters::Next(text, size_t(size), size_t(at))); };
+    auto breakable = [&](int32_t at) {
+        return IsWhite(text[at])
+               && (at + 1 >= size || static_cast<uint8_t>(text[at + 1]) < 0x80
+                   || XGTextClusters::IsBoundary(text, size_t(size), size_t(at + 1)));
+    };
     while (i < size && (stopAfterBreak >= 0 || i < to)) {
         if (text[i] == '\n') {
             AppendBreak(table, i);
@@ -127,12 +150,13 @@ int32_t XGTextEngine::LayoutPass(const char* text, int32_t size, int32_t from, i
             if (stopAfterBreak >= 0 && i >= stopAfterBreak)
                 return i + 1;
         } else if (wrap) {
-            int32_t e = i + 1;
+            int32_t after = next(i);
+            int32_t e = after;
             while (e > s && IsWhite(text[e - 1]))
                 --e;
             if (e > s && widthTo(e) > wrapWidth) {
                 int32_t b = e - 1;
-                while (b >= s && !IsWhite(text[b]))
+                while (b >= s && !breakable(b))
                     --b;
                 if (b <= s)
                     b = e - 1;
@@ -140,12 +164,13 @@ int32_t XGTextEngine::LayoutPass(const char* text, int32_t size, int32_t from, i
                 // with it. That one is not read yet (it may be a line feed or
                 // the text end), so the break waits for the next step, which
                 // puts it there unless a line feed or the end comes first.
-                if (b <= s && s + 1 > i) {
-                    ++i;
+                int32_t firstEnd = next(s);
+                if (b < firstEnd && i <= s) {
+                    i = after;
                     continue;
                 }
-                if (b <= s)
-                    b = s + 1;
+                if (b < firstEnd)
+                    b = next(firstEnd) - 1;
                 AppendBreak(table, b);
                 s = b + 1;
                 // What moved down may still be too wide: measure it now, or
@@ -154,6 +179,8 @@ int32_t XGTextEngine::LayoutPass(const char* text, int32_t size, int32_t from, i
                 if (b < i)
                     continue;
             }
+            i = after;
+            continue;
         }
         ++i;
     }
@@ -281,16 +308,30 @@ int32_t XGTextEngine::FindOffset(int32_t line, int32_t x, int32_t margin, XGText
     int32_t before = 0;
     XGHandleLock lock(*fText);
     const char* text = **fText + start;
-    for (int32_t from = 0; from < length; from += kStretch) {
-        int32_t n = length - from < kStretch ? length - from : kStretch;
+    // The hit lands between clusters: each is one step, whose width is read
+    // where it ends (it may end in a later stretch).
+    int32_t cluster = 0;
+    for (int32_t from = 0; from < length;) {
+        int32_t n = 0;
+        while (from + n < length) {
+            int32_t piece = int32_t(XGTextMeasure::PieceLength(text + from + n, uint32_t(length - from - n)));
+            if (n > 0 && n + piece > kStretch)
+                break;
+            n += piece;
+        }
         measure.PrefixWidthsFrom(text + from, uint32_t(n), before, widths);
-        for (int32_t k = 0; k < n; ++k) {
-            int64_t w = int64_t(widths[k]) + margin;
+        while (cluster < from + n) {
+            int32_t end = int32_t(XGTextClusters::Next(text, size_t(length), size_t(cluster)));
+            if (end > from + n)
+                break;
+            int64_t w = int64_t(widths[end - 1 - from]) + margin;
             if (x < (p + w) / 2)
-                return start + from + k;
+                return start + cluster;
             p = w;
+            cluster = end;
         }
         before = widths[n - 1];
+        from += n;
     }
     if (beyond)
         *beyond = true;
@@ -334,11 +375,55 @@ bool XGTextEngine::FitsAfterReplace(int64_t size, int64_t removed, int64_t inser
 
 // words
 
+int XGTextEngine::WordKind(char32_t c)
+{
+    enum { kOther, kLetter, kHiragana, kKatakana, kIdeograph };
+    if (c < 0x80)
+        return IsAlnum(char(c)) ? kLetter : kOther;
+    if (c < 0xC0) {
+        // Latin-1 punctuation and signs, but for the ordinals, the micro
+        // sign and the superscript digits and fractions.
+        return c == 0xAA || c == 0xB2 || c == 0xB3 || c == 0xB5 || c == 0xB9 || c == 0xBA
+                       || (c >= 0xBC && c <= 0xBE)
+                   ? kLetter
+                   : kOther;
+    }
+    if (c == 0xD7 || c == 0xF7)
+        return kOther;
+    if (c >= 0x3041 && c <= 0x309F)
+        return kHiragana;
+    if ((c >= 0x30A0 && c <= 0x30FF) || (c >= 0x31F0 && c <= 0x31FF) || (c >= 0xFF66 && c <= 0xFF9F))
+        return kKatakana;
+    if ((c >= 0x3005 && c <= 0x3007) || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF)
+        || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0x20000 && c <= 0x3FFFF))
+        return kIdeograph;
+    // Spaces and punctuation, symbols, arrows, shapes, the CJK and
+    // full-width punctuation, emoji and the replacement character.
+    if ((c >= 0x2000 && c <= 0x2BFF) || (c >= 0x2E00 && c <= 0x2E7F) || (c >= 0x3000 && c <= 0x303F)
+        || (c >= 0xFE10 && c <= 0xFE1F) || (c >= 0xFE30 && c <= 0xFE6F)
+        || (c >= 0xFF01 && c <= 0xFF0F) || (c >= 0xFF1A && c <= 0xFF20)
+        || (c >= 0xFF3B && c <= 0xFF40) || (c >= 0xFF5B && c <= 0xFF65)
+        || (c >= 0xFFF0 && c <= 0xFFFF) || (c >= 0x1F000 && c <= 0x1FAFF))
+        return kOther;
+    return kLetter;
+}
+
 bool XGTextEngine::IsWordBreakAt(const char* text, int32_t size, int32_t offset)
 {
     if (offset <= 0 || offset >= size)
         return true;
-    return IsAlnum(text[offset - 1]) != IsAlnum(text[offset]);
+    const uint8_t before = static_cast<uint8_t>(text[offset - 1]);
+    const uint8_t after = static_cast<uint8_t>(text[offset]);
+    if (before < 0x80 && after < 0x80)
+        return IsAlnum(char(before)) != IsAlnum(char(after));
+    if (!XGTextClusters::IsBoundary(text, size_t(size), size_t(offset)))
+        return false;
+    // A cluster is of its first character's kind: a mark takes its base's.
+    size_t length;
+    size_t previous = XGTextClusters::Previous(text, size_t(size), size_t(offset));
+    char32_t a = XGUtf8::Decode(text, size_t(size), previous, &length);
+    char32_t b = XGUtf8::Decode(text, size_t(size), size_t(offset), &length);
+    return WordKind(a) != WordKind(b);
 }
 
 // clipboard

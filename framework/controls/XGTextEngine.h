@@ -1,8 +1,10 @@
-// The device-free half of the text editor: the line-break table over a text
-// of single-byte characters, full and incremental layout with optional word
-// wrap, line arithmetic, hit testing within a line, word boundaries and the
-// clipboard's line-end conversions. Widths come from an XGTextMeasure, so the
-// rules run (and are tested) without a window.
+// The device-free half of the text editor: the line-break table over a UTF-8
+// text, full and incremental layout with optional word wrap, line
+// arithmetic, hit testing within a line, word boundaries and the clipboard's
+// line-end conversions. Offsets are bytes; every line break, hit and word
+// boundary it gives lies between clusters (XGTextClusters), never inside a
+// character. Widths come from an XGTextMeasure, so the rules run (and are
+// tested) without a window.
 #pragma once
 
 #include <cstdint>
@@ -10,11 +12,18 @@
 
 #include "foundation/XGHandle.h"
 
-// Width in pixels of `length` characters, laid out from `startWidth` pixels
-// into their line (tab stops are counted from the line's start).
+// Width in pixels of the `length` bytes of text, laid out from `startWidth`
+// pixels into their line (tab stops are counted from the line's start). The
+// engine asks only for runs of whole characters; prefix widths are read only
+// where a cluster ends.
 class XGTextMeasure {
 public:
     virtual ~XGTextMeasure() {}
+    // A measure works in pieces of at most kPiece bytes, each ending where a
+    // character ends (unless one character is longer), so that no piece cuts
+    // a character in two.
+    static constexpr uint32_t kPiece = 128;
+    static uint32_t PieceLength(const char* text, uint32_t length);
     virtual int32_t TextWidth(const char* text, uint32_t length, int32_t startWidth) = 0;
     // widths[i] = TextWidth(text, i + 1, 0) for every i below `length`; a
     // measure that can answer them in fewer steps overrides this.
@@ -88,9 +97,13 @@ public:
     // `inserted` stays within `limit`; in 64 bits, so that no size wraps.
     static bool FitsAfterReplace(int64_t size, int64_t removed, int64_t inserted, int32_t limit);
 
-    // Words: true when exactly one of the characters at offset-1 and offset is
-    // a letter or digit (C locale).
+    // Words: true where the clusters on either side are of different kinds:
+    // letters and digits of most scripts, hiragana, katakana, ideographs, or
+    // anything else (spaces, punctuation, symbols, emoji). For ASCII, exactly
+    // one side is a letter or digit. Never inside a cluster.
     static bool IsWordBreakAt(const char* text, int32_t size, int32_t offset);
+    // The kind of a character for word boundaries: 0 for none of the others.
+    static int WordKind(char32_t c);
     static bool IsWhite(char c);
     static bool IsAlnum(char c);
 

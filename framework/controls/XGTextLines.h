@@ -11,7 +11,9 @@ public:
     static bool IsSpace(char c);
     // Moves over white space other than line breaks.
     static int32_t SkipSpace(const char* text, int32_t index);
-    // Moves over characters that are neither white space nor the end.
+    // Moves over characters that are neither white space nor the end; an
+    // ideograph or kana (with the closing marks after it) is a word alone.
+    // Text is UTF-8; a word never ends inside a character.
     static int32_t NextWord(const char* text, int32_t index);
     // Moves over all white space, line breaks too: empty lines collapse.
     static int32_t SkipBreaks(const char* text, int32_t index);

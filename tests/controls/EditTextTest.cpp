@@ -25,6 +25,8 @@
 #include "controls/XGTextEngine.h"
 #include "views/XGFont.h"
 #include "dispatch/XGTime.h"
+#include "foundation/XGKeys.h"
+#include "foundation/XGUtf8.h"
 
 using viewstest::Host;
 
@@ -1108,7 +1110,8 @@ TEST(CharWidths, SumsAreWhatTheDeviceMeasuresForEveryFont)
 namespace {
 
 // The editor's measuring before the advance table: each run between tabs
-// measured on the device, in pieces of at most 128 characters.
+// measured on the device in UTF-16, in pieces of at most 128 bytes, each
+// character's width counted from its last byte on.
 class DeviceMeasure : public XGTabMeasure {
 public:
     DeviceMeasure(HDC dc) : XGTabMeasure(8 * StringWidth(dc, "m")), fDC(dc) {}
@@ -1116,11 +1119,22 @@ public:
 protected:
     int32_t RunWidth(const char* text, uint32_t length, int32_t* partial) override
     {
+        std::u16string units = XGUtf8::ToUtf16(text, length);
         SIZE size = {0, 0};
-        std::vector<INT> extents(length);
-        GetTextExtentExPointA(fDC, text, int(length), 0, nullptr, extents.data(), &size);
-        for (uint32_t i = 0; partial && i < length; ++i)
-            partial[i] = int32_t(extents[i]);
+        std::vector<INT> extents(units.size());
+        GetTextExtentExPointW(fDC, reinterpret_cast<const wchar_t*>(units.c_str()), int(units.size()), 0,
+                              nullptr, extents.data(), &size);
+        size_t unit = 0;
+        int32_t before = 0;
+        for (uint32_t i = 0; i < length;) {
+            size_t n;
+            char32_t c = XGUtf8::Decode(text, length, i, &n);
+            unit += c > 0xFFFF ? 2 : 1;
+            for (size_t k = 0; partial && k < n; ++k)
+                partial[i + k] = k + 1 < n ? before : int32_t(extents[unit - 1]);
+            before = int32_t(extents[unit - 1]);
+            i += uint32_t(n);
+        }
         return int32_t(size.cx);
     }
 
@@ -1138,10 +1152,14 @@ private:
 
 TEST_F(EditText, LayoutHitsAndCaretPixelsMatchMeasuringOnTheDevice)
 {
-    std::string text = "\tTab\tstops\t\tand \xC4\xD6\xDC\xE9 high bytes\n";
-    for (int i = 0; i < 40; ++i)
-        text += i % 7 == 3 ? "\t" : std::string(1, char(i % 3 == 0 ? 0x80 + 3 * i : 'a' + i % 26)) + " ";
-    text += "\nWWW iii\tmmm\x85\x99 wrapped words go on and on and on to the end\n\n.";
+    std::string text = "\tTab\tstops\t\tand \xC3\x84\xC3\x96\xC3\x9C\xC3\xA9 letters beyond ASCII\n";
+    for (int i = 0; i < 40; ++i) {
+        std::string c(1, char('a' + i % 26));
+        if (i % 3 == 0)
+            c = XGUtf8::FromUtf16(std::u16string(1, char16_t(i % 2 ? 0x391 + i : 0x410 + i)));
+        text += i % 7 == 3 ? "\t" : c + " ";
+    }
+    text += "\nWWW iii\tmmm\xE2\x80\xA6\xE2\x84\xA2 wrapped words go on and on and on to the end\n\n.";
     for (short number : {0, 1, 2}) {
         for (bool wrap : {false, true}) {
             SCOPED_TRACE(std::to_string(number) + (wrap ? " wrapped" : ""));
@@ -1165,8 +1183,11 @@ TEST_F(EditText, LayoutHitsAndCaretPixelsMatchMeasuringOnTheDevice)
             for (int32_t line = 0; line < reference.GetNumLines(); ++line) {
                 ASSERT_EQ(core->GetLineOffset(line), reference.GetLineOffset(line));
                 int32_t end = reference.GetLineOffset(line) + reference.GetLineLength(line);
-                for (int32_t offset = reference.GetLineOffset(line); offset <= end; ++offset)
-                    ASSERT_EQ(core->FindPixel(offset), reference.FindPixel(offset, 2, device)) << offset;
+                for (int32_t offset = reference.GetLineOffset(line); offset <= end; ++offset) {
+                    if (XGUtf8::IsBoundary(text.data(), text.size(), size_t(offset))) {
+                        ASSERT_EQ(core->FindPixel(offset), reference.FindPixel(offset, 2, device)) << offset;
+                    }
+                }
                 int32_t right = reference.FindPixel(end, 2, device) + 10;
                 for (int32_t x = -2; x <= right; ++x)
                     ASSERT_EQ(core->FindOffset(line, x), reference.FindOffset(line, x, 2, device)) << x;
@@ -1175,4 +1196,187 @@ TEST_F(EditText, LayoutHitsAndCaretPixelsMatchMeasuringOnTheDevice)
             font->Detach();
         }
     }
+}
+
+// Text beyond ASCII: a key brings its character whole as UTF-8 (the UTF-16
+// unit, or U+FFFD above the BMP, in the key code).
+namespace {
+
+const std::string kOmega = "\xCE\xA9";                 // Ω
+const std::string kSun = "\xE6\x97\xA5";               // 日
+const std::string kCoffee = "\xE2\x98\x95";            // ☕
+const std::string kGrin = "\xF0\x9F\x98\x80";          // 😀
+const std::string kAcute = "\xCC\x81";                 // combining acute
+
+long TypeCharacter(XGEditText* edit, const std::string& utf8)
+{
+    std::u16string units = XGUtf8::ToUtf16(utf8);
+    unsigned short key = units.size() == 1 ? units[0] : 0xFFFD;
+    return edit->DoDispatch('keye', key, const_cast<char*>(utf8.c_str()), false);
+}
+
+void PutClipboardUnicode(const std::u16string& text)
+{
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * 2);
+    memcpy(GlobalLock(block), text.c_str(), (text.size() + 1) * 2);
+    GlobalUnlock(block);
+    SetClipboardData(CF_UNICODETEXT, block);
+    CloseClipboard();
+}
+
+std::u16string GetClipboardUnicode()
+{
+    std::u16string text;
+    if (!OpenClipboard(nullptr))
+        return u"<no clipboard>";
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (data) {
+        text = static_cast<const char16_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+}  // namespace
+
+TEST_F(EditText, TypedCharactersBeyondAsciiGoInWholeAndBackspaceTakesEachWhole)
+{
+    EditOptions o;
+    o.text = "x";
+    XGEditText* edit = Make(o);
+    Select(edit, 1, 1);
+    for (const std::string& c : {kOmega, kSun, kCoffee, kGrin})
+        EXPECT_EQ(TypeCharacter(edit, c), 0);
+    EXPECT_EQ(Text(edit), "x" + kOmega + kSun + kCoffee + kGrin);
+    EXPECT_EQ(Selection(edit), std::make_pair(13L, 13L));
+    const std::string left[] = {"x" + kOmega + kSun + kCoffee, "x" + kOmega + kSun, "x" + kOmega, "x"};
+    for (const std::string& expected : left) {
+        Type(edit, "\b");
+        EXPECT_EQ(Text(edit), expected);
+    }
+    // A key without its UTF-8 form is the UTF-16 unit itself.
+    edit->DoDispatch('keye', 0x3A9, nullptr, false);
+    EXPECT_EQ(Text(edit), "x" + kOmega);
+}
+
+TEST_F(EditText, ArrowsAndBackspaceStepOverCharactersAndTheirMarks)
+{
+    EditOptions o;
+    o.text = "a" + kOmega + kSun + kGrin + "e" + kAcute + "b";
+    XGEditText* edit = Make(o);
+    Select(edit, 0, 0);
+    const long stops[] = {1, 3, 6, 10, 13, 14};
+    for (long stop : stops) {
+        Key(edit, kKeyRight);
+        EXPECT_EQ(Selection(edit), std::make_pair(stop, stop));
+    }
+    for (long stop : {13L, 10L, 6L, 3L, 1L, 0L}) {
+        Key(edit, kKeyLeft);
+        EXPECT_EQ(Selection(edit), std::make_pair(stop, stop));
+    }
+    Select(edit, 13, 13);
+    Type(edit, "\b");
+    EXPECT_EQ(Text(edit), "a" + kOmega + kSun + kGrin + "b");
+    Select(edit, 6, 6);
+    Key(edit, kKeyRight, kShift);
+    EXPECT_EQ(Selection(edit), std::make_pair(6L, 10L));
+}
+
+TEST_F(EditText, SelectionEndsInsideACharacterMoveToItsStart)
+{
+    EditOptions o;
+    o.text = "a" + kSun + "e" + kAcute + "b";
+    XGEditText* edit = Make(o);
+    const struct {
+        long start, end, wantStart, wantEnd;
+    } cases[] = {{2, 2, 1, 1}, {3, 3, 1, 1}, {2, 6, 1, 4}, {5, 8, 4, 8}, {0, 6, 0, 4}};
+    for (const auto& c : cases) {
+        Select(edit, c.start, c.end);
+        EXPECT_EQ(Selection(edit), std::make_pair(c.wantStart, c.wantEnd)) << c.start << "-" << c.end;
+    }
+}
+
+TEST_F(EditText, ClicksLandBetweenCharactersBeyondAscii)
+{
+    EditOptions o;
+    o.text = kSun + kSun + "e" + kAcute + kGrin;
+    XGEditText* edit = Make(o);
+    XGEditCore* core = edit->GetEditCore();
+    const long starts[] = {0, 3, 6, 9, 13};
+    for (size_t k = 0; k + 1 < sizeof starts / sizeof starts[0]; ++k) {
+        EXPECT_GT(core->FindPixel(starts[k + 1]), core->FindPixel(starts[k])) << starts[k];
+        for (long x = core->FindPixel(starts[k]); x < core->FindPixel(starts[k + 1]); ++x) {
+            long hit = core->FindOffset(0, x);
+            EXPECT_TRUE(hit == starts[k] || hit == starts[k + 1]) << x << " gave " << hit;
+        }
+    }
+}
+
+TEST_F(EditText, CopyAndPasteCarryUnicodeText)
+{
+    const std::string text = "na\xC3\xAFve " + kCoffee + " " + kOmega + "mega " + kSun + "\xE6\x9C\xAC" + kGrin;
+    const std::u16string wide = XGUtf8::ToUtf16(text);
+    EditOptions o;
+    o.text = text;
+    XGEditText* edit = Make(o);
+    edit->DoDispatch('menu', 16, nullptr, false);
+    edit->DoDispatch('menu', 6, nullptr, false);
+    EXPECT_EQ(GetClipboardUnicode(), wide);
+    PutClipboardUnicode(u"\u03B1\u03B2\r\n\u65E5\U0001F600");
+    Select(edit, 0, long(text.size()));
+    edit->DoDispatch('menu', 7, nullptr, false);
+    EXPECT_EQ(Text(edit), "\xCE\xB1\xCE\xB2\n" + kSun + kGrin);
+}
+
+TEST_F(EditText, FiltersAndLengthLimitCountCharacters)
+{
+    EditOptions digits;
+    digits.filter = 3;
+    XGEditText* numbers = Make(digits);
+    for (const std::string& c : {std::string("1"), std::string("\xEF\xBC\x92"), std::string("\xD9\xA3"), kSun})
+        TypeCharacter(numbers, c);
+    EXPECT_EQ(Text(numbers), "1");
+
+    EditOptions limited;
+    limited.maxLength = 3;
+    XGEditText* edit = Make(limited);
+    for (const std::string& c : {kSun, kGrin, kOmega, std::string("x"), kCoffee})
+        TypeCharacter(edit, c);
+    EXPECT_EQ(Text(edit), kSun + kGrin + kOmega);
+    Select(edit, 0, 3);
+    TypeCharacter(edit, kCoffee);
+    EXPECT_EQ(Text(edit), kCoffee + kGrin + kOmega);
+}
+
+TEST_F(EditText, PasswordShowsOneStarPerCharacter)
+{
+    EditOptions ascii;
+    ascii.text = "abc";
+    ascii.password = true;
+    EditOptions wide = ascii;
+    wide.text = kSun + "e" + kAcute + kGrin;
+    XGEditCore* a = Make(ascii)->GetEditCore();
+    XGEditCore* w = Make(wide)->GetEditCore();
+    EXPECT_EQ(w->FindPixel(3), a->FindPixel(1));
+    EXPECT_EQ(w->FindPixel(6), a->FindPixel(2));
+    EXPECT_EQ(w->FindPixel(10), a->FindPixel(3));
+    EXPECT_EQ(w->GetMaxWidth(), a->GetMaxWidth());
+}
+
+TEST_F(EditText, DoubleClickSelectsAWordOfItsOwnScript)
+{
+    EditOptions o;
+    o.text = kSun + "\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE3\x83\x86\xE3\x82\xAD\xE3\x82\xB9\xE3\x83\x88 caf\xC3\xA9!";
+    XGEditText* edit = Make(o);
+    edit->DoMouseDown(PointAt(edit, 3, 1), kDoubleClick);
+    EXPECT_EQ(Selection(edit), std::make_pair(0L, 9L));
+    edit->DoMouseUp(PointAt(edit, 3, 1), kCaptured);
+    edit->DoMouseDown(PointAt(edit, 15, 1), kDoubleClick);
+    EXPECT_EQ(Selection(edit), std::make_pair(12L, 24L));
+    edit->DoMouseUp(PointAt(edit, 15, 1), kCaptured);
+    edit->DoMouseDown(PointAt(edit, 26, 1), kDoubleClick);
+    EXPECT_EQ(Selection(edit), std::make_pair(25L, 30L));
 }

@@ -68,4 +68,40 @@ TEST(TextLines, SkipSpaceStopsAtLineBreakButSkipBreaksDoesNot)
     EXPECT_EQ(3, XGTextLines::NextWord("abc", 0));
 }
 
+// Twenty pixels a character beyond ASCII, ten otherwise.
+int32_t ByCharacter(void*, const char* text, int32_t length)
+{
+    int32_t width = 0;
+    for (int32_t i = 0; i < length; ++i) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80)
+            width += 10;
+        else if (c >= 0xC0)
+            width += 20;
+    }
+    return width;
+}
+
+TEST(TextLines, JapaneseBreaksBetweenCharactersButNotBeforeClosingMarks)
+{
+    // 日本語の文章です。 in 80 pixels: four characters a line, the full stop
+    // kept with the character before it.
+    const std::string text = "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE"
+                             "\xE6\x96\x87\xE7\xAB\xA0\xE3\x81\xA7\xE3\x81\x99\xE3\x80\x82";
+    std::vector<std::string> lines;
+    const char* at = text.c_str();
+    for (;;) {
+        int32_t n = XGTextLines::LineLength(at, 80, ByCharacter, nullptr);
+        lines.emplace_back(at, size_t(n));
+        at += n;
+        at += XGTextLines::SkipBreaks(at, 0);
+        if (*at == 0)
+            break;
+    }
+    EXPECT_EQ(lines, (std::vector<std::string>{text.substr(0, 12), text.substr(12, 9), text.substr(21)}));
+    // Latin words beside them stay whole; an accented letter is no break.
+    EXPECT_EQ(XGTextLines::NextWord("caf\xC3\xA9\xE6\x97\xA5", 0), 5);
+    EXPECT_EQ(XGTextLines::NextWord("\xE6\x97\xA5\xE3\x80\x82x", 0), 6);
+}
+
 }  // namespace
