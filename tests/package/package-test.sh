@@ -123,7 +123,7 @@ check() {
     import -window root "$work/hello-clicked.png" 2>/dev/null || true
     # Closing the window ends the program (Wine's process ending takes seconds
     # on a loaded machine).
-    xdotool key --window "$window" --clearmodifiers alt+F4
+    xdotool key --window "$window" --clearmodifiers alt+F4 2>/dev/null || xdotool key --clearmodifiers alt+F4
     for _ in $(seq 300); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
     if kill -0 "$pid" 2>/dev/null; then
         echo "the program did not end with its window: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' '|')"
