@@ -81,7 +81,7 @@ if [ $fetch = 1 ]; then
     programs+=("$work/hello-fetch/hello.exe")
 fi
 
-[ $run = 1 ] || exit 0
+[ $run = 1 ] || { echo "--- package ($arch): passed (built; this width does not run here)"; exit 0; }
 
 source "$root/scripts/wine-loader.sh"
 wine_choose_loader
