@@ -1,6 +1,18 @@
-# Sourced by the Notes end-to-end scripts: the display helpers they share.
-# The script sets work, shots and failures first, and frame once it has
-# found the frame window.
+# Sourced by the Notes end-to-end scripts: the scratch folder, the clean-up
+# and the display helpers they share. The script sets shots first, pid to the
+# Notes it starts, and frame once it has found the frame window.
+
+export WINEDEBUG=${WINEDEBUG:--all}
+work=$(mktemp -d)
+failures=0
+pid=""
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    # A test may leave files read-only.
+    chmod -R u+w "$work" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
 
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 note() { echo "--- $*"; }

@@ -13,16 +13,6 @@ set -uo pipefail
 notes=$1
 shots=${2:-$(dirname "$notes")/screenshots}
 mkdir -p "$shots"
-export WINEDEBUG=${WINEDEBUG:--all}
-work=$(mktemp -d)
-failures=0
-pid=""
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 source "$(dirname "$0")/notes-e2e-lib.sh"
 
 folder="日本語のメモ"

@@ -15,16 +15,6 @@ notes=$1
 poke_exe=$2
 shots=${3:-$(dirname "$notes")/screenshots}
 mkdir -p "$shots"
-export WINEDEBUG=${WINEDEBUG:--all}
-work=$(mktemp -d)
-failures=0
-pid=""
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 source "$(dirname "$0")/notes-e2e-lib.sh"
 count() { windows "$1" | wc -l; }
 # Stays true while no second window titled $1 comes within two seconds.
