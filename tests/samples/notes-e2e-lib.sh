@@ -18,6 +18,10 @@ fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 note() { echo "--- $*"; }
 shot() { import -window root "$shots/$1.png"; }
 
+# The system's own dialogs carry the titles of the locale's language: the
+# test runs in English and in Japanese (as regular expressions).
+save_as_title='(Save As|名前を付けて保存)'
+
 # The frame's title names the front document and its change mark.
 title() { xdotool getwindowname "$frame" 2>/dev/null; }
 # Waits up to five seconds for the frame's title to be exactly $1.

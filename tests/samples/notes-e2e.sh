@@ -137,14 +137,14 @@ key ctrl+n
 expect_title "KEBO Notes - Untitled 1 (UTF-8)" "Ctrl+N"
 type_text "new"
 key ctrl+s
-save_as=$(find_window "Save As")
+save_as=$(find_window "$save_as_title")
 if [ -n "$save_as" ]; then
     sleep 0.5
     key End
     key shift+Home
     type_text "$(winepath -w "$work/new.txt" 2>/dev/null)"
     key Return
-    gone "Save As" || fail "the Save As dialog stayed"
+    gone "$save_as_title" || fail "the Save As dialog stayed"
     expect_title "KEBO Notes - new.txt (UTF-8)" "after Save As"
     expect_bytes new.txt 'new' "Save As"
 else

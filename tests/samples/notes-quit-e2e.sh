@@ -126,7 +126,7 @@ key ctrl+n
 expect_title "KEBO Notes - Untitled 1 (UTF-8)" "Ctrl+N"
 type_text "new"
 key ctrl+s
-save_as=$(find_window "Save As")
+save_as=$(find_window "$save_as_title")
 if [ -n "$save_as" ]; then
     poke_async exit2 dde-exit
     answer=$(poke_result exit2 20)
@@ -142,7 +142,7 @@ if [ -n "$save_as" ]; then
     key shift+Home
     type_text "$(winepath -w "$work/new.txt" 2>/dev/null)"
     key Return
-    gone "Save As" || fail "the Save As dialog stayed"
+    gone "$save_as_title" || fail "the Save As dialog stayed"
     expect_title "KEBO Notes - new.txt (UTF-8)" "after Save As"
     expect_bytes new.txt 'new' "Save As after the refused quits"
 else
@@ -154,7 +154,7 @@ type_text "N"
 expect_title "KEBO Notes - new.txt (UTF-8) *" "after typing in new.txt"
 key alt+f
 key a
-save_as=$(find_window "Save As")
+save_as=$(find_window "$save_as_title")
 if [ -n "$save_as" ]; then
     sleep 0.5
     key End
@@ -166,7 +166,7 @@ if [ -n "$save_as" ]; then
     for _ in $(seq 50); do
         [ -n "$(windows "Cannot Save")" ] && break
         prompt=$(windows "Error" | head -1)
-        [ -z "$prompt" ] && [ "$(count "Save As")" -gt 1 ] && prompt=$(windows "Save As" | tail -1)
+        [ -z "$prompt" ] && [ "$(count "$save_as_title")" -gt 1 ] && prompt=$(windows "$save_as_title" | tail -1)
         [ -n "$prompt" ] && { activate "$prompt"; key Return; break; }
         sleep 0.1
     done
@@ -175,7 +175,7 @@ if [ -n "$save_as" ]; then
     shot notes-save-as-open-file
     key Return
     gone "Cannot Save" || fail "OK did not end the alert"
-    gone "Save As" || { fail "the Save As dialog stayed"; key Escape; }
+    gone "$save_as_title" || { fail "the Save As dialog stayed"; key Escape; }
     expect_bytes a.txt 'alpha\r\n' "Save As onto the open a.txt"
     expect_title "KEBO Notes - new.txt (UTF-8) *" "new.txt keeps its name and its changes"
 else
