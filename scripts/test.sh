@@ -86,10 +86,8 @@ start_suite() {
     suites+=("$width:$!")
 }
 # The tests where paths and text cross the ANSI code page, once more under
-# Japanese (Wine's code page 932), in a prefix of their own. e2e_notes and
-# e2e_notes_quit are left out: Notes' keyboard shortcuts do not arrive in
-# that locale under Wine.
-japanese_tests='^(e2e_notes_encodings|e2e_launcher|test_files|test_dde_server)$'
+# Japanese (Wine's code page 932), in a prefix of their own.
+japanese_tests='^(e2e_notes|e2e_notes_encodings|e2e_notes_quit|e2e_notes_typing|e2e_launcher|test_files|test_dde_server)$'
 start_japanese_suite() {
     local width=$1
     (

@@ -21,6 +21,7 @@ shot() { import -window root "$shots/$1.png"; }
 # The system's own dialogs carry the titles of the locale's language: the
 # test runs in English and in Japanese (as regular expressions).
 save_as_title='(Save As|名前を付けて保存)'
+error_title='(Error|エラー)'
 
 # The frame's title names the front document and its change mark.
 title() { xdotool getwindowname "$frame" 2>/dev/null; }

@@ -165,7 +165,7 @@ if [ -n "$save_as" ]; then
     # question has no title of its own: "Error" or the dialog's).
     for _ in $(seq 50); do
         [ -n "$(windows "Cannot Save")" ] && break
-        prompt=$(windows "Error" | head -1)
+        prompt=$(windows "$error_title" | head -1)
         [ -z "$prompt" ] && [ "$(count "$save_as_title")" -gt 1 ] && prompt=$(windows "$save_as_title" | tail -1)
         [ -n "$prompt" ] && { activate "$prompt"; key Return; break; }
         sleep 0.1
