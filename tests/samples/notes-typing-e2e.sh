@@ -21,8 +21,8 @@ source "$(dirname "$0")/notes-e2e-lib.sh"
 helper() { timeout 60 wine "$text_exe" "$@" 2>/dev/null | tr -d '\r'; }
 # Characters as the system delivers typed ones, WM_CHAR by WM_CHAR, UTF-16
 # units (a surrogate pair as two messages). xdotool's Unicode typing remaps
-# a key code to each character's keysym, which Wine does not turn into the
-# character in every locale.
+# a spare key code to each character in turn, and Wine now and then reads a
+# key press before the new mapping: a character is lost now and then.
 type_chars() {
     printf '%s' "$1" >"$work/chars.txt"
     local said
