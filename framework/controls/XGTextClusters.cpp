@@ -174,6 +174,25 @@ char32_t At(const char* text, size_t size, size_t offset, size_t* length)
     return XGUtf8::Decode(text, size, offset, length);
 }
 
+// The end of the cluster starting at offset by the own rule alone.
+size_t OwnNext(const char* text, size_t size, size_t offset)
+{
+    size_t length;
+    char32_t previous = At(text, size, offset, &length);
+    size_t p = offset + length;
+    int regionals = IsRegional(previous) ? 1 : 0;
+    while (p < size) {
+        char32_t c = At(text, size, p, &length);
+        if (!Joins(previous, c, regionals))
+            break;
+        if (IsRegional(c))
+            ++regionals;
+        previous = c;
+        p += length;
+    }
+    return p;
+}
+
 // The breaker's answer for one window of text, kept while the same text is
 // stepped through: the editor asks for every cluster of a line in turn, and
 // the system's analysis of a window costs far more than a step.
@@ -277,17 +296,27 @@ const Window* WindowAround(const char* text, size_t size, size_t offset)
     std::unique_ptr<bool[]> answer(new bool[n + 1]());
     if (n > 0 && !gBreaker(text + low, n, answer.get()))
         return nullptr;
-    // The system decides where characters join; what must stand alone, and
-    // where a character's bytes are, is not its to change.
+    // The system may join what the own rule keeps apart (a syllable of an
+    // Indic script), but a cluster of the own rule stays whole: the systems
+    // the framework runs on do not all keep an emoji with its modifiers and
+    // joiners or a flag's two letters together (Wine splits them). A
+    // character's bytes, line ends, controls and ill-formed bytes are not
+    // the system's to join either.
     w.starts.assign(n + 1, false);
     w.starts[0] = true;
     w.starts[n] = true;
+    size_t own = OwnNext(text, size, low);
     char32_t previous = 0;
     for (size_t p = low; p < high;) {
         size_t length;
         char32_t c = At(text, size, p, &length);
-        if (p > low)
-            w.starts[p - low] = answer[p - low] || c < 0x80 || StandsAlone(previous) || StandsAlone(c);
+        if (p > low) {
+            bool ownStart = p == own;
+            if (ownStart)
+                own = OwnNext(text, size, p);
+            w.starts[p - low] = (answer[p - low] && ownStart) || c < 0x80 || StandsAlone(previous)
+                                || StandsAlone(c);
+        }
         previous = c;
         p += length;
     }
@@ -363,17 +392,7 @@ size_t XGTextClusters::Next(const char* text, size_t size, size_t offset)
         if (end > offset)
             return end;
     }
-    int regionals = IsRegional(previous) ? 1 : 0;
-    while (p < size) {
-        char32_t c = At(text, size, p, &length);
-        if (!Joins(previous, c, regionals))
-            break;
-        if (IsRegional(c))
-            ++regionals;
-        previous = c;
-        p += length;
-    }
-    return p;
+    return OwnNext(text, size, offset);
 }
 
 size_t XGTextClusters::Previous(const char* text, size_t size, size_t offset)

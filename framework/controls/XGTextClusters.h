@@ -11,12 +11,13 @@
 // is a cluster of its own, like a control character).
 //
 // A system with cluster breaks of its own (Windows, through Uniscribe) can
-// install them as a breaker: text that is not plain ASCII then steps by the
-// system's clusters, so the caret agrees with the system's other editors,
-// while this unit stays free of the system and the rule below answers where
-// no breaker is installed or the breaker fails. Whatever a breaker answers,
-// a cluster never ends inside a UTF-8 sequence, line ends, other controls and
-// ill-formed bytes stand alone, and two ASCII characters are two clusters.
+// install them as a breaker: in text that is not plain ASCII a cluster then
+// also holds what the system joins (an Indic syllable, where the system keeps
+// one), while this unit stays free of the system and the rule below answers
+// alone where no breaker is installed or the breaker fails. Whatever a
+// breaker answers, a cluster of the rule below stays whole, a cluster never
+// ends inside a UTF-8 sequence, line ends, other controls and ill-formed
+// bytes stand alone, and an ASCII character starts a cluster.
 #pragma once
 
 #include <cstddef>

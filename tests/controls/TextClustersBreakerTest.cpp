@@ -18,8 +18,8 @@ void Count(size_t size)
     gLargest = std::max(gLargest, size);
 }
 
-// Stand-ins for a system's breaks, each far from the own rule so that a
-// step shows whose answer it took.
+// Stand-ins for a system's breaks: finer than the own rule (each character,
+// each byte), coarser (one cluster a window) and failing.
 bool EveryCharacter(const char* text, size_t size, bool* starts)
 {
     Count(size);
@@ -88,7 +88,7 @@ protected:
     void TearDown() override { XGTextClusters::SetBreaker(nullptr); }
 };
 
-TEST_P(Breakers, StepsFollowTheBreakerWithinCharactersAndControls)
+TEST_P(Breakers, StepsJoinWhatTheBreakerJoinsAndKeepTheOwnClusters)
 {
     const BreakerCase& c = GetParam();
     XGTextClusters::SetBreaker(c.breaker);
@@ -107,15 +107,18 @@ TEST_P(Breakers, StepsFollowTheBreakerWithinCharactersAndControls)
 INSTANTIATE_TEST_SUITE_P(
     TextClusters, Breakers,
     testing::Values(
-        BreakerCase{"SplitMarkFromItsBase", EveryCharacter, "e\xCC\x81x", {0, 1, 3, 4}},
-        BreakerCase{"SplitZeroWidthJoinerSequence", EveryCharacter,
-                    "\xF0\x9F\x91\xA8\xE2\x80\x8D\xF0\x9F\x91\xA9", {0, 4, 7, 11}},
+        BreakerCase{"MarkStaysWithItsBase", EveryCharacter, "e\xCC\x81x", {0, 3, 4}},
+        BreakerCase{"JoinedEmojiStayTogether", EveryCharacter,
+                    "\xF0\x9F\x91\xA8\xE2\x80\x8D\xF0\x9F\x91\xA9\xF0\x9F\x87\xAF\xF0\x9F\x87\xB5",
+                    {0, 11, 19}},
         BreakerCase{"JoinGreekLetters", WholeWindow, "\xCE\xA9\xCE\xBC\xCE\xBD", {0, 6}},
         BreakerCase{"LineFeedStandsAlone", WholeWindow, "\xCE\xA9\n\xCE\xBC", {0, 2, 3, 5}},
         BreakerCase{"AsciiStartsACluster", WholeWindow, "\xCE\xA9" "a\xCC\x81\xCE\xBC", {0, 2, 7}},
         BreakerCase{"IllFormedBytesStandAlone", WholeWindow, "\xCE\xA9\xE2\x98\xCE\xBC", {0, 2, 4, 6}},
         BreakerCase{"StopsInsideACharacterAreIgnored", EveryByte,
                     "\xE6\x97\xA5\xF0\x9F\x98\x80\xCE\xA9", {0, 3, 7, 9}},
+        BreakerCase{"BreakerJoinsWhatTheOwnRuleSplits", WholeWindow,
+                    "\xE0\xA4\xB8\xE0\xA5\x8D\xE0\xA4\xA4\xE0\xA5\x87 ", {0, 12, 13}},
         BreakerCase{"StopsInsideAnIllFormedSubpartAreIgnored", EveryByte,
                     "\xF0\x9F\x98\xCE\xA9", {0, 3, 5}},
         BreakerCase{"FailedBreakerLeavesTheOwnRule", Failing, "e\xCC\x81x\xF0\x9F\x87\xAF\xF0\x9F\x87\xB5",
@@ -164,13 +167,15 @@ TEST_F(WithBreaker, AnEditUnderTheRememberedWindowIsSeen)
 
 TEST_F(WithBreaker, ClusterLongerThanAWindowFallsBackToTheOwnRule)
 {
-    Install(EveryCharacter);
+    // Asked, the breaker would join all of it.
+    Install(WholeWindow);
     std::string text = "a";
     for (int i = 0; i < 1000; ++i)
         text += "\xCC\x81";
-    text += "b";
-    EXPECT_EQ(Forward(text), (std::vector<size_t>{0, text.size() - 1, text.size()}));
-    EXPECT_EQ(Backward(text), (std::vector<size_t>{0, text.size() - 1, text.size()}));
+    text += "\xCE\xA9\xCE\xA9";
+    std::vector<size_t> own{0, 2001, 2003, 2005};
+    EXPECT_EQ(Forward(text), own);
+    EXPECT_EQ(Backward(text), own);
     EXPECT_LE(gLargest, XGTextClusters::kBreakerWindow);
 }
 
