@@ -1,6 +1,7 @@
 #include "views/XGDraw.h"
 
 #include <windows.h>
+#include <usp10.h>
 
 #include <cstring>
 #include <string>
@@ -26,6 +27,73 @@ const COLORREF kWhite = RGB(255, 255, 255);
 int TextLength(const char* text, short length)
 {
     return length < 0 ? int(std::strlen(text)) : length;
+}
+
+// Whether text holds a character above U+FFFF (a four-byte sequence). GDI
+// under Wine takes the two halves of its surrogate pair for two characters
+// and draws two missing-glyph boxes even in a font that has the character;
+// Uniscribe shapes the pair as one.
+bool HasSupplementary(const char* text, int length)
+{
+    for (int i = 0; i < length; ++i) {
+        if (static_cast<unsigned char>(text[i]) >= 0xF0)
+            return true;
+    }
+    return false;
+}
+
+// A run with such characters laid out by Uniscribe, with its fallback fonts.
+class ShapedRun {
+public:
+    ShapedRun(HDC dc, const XGWide& wide)
+    {
+        int n = wide.Length();
+        if (n <= 0 || FAILED(::ScriptStringAnalyse(dc, wide.Get(), n, n * 3 / 2 + 16, -1,
+                                                   SSA_GLYPHS | SSA_FALLBACK | SSA_LINK, 0, nullptr,
+                                                   nullptr, nullptr, nullptr, nullptr, &fAnalysis)))
+            fAnalysis = nullptr;
+    }
+    ~ShapedRun()
+    {
+        if (fAnalysis)
+            ::ScriptStringFree(&fAnalysis);
+    }
+    ShapedRun(const ShapedRun&) = delete;
+    ShapedRun& operator=(const ShapedRun&) = delete;
+
+    bool Valid() const { return fAnalysis != nullptr; }
+    int Width() const
+    {
+        const SIZE* size = ::ScriptString_pSize(fAnalysis);
+        return size ? int(size->cx) : 0;
+    }
+    // At the pen, on the baseline, moving the pen past the run as TextOutW
+    // does with the context's alignment.
+    void Draw(HDC dc) const
+    {
+        POINT pen;
+        ::GetCurrentPositionEx(dc, &pen);
+        UINT align = ::SetTextAlign(dc, TA_BASELINE | TA_NOUPDATECP);
+        ::ScriptStringOut(fAnalysis, pen.x, pen.y, 0, nullptr, 0, 0, FALSE);
+        ::SetTextAlign(dc, align);
+        ::MoveToEx(dc, pen.x + Width(), pen.y, nullptr);
+    }
+
+private:
+    SCRIPT_STRING_ANALYSIS fAnalysis = nullptr;
+};
+
+int WideWidth(HDC dc, const char* text, int length)
+{
+    const XGWide wide(text, size_t(length));
+    if (HasSupplementary(text, length)) {
+        ShapedRun run(dc, wide);
+        if (run.Valid())
+            return run.Width();
+    }
+    SIZE size = {0, 0};
+    ::GetTextExtentPoint32W(dc, wide, wide.Length(), &size);
+    return int(size.cx);
 }
 
 HINSTANCE ProgramModule()
@@ -328,10 +396,7 @@ short XGDraw::StringWidth(const char* text, short length)
     int count = TextLength(text, length);
     if (count <= 0)
         return 0;
-    const XGWide wide(text, size_t(count));
-    SIZE size = {0, 0};
-    ::GetTextExtentPoint32W(fDC, wide, wide.Length(), &size);
-    return short(size.cx);
+    return short(WideWidth(fDC, text, count));
 }
 
 void XGDraw::DrawRun(const char* text, int length)
@@ -339,6 +404,13 @@ void XGDraw::DrawRun(const char* text, int length)
     if (length <= 0)
         return;
     const XGWide wide(text, size_t(length));
+    if (HasSupplementary(text, length)) {
+        ShapedRun run(fDC, wide);
+        if (run.Valid()) {
+            run.Draw(fDC);
+            return;
+        }
+    }
     ::TextOutW(fDC, 0, 0, wide, wide.Length());
 }
 
@@ -445,10 +517,7 @@ int XGDraw::TabRunWidth(const char* text, unsigned long length, unsigned short t
         // One star a character, not a byte.
         if (masked)
             return int(XGUtf8::CountCharacters(text + from, n)) * starWidth;
-        const XGWide wide(text + from, n);
-        SIZE size = {0, 0};
-        ::GetTextExtentPoint32W(fDC, wide, wide.Length(), &size);
-        return int(size.cx);
+        return WideWidth(fDC, text + from, int(n));
     };
     for (unsigned long i = 0; i < length; ++i) {
         if (text[i] == '\t') {

@@ -21,8 +21,10 @@
 namespace {
 
 // Uniscribe's character stops of a well-formed UTF-8 text as byte offsets,
-// found apart from the framework's conversion (the system's own).
-std::vector<size_t> SystemStops(const std::string& text)
+// found apart from the framework's conversion (the system's own). A stop
+// between the halves of a surrogate pair (Wine gives them) is counted in
+// *halves, as it names no byte.
+std::vector<size_t> SystemStops(const std::string& text, int* halves = nullptr)
 {
     int units = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), int(text.size()), nullptr, 0);
     std::vector<WCHAR> wide(size_t(units) + 1);
@@ -34,10 +36,13 @@ std::vector<size_t> SystemStops(const std::string& text)
     for (int i = 0; i < count; ++i) {
         int first = items[size_t(i)].iCharPos;
         int length = items[size_t(i) + 1].iCharPos - first;
-        std::vector<SCRIPT_LOGATTR> attributes(size_t(length));
+        std::vector<SCRIPT_LOGATTR> attributes(static_cast<size_t>(length));
         EXPECT_EQ(ScriptBreak(wide.data() + first, length, &items[size_t(i)].a, attributes.data()), S_OK);
         for (int u = 0; u < length; ++u) {
-            if (attributes[size_t(u)].fCharStop)
+            bool low = wide[size_t(first + u)] >= 0xDC00 && wide[size_t(first + u)] <= 0xDFFF;
+            if (attributes[size_t(u)].fCharStop && low && halves)
+                ++*halves;
+            if (attributes[size_t(u)].fCharStop && !low)
                 stops.push_back(size_t(WideCharToMultiByte(CP_UTF8, 0, wide.data(), first + u, nullptr, 0,
                                                            nullptr, nullptr)));
         }
@@ -86,7 +91,8 @@ TEST_P(ScriptBreaks, StepsAreSystemStopsThatKeepMarksAndEmojiWhole)
 {
     const Sample& sample = GetParam();
     const std::string& text = sample.text;
-    std::vector<size_t> system = SystemStops(text);
+    int halves = 0;
+    std::vector<size_t> system = SystemStops(text, &halves);
     EXPECT_EQ(Forward(text), sample.steps);
     EXPECT_EQ(Backward(text), sample.steps);
     for (size_t step : sample.steps)
@@ -95,9 +101,9 @@ TEST_P(ScriptBreaks, StepsAreSystemStopsThatKeepMarksAndEmojiWhole)
     // the record, the steps above being what the user gets.
     XGTextClusters::SetBreaker(nullptr);
     std::vector<size_t> own = Forward(text);
-    if (own != system)
-        std::printf("[ differs ] %s: system %s, own rule %s\n", sample.name, Show(system).c_str(),
-                    Show(own).c_str());
+    if (own != system || halves > 0)
+        std::printf("[ differs ] %s: system %s (and %d between surrogate halves), own rule %s\n",
+                    sample.name, Show(system).c_str(), halves, Show(own).c_str());
 }
 
 INSTANTIATE_TEST_SUITE_P(
