@@ -83,17 +83,50 @@ private:
     SCRIPT_STRING_ANALYSIS fAnalysis = nullptr;
 };
 
-int WideWidth(HDC dc, const char* text, int length)
+// The end of the stretch of text starting at from that one of the two draws:
+// Uniscribe (*shaped) a stretch of characters above U+FFFF and what attaches
+// to them (joiners, variation selectors, marks); GDI the rest, which keeps
+// its font linking for the characters the font lacks.
+int StretchEnd(const char* text, int length, int from, bool* shaped)
 {
-    const XGWide wide(text, size_t(length));
-    if (HasSupplementary(text, length)) {
-        ShapedRun run(dc, wide);
-        if (run.Valid())
-            return run.Width();
+    size_t size = size_t(length), at = size_t(from), n;
+    *shaped = XGUtf8::Decode(text, size, at, &n) >= 0x10000;
+    for (at += n; at < size; at += n) {
+        char32_t c = XGUtf8::Decode(text, size, at, &n);
+        bool attaches = c == 0x200D || (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0x300 && c <= 0x36F)
+                        || (c >= 0x20D0 && c <= 0x20FF);
+        if (*shaped ? c < 0x10000 && !attaches : c >= 0x10000)
+            break;
     }
+    return int(at);
+}
+
+int PlainWidth(HDC dc, const XGWide& wide)
+{
     SIZE size = {0, 0};
     ::GetTextExtentPoint32W(dc, wide, wide.Length(), &size);
     return int(size.cx);
+}
+
+int WideWidth(HDC dc, const char* text, int length)
+{
+    if (!HasSupplementary(text, length))
+        return PlainWidth(dc, XGWide(text, size_t(length)));
+    int width = 0;
+    bool shaped;
+    for (int from = 0, to; from < length; from = to) {
+        to = StretchEnd(text, length, from, &shaped);
+        const XGWide wide(text + from, size_t(to - from));
+        if (shaped) {
+            ShapedRun run(dc, wide);
+            if (run.Valid()) {
+                width += run.Width();
+                continue;
+            }
+        }
+        width += PlainWidth(dc, wide);
+    }
+    return width;
 }
 
 HINSTANCE ProgramModule()
@@ -403,15 +436,24 @@ void XGDraw::DrawRun(const char* text, int length)
 {
     if (length <= 0)
         return;
-    const XGWide wide(text, size_t(length));
-    if (HasSupplementary(text, length)) {
-        ShapedRun run(fDC, wide);
-        if (run.Valid()) {
-            run.Draw(fDC);
-            return;
-        }
+    if (!HasSupplementary(text, length)) {
+        const XGWide wide(text, size_t(length));
+        ::TextOutW(fDC, 0, 0, wide, wide.Length());
+        return;
     }
-    ::TextOutW(fDC, 0, 0, wide, wide.Length());
+    bool shaped;
+    for (int from = 0, to; from < length; from = to) {
+        to = StretchEnd(text, length, from, &shaped);
+        const XGWide wide(text + from, size_t(to - from));
+        if (shaped) {
+            ShapedRun run(fDC, wide);
+            if (run.Valid()) {
+                run.Draw(fDC);
+                continue;
+            }
+        }
+        ::TextOutW(fDC, 0, 0, wide, wide.Length());
+    }
 }
 
 void XGDraw::DrawString(const char* text, short length)
