@@ -39,10 +39,14 @@ wine_session_start() {
     fi
     # Font linking, as Windows has it: text that Arial, Courier New or MS Sans
     # Serif lack (CJK, emoji) is drawn from the CJK and emoji fonts that
-    # install-deps.sh installs, when they are there.
-    if ! grep -q 'wqy-microhei.ttc,WenQuanYi' "$WINEPREFIX/system.reg" 2>/dev/null; then
+    # install-deps.sh installs, when they are there. Wine follows the links of
+    # the face it actually chose, not of the face asked for: where Arial or
+    # Courier New is missing it takes the first font of their links (or the
+    # Liberation font that replaces them), so those faces have links too.
+    if ! grep -q '^"WenQuanYi Micro Hei Mono"=str(7):"wqy-microhei.ttc,WenQuanYi' "$WINEPREFIX/system.reg" 2>/dev/null; then
         local face
-        for face in "Arial" "Courier New" "MS Sans Serif" "Microsoft Sans Serif" "Tahoma"; do
+        for face in "Arial" "Courier New" "MS Sans Serif" "Microsoft Sans Serif" "Tahoma" \
+            "WenQuanYi Micro Hei" "WenQuanYi Micro Hei Mono" "Liberation Sans" "Liberation Mono"; do
             wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
                 /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei\0Symbola_hint.ttf,Symbola' /f \
                 >>"$WINEPREFIX/wineboot.log" 2>&1 || true

@@ -1,6 +1,10 @@
 #include "controls/XGTextClusters.h"
 
 #include <cstdint>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "foundation/XGUtf8.h"
 
@@ -170,7 +174,203 @@ char32_t At(const char* text, size_t size, size_t offset, size_t* length)
     return XGUtf8::Decode(text, size, offset, length);
 }
 
+// The end of the cluster starting at offset by the own rule alone.
+size_t OwnNext(const char* text, size_t size, size_t offset)
+{
+    size_t length;
+    char32_t previous = At(text, size, offset, &length);
+    size_t p = offset + length;
+    int regionals = IsRegional(previous) ? 1 : 0;
+    while (p < size) {
+        char32_t c = At(text, size, p, &length);
+        if (!Joins(previous, c, regionals))
+            break;
+        if (IsRegional(c))
+            ++regionals;
+        previous = c;
+        p += length;
+    }
+    return p;
+}
+
+// The breaker's answer for one window of text, kept while the same text is
+// stepped through: the editor asks for every cluster of a line in turn, and
+// the system's analysis of a window costs far more than a step.
+struct Window {
+    XGTextClusters::Breaker breaker = nullptr;
+    const char* text = nullptr;
+    size_t size = 0;
+    size_t low = 0;
+    size_t high = 0;
+    // The bytes the answer depends on (the window and a character either
+    // side, which decide that its ends are cluster ends) as they were.
+    size_t keyFrom = 0;
+    std::string key;
+    // starts[i]: a cluster starts at low + i (0 <= i <= high - low).
+    std::vector<bool> starts;
+};
+
+XGTextClusters::Breaker gBreaker = nullptr;
+Window gWindow;
+
+// A window reaches this far either side of the offset asked about, and is
+// used again for offsets at least kMargin inside its ends; a longer cluster
+// falls back to the own rule.
+const size_t kReach = XGTextClusters::kBreakerWindow / 4;
+const size_t kMargin = 64;
+
+size_t CharacterFloor(const char* text, size_t size, size_t offset)
+{
+    while (offset > 0 && offset < size && !XGUtf8::IsBoundary(text, size, offset))
+        --offset;
+    return offset;
+}
+
+// A cluster start by the own rule at or before offset, no further back than
+// limit; false when there is none (a run of joined characters that long).
+bool CertainStartBefore(const char* text, size_t size, size_t offset, size_t limit, size_t* start)
+{
+    size_t at = CharacterFloor(text, size, offset);
+    while (at > 0) {
+        size_t before = XGUtf8::Previous(text, size, at);
+        size_t length;
+        if (!Joins(At(text, size, before, &length), At(text, size, at, &length), -1))
+            break;
+        if (before < limit)
+            return false;
+        at = before;
+    }
+    *start = at;
+    return true;
+}
+
+// The same at or after offset, no further than limit.
+bool CertainStartAfter(const char* text, size_t size, size_t offset, size_t limit, size_t* start)
+{
+    size_t at = offset;
+    while (at < size && !XGUtf8::IsBoundary(text, size, at))
+        ++at;
+    while (at > 0 && at < size) {
+        size_t before = XGUtf8::Previous(text, size, at);
+        size_t length;
+        char32_t c = At(text, size, at, &length);
+        if (!Joins(At(text, size, before, &length), c, -1))
+            break;
+        if (at + length > limit)
+            return false;
+        at += length;
+    }
+    *start = at;
+    return true;
+}
+
+bool Covers(const Window& w, const char* text, size_t size, size_t offset)
+{
+    if (w.breaker != gBreaker || w.text != text || w.size != size || w.starts.empty())
+        return false;
+    if (offset < w.low || offset > w.high || (w.low > 0 && offset < w.low + kMargin)
+        || (w.high < size && offset + kMargin > w.high))
+        return false;
+    return std::memcmp(text + w.keyFrom, w.key.data(), w.key.size()) == 0;
+}
+
+// The breaker's cluster starts around offset, or null when there is no
+// breaker or it cannot tell.
+const Window* WindowAround(const char* text, size_t size, size_t offset)
+{
+    if (!gBreaker)
+        return nullptr;
+    Window& w = gWindow;
+    if (Covers(w, text, size, offset))
+        return &w;
+    w.starts.clear();
+    size_t from = offset > kReach ? offset - kReach : 0;
+    size_t to = offset + kReach;
+    size_t low, high = size;
+    if (!CertainStartBefore(text, size, from, from > kReach ? from - kReach : 0, &low)
+        || (to < size && !CertainStartAfter(text, size, to, to + kReach, &high)))
+        return nullptr;
+    if (low >= high || low > offset || high < offset || high - low > XGTextClusters::kBreakerWindow)
+        return nullptr;
+    size_t n = high - low;
+    std::unique_ptr<bool[]> answer(new bool[n + 1]());
+    if (n > 0 && !gBreaker(text + low, n, answer.get()))
+        return nullptr;
+    // The system may join what the own rule keeps apart (a syllable of an
+    // Indic script), but a cluster of the own rule stays whole: the systems
+    // the framework runs on do not all keep an emoji with its modifiers and
+    // joiners or a flag's two letters together (Wine splits them). A
+    // character's bytes, line ends, controls and ill-formed bytes are not
+    // the system's to join either.
+    w.starts.assign(n + 1, false);
+    w.starts[0] = true;
+    w.starts[n] = true;
+    size_t own = OwnNext(text, size, low);
+    char32_t previous = 0;
+    for (size_t p = low; p < high;) {
+        size_t length;
+        char32_t c = At(text, size, p, &length);
+        if (p > low) {
+            bool ownStart = p == own;
+            if (ownStart)
+                own = OwnNext(text, size, p);
+            w.starts[p - low] = (answer[p - low] && ownStart) || c < 0x80 || StandsAlone(previous)
+                                || StandsAlone(c);
+        }
+        previous = c;
+        p += length;
+    }
+    w.breaker = gBreaker;
+    w.text = text;
+    w.size = size;
+    w.low = low;
+    w.high = high;
+    w.keyFrom = low >= 4 ? low - 4 : 0;
+    w.key.assign(text + w.keyFrom, (high + 4 < size ? high + 4 : size) - w.keyFrom);
+    return &w;
+}
+
+// The system's end of the cluster starting at offset; 0 when the own rule
+// must answer.
+size_t SystemNext(const char* text, size_t size, size_t offset)
+{
+    const Window* w = WindowAround(text, size, offset);
+    if (!w)
+        return 0;
+    for (size_t p = offset + 1; p <= w->high; ++p) {
+        if (w->starts[p - w->low])
+            return p < w->high || w->high == size ? p : 0;
+    }
+    return 0;
+}
+
+// The system's start of the cluster holding the byte before offset; size
+// when the own rule must answer.
+size_t SystemPrevious(const char* text, size_t size, size_t offset)
+{
+    const Window* w = WindowAround(text, size, offset);
+    if (!w)
+        return size;
+    for (size_t p = offset - 1;; --p) {
+        if (w->starts[p - w->low])
+            return p > w->low || w->low == 0 ? p : size;
+        if (p == w->low)
+            return size;
+    }
+}
+
 }  // namespace
+
+void XGTextClusters::SetBreaker(Breaker breaker)
+{
+    gBreaker = breaker;
+    gWindow = Window();
+}
+
+XGTextClusters::Breaker XGTextClusters::GetBreaker()
+{
+    return gBreaker;
+}
 
 bool XGTextClusters::IsExtend(char32_t c)
 {
@@ -187,17 +387,12 @@ size_t XGTextClusters::Next(const char* text, size_t size, size_t offset)
     size_t p = offset + length;
     if (previous < 0x80 && (p >= size || static_cast<uint8_t>(text[p]) < 0x80))
         return p;
-    int regionals = IsRegional(previous) ? 1 : 0;
-    while (p < size) {
-        char32_t c = At(text, size, p, &length);
-        if (!Joins(previous, c, regionals))
-            break;
-        if (IsRegional(c))
-            ++regionals;
-        previous = c;
-        p += length;
+    if (gBreaker) {
+        size_t end = SystemNext(text, size, offset);
+        if (end > offset)
+            return end;
     }
-    return p;
+    return OwnNext(text, size, offset);
 }
 
 size_t XGTextClusters::Previous(const char* text, size_t size, size_t offset)
@@ -213,6 +408,11 @@ size_t XGTextClusters::Previous(const char* text, size_t size, size_t offset)
     // No rule joins an ASCII character to what precedes it.
     if (static_cast<uint8_t>(text[start]) < 0x80)
         return start;
+    if (gBreaker) {
+        size_t system = SystemPrevious(text, size, offset);
+        if (system < size)
+            return system;
+    }
     while (start > 0) {
         size_t before = XGUtf8::Previous(text, size, start);
         size_t length;

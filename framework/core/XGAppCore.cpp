@@ -13,6 +13,7 @@
 #include "dispatch/XGMessages.h"
 #include "dispatch/XGPeriodic.h"
 #include "controls/XGPopWindow.h"
+#include "controls/XGScriptBreaks.h"
 #include "views/XGControlLink.h"
 #include "views/XGView.h"
 #include "views/XGWindow.h"
@@ -76,6 +77,8 @@ XGAppCore::XGAppCore()
     SetRoot(this);
     try {
         XGDirectory::InitDirectoryInfo();
+        // The caret steps over what the system's own editors take for one character.
+        XGScriptBreaks::Install();
         InitOS();
         RegisterDefaultClasses();
     } catch (...) {

@@ -1,6 +1,7 @@
 #include "views/XGDraw.h"
 
 #include <windows.h>
+#include <usp10.h>
 
 #include <cstring>
 #include <string>
@@ -26,6 +27,106 @@ const COLORREF kWhite = RGB(255, 255, 255);
 int TextLength(const char* text, short length)
 {
     return length < 0 ? int(std::strlen(text)) : length;
+}
+
+// Whether text holds a character above U+FFFF (a four-byte sequence). GDI
+// under Wine takes the two halves of its surrogate pair for two characters
+// and draws two missing-glyph boxes even in a font that has the character;
+// Uniscribe shapes the pair as one.
+bool HasSupplementary(const char* text, int length)
+{
+    for (int i = 0; i < length; ++i) {
+        if (static_cast<unsigned char>(text[i]) >= 0xF0)
+            return true;
+    }
+    return false;
+}
+
+// A run with such characters laid out by Uniscribe, with its fallback fonts.
+class ShapedRun {
+public:
+    ShapedRun(HDC dc, const XGWide& wide)
+    {
+        int n = wide.Length();
+        if (n <= 0 || FAILED(::ScriptStringAnalyse(dc, wide.Get(), n, n * 3 / 2 + 16, -1,
+                                                   SSA_GLYPHS | SSA_FALLBACK | SSA_LINK, 0, nullptr,
+                                                   nullptr, nullptr, nullptr, nullptr, &fAnalysis)))
+            fAnalysis = nullptr;
+    }
+    ~ShapedRun()
+    {
+        if (fAnalysis)
+            ::ScriptStringFree(&fAnalysis);
+    }
+    ShapedRun(const ShapedRun&) = delete;
+    ShapedRun& operator=(const ShapedRun&) = delete;
+
+    bool Valid() const { return fAnalysis != nullptr; }
+    int Width() const
+    {
+        const SIZE* size = ::ScriptString_pSize(fAnalysis);
+        return size ? int(size->cx) : 0;
+    }
+    // At the pen, on the baseline, moving the pen past the run as TextOutW
+    // does with the context's alignment.
+    void Draw(HDC dc) const
+    {
+        POINT pen;
+        ::GetCurrentPositionEx(dc, &pen);
+        UINT align = ::SetTextAlign(dc, TA_BASELINE | TA_NOUPDATECP);
+        ::ScriptStringOut(fAnalysis, pen.x, pen.y, 0, nullptr, 0, 0, FALSE);
+        ::SetTextAlign(dc, align);
+        ::MoveToEx(dc, pen.x + Width(), pen.y, nullptr);
+    }
+
+private:
+    SCRIPT_STRING_ANALYSIS fAnalysis = nullptr;
+};
+
+// The end of the stretch of text starting at from that one of the two draws:
+// Uniscribe (*shaped) a stretch of characters above U+FFFF and what attaches
+// to them (joiners, variation selectors, marks); GDI the rest, which keeps
+// its font linking for the characters the font lacks.
+int StretchEnd(const char* text, int length, int from, bool* shaped)
+{
+    size_t size = size_t(length), at = size_t(from), n;
+    *shaped = XGUtf8::Decode(text, size, at, &n) >= 0x10000;
+    for (at += n; at < size; at += n) {
+        char32_t c = XGUtf8::Decode(text, size, at, &n);
+        bool attaches = c == 0x200D || (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0x300 && c <= 0x36F)
+                        || (c >= 0x20D0 && c <= 0x20FF);
+        if (*shaped ? c < 0x10000 && !attaches : c >= 0x10000)
+            break;
+    }
+    return int(at);
+}
+
+int PlainWidth(HDC dc, const XGWide& wide)
+{
+    SIZE size = {0, 0};
+    ::GetTextExtentPoint32W(dc, wide, wide.Length(), &size);
+    return int(size.cx);
+}
+
+int WideWidth(HDC dc, const char* text, int length)
+{
+    if (!HasSupplementary(text, length))
+        return PlainWidth(dc, XGWide(text, size_t(length)));
+    int width = 0;
+    bool shaped;
+    for (int from = 0, to; from < length; from = to) {
+        to = StretchEnd(text, length, from, &shaped);
+        const XGWide wide(text + from, size_t(to - from));
+        if (shaped) {
+            ShapedRun run(dc, wide);
+            if (run.Valid()) {
+                width += run.Width();
+                continue;
+            }
+        }
+        width += PlainWidth(dc, wide);
+    }
+    return width;
 }
 
 HINSTANCE ProgramModule()
@@ -328,18 +429,31 @@ short XGDraw::StringWidth(const char* text, short length)
     int count = TextLength(text, length);
     if (count <= 0)
         return 0;
-    const XGWide wide(text, size_t(count));
-    SIZE size = {0, 0};
-    ::GetTextExtentPoint32W(fDC, wide, wide.Length(), &size);
-    return short(size.cx);
+    return short(WideWidth(fDC, text, count));
 }
 
 void XGDraw::DrawRun(const char* text, int length)
 {
     if (length <= 0)
         return;
-    const XGWide wide(text, size_t(length));
-    ::TextOutW(fDC, 0, 0, wide, wide.Length());
+    if (!HasSupplementary(text, length)) {
+        const XGWide wide(text, size_t(length));
+        ::TextOutW(fDC, 0, 0, wide, wide.Length());
+        return;
+    }
+    bool shaped;
+    for (int from = 0, to; from < length; from = to) {
+        to = StretchEnd(text, length, from, &shaped);
+        const XGWide wide(text + from, size_t(to - from));
+        if (shaped) {
+            ShapedRun run(fDC, wide);
+            if (run.Valid()) {
+                run.Draw(fDC);
+                continue;
+            }
+        }
+        ::TextOutW(fDC, 0, 0, wide, wide.Length());
+    }
 }
 
 void XGDraw::DrawString(const char* text, short length)
@@ -445,10 +559,7 @@ int XGDraw::TabRunWidth(const char* text, unsigned long length, unsigned short t
         // One star a character, not a byte.
         if (masked)
             return int(XGUtf8::CountCharacters(text + from, n)) * starWidth;
-        const XGWide wide(text + from, n);
-        SIZE size = {0, 0};
-        ::GetTextExtentPoint32W(fDC, wide, wide.Length(), &size);
-        return int(size.cx);
+        return WideWidth(fDC, text + from, int(n));
     };
     for (unsigned long i = 0; i < length; ++i) {
         if (text[i] == '\t') {
