@@ -21,7 +21,11 @@ uint32_t XGTextMeasure::PieceLength(const char* text, uint32_t length)
     return uint32_t(start);
 }
 
-XGTextEngine::XGTextEngine() : fText(nullptr), fLineBreaks(0, 64), fMaxTextSize(kMaxTextSize) {}
+XGTextEngine::XGTextEngine()
+    : fText(nullptr), fLineBreaks(0, 64), fMaxTextSize(kMaxTextSize), fKeepPixels(false), fPixelOffset(-1),
+      fPixelLineStart(0), fPixelMargin(0), fPixel(0)
+{
+}
 
 XGTextEngine::~XGTextEngine() {}
 
@@ -197,6 +201,7 @@ void XGTextEngine::RecalcLineStarts(bool wrap, int32_t wrapWidth, XGTextMeasure*
         LayoutPass(**fText, GetTextSize(), 0, 0, GetTextSize(), -1, wrap, wrapWidth, measure, table);
     }
     fLineBreaks = table;
+    ForgetPixels();
 }
 
 void XGTextEngine::RecalcStarts(int32_t start, int32_t oldEnd, int32_t inserted, bool wrap,
@@ -255,6 +260,7 @@ void XGTextEngine::RecalcStarts(int32_t start, int32_t oldEnd, int32_t inserted,
     }
     fLineBreaks.Delete(uint32_t(a * 4), uint32_t((b - a) * 4));
     fLineBreaks.Insert(uint32_t(a * 4), temp.GetSize(), *temp);
+    ForgetPixels();
 }
 
 // widths and hit testing
@@ -279,9 +285,22 @@ int32_t XGTextEngine::FindPixel(int32_t offset, int32_t margin, XGTextMeasure& m
     int32_t start = GetLineOffset(FindLine(offset));
     if (offset <= start)
         return margin;
+    if (fKeepPixels && offset == fPixelOffset && start == fPixelLineStart && margin == fPixelMargin)
+        return fPixel;
     XGHandleLock lock(*fText);
-    return XGTextMeasure::Clamp(int64_t(margin)
-                                + measure.TextWidth(**fText + start, uint32_t(offset - start), 0));
+    const int64_t pixel = int64_t(margin) + measure.TextWidth(**fText + start, uint32_t(offset - start), 0);
+    KeepPixel(offset, start, margin, pixel);
+    return XGTextMeasure::Clamp(pixel);
+}
+
+void XGTextEngine::KeepPixel(int32_t offset, int32_t lineStart, int32_t margin, int64_t pixel) const
+{
+    if (!fKeepPixels)
+        return;
+    fPixelOffset = offset;
+    fPixelLineStart = lineStart;
+    fPixelMargin = margin;
+    fPixel = XGTextMeasure::Clamp(pixel);
 }
 
 int32_t XGTextEngine::FindOffset(int32_t line, int32_t x, int32_t margin, XGTextMeasure& measure,
@@ -325,8 +344,10 @@ int32_t XGTextEngine::FindOffset(int32_t line, int32_t x, int32_t margin, XGText
             if (end > from + n)
                 break;
             int64_t w = int64_t(widths[end - 1 - from]) + margin;
-            if (x < (p + w) / 2)
+            if (x < (p + w) / 2) {
+                KeepPixel(start + cluster, start, margin, p);
                 return start + cluster;
+            }
             p = w;
             cluster = end;
         }
@@ -335,6 +356,7 @@ int32_t XGTextEngine::FindOffset(int32_t line, int32_t x, int32_t margin, XGText
     }
     if (beyond)
         *beyond = true;
+    KeepPixel(start + length, start, margin, p);
     return start + length;
 }
 
@@ -344,6 +366,7 @@ void XGTextEngine::Replace(int32_t start, int32_t end, const char* chars, int32_
 {
     if (!fText)
         return;
+    ForgetPixels();
     int32_t size = GetTextSize();
     if (start > end) {
         int32_t t = start;
