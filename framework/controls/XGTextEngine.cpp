@@ -23,7 +23,8 @@ uint32_t XGTextMeasure::PieceLength(const char* text, uint32_t length)
 
 XGTextEngine::XGTextEngine()
     : fText(nullptr), fLineBreaks(0, 64), fMaxTextSize(kMaxTextSize), fKeepPixels(false), fPixelOffset(-1),
-      fPixelLineStart(0), fPixelMargin(0), fPixel(0)
+      fPixelLineStart(0), fPixelMargin(0), fPixel(0), fHitLine(-1), fHitX(0), fHitMargin(0), fHitLineStart(0),
+      fHitOffset(0), fHitBeyond(false)
 {
 }
 
@@ -317,6 +318,11 @@ int32_t XGTextEngine::FindOffset(int32_t line, int32_t x, int32_t margin, XGText
     }
     int32_t start = GetLineOffset(line);
     int32_t length = GetLineLength(line);
+    if (fKeepPixels && line == fHitLine && x == fHitX && margin == fHitMargin && start == fHitLineStart) {
+        if (beyond)
+            *beyond = fHitBeyond;
+        return fHitOffset;
+    }
     // A stretch at a time, each a whole number of a measure's pieces, and
     // only as far as the hit: a click near a long line's start does not
     // measure all of it.
@@ -344,20 +350,32 @@ int32_t XGTextEngine::FindOffset(int32_t line, int32_t x, int32_t margin, XGText
             if (end > from + n)
                 break;
             int64_t w = int64_t(widths[end - 1 - from]) + margin;
-            if (x < (p + w) / 2) {
-                KeepPixel(start + cluster, start, margin, p);
-                return start + cluster;
-            }
+            if (x < (p + w) / 2)
+                return KeepHit(line, x, margin, start, start + cluster, false, p, beyond);
             p = w;
             cluster = end;
         }
         before = widths[n - 1];
         from += n;
     }
-    if (beyond)
-        *beyond = true;
-    KeepPixel(start + length, start, margin, p);
-    return start + length;
+    return KeepHit(line, x, margin, start, start + length, true, p, beyond);
+}
+
+int32_t XGTextEngine::KeepHit(int32_t line, int32_t x, int32_t margin, int32_t lineStart, int32_t offset,
+                              bool beyond, int64_t pixel, bool* beyondOut) const
+{
+    if (beyondOut)
+        *beyondOut = beyond;
+    KeepPixel(offset, lineStart, margin, pixel);
+    if (fKeepPixels) {
+        fHitLine = line;
+        fHitX = x;
+        fHitMargin = margin;
+        fHitLineStart = lineStart;
+        fHitOffset = offset;
+        fHitBeyond = beyond;
+    }
+    return offset;
 }
 
 // editing

@@ -255,6 +255,11 @@ TEST_P(MeasuredLine, KeptPixelsOfHitsAndCaretsEqualFreshMeasurements)
     const int32_t width = fresh.engine.LineWidth(0, reference);
     for (int32_t x = -20; x < width + 40; x += (x < 300 ? 7 : width / 40 + 1)) {
         const int32_t hit = kept.engine.FindOffset(0, x, 2, fast);
+        bool keptBeyond = false, freshBeyond = false;
+        // The release of a click where it was pressed asks again.
+        ASSERT_EQ(kept.engine.FindOffset(0, x, 2, fast, &keptBeyond),
+                  fresh.engine.FindOffset(0, x, 2, reference, &freshBeyond)) << "x " << x;
+        ASSERT_EQ(keptBeyond, freshBeyond) << "x " << x;
         // The caret after the hit, then a neighbour, then the caret again.
         ASSERT_EQ(kept.engine.FindPixel(hit, 2, fast), fresh.engine.FindPixel(hit, 2, reference)) << "x " << x;
         const int32_t other = hit > 0 ? hit - 1 : int32_t(line.size());
@@ -266,7 +271,7 @@ TEST_P(MeasuredLine, KeptPixelsOfHitsAndCaretsEqualFreshMeasurements)
 
 INSTANTIATE_TEST_SUITE_P(TextEngine, MeasuredLine, testing::ValuesIn(Lines()));
 
-TEST(TextEngine, TheCaretAfterAClickOnALongLineIsNotMeasuredAgain)
+TEST(TextEngine, TheCaretAndReleaseAfterAClickOnALongLineAreNotMeasuredAgain)
 {
     std::string line = Repeat("abcd ", 2000);
     Laid laid(line + "\n" + line);
@@ -276,9 +281,11 @@ TEST(TextEngine, TheCaretAfterAClickOnALongLineIsNotMeasuredAgain)
     FastMeasure fast;
     const int32_t hit = engine.FindOffset(1, 30000, 2, fast);
     const int runs = fast.runs;
-    // The caret, the scroll into view and the highlight's two ends.
+    // The caret, the scroll into view and the highlight's two ends, and the
+    // release where the press was.
     for (int k = 0; k < 4; ++k)
         engine.FindPixel(hit, 2, fast);
+    EXPECT_EQ(hit, engine.FindOffset(1, 30000, 2, fast));
     EXPECT_EQ(runs, fast.runs);
 }
 
@@ -301,13 +308,18 @@ TEST_P(KeptPixelForgotten, AfterTheChangeThePixelIsMeasuredAgain)
     laid.engine.RecalcLineStarts(false, 0, nullptr);
     const int32_t offset = 200;
     laid.engine.FindPixel(offset, 2, fast);
+    laid.engine.FindOffset(0, 1500, 2, fast);
     GetParam().change(laid, fast);
-    const int runs = fast.runs;
+    int runs = fast.runs;
     const int32_t kept = laid.engine.FindPixel(offset, 2, fast);
+    EXPECT_GT(fast.runs, runs) << GetParam().what;
+    runs = fast.runs;
+    const int32_t keptHit = laid.engine.FindOffset(0, 1500, 2, fast);
     EXPECT_GT(fast.runs, runs) << GetParam().what;
     Laid plain(std::string(*laid.handle, laid.handle.GetSize()));
     plain.engine.RecalcLineStarts(GetParam().wrapped, 300, &fast);
     EXPECT_EQ(plain.engine.FindPixel(offset, 2, fast), kept) << GetParam().what;
+    EXPECT_EQ(plain.engine.FindOffset(0, 1500, 2, fast), keptHit) << GetParam().what;
 }
 
 INSTANTIATE_TEST_SUITE_P(TextEngine, KeptPixelForgotten, testing::Values(
