@@ -36,20 +36,24 @@ peer_open() {
     for pid in $(peer_processes "$exe"); do
         local hwm
         hwm=$(awk '/^VmHWM:/ {print $2}' "/proc/$pid/status" 2>/dev/null)
-        [ -n "$hwm" ] && [ "$hwm" -gt "$peak" ] && peak=$hwm
+        if [ -n "$hwm" ] && [ "$hwm" -gt "$peak" ]; then
+            peak=$hwm
+        fi
         kill "$pid" 2>/dev/null || true
     done
     kill "$launcher" 2>/dev/null || true
     wait "$launcher" 2>/dev/null || true
-    [ -n "$wid" ] && echo "$(( (end - start) / 1000000 )) ${peak:-0}"
+    if [ -n "$wid" ]; then
+        echo "$(( (end - start) / 1000000 )) ${peak:-0}"
+    fi
 }
 
-# Median, min and max of the numbers on stdin, as "median (min-max)".
+# Median, min and max of the numbers on stdin, as "median UNIT (min-max)".
 peer_stats() {
-    sort -n | awk '{v[NR] = $1} END {
+    sort -n | awk -v unit="$1" '{v[NR] = $1} END {
         if (NR == 0) { print "-"; exit }
         m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-        printf "%s (%s-%s)", m, v[1], v[NR] }'
+        printf "%s %s (%s-%s)", m, unit, v[1], v[NR] }'
 }
 
 peer_median() {
@@ -66,22 +70,23 @@ bench_peer() {
     for size in 10 50; do
         local file=$work/peer-${size}mb.txt
         # Lines of 63 characters and a line end, as the open row's file.
-        yes 'The quick brown fox jumps over the lazy dog; pack my box with f' |
+        # (yes ends on the closed pipe, which is no failure here.)
+        { yes 'The quick brown fox jumps over the lazy dog; pack my box with f' || true; } |
             head -c $((size << 20)) >"$file"
         local notesT=() notesM=() padT=() padM=() k out
         for ((k = 0; k < turns; k++)); do
             out=$(peer_open "$notes" "notes.exe" "$file")
-            [ -n "$out" ] && notesT+=("${out% *}") notesM+=("${out#* }")
+            if [ -n "$out" ]; then notesT+=("${out% *}") notesM+=("${out#* }"); fi
             out=$(peer_open notepad "notepad.exe" "$file")
-            [ -n "$out" ] && padT+=("${out% *}") padM+=("${out#* }")
+            if [ -n "$out" ]; then padT+=("${out% *}") padM+=("${out#* }"); fi
         done
         local nt pt nm pm
         nt=$(printf '%s\n' "${notesT[@]}" | peer_median)
         pt=$(printf '%s\n' "${padT[@]}" | peer_median)
         nm=$(printf '%s\n' "${notesM[@]}" | peer_median)
         pm=$(printf '%s\n' "${padM[@]}" | peer_median)
-        echo "| opening a $size MB text file, process start to the title naming it | $(printf '%s\n' "${notesT[@]}" | peer_stats) ms | $(printf '%s\n' "${padT[@]}" | peer_stats) ms | $(awk -v a="$nt" -v b="$pt" 'BEGIN { print (b > 0 ? sprintf("%.3f", a / b) : "-") }') |"
-        echo "| peak memory of that process ($size MB file) | $(printf '%s\n' "${notesM[@]}" | awk '{print int($1 / 1024)}' | peer_stats) MB | $(printf '%s\n' "${padM[@]}" | awk '{print int($1 / 1024)}' | peer_stats) MB | $(awk -v a="$nm" -v b="$pm" 'BEGIN { print (b > 0 ? sprintf("%.3f", a / b) : "-") }') |"
+        echo "| opening a $size MB text file, process start to the title naming it | $(printf '%s\n' "${notesT[@]}" | peer_stats ms) | $(printf '%s\n' "${padT[@]}" | peer_stats ms) | $(awk -v a="$nt" -v b="$pt" 'BEGIN { print (b > 0 ? sprintf("%.3f", a / b) : "-") }') |"
+        echo "| peak memory of that process ($size MB file) | $(printf '%s\n' "${notesM[@]}" | awk '{print int($1 / 1024)}' | peer_stats MB) | $(printf '%s\n' "${padM[@]}" | awk '{print int($1 / 1024)}' | peer_stats MB) | $(awk -v a="$nm" -v b="$pm" 'BEGIN { print (b > 0 ? sprintf("%.3f", a / b) : "-") }') |"
         rm -f "$file"
     done
     rmdir "$work" 2>/dev/null || true
