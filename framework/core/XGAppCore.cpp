@@ -253,10 +253,14 @@ bool XGAppCore::MayHaveLeft(const MSG& message) const
                        || m == WM_MOUSELEAVE || m == WM_NCMOUSELEAVE;
     if (!mouse)
         return false;
-    // Mouse input to the window last seen under the pointer, at the point
-    // it was last seen at, cannot have changed the answer.
-    return !(message.hwnd == fLeaveCheckedHWND && XGWindow::gLastHWND == fLeaveCheckedHWND
-             && message.pt.x == fLeaveCheckedPoint.x && message.pt.y == fLeaveCheckedPoint.y);
+    // Mouse input to the window last seen under the pointer cannot have
+    // changed the answer unless the pointer moved: a press or release moves
+    // nothing, and every move over a window of this thread comes as a move.
+    if (message.hwnd != fLeaveCheckedHWND || XGWindow::gLastHWND != fLeaveCheckedHWND || m == WM_MOUSELEAVE
+        || m == WM_NCMOUSELEAVE)
+        return true;
+    const bool move = m == WM_MOUSEMOVE || m == WM_NCMOUSEMOVE;
+    return move && (message.pt.x != fLeaveCheckedPoint.x || message.pt.y != fLeaveCheckedPoint.y);
 }
 
 void XGAppCore::CheckMouseLeave()
