@@ -127,6 +127,8 @@ double BenchFramework::Loop(long count)
 {
     XGWindow* window = Open(kEditTree);
     Paint(window);
+    PlacePointer(window->GetHWND());
+    Paint(window);
     fApp.ResetCount();
     double start = BenchApp::Now();
     for (long i = 0; i < count; ++i)
@@ -135,4 +137,9 @@ double BenchFramework::Loop(long count)
     double took = BenchApp::Now() - start;
     Close(window);
     return took;
+}
+
+void BenchFramework::PumpOne()
+{
+    fApp.RunOnce(nullptr);
 }

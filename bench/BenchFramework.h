@@ -26,6 +26,7 @@ protected:
     HWND__* InputTarget() override;
     void FocusEdit() override;
     void Settle() override;
+    void PumpOne() override;
 
 private:
     XGWindow* Open(short resID);

@@ -223,6 +223,9 @@ int Bench(int argc, char** argv)
     // A single input takes a millisecond or two, so the input rows take four
     // times the samples: their medians move less with the machine's load.
     const int inputs = reps * 4;
+    // A user's pointer rests over the window being typed into or clicked:
+    // each side's inputs are timed with the pointer over its own window.
+    framework.SetPointerOver(true), raw.SetPointerOver(true);
 
     // One keystroke in the middle of the text: a letter, then a backspace.
     auto keystroke = [](BenchSide& side, BenchSamples& s, int i) { s.Add(side.Char(i % 2 ? 0x08 : 'x')); };
@@ -313,8 +316,13 @@ int Bench(int argc, char** argv)
         raw.CloseEdit();
     }
 
-    if (runs("loop")) {
-        rows.push_back({"the event loop, per posted message", "us", {}, {}});
+    for (bool over : {true, false}) {
+        if (!runs("loop"))
+            continue;
+        rows.push_back({over ? "the event loop, per posted message, the pointer over the window"
+                             : "the event loop, per posted message, the pointer elsewhere",
+                        "us", {}, {}});
+        framework.SetPointerOver(over), raw.SetPointerOver(over);
         Alternate(reps, [messages](BenchSide& side, BenchSamples& s, int) {
             s.Add(side.Loop(messages) * 1000.0 / double(messages));
         }, framework, raw, rows.back());

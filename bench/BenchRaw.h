@@ -26,6 +26,7 @@ protected:
     HWND__* InputTarget() override;
     void FocusEdit() override;
     void Settle() override;
+    void PumpOne() override;
 
 private:
     static std::wstring Widen(const std::string& utf8);

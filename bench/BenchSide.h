@@ -34,6 +34,11 @@ public:
     // count posted messages through the event loop.
     virtual double Loop(long count) = 0;
 
+    // Where the pointer rests while this side's inputs and loop run: over
+    // the timed window, where a user's is while working in it, or off every
+    // window.
+    void SetPointerOver(bool over) { fPointerOver = over; }
+
 protected:
     // One input posted to the edit (and its release, when there is one),
     // timed until it is handled and painted.
@@ -44,4 +49,12 @@ protected:
     virtual void FocusEdit() = 0;
     // Its loop run until the input is handled, then every view painted.
     virtual void Settle() = 0;
+    // Untimed: the pointer put in its place for this window, and the mouse
+    // input that caused handled by the side's own loop.
+    void PlacePointer(HWND__* window);
+    // One message through the side's loop, waiting for it.
+    virtual void PumpOne() = 0;
+
+private:
+    bool fPointerOver = false;
 };

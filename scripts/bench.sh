@@ -9,8 +9,13 @@
 #   scripts/bench.sh [--short] [--reps N] [--arch x86_64|i686] [--build DIR]
 #                  [--tree DIR] [--only GROUP]
 #
-# --only runs one group of rows: statics, buttons, keys, lines, loop, open or startup.
+# --only runs one group of rows: statics, buttons, keys, lines, loop, open, startup or peer.
 # open: Notes opening a 100 MB file, its time and its peak memory (no raw side).
+# peer: KEBO Notes beside Wine's notepad, each opening a 10 MB and a 50 MB file
+# in a process of its own: from the process's start until its window's title
+# names the file, and the process's peak memory. Notepad takes seconds a file,
+# so the rows run only when asked for, or in a full run (not --short), with at
+# most five turns.
 # --tree runs the benchmarks of an already configured Release tree (the test
 # script passes its i686 tree, configured with KEBO_BENCH) instead of building
 # a tree of its own.
@@ -22,11 +27,14 @@ build=$root/build
 arch=x86_64
 args=()
 given_tree=""
+only=""
+short=""
+reps=15
 while [ $# -gt 0 ]; do
     case $1 in
-        --short) args+=(--short); shift ;;
-        --reps) args+=(--reps "$2"); shift 2 ;;
-        --only) args+=(--only "$2"); shift 2 ;;
+        --short) args+=(--short); short=1; shift ;;
+        --reps) args+=(--reps "$2"); reps=$2; shift 2 ;;
+        --only) args+=(--only "$2"); only=$2; shift 2 ;;
         --arch) arch=$2; shift 2 ;;
         --build) build=$2; shift 2 ;;
         --tree) given_tree=$2; shift 2 ;;
@@ -69,7 +77,11 @@ else
         -DKEBO_HOST_PATH="$build/host" -DKEBO_BUILD_TESTS=OFF -DKEBO_BENCH=ON \
         -DKEBO_WERROR=ON >/dev/null
 fi
-cmake --build "$tree" -j "$jobs" --target kebo_bench kebo_bench_startup halcyra >/dev/null
+targets=(kebo_bench kebo_bench_startup halcyra)
+if [ "$only" = peer ] || { [ -z "$only" ] && [ -z "$short" ]; }; then
+    targets+=(notes)
+fi
+cmake --build "$tree" -j "$jobs" --target "${targets[@]}" >/dev/null
 
 source "$root/scripts/wine-session.sh"
 trap wine_session_stop EXIT
@@ -77,5 +89,14 @@ trap 'exit 143' TERM INT
 wine_session_start "$build/wineprefix-bench-$arch"
 demo=$tree/app/demo
 echo "=== benchmarks, $arch under Wine ($(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg))"
+if [ "$only" = peer ]; then
+    source "$root/scripts/bench-peer.sh"
+    bench_peer "$tree/samples/notes/notes.exe" "$reps"
+    exit
+fi
 "$wine" "$tree/bench/kebo_bench.exe" "${args[@]}" --startup "$(winepath -w "$demo/halcyra.exe")" \
     "$(winepath -w "$demo")" "$(winepath -w "$tree/bench/kebo_bench_startup.exe")" | tr -d '\r'
+if [ -z "$only" ] && [ -z "$short" ]; then
+    source "$root/scripts/bench-peer.sh"
+    bench_peer "$tree/samples/notes/notes.exe" "$((reps < 5 ? reps : 5))"
+fi

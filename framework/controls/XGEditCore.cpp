@@ -181,6 +181,9 @@ XGEditCore::XGEditCore(XGView* view, XGFont* font, const tagRECT& frame)
       fWidthsKnown(false), fStaleFirst(-1), fStaleLast(-1), fWidthExtra(0), fWidthsFont(nullptr),
       fEventDraw(nullptr)
 {
+    // The widths change only with the font, and CharWidths tells the
+    // engine when they do.
+    fLineBreaks.KeepPixels(true);
     if (fFont)
         fFont->Attach();
     if (fView) {
@@ -217,6 +220,7 @@ const int32_t* XGEditCore::CharWidths(XGDraw* draw)
         reader.GetCharWidths(fCharWidths.data(), &fWidthExtra);
         fWidthsFont = fFont ? fFont->GetFont() : GDefaultFont;
         fWideWidths.clear();
+        fLineBreaks.ForgetPixels();
     }
     return fCharWidths.data();
 }

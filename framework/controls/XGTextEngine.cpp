@@ -21,7 +21,12 @@ uint32_t XGTextMeasure::PieceLength(const char* text, uint32_t length)
     return uint32_t(start);
 }
 
-XGTextEngine::XGTextEngine() : fText(nullptr), fLineBreaks(0, 64), fMaxTextSize(kMaxTextSize) {}
+XGTextEngine::XGTextEngine()
+    : fText(nullptr), fLineBreaks(0, 64), fMaxTextSize(kMaxTextSize), fKeepPixels(false), fPixelOffset(-1),
+      fPixelLineStart(0), fPixelMargin(0), fPixel(0), fHitLine(-1), fHitX(0), fHitMargin(0), fHitLineStart(0),
+      fHitOffset(0), fHitBeyond(false)
+{
+}
 
 XGTextEngine::~XGTextEngine() {}
 
@@ -197,6 +202,7 @@ void XGTextEngine::RecalcLineStarts(bool wrap, int32_t wrapWidth, XGTextMeasure*
         LayoutPass(**fText, GetTextSize(), 0, 0, GetTextSize(), -1, wrap, wrapWidth, measure, table);
     }
     fLineBreaks = table;
+    ForgetPixels();
 }
 
 void XGTextEngine::RecalcStarts(int32_t start, int32_t oldEnd, int32_t inserted, bool wrap,
@@ -255,6 +261,7 @@ void XGTextEngine::RecalcStarts(int32_t start, int32_t oldEnd, int32_t inserted,
     }
     fLineBreaks.Delete(uint32_t(a * 4), uint32_t((b - a) * 4));
     fLineBreaks.Insert(uint32_t(a * 4), temp.GetSize(), *temp);
+    ForgetPixels();
 }
 
 // widths and hit testing
@@ -279,9 +286,22 @@ int32_t XGTextEngine::FindPixel(int32_t offset, int32_t margin, XGTextMeasure& m
     int32_t start = GetLineOffset(FindLine(offset));
     if (offset <= start)
         return margin;
+    if (fKeepPixels && offset == fPixelOffset && start == fPixelLineStart && margin == fPixelMargin)
+        return fPixel;
     XGHandleLock lock(*fText);
-    return XGTextMeasure::Clamp(int64_t(margin)
-                                + measure.TextWidth(**fText + start, uint32_t(offset - start), 0));
+    const int64_t pixel = int64_t(margin) + measure.TextWidth(**fText + start, uint32_t(offset - start), 0);
+    KeepPixel(offset, start, margin, pixel);
+    return XGTextMeasure::Clamp(pixel);
+}
+
+void XGTextEngine::KeepPixel(int32_t offset, int32_t lineStart, int32_t margin, int64_t pixel) const
+{
+    if (!fKeepPixels)
+        return;
+    fPixelOffset = offset;
+    fPixelLineStart = lineStart;
+    fPixelMargin = margin;
+    fPixel = XGTextMeasure::Clamp(pixel);
 }
 
 int32_t XGTextEngine::FindOffset(int32_t line, int32_t x, int32_t margin, XGTextMeasure& measure,
@@ -298,6 +318,11 @@ int32_t XGTextEngine::FindOffset(int32_t line, int32_t x, int32_t margin, XGText
     }
     int32_t start = GetLineOffset(line);
     int32_t length = GetLineLength(line);
+    if (fKeepPixels && line == fHitLine && x == fHitX && margin == fHitMargin && start == fHitLineStart) {
+        if (beyond)
+            *beyond = fHitBeyond;
+        return fHitOffset;
+    }
     // A stretch at a time, each a whole number of a measure's pieces, and
     // only as far as the hit: a click near a long line's start does not
     // measure all of it.
@@ -326,16 +351,31 @@ int32_t XGTextEngine::FindOffset(int32_t line, int32_t x, int32_t margin, XGText
                 break;
             int64_t w = int64_t(widths[end - 1 - from]) + margin;
             if (x < (p + w) / 2)
-                return start + cluster;
+                return KeepHit(line, x, margin, start, start + cluster, false, p, beyond);
             p = w;
             cluster = end;
         }
         before = widths[n - 1];
         from += n;
     }
-    if (beyond)
-        *beyond = true;
-    return start + length;
+    return KeepHit(line, x, margin, start, start + length, true, p, beyond);
+}
+
+int32_t XGTextEngine::KeepHit(int32_t line, int32_t x, int32_t margin, int32_t lineStart, int32_t offset,
+                              bool beyond, int64_t pixel, bool* beyondOut) const
+{
+    if (beyondOut)
+        *beyondOut = beyond;
+    KeepPixel(offset, lineStart, margin, pixel);
+    if (fKeepPixels) {
+        fHitLine = line;
+        fHitX = x;
+        fHitMargin = margin;
+        fHitLineStart = lineStart;
+        fHitOffset = offset;
+        fHitBeyond = beyond;
+    }
+    return offset;
 }
 
 // editing
@@ -344,6 +384,7 @@ void XGTextEngine::Replace(int32_t start, int32_t end, const char* chars, int32_
 {
     if (!fText)
         return;
+    ForgetPixels();
     int32_t size = GetTextSize();
     if (start > end) {
         int32_t t = start;

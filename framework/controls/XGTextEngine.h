@@ -55,7 +55,11 @@ public:
     XGTextEngine& operator=(const XGTextEngine&) = delete;
 
     // The text is the host's; only a pointer is kept. Null means no text.
-    void SetTextHandle(XGHandle* text) { fText = text; }
+    void SetTextHandle(XGHandle* text)
+    {
+        fText = text;
+        ForgetPixels();
+    }
     XGHandle* GetTextHandle() const { return fText; }
     int32_t GetTextSize() const { return fText ? int32_t(fText->GetSize()) : 0; }
 
@@ -77,6 +81,22 @@ public:
     // widths and hit testing (margin = pixels before the first character)
     int32_t FindPixel(int32_t offset, int32_t margin, XGTextMeasure& measure) const;
     int32_t LineWidth(int32_t line, XGTextMeasure& measure) const;
+    // A host that measures with the same widths from call to call may keep
+    // the last position found (by FindPixel, or the hit of FindOffset) and
+    // the last hit, so that the caret, scroll and highlight of one input, and
+    // the release of a click where it was pressed, do not measure the line
+    // again; it calls ForgetPixels when its widths change. The engine
+    // forgets on its own when the text or its layout changes.
+    void KeepPixels(bool keep)
+    {
+        fKeepPixels = keep;
+        ForgetPixels();
+    }
+    void ForgetPixels() const
+    {
+        fPixelOffset = -1;
+        fHitLine = -1;
+    }
     // The offset nearest to pixel x on the line; *beyond is set when x lies
     // past the line's last character.
     int32_t FindOffset(int32_t line, int32_t x, int32_t margin, XGTextMeasure& measure,
@@ -126,7 +146,26 @@ private:
                        XGTextMeasure* measure, XGHandle& table) const;
     static void AppendBreak(XGHandle& table, int32_t offset);
 
+    void KeepPixel(int32_t offset, int32_t lineStart, int32_t margin, int64_t pixel) const;
+    int32_t KeepHit(int32_t line, int32_t x, int32_t margin, int32_t lineStart, int32_t offset, bool beyond,
+                    int64_t pixel, bool* beyondOut) const;
+
     XGHandle* fText;
     XGHandle fLineBreaks;
     int32_t fMaxTextSize;
+    bool fKeepPixels;
+    // The kept position: offset (-1 for none), its line's start, the margin
+    // it was found with and its pixel.
+    mutable int32_t fPixelOffset;
+    mutable int32_t fPixelLineStart;
+    mutable int32_t fPixelMargin;
+    mutable int32_t fPixel;
+    // The kept hit: line (-1 for none), pixel, margin, the line's start, and
+    // the answer.
+    mutable int32_t fHitLine;
+    mutable int32_t fHitX;
+    mutable int32_t fHitMargin;
+    mutable int32_t fHitLineStart;
+    mutable int32_t fHitOffset;
+    mutable bool fHitBeyond;
 };

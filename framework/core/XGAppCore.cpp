@@ -70,7 +70,9 @@ XGAppCore::XGAppCore()
       fMutex(nullptr),
       fCopyrightWindow(nullptr),
       fCopyrightUntil(0),
-      fOleReady(false)
+      fOleReady(false),
+      fLeaveCheckedHWND(nullptr),
+      fLeaveCheckedPoint{0, 0}
 {
     XG_ASSERT(gApplication == NULL, "XGAppCore", 81);
     gApplication = this;
@@ -198,14 +200,14 @@ void XGAppCore::DoPreEvent()
 
 void XGAppCore::DoEvent()
 {
-    if (XGWindow::gLastHWND) {
-        POINT cursor;
-        GetCursorPos(&cursor);
-        HWND under = WindowFromPoint(cursor);
-        XGPopWindow* pop = XGPopWindow::GetPopWindow(under);
-        if (under != XGWindow::gLastHWND && !(pop && pop->GetBase() == XGWindow::gLastView))
-            XGWindow::ProcessMouseLeave();
-    }
+    // Asking which window is under the pointer costs two round trips to the
+    // window server, so it is asked only where the answer may have changed:
+    // here when a view was entered since the last answer, and below for a
+    // mouse message or the framework's tick.
+    if (!XGWindow::gLastHWND)
+        fLeaveCheckedHWND = nullptr;
+    else if (XGWindow::gLastHWND != fLeaveCheckedHWND)
+        CheckMouseLeave();
 
     BOOL got = GetMessageW(&gLastMessage, nullptr, 0, 0);
     if (got == 0) {
@@ -214,6 +216,8 @@ void XGAppCore::DoEvent()
     }
     if (got == -1)
         return;
+    if (XGWindow::gLastHWND && MayHaveLeft(gLastMessage))
+        CheckMouseLeave();
 
     // In a modal turn the keys belong to the modal window: the frame's
     // accelerators act on the windows below it (Ctrl+F4 would close the
@@ -238,6 +242,40 @@ void XGAppCore::DoEvent()
 
     TranslateMessage(&gLastMessage);
     DispatchMessageW(&gLastMessage);
+}
+
+bool XGAppCore::MayHaveLeft(const MSG& message) const
+{
+    // A window may have come between the pointer and the view without any
+    // message to this thread; the periodic tick bounds how long that goes
+    // unseen.
+    if (message.message == WM_TIMER && !message.hwnd && GTimerID && message.wParam == GTimerID)
+        return true;
+    const UINT m = message.message;
+    const bool mouse = (m >= WM_MOUSEFIRST && m <= WM_MOUSELAST) || (m >= WM_NCMOUSEMOVE && m <= WM_NCXBUTTONDBLCLK)
+                       || m == WM_MOUSELEAVE || m == WM_NCMOUSELEAVE;
+    if (!mouse)
+        return false;
+    // Mouse input to the window last seen under the pointer cannot have
+    // changed the answer unless the pointer moved: a press or release moves
+    // nothing, and every move over a window of this thread comes as a move.
+    if (message.hwnd != fLeaveCheckedHWND || XGWindow::gLastHWND != fLeaveCheckedHWND || m == WM_MOUSELEAVE
+        || m == WM_NCMOUSELEAVE)
+        return true;
+    const bool move = m == WM_MOUSEMOVE || m == WM_NCMOUSEMOVE;
+    return move && (message.pt.x != fLeaveCheckedPoint.x || message.pt.y != fLeaveCheckedPoint.y);
+}
+
+void XGAppCore::CheckMouseLeave()
+{
+    POINT cursor;
+    GetCursorPos(&cursor);
+    HWND under = WindowFromPoint(cursor);
+    XGPopWindow* pop = XGPopWindow::GetPopWindow(under);
+    if (under != XGWindow::gLastHWND && !(pop && pop->GetBase() == XGWindow::gLastView))
+        XGWindow::ProcessMouseLeave();
+    fLeaveCheckedHWND = XGWindow::gLastHWND;
+    fLeaveCheckedPoint = cursor;
 }
 
 void XGAppCore::DoPostEvent()

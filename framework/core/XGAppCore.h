@@ -84,6 +84,10 @@ private:
     void RegisterDefaultClasses();
     void GetAppArgs();
     void DoEvent();
+    // Gives the view under the pointer its leave when the pointer is no
+    // longer over its window nor over a pop-up of it.
+    void CheckMouseLeave();
+    bool MayHaveLeft(const MSG& message) const;
     void DoPreEvent();
     void DoPostEvent();
     void AdjustFocus();
@@ -91,4 +95,8 @@ private:
     HWND fCopyrightWindow;
     unsigned long fCopyrightUntil;
     bool fOleReady;     // OleUninitialize only balances a successful OleInitialize
+    // The window the pointer was last found over (null after a leave) and
+    // where the pointer was then.
+    HWND fLeaveCheckedHWND;
+    POINT fLeaveCheckedPoint;
 };

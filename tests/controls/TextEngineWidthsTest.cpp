@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -241,7 +242,98 @@ TEST_P(MeasuredLine, WrappedBreaksAndWidthsEqualTheOldLayout)
     }
 }
 
+TEST_P(MeasuredLine, KeptPixelsOfHitsAndCaretsEqualFreshMeasurements)
+{
+    const std::string& line = GetParam();
+    Laid kept(line);
+    kept.engine.KeepPixels(true);
+    kept.engine.RecalcLineStarts(false, 0, nullptr);
+    Laid fresh(line);
+    fresh.engine.RecalcLineStarts(false, 0, nullptr);
+    FastMeasure fast;
+    ReferenceMeasure reference;
+    const int32_t width = fresh.engine.LineWidth(0, reference);
+    for (int32_t x = -20; x < width + 40; x += (x < 300 ? 7 : width / 40 + 1)) {
+        const int32_t hit = kept.engine.FindOffset(0, x, 2, fast);
+        bool keptBeyond = false, freshBeyond = false;
+        // The release of a click where it was pressed asks again.
+        ASSERT_EQ(kept.engine.FindOffset(0, x, 2, fast, &keptBeyond),
+                  fresh.engine.FindOffset(0, x, 2, reference, &freshBeyond)) << "x " << x;
+        ASSERT_EQ(keptBeyond, freshBeyond) << "x " << x;
+        // The caret after the hit, then a neighbour, then the caret again.
+        ASSERT_EQ(kept.engine.FindPixel(hit, 2, fast), fresh.engine.FindPixel(hit, 2, reference)) << "x " << x;
+        const int32_t other = hit > 0 ? hit - 1 : int32_t(line.size());
+        ASSERT_EQ(kept.engine.FindPixel(other, 2, fast), fresh.engine.FindPixel(other, 2, reference));
+        ASSERT_EQ(kept.engine.FindPixel(hit, 2, fast), fresh.engine.FindPixel(hit, 2, reference));
+        ASSERT_EQ(kept.engine.FindPixel(hit, 5, fast), fresh.engine.FindPixel(hit, 5, reference));
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(TextEngine, MeasuredLine, testing::ValuesIn(Lines()));
+
+TEST(TextEngine, TheCaretAndReleaseAfterAClickOnALongLineAreNotMeasuredAgain)
+{
+    std::string line = Repeat("abcd ", 2000);
+    Laid laid(line + "\n" + line);
+    XGTextEngine& engine = laid.engine;
+    engine.KeepPixels(true);
+    engine.RecalcLineStarts(false, 0, nullptr);
+    FastMeasure fast;
+    const int32_t hit = engine.FindOffset(1, 30000, 2, fast);
+    const int runs = fast.runs;
+    // The caret, the scroll into view and the highlight's two ends, and the
+    // release where the press was.
+    for (int k = 0; k < 4; ++k)
+        engine.FindPixel(hit, 2, fast);
+    EXPECT_EQ(hit, engine.FindOffset(1, 30000, 2, fast));
+    EXPECT_EQ(runs, fast.runs);
+}
+
+struct KeptPixelChange {
+    const char* what;
+    std::function<void(Laid&, FastMeasure&)> change;
+    bool wrapped;   // the change lays the text out wrapped at 300 pixels
+};
+
+class KeptPixelForgotten : public testing::TestWithParam<KeptPixelChange> {};
+
+// After each change the kept position is measured afresh: the answer is the
+// one an engine that keeps nothing gives.
+TEST_P(KeptPixelForgotten, AfterTheChangeThePixelIsMeasuredAgain)
+{
+    const std::string text = Repeat("abcd efg ", 40) + "\n" + Repeat("xyz ", 30);
+    Laid laid(text);
+    laid.engine.KeepPixels(true);
+    FastMeasure fast;
+    laid.engine.RecalcLineStarts(false, 0, nullptr);
+    const int32_t offset = 200;
+    laid.engine.FindPixel(offset, 2, fast);
+    laid.engine.FindOffset(0, 1500, 2, fast);
+    GetParam().change(laid, fast);
+    int runs = fast.runs;
+    const int32_t kept = laid.engine.FindPixel(offset, 2, fast);
+    EXPECT_GT(fast.runs, runs) << GetParam().what;
+    runs = fast.runs;
+    const int32_t keptHit = laid.engine.FindOffset(0, 1500, 2, fast);
+    EXPECT_GT(fast.runs, runs) << GetParam().what;
+    Laid plain(std::string(*laid.handle, laid.handle.GetSize()));
+    plain.engine.RecalcLineStarts(GetParam().wrapped, 300, &fast);
+    EXPECT_EQ(plain.engine.FindPixel(offset, 2, fast), kept) << GetParam().what;
+    EXPECT_EQ(plain.engine.FindOffset(0, 1500, 2, fast), keptHit) << GetParam().what;
+}
+
+INSTANTIATE_TEST_SUITE_P(TextEngine, KeptPixelForgotten, testing::Values(
+    KeptPixelChange{"a wide character typed before it", [](Laid& l, FastMeasure& m) {
+        l.engine.Replace(10, 10, "W", 1);
+        l.engine.RecalcStarts(10, 10, 1, false, 0, &m);
+    }, false},
+    KeptPixelChange{"a line feed typed before it", [](Laid& l, FastMeasure& m) {
+        l.engine.Replace(100, 100, "\n", 1);
+        l.engine.RecalcStarts(100, 100, 1, false, 0, &m);
+    }, false},
+    KeptPixelChange{"a new layout", [](Laid& l, FastMeasure& m) { l.engine.RecalcLineStarts(true, 300, &m); }, true},
+    KeptPixelChange{"the host's widths changed", [](Laid& l, FastMeasure&) { l.engine.ForgetPixels(); }, false},
+    KeptPixelChange{"another text", [](Laid& l, FastMeasure&) { l.engine.SetTextHandle(&l.handle); }, false}));
 
 TEST(TextEngine, HitTestMeasuresEachRunOfALongLineOnce)
 {
