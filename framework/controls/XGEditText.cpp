@@ -590,6 +590,15 @@ long XGEditText::GetAccRole() const
     return ROLE_SYSTEM_TEXT;
 }
 
+// Its title is its text, which is its value (or, in a password field, a
+// secret): its name is only the one given or its label's.
+void XGEditText::GetAccName(std::string& out) const
+{
+    out.clear();
+    if (fAccLabel != 0 || !fAccName.empty())
+        XGView::GetAccName(out);
+}
+
 // A password field's text is not read out: its value is absent.
 bool XGEditText::GetAccValue(std::string& out) const
 {

@@ -45,6 +45,7 @@ public:
     void SetTitle(const char* title) override;
     void Scroll(long dh, long dv) override;
     long GetAccRole() const override;
+    void GetAccName(std::string& out) const override;
     bool GetAccValue(std::string& out) const override;
     long GetAccState() const override;
 

@@ -102,7 +102,7 @@ LRESULT XGAccessible::Answer(XGWindow* window, WPARAM flags, LPARAM objectID)
     if (static_cast<LONG>(objectID) != OBJID_CLIENT || !window || !window->GetHWND())
         return -1;
     XGAccessible* object = Create(window, window);
-    const LRESULT result = LresultFromObject(IID_IAccessible, flags, object);
+    const LRESULT result = LresultFromObject(__uuidof(IAccessible), flags, object);
     object->Release();
     return result;
 }
@@ -172,7 +172,7 @@ IDispatch* XGAccessible::ObjectFor(XGView* view) const
 {
     if (HWND native = view->GetAccNative()) {
         IDispatch* object = nullptr;
-        if (SUCCEEDED(AccessibleObjectFromWindow(native, DWORD(OBJID_WINDOW), IID_IDispatch,
+        if (SUCCEEDED(AccessibleObjectFromWindow(native, DWORD(OBJID_WINDOW), __uuidof(IDispatch),
                                                  reinterpret_cast<void**>(&object))))
             return object;
         return nullptr;
@@ -210,7 +210,7 @@ HRESULT XGAccessible::QueryInterface(REFIID riid, void** object)
 {
     if (!object)
         return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, IID_IAccessible)) {
+    if (IsEqualIID(riid, __uuidof(IUnknown)) || IsEqualIID(riid, __uuidof(IDispatch)) || IsEqualIID(riid, __uuidof(IAccessible))) {
         *object = static_cast<IAccessible*>(this);
         AddRef();
         return S_OK;
@@ -272,7 +272,7 @@ HRESULT XGAccessible::get_accParent(IDispatch** parent)
     XGView* up = node->GetParent();
     if (node == fWindow || !up) {
         // Above the client area stands the system's object of the window.
-        return AccessibleObjectFromWindow(fHWND, DWORD(OBJID_WINDOW), IID_IDispatch,
+        return AccessibleObjectFromWindow(fHWND, DWORD(OBJID_WINDOW), __uuidof(IDispatch),
                                           reinterpret_cast<void**>(parent));
     }
     *parent = Create(fWindow, up);

@@ -168,7 +168,7 @@ IAccessible* ClientOfWindowObject(IAccessible* object)
     HWND hwnd = nullptr;
     IAccessible* client = nullptr;
     if (SUCCEEDED(WindowFromAccessibleObject(object, &hwnd)) && hwnd &&
-        SUCCEEDED(AccessibleObjectFromWindow(hwnd, DWORD(OBJID_CLIENT), IID_IAccessible,
+        SUCCEEDED(AccessibleObjectFromWindow(hwnd, DWORD(OBJID_CLIENT), __uuidof(IAccessible),
                                              reinterpret_cast<void**>(&client))) && client) {
         object->Release();
         return client;
@@ -197,7 +197,7 @@ bool Walk(IAccessible* object, int depth, Visit& visit)
         VARIANT& v = children[size_t(i)];
         if (going && v.vt == VT_DISPATCH && v.pdispVal) {
             IAccessible* child = nullptr;
-            if (SUCCEEDED(v.pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&child)))) {
+            if (SUCCEEDED(v.pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&child)))) {
                 child = ClientOfWindowObject(child);
                 going = Walk(child, depth + 1, visit);
                 child->Release();
@@ -411,7 +411,7 @@ int main()
     if (command == L"listen")
         return DoListen(target, std::atof(argument.c_str()));
     IAccessible* root = nullptr;
-    const HRESULT hr = AccessibleObjectFromWindow(target, DWORD(OBJID_CLIENT), IID_IAccessible,
+    const HRESULT hr = AccessibleObjectFromWindow(target, DWORD(OBJID_CLIENT), __uuidof(IAccessible),
                                                   reinterpret_cast<void**>(&root));
     if (FAILED(hr) || !root) {
         Print("no accessible object: " + std::to_string(long(hr)));
