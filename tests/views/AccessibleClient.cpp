@@ -127,11 +127,14 @@ std::string Describe(const Element& e)
     std::string line;
     VARIANT role;
     VariantInit(&role);
-    if (SUCCEEDED(e.object->get_accRole(child, &role)) && role.vt == VT_I4) {
+    const HRESULT hr = e.object->get_accRole(child, &role);
+    if (SUCCEEDED(hr) && role.vt == VT_I4) {
         const char* name = RoleName(role.lVal);
         line += name ? name : std::to_string(role.lVal);
     } else {
-        line += "?";
+        char code[16];
+        std::snprintf(code, sizeof code, "?%08lx", static_cast<unsigned long>(hr));
+        line += code;
     }
     VariantClear(&role);
     BSTR text = nullptr;
@@ -157,13 +160,15 @@ std::string Describe(const Element& e)
 }
 
 // A native control's window object stands for the control: its client
-// object has the role (push button, check box) a reader announces.
+// object has the role (push button, check box) a reader announces. Wine 8's
+// window object answers no role at all (E_NOTIMPL); it is taken as one.
 IAccessible* ClientOfWindowObject(IAccessible* object)
 {
     VARIANT self = ChildVariant(CHILDID_SELF);
     VARIANT role;
     VariantInit(&role);
-    if (FAILED(object->get_accRole(self, &role)) || role.vt != VT_I4 || role.lVal != ROLE_SYSTEM_WINDOW)
+    const HRESULT hr = object->get_accRole(self, &role);
+    if (hr != E_NOTIMPL && (FAILED(hr) || role.vt != VT_I4 || role.lVal != ROLE_SYSTEM_WINDOW))
         return object;
     HWND hwnd = nullptr;
     IAccessible* client = nullptr;

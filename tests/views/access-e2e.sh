@@ -71,7 +71,7 @@ start_launcher() {
 # Waits (up to 12 seconds) for the main screen: Install no longer invisible.
 walk_after_splash() {
     for _ in $(seq 40); do
-        acc --title "$launcher_title" --wait 10 walk >"$work/walk"
+        acc --title "$launcher_title" --wait 2 walk >"$work/walk"
         if grep -qP '^\d+\tpushbutton\tInstall\t\t' "$work/walk" &&
             ! grep -P '^\d+\tpushbutton\tInstall\t' "$work/walk" | grep -q invisible; then
             return 0
