@@ -7,12 +7,14 @@
 #include <windows.h>
 #include <oleacc.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "../controls/KeboTestSupport.h"
 #include "controls/XGListControl.h"
 #include "controls/XGListView.h"
+#include "controls/XGStaticText.h"
 #include "foundation/XGStringList.h"
 #include "forms/XGViewFactory.h"
 
@@ -339,6 +341,60 @@ TEST_F(AccessibleTest, TheObjectOutlivesItsWindowAndThenAnswersDisconnected)
     EXPECT_EQ(CO_E_OBJNOTCONNECTED, client->accDoDefaultAction(Child(1)));
     tree->Release();
     client->Release();
+}
+
+// The events raised in this process, as a screen reader's hook hears them.
+struct HeardEvent {
+    DWORD event;
+    HWND hwnd;
+    LONG object;
+    LONG child;
+};
+std::vector<HeardEvent> gHeard;
+
+void CALLBACK Hear(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD)
+{
+    gHeard.push_back({event, hwnd, object, child});
+}
+
+TEST_F(AccessibleTest, ChangesRaiseEventsWithTheViewsChildId)
+{
+    XGView* field = fTree->FindViewByID(3);
+    XGView* label = fTree->FindViewByID(2);
+    XGView* plain = fTree->FindViewByID(7);
+    struct Case {
+        const char* what;
+        DWORD event;
+        XGView* view;
+        std::function<void()> act;
+    };
+    const Case cases[] = {
+        {"focus", EVENT_OBJECT_FOCUS, field, [&] { field->SetFocus(); }},
+        {"name", EVENT_OBJECT_NAMECHANGE, label, [&] { label->SetTitle("Name:"); }},
+        {"selection", EVENT_OBJECT_SELECTION, fList, [&] { fList->SetSelect(2, true); }},
+        {"state", EVENT_OBJECT_STATECHANGE, label, [&] { label->EnableView(false); }},
+        {"show", EVENT_OBJECT_SHOW, plain, [&] { plain->ShowView(); }},
+        {"given name", EVENT_OBJECT_NAMECHANGE, plain, [&] { plain->SetAccessibleName("Preview"); }},
+    };
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_VALUECHANGE, nullptr, Hear,
+                                         GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(nullptr, hook);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Pump();
+        gHeard.clear();
+        c.act();
+        Pump();
+        bool heard = false;
+        for (const HeardEvent& e : gHeard) {
+            heard = heard || (e.event == c.event && e.hwnd == fWindow->GetHWND() && e.object == OBJID_CLIENT
+                              && e.child == -c.view->GetAccID());
+        }
+        EXPECT_TRUE(heard);
+    }
+    UnhookWinEvent(hook);
+    // What the hook names, the window's object resolves.
+    EXPECT_EQ(L"Preview", Name(Client(), -plain->GetAccID()));
 }
 
 }  // namespace
