@@ -7,6 +7,7 @@
 #include "views/XGWindowProc.h"
 
 #include <windows.h>
+#include <oleacc.h>
 
 namespace {
 
@@ -15,13 +16,14 @@ struct Pictures {
     short normal;
     short hover;
     short pressed;
+    const char* name;   // what screen readers call the button
 };
 
 const Pictures kPictures[] = {
-    {HCYPictureButton::kInstall, 128, 129, 130},
-    {HCYPictureButton::kExit, 131, 132, 133},
-    {HCYPictureButton::kInstallQuickTime, 140, 141, 142},
-    {HCYPictureButton::kClose, 143, 144, 145},
+    {HCYPictureButton::kInstall, 128, 129, 130, "Install"},
+    {HCYPictureButton::kExit, 131, 132, 133, "Exit"},
+    {HCYPictureButton::kInstallQuickTime, 140, 141, 142, "Install QuickTime"},
+    {HCYPictureButton::kClose, 143, 144, 145, "Close"},
 };
 
 }
@@ -49,6 +51,7 @@ HCYPictureButton::HCYPictureButton(XGView* parent, XGArgStream& stream)
             ResIDState1 = p.normal;
             ResIDState2 = p.hover;
             ResIDState3 = p.pressed;
+            SetAccessibleName(p.name);
         }
     }
     CurrentResID = ResIDState1;
@@ -159,4 +162,24 @@ bool HCYPictureButton::RunAction()
         break;
     }
     return *alive;
+}
+
+// accessibility: a push button whose default action is a click's
+
+long HCYPictureButton::GetAccRole() const
+{
+    return ROLE_SYSTEM_PUSHBUTTON;
+}
+
+const char* HCYPictureButton::GetAccDefaultAction() const
+{
+    return "Press";
+}
+
+bool HCYPictureButton::DoAccDefaultAction()
+{
+    if (!IsVisible() || !IsEnabled())
+        return false;
+    RunAction();
+    return true;
 }

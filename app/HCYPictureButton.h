@@ -31,6 +31,9 @@ public:
     void DoMouseMove(Point where, short modifiers) override;
     void DoMouseUp(Point where, short modifiers) override;
     void DoMouseLeave() override;
+    long GetAccRole() const override;
+    const char* GetAccDefaultAction() const override;
+    bool DoAccDefaultAction() override;
 
     // message handlers
     long DoKey(long key, void* data);           // 'keye'

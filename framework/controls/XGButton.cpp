@@ -1,4 +1,8 @@
 #include "controls/XGButton.h"
+
+#include <windows.h>
+#include <oleacc.h>
+
 #include "foundation/XGWide.h"
 #include "controls/XGControlFields.h"
 #include "records/XGFieldReader.h"
@@ -156,4 +160,9 @@ long XGButton::DoWInternal(long, void* data)
         return 0;
     }
     return -1;
+}
+
+HWND__* XGButton::GetAccNative() const
+{
+    return fControl;
 }

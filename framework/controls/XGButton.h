@@ -24,6 +24,7 @@ public:
     void GetTitle(char* out) const override;
     void SetTitle(const char* title) override;
     void PushButton() override;
+    HWND__* GetAccNative() const override;
 
     // new operations: 0 unchecked, 1 checked, -1 indeterminate
     virtual long GetValue();

@@ -33,6 +33,7 @@ public:
     void DoSize(tagRECT frame);
     void SetWordWrap(bool wrap);
     void SetPassword(bool password);
+    bool IsPassword() const { return fPassword; }
     void SetFieldEditor(bool field);
     bool GetFieldEditor() const { return fFieldEditor; }
     void SetScrollPixels(bool scroll) { fScrollPixels = scroll; }

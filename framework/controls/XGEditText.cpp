@@ -1,4 +1,8 @@
 #include "controls/XGEditText.h"
+
+#include <windows.h>
+#include <oleacc.h>
+
 #include "foundation/XGKeys.h"
 
 #include <cstring>
@@ -296,8 +300,10 @@ bool XGEditText::CheckChange(const Kept& kept)
         copy.assign(*fText, size);
         text = copy.c_str();
     }
-    if (ValidateText(text))
+    if (ValidateText(text)) {
+        NotifyAccEvent(EVENT_OBJECT_VALUECHANGE);
         return true;
+    }
     XGHandle old(0, 0);
     kept.Restore(fText, old);
     SetTextHandle(old);
@@ -577,4 +583,35 @@ void XGEditText::DoLoseFocus()
     InvalView(&r);
     if (fEdit)
         fEdit->DoLoseFocus(false);
+}
+
+long XGEditText::GetAccRole() const
+{
+    return ROLE_SYSTEM_TEXT;
+}
+
+// Its title is its text, which is its value (or, in a password field, a
+// secret): its name is only the one given or its label's.
+void XGEditText::GetAccName(std::string& out) const
+{
+    out.clear();
+    if (fAccLabel != 0 || !fAccName.empty())
+        XGView::GetAccName(out);
+}
+
+// A password field's text is not read out: its value is absent.
+bool XGEditText::GetAccValue(std::string& out) const
+{
+    if (fEdit && fEdit->IsPassword())
+        return false;
+    out.assign(*fText, fText.GetSize());
+    return true;
+}
+
+long XGEditText::GetAccState() const
+{
+    long state = XGView::GetAccState() | STATE_SYSTEM_FOCUSABLE;
+    if (fEdit && fEdit->IsPassword())
+        state |= STATE_SYSTEM_PROTECTED;
+    return state;
 }

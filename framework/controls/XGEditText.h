@@ -44,6 +44,10 @@ public:
     void GetTitle(char* out) const override;
     void SetTitle(const char* title) override;
     void Scroll(long dh, long dv) override;
+    long GetAccRole() const override;
+    void GetAccName(std::string& out) const override;
+    bool GetAccValue(std::string& out) const override;
+    long GetAccState() const override;
 
     // its own virtual operations
     // `c` is the typed character when it is ASCII, else the first byte of

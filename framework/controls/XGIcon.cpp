@@ -1,4 +1,8 @@
 #include "controls/XGIcon.h"
+
+#include <windows.h>
+#include <oleacc.h>
+
 #include "controls/XGControlFields.h"
 #include "records/XGFieldReader.h"
 #include "views/XGDraw.h"
@@ -24,4 +28,9 @@ void XGIcon::DoDrawView(tagRECT area)
     tagRECT frame = {r.left - 1, r.top - 1, r.right + 1, r.bottom + 1};
     draw.Draw3DRect(frame, kRectSunken);
     draw.DrawIcon(fIconID, short(r.left), short(r.top), true);
+}
+
+long XGIcon::GetAccRole() const
+{
+    return ROLE_SYSTEM_GRAPHIC;
 }

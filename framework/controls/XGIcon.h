@@ -11,6 +11,7 @@ public:
     ~XGIcon() override;
 
     void DoDrawView(tagRECT area) override;
+    long GetAccRole() const override;
 
 private:
     short fWidth;

@@ -1,5 +1,8 @@
 #include "controls/XGListControl.h"
 
+#include <windows.h>
+#include <oleacc.h>
+
 #include "controls/XGControlFields.h"
 #include "records/XGFieldReader.h"
 #include "views/XGFont.h"
@@ -98,4 +101,45 @@ void XGListControl::StoreSelect(long index, bool select)
     fList->SetExtra(int32_t(index), &flag);
     if (fListView)
         fListView->RedrawLine(index);
+    if (select)
+        NotifyAccEvent(EVENT_OBJECT_SELECTION);
+}
+
+long XGListControl::GetAccRole() const
+{
+    return ROLE_SYSTEM_LIST;
+}
+
+long XGListControl::GetAccItemCount() const
+{
+    return Length();
+}
+
+bool XGListControl::GetAccItem(long index, XGAccItem& item) const
+{
+    if (index < 0 || index >= Length())
+        return false;
+    char text[256];
+    GetItem(index, text);
+    item.role = ROLE_SYSTEM_LISTITEM;
+    item.name = text;
+    item.state = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
+    if (GetSelect(index))
+        item.state |= STATE_SYSTEM_SELECTED;
+    if (!IsEnabled())
+        item.state |= STATE_SYSTEM_UNAVAILABLE;
+    // Lines scrolled out of the content are still there, off screen.
+    tagRECT content = fListView ? fListView->GetGlobalRect() : GetGlobalRect();
+    const Point pos = fListView ? fListView->GetGlobalPos() : GetGlobalPos();
+    long h = 0;
+    long v = 0;
+    const_cast<XGListControl*>(this)->GetScrollValue(&h, &v);
+    const long step = const_cast<XGListControl*>(this)->GetPixelStep();
+    item.rect.left = content.left;
+    item.rect.right = content.right;
+    item.rect.top = pos.v + index * step - v;
+    item.rect.bottom = item.rect.top + step;
+    if (item.rect.bottom <= content.top || item.rect.top >= content.bottom || !IsVisible())
+        item.state |= STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN;
+    return true;
 }

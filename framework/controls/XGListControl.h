@@ -31,6 +31,11 @@ public:
     bool IsMultiSelect() const { return fMultiSelect; }
     bool IsKeepSelect() const { return fKeepSelect; }
 
+    // accessibility: the lines stand as the list's children
+    long GetAccRole() const override;
+    long GetAccItemCount() const override;
+    bool GetAccItem(long index, XGAccItem& item) const override;
+
 private:
     void StoreSelect(long index, bool select);
 

@@ -1,4 +1,8 @@
 #include "controls/XGPicture.h"
+
+#include <windows.h>
+#include <oleacc.h>
+
 #include "controls/XGControlFields.h"
 #include "records/XGFieldReader.h"
 #include "views/XGDraw.h"
@@ -36,4 +40,9 @@ void XGPicture::DoDrawView(tagRECT area)
     tagRECT frame = {r.left - 1, r.top - 1, r.right + 1, r.bottom + 1};
     draw.Draw3DRect(frame, kRectSunken);
     draw.DrawPicture(fPictID, short(r.left), short(r.top));
+}
+
+long XGPicture::GetAccRole() const
+{
+    return ROLE_SYSTEM_GRAPHIC;
 }

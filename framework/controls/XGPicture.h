@@ -11,6 +11,7 @@ public:
     ~XGPicture() override;
 
     void DoDrawView(tagRECT area) override;
+    long GetAccRole() const override;
 
     // The drawing area: the content rectangle, or a band centred in it.
     static tagRECT CenteredBand(tagRECT content, short width, short height);

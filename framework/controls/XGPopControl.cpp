@@ -1,4 +1,8 @@
 #include "controls/XGPopControl.h"
+
+#include <windows.h>
+#include <oleacc.h>
+
 #include "foundation/XGWide.h"
 #include "foundation/XGKeys.h"
 #include "controls/XGControlFields.h"
@@ -200,4 +204,9 @@ long XGPopControl::DoInlineClose(long, void* data)
     RectMath::InsetRect(&square, 2, 2);
     draw.Draw3DRect(square, kRectRaised);
     return 0;
+}
+
+HWND__* XGPopControl::GetAccNative() const
+{
+    return fControl;
 }

@@ -39,6 +39,7 @@ public:
     void DoMoveView() override;
     void DoShowHide() override;
     void DoEnable() override;
+    HWND__* GetAccNative() const override;
 
     // new operations
     virtual long GetValue();

@@ -1,4 +1,8 @@
 #include "controls/XGScrollBar.h"
+
+#include <windows.h>
+#include <oleacc.h>
+
 #include "views/XGControlMessage.h"
 #include "dispatch/XGMessages.h"
 #include "controls/XGScrollScale.h"
@@ -200,4 +204,9 @@ long XGScrollBar::DoWInternal(long, void* data)
     default: break;  // SB_ENDSCROLL
     }
     return 0;
+}
+
+HWND__* XGScrollBar::GetAccNative() const
+{
+    return fControl;
 }

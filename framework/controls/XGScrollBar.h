@@ -47,6 +47,7 @@ public:
     void DoMoveView() override;
     void DoShowHide() override;
     void DoEnable() override;
+    HWND__* GetAccNative() const override;
 
     // new operations
     virtual long GetValue();

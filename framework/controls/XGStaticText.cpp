@@ -1,4 +1,8 @@
 #include "controls/XGStaticText.h"
+
+#include <windows.h>
+#include <oleacc.h>
+
 #include "controls/XGControlFields.h"
 #include "records/XGFieldReader.h"
 #include "views/XGDraw.h"
@@ -46,6 +50,7 @@ void XGStaticText::SetTitle(const char* title)
 {
     fText = title;
     InvalView();
+    NotifyAccEvent(EVENT_OBJECT_NAMECHANGE);
 }
 
 void XGStaticText::DoDrawView(tagRECT)
@@ -97,4 +102,14 @@ void XGStaticText::DrawLines(XGDraw& draw, const char* text, short x, short y, s
             return;
         baseline += step;
     }
+}
+
+long XGStaticText::GetAccRole() const
+{
+    return ROLE_SYSTEM_STATICTEXT;
+}
+
+long XGStaticText::GetAccState() const
+{
+    return XGView::GetAccState() | STATE_SYSTEM_READONLY;
 }

@@ -19,6 +19,8 @@ public:
     void DoDrawView(tagRECT area) override;
     void GetTitle(char* out) const override;  // at most kMaxTitle characters
     void SetTitle(const char* title) override;
+    long GetAccRole() const override;
+    long GetAccState() const override;
 
     XGFont* GetFont() const { return fFont; }
 

@@ -1,6 +1,7 @@
 #include "controls/XGToolbarView.h"
 
 #include <windows.h>
+#include <oleacc.h>
 
 #include <cstring>
 #include <memory>
@@ -291,4 +292,53 @@ void XGToolbarView::OutlineButton(long index)
         XGToolTip::OpenTip(this, at, help);
     }
     fHotItem = index;
+}
+
+// accessibility
+
+long XGToolbarView::GetAccRole() const
+{
+    return ROLE_SYSTEM_TOOLBAR;
+}
+
+long XGToolbarView::GetAccItemCount() const
+{
+    return GetToolLength();
+}
+
+bool XGToolbarView::GetAccItem(long index, XGAccItem& item) const
+{
+    if (index < 0 || index >= GetToolLength())
+        return false;
+    item.rect = CalcButton(index);
+    ViewToGlobal(&item.rect);
+    if (GetItemCommand(index) == 0) {
+        item.role = ROLE_SYSTEM_SEPARATOR;
+        return true;
+    }
+    char help[256] = {};
+    GetItemHelp(index, help);
+    item.role = ROLE_SYSTEM_PUSHBUTTON;
+    item.name = help;
+    item.action = "Press";
+    const uint8_t state = GetItemState(index);
+    if (!(state & kStateEnabled) || !IsEnabled())
+        item.state |= STATE_SYSTEM_UNAVAILABLE;
+    if (state & kStateChecked)
+        item.state |= STATE_SYSTEM_CHECKED;
+    if (state & kStatePressed)
+        item.state |= STATE_SYSTEM_PRESSED;
+    if (!IsVisible())
+        item.state |= STATE_SYSTEM_INVISIBLE;
+    return true;
+}
+
+bool XGToolbarView::DoAccItemAction(long index)
+{
+    if (index < 0 || index >= GetToolLength() || GetItemCommand(index) == 0)
+        return false;
+    if (!(GetItemState(index) & kStateEnabled) || !IsEnabled())
+        return false;
+    SendMenuCommand(GetItemCommand(index));
+    return true;
 }

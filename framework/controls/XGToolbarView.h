@@ -40,6 +40,12 @@ public:
     void DoMouseUp(Point where, short modifiers) override;
     void DoMouseLeave() override;
 
+    // accessibility: the buttons and separators stand as its children
+    long GetAccRole() const override;
+    long GetAccItemCount() const override;
+    bool GetAccItem(long index, XGAccItem& item) const override;
+    bool DoAccItemAction(long index) override;
+
     // message handlers
     long DoPeriodic(long arg, void* data);     // 'post'
 

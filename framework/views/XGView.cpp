@@ -1,6 +1,7 @@
 #include "views/XGView.h"
 
 #include <windows.h>
+#include <oleacc.h>
 
 #include <cstdlib>
 
@@ -130,6 +131,8 @@ void XGView::IInitView(XGView* parent, const XGSViewInitRecord& record)
     fVisible = false;
     fEnabled = false;
     fTabStop = false;
+    fAccLabel = 0;
+    fAccID = 0;
 
     tagRECT r;
     if (parent) {
@@ -467,6 +470,7 @@ void XGView::ShowView()
     if (IsVisible()) {
         DoShowHide();
         InvalView(nullptr);
+        NotifyAccEvent(EVENT_OBJECT_SHOW);
     }
 }
 
@@ -487,6 +491,7 @@ void XGView::EnableView(bool enabled)
     };
     Walk::Enable(this);
     InvalView(nullptr);
+    NotifyAccEvent(EVENT_OBJECT_STATECHANGE);
 }
 
 // virtual operations
@@ -498,6 +503,10 @@ void XGView::SetFocus()
         fWindow->SetFocusView(this);
         if (fRootWindow && XGWindow::GetFrontWindow() == fWindow)
             ::SetFocus(fRootWindow);
+        // The system announces the window itself; the view inside it only
+        // the framework knows of.
+        if (static_cast<XGView*>(fWindow) != this)
+            NotifyAccEvent(EVENT_OBJECT_FOCUS);
     }
 }
 
@@ -628,4 +637,113 @@ void XGView::ProcessActivate(bool active)
     for (XGView* child = fChild; child; child = child->fSibling)
         child->ProcessActivate(active);
     DoActivate(active);
+}
+
+// accessibility
+
+long XGView::GetAccRole() const
+{
+    return ROLE_SYSTEM_PANE;
+}
+
+void XGView::GetAccName(std::string& out) const
+{
+    if (fAccLabel != 0 && fWindow) {
+        XGView* label = fWindow->FindViewByID(fAccLabel);
+        if (label && label != this) {
+            char title[256] = {};
+            label->GetTitle(title);
+            out = title;
+            return;
+        }
+    }
+    if (!fAccName.empty()) {
+        out = fAccName;
+        return;
+    }
+    char title[256] = {};
+    GetTitle(title);
+    out = title;
+}
+
+bool XGView::GetAccValue(std::string&) const
+{
+    return false;
+}
+
+long XGView::GetAccState() const
+{
+    long state = 0;
+    if (!IsVisible())
+        state |= STATE_SYSTEM_INVISIBLE;
+    if (!IsEnabled())
+        state |= STATE_SYSTEM_UNAVAILABLE;
+    if (fTabStop && fViewID != 0)
+        state |= STATE_SYSTEM_FOCUSABLE;
+    if (HasFocus())
+        state |= STATE_SYSTEM_FOCUSED;
+    return state;
+}
+
+const char* XGView::GetAccDefaultAction() const
+{
+    return nullptr;
+}
+
+bool XGView::DoAccDefaultAction()
+{
+    return false;
+}
+
+HWND__* XGView::GetAccNative() const
+{
+    return nullptr;
+}
+
+long XGView::GetAccItemCount() const
+{
+    return -1;
+}
+
+bool XGView::GetAccItem(long, XGAccItem&) const
+{
+    return false;
+}
+
+bool XGView::DoAccItemAction(long)
+{
+    return false;
+}
+
+void XGView::SetAccessibleName(const char* name)
+{
+    std::string next = name ? name : "";
+    if (next == fAccName)
+        return;
+    fAccName = next;
+    NotifyAccEvent(EVENT_OBJECT_NAMECHANGE);
+}
+
+void XGView::SetAccessibleLabel(short labelViewID)
+{
+    fAccLabel = labelViewID;
+}
+
+long XGView::GetAccID()
+{
+    // Wraps only after two billion views; 0 stays "none".
+    static long gNext = 0;
+    if (fAccID == 0) {
+        gNext = gNext == 0x7FFFFFFF ? 1 : gNext + 1;
+        fAccID = gNext;
+    }
+    return fAccID;
+}
+
+void XGView::NotifyAccEvent(unsigned long event)
+{
+    // Negative child IDs name a view anywhere in the window's tree; the
+    // window's accessible object resolves them (XGAccessible).
+    if (fRootWindow)
+        NotifyWinEvent(DWORD(event), fRootWindow, OBJID_CLIENT, -GetAccID());
 }

@@ -5,6 +5,8 @@
 // invalidation and hit testing need no walk up the tree.
 #pragma once
 
+#include <string>
+
 #include "views/RectMath.h"
 #include "dispatch/XGDispatch.h"
 #include "foundation/XGTypes.h"
@@ -29,6 +31,16 @@ struct XGSViewInitRecord {
     bool fVisible;
     bool fEnabled;
     bool fTabStop;
+};
+
+// One element that a view shows without a view of its own (a list's line, a
+// tool bar's button), as the accessibility interfaces report it.
+struct XGAccItem {
+    long role = 0;          // a ROLE_SYSTEM_ value
+    std::string name;       // UTF-8
+    long state = 0;         // STATE_SYSTEM_ bits
+    tagRECT rect = {0, 0, 0, 0};    // in the window's client coordinates
+    const char* action = nullptr;   // the default action's name; null: none
 };
 
 class XGView : public XGDispatch {
@@ -131,6 +143,40 @@ public:
     // that acts when pressed, a button, does so; the others do nothing.
     virtual void PushButton();
 
+    // What screen readers and automation read of the view (XGAccessible).
+    // The role is a ROLE_SYSTEM_ value; a plain view is a pane.
+    virtual long GetAccRole() const;
+    // The name the application gave, else the title.
+    virtual void GetAccName(std::string& out) const;
+    // False when the view has no value.
+    virtual bool GetAccValue(std::string& out) const;
+    // STATE_SYSTEM_ bits: here focused, focusable, unavailable, invisible.
+    virtual long GetAccState() const;
+    // The default action's name (null: none) and doing it, as a click does.
+    virtual const char* GetAccDefaultAction() const;
+    virtual bool DoAccDefaultAction();
+    // The native control that stands for the view, reported as the
+    // system's own object; null for a view the framework draws.
+    virtual HWND__* GetAccNative() const;
+    // Elements without views of their own: -1 when the children are the
+    // child views, else how many items stand as the children instead.
+    virtual long GetAccItemCount() const;
+    virtual bool GetAccItem(long index, XGAccItem& item) const;
+    virtual bool DoAccItemAction(long index);
+
+    // The name screen readers give a view without a readable title (a
+    // picture button, an icon); UTF-8.
+    void SetAccessibleName(const char* name);
+    // Names the view after the title of the view with this ID in the same
+    // window (a label beside an editable text); 0 ends the link.
+    void SetAccessibleLabel(short labelViewID);
+    // Identifies the view in the window's accessible object for as long as
+    // it lives; never 0, never shared.
+    long GetAccID();
+    // Tells the system's event hooks (screen readers) that something of
+    // this view changed: an EVENT_OBJECT_ value.
+    void NotifyAccEvent(unsigned long event);
+
     // Closes the tooltip, if one is open, when the mouse leaves a view. The
     // tooltip registers it when it opens one; empty, no tip was ever open.
     static void (*gCloseTipHook)();
@@ -175,4 +221,7 @@ protected:
     short fAutoTop;
     short fAutoRight;
     short fAutoBottom;
+    std::string fAccName;
+    short fAccLabel;
+    long fAccID;
 };

@@ -8,6 +8,7 @@
 #include "foundation/XGUtf8.h"
 #include "views/XGDDEServer.h"
 #include "views/XGDraw.h"
+#include "views/XGAccessible.h"
 #include "views/XGControlLink.h"
 #include "views/XGEventOwner.h"
 #include "views/XGInline.h"
@@ -277,6 +278,8 @@ LRESULT XGWindowProc::ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM 
         return -1;
 
     const HWND hwnd = window->GetHWND();
+    if (XGAccessible::RunPosted(window, message, wParam, lParam))
+        return 0;
     if (XGMouseGesture::IsMouseMessage(message)) {
         if (hwnd)
             WindowGesture(window).Track(hwnd, message, lParam);
@@ -309,6 +312,8 @@ LRESULT XGWindowProc::ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM 
         return -1;
     case WM_ERASEBKGND:
         return 1;
+    case WM_GETOBJECT:
+        return XGAccessible::Answer(window, wParam, lParam);
     case WM_PAINT:
         window->NotePaint();
         if (!hwnd || IsIconic(hwnd))
