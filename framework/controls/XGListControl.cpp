@@ -99,3 +99,15 @@ void XGListControl::StoreSelect(long index, bool select)
     if (fListView)
         fListView->RedrawLine(index);
 }
+
+void XGListControl::DoGainFocus()
+{
+    if (fListView)
+        fListView->InvalView();
+}
+
+void XGListControl::DoLoseFocus()
+{
+    if (fListView)
+        fListView->InvalView();
+}

@@ -31,6 +31,10 @@ public:
     bool IsMultiSelect() const { return fMultiSelect; }
     bool IsKeepSelect() const { return fKeepSelect; }
 
+    // overridden operations: the list view shows the focus mark
+    void DoGainFocus() override;
+    void DoLoseFocus() override;
+
 private:
     void StoreSelect(long index, bool select);
 
