@@ -426,6 +426,38 @@ TEST_F(Dialogs, ADialogWithoutProcedureAnswersItsKeysAndSwallowsTheRest)
     EXPECT_EQ(nullptr, XGWindow::gList);
 }
 
+// Tab order in the alerts: the buttons by view ID, wrapping at both ends,
+// with the procedure in place and without one.
+TEST_F(Dialogs, TabAndShiftTabVisitTheAlertButtonsByViewIDAndWrap)
+{
+    struct Case {
+        XGDialogProc proc;
+        long key;
+        std::vector<short> visited;
+    };
+    const char* strings[4] = {"title", "message", nullptr, nullptr};
+    const Case cases[] = {
+        {XGDialog::AlertProc, 9, {100, 101, 100}},
+        {XGDialog::AlertProc, long(0x00010000UL | 9), {101, 100, 101}},
+        {nullptr, 9, {100, 101, 100}},
+        {nullptr, long(0x00010000UL | 9), {101, 100, 101}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        XGDialog* dialog = XGDialog::Create(XGAlertForms::Get(2), c.proc, strings);
+        ASSERT_NE(nullptr, dialog);
+        dialog->SetFocus();
+        std::vector<short> visited;
+        for (size_t i = 0; i < c.visited.size(); ++i) {
+            XGDispatch::SendDispatch('keye', c.key, nullptr);
+            XGView* focus = dynamic_cast<XGView*>(XGDispatch::GetFocus());
+            visited.push_back(focus ? focus->GetViewID() : short(-1));
+        }
+        EXPECT_EQ(c.visited, visited);
+        EXPECT_TRUE(dialog->CloseWindow());
+    }
+}
+
 // Zeroes its memory when deleted and keeps it, so that a read after the
 // delete finds a dialog that is not done, with no class behind it.
 class PoisonedDialog : public XGDialog {
