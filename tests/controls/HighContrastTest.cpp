@@ -67,11 +67,22 @@ protected:
         view->InvalView();
         UpdateWindow(root);
         GdiFlush();
+        // One copy of the view's area, read pixel by pixel from memory.
         const tagRECT r = view->GetGlobalRect();
+        const int width = r.right - r.left, height = r.bottom - r.top;
+        dc = GetDC(root);
+        HDC memory = CreateCompatibleDC(dc);
+        HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width, height, dc, r.left, r.top, SRCCOPY);
         std::vector<COLORREF> pixels;
-        for (int v = r.top; v < r.bottom; ++v)
-            for (int h = r.left; h < r.right; ++h)
-                pixels.push_back(testsupport::Pixel(root, h, v));
+        for (int v = 0; v < height; ++v)
+            for (int h = 0; h < width; ++h)
+                pixels.push_back(GetPixel(memory, h, v));
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(root, dc);
         return pixels;
     }
 
