@@ -158,6 +158,9 @@ long HCYPictureButton::DoKey(long key, void*)
 {
     if (!XGIsCharKey(key, ' ') && !XGIsCharKey(key, kKeyReturn))
         return -1;
+    // Hidden during the splash, a button acts on nothing, focused or not.
+    if (!IsVisible() || !IsEnabled())
+        return -1;
     // A held key repeats; like a click, it acts once.
     const MSG& last = XGAppCore::gLastMessage;
     if ((last.message == WM_KEYDOWN || last.message == WM_CHAR) && (last.lParam & (1L << 30)))
