@@ -1,5 +1,7 @@
 #include "HCYPictureButton.h"
 
+#include "core/XGAppCore.h"
+#include "foundation/XGKeys.h"
 #include "views/XGCursor.h"
 #include "views/XGDraw.h"
 #include "dispatch/XGMessages.h"
@@ -55,6 +57,9 @@ HCYPictureButton::HCYPictureButton(XGView* parent, XGArgStream& stream)
         }
     }
     CurrentResID = ResIDState1;
+    // A button the keyboard reaches, whatever its tree says: the launcher's
+    // trees were written for the mouse alone and keep their bytes.
+    fTabStop = true;
 }
 
 HCYPictureButton::~HCYPictureButton()
@@ -64,22 +69,42 @@ HCYPictureButton::~HCYPictureButton()
 
 void HCYPictureButton::ChangePicture(short bitmap)
 {
+    PaintPicture(bitmap, ShowsFocusMark());
+}
+
+void HCYPictureButton::PaintPicture(short bitmap, bool focusMark)
+{
     XGDraw draw(this);
     tagRECT content = GetContentRect();
     tagRECT frame = content;
     RectMath::InsetRect(&frame, -1, -1);
     draw.Draw3DRect(frame, kRectSunken);
     draw.DrawPicture(bitmap, static_cast<short>(content.left), static_cast<short>(content.top));
+    if (focusMark)
+        draw.DrawFocusMark(FocusMarkRect());
     CurrentResID = bitmap;
+}
+
+tagRECT HCYPictureButton::FocusMarkRect() const
+{
+    // Inside the picture, clear of its bevel, so that drawing the picture
+    // again takes the mark away.
+    tagRECT mark = GetContentRect();
+    RectMath::InsetRect(&mark, 4, 4);
+    return mark;
 }
 
 void HCYPictureButton::DoGainFocus()
 {
+    // Only a keyboard user sees a change: with the mouse the picture stays.
+    if (ShowsFocusMark())
+        ChangePicture(CurrentResID);
 }
 
 void HCYPictureButton::DoLoseFocus()
 {
-    ChangePicture(ResIDState1);
+    // Still the focus while told of the loss: the mark goes explicitly.
+    PaintPicture(ResIDState1, false);
 }
 
 void HCYPictureButton::DoDrawView(tagRECT area)
@@ -92,6 +117,8 @@ void HCYPictureButton::DoDrawView(tagRECT area)
     RectMath::InsetRect(&frame, -1, -1);
     draw.Draw3DRect(frame, kRectSunken);
     draw.DrawPicture(CurrentResID, static_cast<short>(content.left), static_cast<short>(content.top));
+    if (ShowsFocusMark())
+        draw.DrawFocusMark(FocusMarkRect());
 }
 
 void HCYPictureButton::DoActivate(bool)
@@ -130,9 +157,22 @@ void HCYPictureButton::DoMouseLeave()
         ChangePicture(ResIDState1);
 }
 
-long HCYPictureButton::DoKey(long, void*)
+long HCYPictureButton::DoKey(long key, void*)
 {
-    return -1;
+    if (!XGIsCharKey(key, ' ') && !XGIsCharKey(key, kKeyReturn))
+        return -1;
+    // Hidden during the splash, a button acts on nothing, focused or not.
+    if (!IsVisible() || !IsEnabled())
+        return -1;
+    // A held key repeats; like a click, it acts once.
+    const MSG& last = XGAppCore::gLastMessage;
+    if ((last.message == WM_KEYDOWN || last.message == WM_CHAR) && (last.lParam & (1L << 30)))
+        return 0;
+    // Shown pressed while the action runs, as under the mouse.
+    ChangePicture(ResIDState3);
+    if (RunAction())
+        ChangePicture(ResIDState1);
+    return 0;
 }
 
 bool HCYPictureButton::RunAction()

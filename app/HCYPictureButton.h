@@ -7,7 +7,8 @@
 
 // A button drawn entirely from three bitmaps (normal, hover, pressed) chosen
 // by its view ID; releasing a press it accepted runs the action of that ID,
-// wherever the pointer is by then.
+// wherever the pointer is by then. It is a tab stop: Space and Enter press
+// the focused one, which shows a focus mark once the keyboard is in use.
 class HCYPictureButton : public XGView {
 public:
     // construction
@@ -51,6 +52,9 @@ public:
     HCYDoInstall cInstall;
 
 private:
+    void PaintPicture(short bitmap, bool focusMark);
+    tagRECT FocusMarkRect() const;
+
     // Cleared by the destructor; an action holds a share of it to learn
     // whether the button outlived it.
     std::shared_ptr<bool> fAlive;

@@ -177,7 +177,8 @@ XGEditCore::XGEditCore(XGView* view, XGFont* font, const tagRECT& frame)
       fFieldEditor(false), fPassword(false), fActive(false), fScrollH(0), fScrollV(0),
       fPixelStep(1), fSelStart(0), fSelEnd(0), fMaxScrollH(0), fDragAnchor(0), fDragPoint(0),
       fLineHeight(16), fAscent(12), fGoalPixel(-1), fMargin(2), fAtLineEnd(false),
-      fCaretValid(true), fCaretV(0), fCaretH(-1), fTextColor(kPaletteBlack), fFillColor(kPaletteWhite),
+      fCaretValid(true), fCaretV(0), fCaretH(-1), fSystemCaret(false), fSystemCaretAt{-1, -1},
+      fTextColor(kPaletteBlack), fFillColor(kPaletteWhite),
       fWidthsKnown(false), fStaleFirst(-1), fStaleLast(-1), fWidthExtra(0), fWidthsFont(nullptr),
       fEventDraw(nullptr)
 {
@@ -200,6 +201,7 @@ XGEditCore::XGEditCore(XGView* view, XGFont* font, const tagRECT& frame)
 
 XGEditCore::~XGEditCore()
 {
+    DestroySystemCaret();
     if (fFont)
         fFont->Detach();
 }
@@ -889,35 +891,83 @@ void XGEditCore::InvertCursor(XGDraw& draw)
     if (!fCaretValid || !fActive)
         return;
     if (fCaretH == -1) {
-        if (fSelStart != fSelEnd || !fText) {
-            fCaretValid = false;
-            return;
-        }
-        Measure measure(*this, &draw);
-        long line = FindLine(fSelStart);
         long x, y;
-        if (fAtLineEnd && fWordWrap && line > 0 && fSelStart == GetLineOffset(line)
-            && fText->GetChar(uint32_t(fSelStart - 1)) != '\n') {
-            y = LineTop(line - 1);
-            x = fLineBreaks.LineWidth(line - 1, measure) + fMargin - fScrollH * fPixelStep
-                + fFrame.left;
-        } else {
-            y = LineTop(line);
-            x = fLineBreaks.FindPixel(fSelStart, fMargin, measure) - fScrollH * fPixelStep
-                + fFrame.left;
-        }
-        if (fWordWrap && x > fFrame.right - 2)
-            x = fFrame.right - 2;
-        if (x < fFrame.left || x >= fFrame.right || y + fLineHeight < fFrame.top
-            || y >= fFrame.bottom) {
+        if (!LocateCaret(draw, &x, &y)) {
             fCaretValid = false;
             return;
         }
         fCaretH = short(x);
         fCaretV = short(y);
+        PlaceSystemCaret(fCaretH, fCaretV);
     }
     tagRECT bar = {fCaretH - 1, fCaretV, fCaretH, fCaretV + fLineHeight};
     draw.InvertRect(bar);
+}
+
+bool XGEditCore::LocateCaret(XGDraw& draw, long* caretH, long* caretV)
+{
+    if (fSelStart != fSelEnd || !fText)
+        return false;
+    Measure measure(*this, &draw);
+    long line = FindLine(fSelStart);
+    long x, y;
+    if (fAtLineEnd && fWordWrap && line > 0 && fSelStart == GetLineOffset(line)
+        && fText->GetChar(uint32_t(fSelStart - 1)) != '\n') {
+        y = LineTop(line - 1);
+        x = fLineBreaks.LineWidth(line - 1, measure) + fMargin - fScrollH * fPixelStep
+            + fFrame.left;
+    } else {
+        y = LineTop(line);
+        x = fLineBreaks.FindPixel(fSelStart, fMargin, measure) - fScrollH * fPixelStep
+            + fFrame.left;
+    }
+    if (fWordWrap && x > fFrame.right - 2)
+        x = fFrame.right - 2;
+    if (x < fFrame.left || x >= fFrame.right || y + fLineHeight < fFrame.top
+        || y >= fFrame.bottom)
+        return false;
+    *caretH = x;
+    *caretV = y;
+    return true;
+}
+
+// Screen readers and magnifiers follow the system's caret, not the pixels:
+// a hidden one is kept on the drawn caret while the engine has the focus.
+void XGEditCore::CreateSystemCaret()
+{
+    if (fSystemCaret || !fView || !fView->GetRootWindow())
+        return;
+    fSystemCaret = CreateCaret(fView->GetRootWindow(), nullptr, 1, fLineHeight) != FALSE;
+    fSystemCaretAt = Point{-1, -1};
+    if (!fSystemCaret)
+        return;
+    // Placed at once, not at the drawn caret's first blink.
+    std::unique_ptr<XGDraw> own;
+    XGDraw* draw = UseDraw(own);
+    long x, y;
+    if (LocateCaret(*draw, &x, &y))
+        PlaceSystemCaret(x, y);
+}
+
+void XGEditCore::DestroySystemCaret()
+{
+    if (!fSystemCaret)
+        return;
+    fSystemCaret = false;
+    DestroyCaret();
+}
+
+void XGEditCore::PlaceSystemCaret(long caretH, long caretV)
+{
+    if (!fSystemCaret || !fView)
+        return;
+    Point at = {static_cast<int16_t>(caretV), static_cast<int16_t>(caretH - 1)};
+    fView->ViewToGlobal(&at);
+    // Each move is a trip to the window server; most keys move it, a blink does not.
+    if (at.h == fSystemCaretAt.h && at.v == fSystemCaretAt.v)
+        return;
+    fSystemCaretAt = at;
+    SetCaretPos(at.h, at.v);
 }
 
 void XGEditCore::ShowCursor(XGDraw& draw)
@@ -1043,6 +1093,7 @@ void XGEditCore::DoActivate(bool active)
         DoLoseFocus(true);
     } else {
         fActive = true;
+        CreateSystemCaret();
         Invalidate();
     }
 }
@@ -1050,6 +1101,7 @@ void XGEditCore::DoActivate(bool active)
 void XGEditCore::DoGainFocus(bool invalidate)
 {
     fActive = true;
+    CreateSystemCaret();
     if (fFieldEditor)
         SetSelect(0, 0x7FFFFFFF);
     if (invalidate)
@@ -1061,6 +1113,7 @@ void XGEditCore::DoLoseFocus(bool invalidate)
     // The caret goes while the engine can still draw it.
     ClearCursor();
     fActive = false;
+    DestroySystemCaret();
     if (invalidate)
         Invalidate();
 }

@@ -110,6 +110,13 @@ private:
     void ShowCursor(XGDraw& draw);
     void HideCursor(XGDraw& draw);
     void ClearCursor();
+    void CreateSystemCaret();
+    void DestroySystemCaret();
+    // Moves the hidden system caret onto the drawn caret's place (the
+    // engine's coordinates of its right edge, as fCaretH and fCaretV).
+    void PlaceSystemCaret(long caretH, long caretV);
+    // Where the caret is drawn: false with a selection or outside the frame.
+    bool LocateCaret(XGDraw& draw, long* caretH, long* caretV);
     // Throws the posted "Clipboard Error" when the clipboard does not take the text.
     void ToClipboard(XGHandle& handle);
     // False, with the handle empty, when the clipboard cannot be opened.
@@ -167,6 +174,8 @@ private:
     bool fCaretValid;
     short fCaretV;
     short fCaretH;
+    bool fSystemCaret;
+    Point fSystemCaretAt;     // window client coordinates of its last move
     unsigned long fTextColor;
     unsigned long fFillColor;
     // Each unwrapped line's width as last measured, so that the widest line

@@ -143,3 +143,15 @@ bool XGListControl::GetAccItem(long index, XGAccItem& item) const
         item.state |= STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN;
     return true;
 }
+
+void XGListControl::DoGainFocus()
+{
+    if (fListView)
+        fListView->InvalView();
+}
+
+void XGListControl::DoLoseFocus()
+{
+    if (fListView)
+        fListView->InvalView();
+}

@@ -36,6 +36,10 @@ public:
     long GetAccItemCount() const override;
     bool GetAccItem(long index, XGAccItem& item) const override;
 
+    // overridden operations: the list view shows the focus mark
+    void DoGainFocus() override;
+    void DoLoseFocus() override;
+
 private:
     void StoreSelect(long index, bool select);
 

@@ -126,6 +126,8 @@ void XGListView::DoDrawView(tagRECT)
             rest.top = drawn;
         draw.EraseRect(rest);
     }
+    if (fOwner->ShowsFocusMark())
+        draw.DrawFocusMark(content);
 }
 
 void XGListView::DrawLine(XGDraw& draw, long row, long item, bool selected)

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <oleacc.h>
 
+#include "views/XGContrast.h"
 #include "controls/XGControlFields.h"
 #include "records/XGFieldReader.h"
 #include "views/XGDraw.h"
@@ -59,6 +60,8 @@ void XGStaticText::DoDrawView(tagRECT)
     tagRECT r = GetContentRect();
     if (!IsEnabled())
         draw.SetForeColor(kPaletteButtonShadow);
+    else if (XGContrast::IsHigh())
+        draw.SetForeColor(kPaletteButtonText);  // it stands on the button face
     if (fFont) {
         fFont->Attach();
         draw.SetFont(fFont, false);  // the context drops this reference when it ends

@@ -246,10 +246,16 @@ void XGDialog::EndDialog(long result)
 long XGDialog::SendMessageA(long msg, long arg, void* data)
 {
     // Without a procedure the dialog swallows what reaches it, except the
-    // requests that only the application carries out: answering those would
-    // report them done (to a DDE client, say) when nobody did them.
-    if (!fDialogProc)
-        return (msg == kMsgOpenDocument || msg == kMsgPrintDocument || msg == kMsgQuitApplication) ? -1 : 0;
+    // requests that only the application carries out (answering those would
+    // report them done, to a DDE client say, when nobody did them) and the
+    // keys, which its own tables answer: Tab, Enter and Escape work in every
+    // dialog.
+    if (!fDialogProc) {
+        return (msg == kMsgOpenDocument || msg == kMsgPrintDocument || msg == kMsgQuitApplication
+                || msg == kMsgKey || msg == kMsgMenuKey)
+            ? -1
+            : 0;
+    }
     return fDialogProc(this, fUserData, msg, arg, data);
 }
 

@@ -1,4 +1,5 @@
 #include "views/XGDraw.h"
+#include "views/XGContrast.h"
 
 #include <windows.h>
 #include <usp10.h>
@@ -153,8 +154,8 @@ XGDraw::XGDraw(XGView* view, bool flag)
     fFontPtr = nullptr;
     fPenWidth = 1;
     fAUnderscore = true;
-    fForeColor = kBlack;
-    fBackColor = kWhite;
+    fForeColor = ColorFromPalette(kPaletteBlack);
+    fBackColor = ColorFromPalette(kPaletteWhite);
     fDefFont = nullptr;
     fDC = nullptr;
     fDCSave = 0;
@@ -206,10 +207,10 @@ void XGDraw::CreateContext(bool)
         Point origin = fView->GetGlobalPos();
         ::SetViewportOrgEx(fDC, origin.h, origin.v, nullptr);
     }
-    ::SetTextColor(fDC, kBlack);
-    fForeColor = kBlack;
-    ::SetBkColor(fDC, kWhite);
-    fBackColor = kWhite;
+    fForeColor = ColorFromPalette(kPaletteBlack);
+    fBackColor = ColorFromPalette(kPaletteWhite);
+    ::SetTextColor(fDC, fForeColor);
+    ::SetBkColor(fDC, fBackColor);
     ::SetTextAlign(fDC, TA_UPDATECP | TA_BASELINE);
     ::SetBkMode(fDC, TRANSPARENT);
     if (!GDefaultFont) {
@@ -316,6 +317,17 @@ void XGDraw::EraseRect(tagRECT r)
 void XGDraw::InvertRect(tagRECT r)
 {
     ::InvertRect(fDC, &r);
+}
+
+void XGDraw::DrawFocusMark(tagRECT r)
+{
+    // A focus rectangle draws in the current text colours; the defaults keep
+    // it an inversion whatever a view set before.
+    const COLORREF text = ::SetTextColor(fDC, RGB(0, 0, 0));
+    const COLORREF back = ::SetBkColor(fDC, RGB(255, 255, 255));
+    ::DrawFocusRect(fDC, &r);
+    ::SetTextColor(fDC, text);
+    ::SetBkColor(fDC, back);
 }
 
 void XGDraw::FillRect(tagRECT r, unsigned long color)
@@ -673,9 +685,9 @@ unsigned long XGDraw::ColorFromPalette(unsigned long color)
         return color;
     switch (short(color & 0xFFFF)) {
     case 0:
-        return kBlack;
+        return XGContrast::IsHigh() ? ::GetSysColor(COLOR_WINDOWTEXT) : kBlack;
     case 1:
-        return kWhite;
+        return XGContrast::IsHigh() ? ::GetSysColor(COLOR_WINDOW) : kWhite;
     case 2:
         return ::GetSysColor(COLOR_BTNTEXT);
     case 3:

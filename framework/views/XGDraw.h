@@ -54,6 +54,9 @@ public:
     void FrameRect(tagRECT r);
     void EraseRect(tagRECT r);
     void InvertRect(tagRECT r);
+    // The system's dotted focus rectangle just inside r. It inverts what is
+    // under it, so a view draws it once, after its content.
+    void DrawFocusMark(tagRECT r);
     void FillRect(tagRECT r, unsigned long color);
     void FillRect(short left, short top, short right, short bottom, unsigned long color);
     void Draw3DRect(tagRECT r, XGERectType type);

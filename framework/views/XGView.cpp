@@ -496,6 +496,11 @@ void XGView::EnableView(bool enabled)
 
 // virtual operations
 
+bool XGView::ShowsFocusMark() const
+{
+    return HasFocus() && fWindow && fWindow != this && fWindow->FocusMarksShown();
+}
+
 void XGView::SetFocus()
 {
     XGDispatch::SetFocus();

@@ -77,6 +77,9 @@ public:
     bool IsActive() const;
     // A view that tab order may visit: an ID, a tab stop, enabled and visible.
     bool IsTabCandidate() const;
+    // The focus, in a window whose focus marks are shown: a view that draws
+    // itself draws its focus mark (XGDraw::DrawFocusMark) when this is true.
+    bool ShowsFocusMark() const;
 
     // tree and look-up
     XGView* FindViewByID(short id);

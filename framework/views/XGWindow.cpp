@@ -47,6 +47,13 @@ XGWindowPlacement::Metrics SystemFrameMetrics()
     return XGWindowPlacement::Metrics{FrameWidth(), FrameHeight(), CaptionHeight(), MenuHeight()};
 }
 
+// The user who asked for keyboard cues always sees the focus marks.
+bool KeyboardCuesAlwaysShown()
+{
+    BOOL cues = FALSE;
+    return SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &cues, 0) && cues;
+}
+
 Point LocalPoint(XGView* view, Point global)
 {
     view->GlobalToView(&global);
@@ -65,7 +72,8 @@ XG_END_DISPATCH()
 XGWindow::XGWindow(XGArgStream& stream, XGForm* form)
     : XGView(this), fWindow(nullptr), fDlogParent(nullptr), fCorner(nullptr), fPrev(nullptr),
       fNext(nullptr), fForm(nullptr), fFocus(this), fMin{0, 0}, fMax{0, 0}, fZoom{0, 0},
-      fMenuBar(0), fWindowType(0), fWindowKind(0), fWindowID(0), fUnpainted(false)
+      fMenuBar(0), fWindowType(0), fWindowKind(0), fWindowID(0), fUnpainted(false),
+      fFocusMarks(KeyboardCuesAlwaysShown())
 {
     XGSWindowInitRecord record;
     ReadInitRecord(stream, record);
@@ -75,7 +83,8 @@ XGWindow::XGWindow(XGArgStream& stream, XGForm* form)
 XGWindow::XGWindow(XGSWindowInitRecord& record, XGForm* form)
     : XGView(this), fWindow(nullptr), fDlogParent(nullptr), fCorner(nullptr), fPrev(nullptr),
       fNext(nullptr), fForm(nullptr), fFocus(this), fMin{0, 0}, fMax{0, 0}, fZoom{0, 0},
-      fMenuBar(0), fWindowType(0), fWindowKind(0), fWindowID(0), fUnpainted(false)
+      fMenuBar(0), fWindowType(0), fWindowKind(0), fWindowID(0), fUnpainted(false),
+      fFocusMarks(KeyboardCuesAlwaysShown())
 {
     Build(record, form);
 }
@@ -664,8 +673,24 @@ void XGWindow::PrevTabStop()
     StepTabStop(false);
 }
 
+void XGWindow::SetFocusMarks(bool shown)
+{
+    if (fFocusMarks == shown)
+        return;
+    fFocusMarks = shown;
+    if (fWindow) {
+        // Native controls keep their own focus rectangles by the same state.
+        ::SendMessageW(fWindow, WM_CHANGEUISTATE, MAKEWPARAM(shown ? UIS_CLEAR : UIS_SET, UISF_HIDEFOCUS), 0);
+    }
+    if (XGView* focus = dynamic_cast<XGView*>(XGDispatch::GetFocus())) {
+        if (focus->GetWindow() == this && focus != this)
+            focus->InvalView();
+    }
+}
+
 void XGWindow::StepTabStop(bool forward)
 {
+    SetFocusMarks(true);
     XGView* focus = dynamic_cast<XGView*>(XGDispatch::GetFocus());
     XGView* target = nullptr;
     if (focus && focus != this) {
@@ -683,6 +708,7 @@ long XGWindow::DoMenuKey(long key, void*)
     XGView* labelled = FindViewByAccel(static_cast<char>(XGKeyCode(key) & 0xFF));
     if (!labelled)
         return -1;
+    SetFocusMarks(true);
     if (labelled->IsTabStop()) {
         labelled->SetFocus();
         labelled->PushButton();

@@ -158,6 +158,12 @@ public:
     // keyboard focus
     void NextTabStop();
     void PrevTabStop();
+    // Focus marks follow the system's convention: hidden for a user of the
+    // mouse until the keyboard moves the focus (or the system's keyboard
+    // cues setting is on), then shown for the window's life.
+    bool FocusMarksShown() const { return fFocusMarks; }
+    // Shows or hides them; the focused view is drawn again when that changes.
+    void SetFocusMarks(bool shown);
 
     // mouse, in the window's client (global) coordinates
     XGView* ProcessMouseDown(Point where, short modifiers);
@@ -227,4 +233,5 @@ private:
     short fWindowKind;
     short fWindowID;
     bool fUnpainted;
+    bool fFocusMarks;
 };

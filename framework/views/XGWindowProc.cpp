@@ -1,4 +1,5 @@
 #include "views/XGWindowProc.h"
+#include "views/XGContrast.h"
 
 #include <cstring>
 #include <string>
@@ -302,6 +303,22 @@ LRESULT XGWindowProc::ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM 
         XGInline::Close();
         if (!IsIconic(hwnd) && window != _GWindow && hwnd)
             window->ProcessSizeWindow();
+        return -1;
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+        // High contrast may have come or gone: everything is drawn again.
+        XGContrast::SettingsChanged();
+        if (hwnd)
+            InvalidateRect(hwnd, nullptr, FALSE);
+        return -1;
+    case WM_UPDATEUISTATE:
+        // The system's word on keyboard cues (Alt pressed, a dialog's Tab).
+        if (HIWORD(wParam) & UISF_HIDEFOCUS) {
+            if (LOWORD(wParam) == UIS_CLEAR)
+                window->SetFocusMarks(true);
+            else if (LOWORD(wParam) == UIS_SET)
+                window->SetFocusMarks(false);
+        }
         return -1;
     case WM_CTLCOLORBTN:
         SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));

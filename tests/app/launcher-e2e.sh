@@ -237,6 +237,31 @@ if start; then
 fi
 stop
 
+# Tab visits Install (view ID 1), then Exit (2); Space and Enter press the
+# focused button, whichever it is.
+for keys in "Tab Tab space" "shift+Tab Return"; do
+    note "after the splash $keys presses Exit"
+    if start; then
+        background_by Background.bmp 8000 ready || fail "the main screen did not come"
+        for key in $keys; do press "$key"; sleep 0.2; done
+        wait_end
+        [ "$code" = 0 ] || fail "$keys: the launcher answered $code instead of ending with 0"
+        [ -e "$demo/Halcyra/HalcyraSetup.args" ] && fail "$keys started the product's installer"
+    fi
+    stop
+done
+for keys in "Tab space" "Tab Tab Tab Return"; do
+    note "after the splash $keys presses Install"
+    if start; then
+        background_by Background.bmp 8000 ready || fail "the main screen did not come"
+        for key in $keys; do press "$key"; sleep 0.2; done
+        wait_end
+        [ "$code" = 0 ] || fail "$keys: the launcher answered $code instead of ending with 0"
+        expect_product_started "$keys"
+    fi
+    stop
+done
+
 for key in Escape alt+F4; do
     note "after the splash $key ends the launcher"
     if start; then
@@ -287,6 +312,32 @@ if start; then
         [ -n "$hidden" ] || fail "the offer is still shown after Install QuickTime"
         kill -0 "$pid" 2>/dev/null || fail "the launcher ended after Install QuickTime"
         cx=$main_x cy=$main_y
+    fi
+fi
+stop
+
+note "from the keyboard alone: Tab and Space on Install open the offer, Tab and Space there start QuickTime's installer"
+if start; then
+    background_by Background.bmp 8000 ready || fail "the main screen did not come"
+    press Tab; sleep 0.2; press space
+    offer=""
+    for _ in $(seq 50); do
+        for w in $(xdotool search --onlyvisible --name '^Halcyra  International$' 2>/dev/null); do
+            [ "$w" != "$window" ] && offer=$w
+        done
+        [ -n "$offer" ] && break
+        sleep 0.1
+    done
+    if [ -z "$offer" ]; then
+        fail "Tab, Space: no QuickTime offer window"
+    else
+        sleep 0.5
+        xdotool key --window "$offer" Tab 2>/dev/null || xdotool key Tab
+        sleep 0.2
+        xdotool key --window "$offer" space 2>/dev/null || xdotool key space
+        for _ in $(seq 50); do [ -e "$demo/QuickTime/QuickTimeInstaller.args" ] && break; sleep 0.1; done
+        [ -e "$demo/QuickTime/QuickTimeInstaller.args" ] || fail "Tab, Space in the offer did not start QuickTime's installer"
+        [ -e "$demo/Halcyra/HalcyraSetup.args" ] && fail "the product's installer was started without QuickTime"
     fi
 fi
 stop

@@ -112,4 +112,42 @@ TEST_F(EditTextWindow, EditCommandsReachTheFocusedField)
     EXPECT_EQ(Selection(), std::make_pair(0L, 11L));
 }
 
+// Screen readers and magnifiers follow the system caret: the view keeps a
+// hidden one on its drawn caret while it has the focus, and none after.
+TEST_F(EditTextWindow, TheSystemCaretFollowsTheDrawnCaretWhileFocused)
+{
+    struct Step {
+        UINT message;
+        WPARAM key;
+        long offset;    // where the caret is then
+    };
+    const Step steps[] = {
+        {WM_KEYDOWN, VK_END, 11},  {WM_CHAR, 'x', 12},        {WM_KEYDOWN, VK_LEFT, 11},
+        {WM_KEYDOWN, VK_LEFT, 10}, {WM_KEYDOWN, VK_HOME, 0},  {WM_CHAR, 'a', 1},
+        {WM_KEYDOWN, VK_RIGHT, 2}, {WM_CHAR, '\b', 1},
+    };
+    fEdit->SetFocus();
+    XGEditCore* core = fEdit->GetEditCore();
+    const tagRECT frame = core->GetFrame();
+    const Point global = fEdit->GetGlobalPos();
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.offset);
+        XGWindowProc::ProcKeyboardCommon(step.message, step.key, 0);
+        ASSERT_EQ(Selection(), std::make_pair(step.offset, step.offset));
+        POINT caret = {};
+        ASSERT_TRUE(GetCaretPos(&caret));
+        // The drawn caret is the pixel column left of the character's edge.
+        EXPECT_EQ(caret.x, global.h + frame.left + core->FindPixel(step.offset) - 1);
+        EXPECT_EQ(caret.y, global.v + frame.top);
+    }
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetGUIThreadInfo(GetCurrentThreadId(), &info));
+    EXPECT_EQ(info.hwndCaret, fHwnd);
+
+    fWindow->SetFocus();
+    ASSERT_TRUE(GetGUIThreadInfo(GetCurrentThreadId(), &info));
+    EXPECT_EQ(info.hwndCaret, nullptr);
+}
+
 }  // namespace

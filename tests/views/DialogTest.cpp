@@ -401,27 +401,61 @@ private:
 };
 int ClickCounter::gClicks = 0;
 
-TEST_F(Dialogs, ADialogWithoutProcedureAnswersEveryMessageItself)
+// The keys are its own: without them a dialog opened from a tree alone
+// could not be used from the keyboard. Everything else it swallows.
+TEST_F(Dialogs, ADialogWithoutProcedureAnswersItsKeysAndSwallowsTheRest)
 {
     XGDialog* dialog = XGDialog::Create(XGAlertForms::Get(2), nullptr, nullptr);
     ASSERT_NE(nullptr, dialog);
     EXPECT_EQ((std::vector<std::string>{"^0", "^1"}), TextsOf(dialog));  // nobody fills them
     {
-        // Neither Enter nor Escape presses the default or the cancel button.
         ClickCounter counter;
         EXPECT_EQ(0, dialog->DoDispatch('keye', VK_RETURN, nullptr, true));
-        EXPECT_EQ(0, dialog->DoDispatch('keye', long(0x80000000UL | 0x8A), nullptr, true));
-        EXPECT_EQ(0, counter.Clicks());
-        // The counter does see a press when there is one.
-        auto* ok = dynamic_cast<XGCommandButton*>(dialog->FindViewByID(100));
-        ASSERT_NE(nullptr, ok);
-        ok->PushButton();
         EXPECT_EQ(1, counter.Clicks());
+        EXPECT_EQ(0, dialog->DoDispatch('keye', long(0x80000000UL | 0x8A), nullptr, true));
+        EXPECT_EQ(2, counter.Clicks());
     }
+    XGView* first = dialog->FindFirstView();
+    ASSERT_NE(nullptr, first);
+    dialog->SetFocus();
+    EXPECT_EQ(0, dialog->DoDispatch('keye', 9, nullptr, true));
+    EXPECT_EQ(first, XGDispatch::GetFocus());
     EXPECT_EQ(0, dialog->DoDispatch('cclk', 100, nullptr, true));
     EXPECT_FALSE(dialog->IsDone());
     EXPECT_TRUE(dialog->CloseWindow());
     EXPECT_EQ(nullptr, XGWindow::gList);
+}
+
+// Tab order in the alerts: the buttons by view ID, wrapping at both ends,
+// with the procedure in place and without one.
+TEST_F(Dialogs, TabAndShiftTabVisitTheAlertButtonsByViewIDAndWrap)
+{
+    struct Case {
+        XGDialogProc proc;
+        long key;
+        std::vector<short> visited;
+    };
+    const char* strings[4] = {"title", "message", nullptr, nullptr};
+    const Case cases[] = {
+        {XGDialog::AlertProc, 9, {100, 101, 100}},
+        {XGDialog::AlertProc, long(0x00010000UL | 9), {101, 100, 101}},
+        {nullptr, 9, {100, 101, 100}},
+        {nullptr, long(0x00010000UL | 9), {101, 100, 101}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        XGDialog* dialog = XGDialog::Create(XGAlertForms::Get(2), c.proc, strings);
+        ASSERT_NE(nullptr, dialog);
+        dialog->SetFocus();
+        std::vector<short> visited;
+        for (size_t i = 0; i < c.visited.size(); ++i) {
+            XGDispatch::SendDispatch('keye', c.key, nullptr);
+            XGView* focus = dynamic_cast<XGView*>(XGDispatch::GetFocus());
+            visited.push_back(focus ? focus->GetViewID() : short(-1));
+        }
+        EXPECT_EQ(c.visited, visited);
+        EXPECT_TRUE(dialog->CloseWindow());
+    }
 }
 
 // Zeroes its memory when deleted and keeps it, so that a read after the
