@@ -95,6 +95,28 @@ else
     cat "$work/walk"
 fi
 
+note "focus events: Tab and Shift+Tab move between the launcher's buttons"
+acc --title "$launcher_title" listen 4 >"$work/tabs" &
+listener=$!
+sleep 1.2
+screen=$(xdotool search --onlyvisible --name "^$launcher_title\$" 2>/dev/null | head -1)
+if [ -n "$screen" ]; then
+    # A click on the picture, away from the buttons, makes it the active window.
+    eval "$(xdotool getwindowgeometry --shell "$screen")"
+    xdotool mousemove $((X + 100)) $((Y + 100)) click 1
+    sleep 0.3
+    xdotool key Tab
+    sleep 0.3
+    xdotool key Tab
+    sleep 0.3
+    xdotool key shift+Tab
+fi
+wait "$listener"
+cp "$work/tabs" "$out/launcher-tab-events.txt"
+grep -oP '^focus\tpushbutton\t[^\t]*' "$work/tabs" | cut -f3 | tr '\n' ' ' >"$work/tab-order"
+[ "$(cat "$work/tab-order")" = "Install Exit Install " ] ||
+    { fail "Tab, Tab, Shift+Tab focused: $(cat "$work/tab-order")(expected Install Exit Install)"; cat "$work/tabs"; }
+
 note "the default action of Install starts the product's installer"
 acc --title "$launcher_title" press Install >"$work/press"
 grep -q '^pressed Install$' "$work/press" || { fail "Install could not be pressed"; cat "$work/press"; }
