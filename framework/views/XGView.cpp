@@ -503,8 +503,13 @@ bool XGView::ShowsFocusMark() const
 
 void XGView::SetFocus()
 {
+    // A click into the view that has the focus already changes nothing; the
+    // system's focus call and the accessibility event are trips to the window
+    // server that every such click would pay.
+    bool already = XGDispatch::GetFocus() == this && fWindow && fWindow->GetFocusView() == this &&
+                   (!fRootWindow || ::GetFocus() == fRootWindow);
     XGDispatch::SetFocus();
-    if (fWindow) {
+    if (fWindow && !already) {
         fWindow->SetFocusView(this);
         if (fRootWindow && XGWindow::GetFrontWindow() == fWindow)
             ::SetFocus(fRootWindow);
