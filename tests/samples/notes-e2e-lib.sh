@@ -80,3 +80,38 @@ dialog_origin() {
     dx=$((X + border))
     dy=$((Y + HEIGHT - client_h - border))
 }
+
+# Starts Notes with the given arguments and waits for its frame; without a
+# frame nothing after can be checked.
+start_notes() {
+    wine "$notes" "$@" &
+    pid=$!
+    frame=""
+    for _ in $(seq 150); do
+        frame=$(xdotool search --onlyvisible --name '^KEBO Notes' 2>/dev/null | head -1)
+        [ -n "$frame" ] && break
+        sleep 0.1
+    done
+    [ -n "$frame" ] || { fail "no frame titled KEBO Notes"; exit 1; }
+}
+
+# Ctrl+Q with nothing changed ends the program.
+quit_with_ctrl_q() {
+    key ctrl+q
+    for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    if kill -0 "$pid" 2>/dev/null; then
+        fail "the program is still running after Ctrl+Q"
+    else
+        wait "$pid"
+        pid=""
+    fi
+}
+
+report_and_exit() {
+    if [ "$failures" -gt 0 ]; then
+        echo "$failures check(s) failed; screenshots in $shots"
+        exit 1
+    fi
+    echo "all checks passed; screenshots in $shots"
+    exit 0
+}

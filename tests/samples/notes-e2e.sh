@@ -23,15 +23,7 @@ printf 'text\000with a zero byte\n' >zero.dat
 chmod a-w ro.txt
 
 note "two files from the command line, each in its own window"
-wine "$notes" a.txt b.txt &
-pid=$!
-frame=""
-for _ in $(seq 150); do
-    frame=$(xdotool search --onlyvisible --name '^KEBO Notes' 2>/dev/null | head -1)
-    [ -n "$frame" ] && break
-    sleep 0.1
-done
-[ -n "$frame" ] || { fail "no frame titled KEBO Notes"; exit 1; }
+start_notes a.txt b.txt
 expect_title "KEBO Notes - b.txt (UTF-8)" "the last file opened is in front"
 
 note "typing marks the document changed; Ctrl+S saves its LF lines as LF"
@@ -223,8 +215,4 @@ else
     reacts list 190 124 300 18 "the list's selection did not show" click 60 134
 fi
 
-if [ "$failures" -gt 0 ]; then
-    echo "$failures check(s) failed; screenshots in $shots"
-    exit 1
-fi
-echo "all checks passed; screenshots in $shots"
+report_and_exit

@@ -39,15 +39,7 @@ acp=$(wine reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP
 note "the files from the command line, from a folder named in Japanese"
 names=()
 for c in "${cases[@]}"; do names+=("${c%%|*}"); done
-wine "$notes" "${names[@]}" &
-pid=$!
-frame=""
-for _ in $(seq 150); do
-    frame=$(xdotool search --onlyvisible --name '^KEBO Notes' 2>/dev/null | head -1)
-    [ -n "$frame" ] && break
-    sleep 0.1
-done
-[ -n "$frame" ] || { fail "no frame titled KEBO Notes"; exit 1; }
+start_notes "${names[@]}"
 last=${cases[${#cases[@]}-1]}
 IFS='|' read -r name encoding _ <<<"$last"
 expect_title "KEBO Notes - $name ($encoding)" "the last file opened is in front"
@@ -117,17 +109,6 @@ shot notes-four-scripts
 
 note "Ctrl+Q ends the program, nothing being changed"
 focus_frame
-key ctrl+q
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$pid" 2>/dev/null; then
-    fail "the program is still running after Ctrl+Q"
-else
-    wait "$pid"
-    pid=""
-fi
+quit_with_ctrl_q
 
-if [ "$failures" -gt 0 ]; then
-    echo "$failures check(s) failed; screenshots in $shots"
-    exit 1
-fi
-echo "all checks passed; screenshots in $shots"
+report_and_exit

@@ -68,15 +68,7 @@ printf 'alpha\r\n' >a.txt
 printf 'text\000with a zero byte\n' >zero.dat
 
 note "the program with one document"
-wine "$notes" a.txt &
-pid=$!
-frame=""
-for _ in $(seq 150); do
-    frame=$(xdotool search --onlyvisible --name '^KEBO Notes' 2>/dev/null | head -1)
-    [ -n "$frame" ] && break
-    sleep 0.1
-done
-[ -n "$frame" ] || { fail "no frame titled KEBO Notes"; exit 1; }
+start_notes a.txt
 expect_title "KEBO Notes - a.txt (UTF-8)" "the file from the command line"
 focus_frame
 key Home
@@ -250,8 +242,4 @@ kill -0 "$pid" 2>/dev/null && fail "the program still runs after the session's e
 expect_bytes a.txt 'alpha\r\n' "Don't Save"
 ls "$work" | grep -qi '\.tmp$' && fail "a temporary file was left beside the documents"
 
-if [ "$failures" -gt 0 ]; then
-    echo "$failures check(s) failed; screenshots in $shots"
-    exit 1
-fi
-echo "all checks passed; screenshots in $shots"
+report_and_exit

@@ -51,15 +51,7 @@ save_as() {
 cd "$work" || exit 1
 
 note "a new document at the start"
-wine "$notes" &
-pid=$!
-frame=""
-for _ in $(seq 150); do
-    frame=$(xdotool search --onlyvisible --name '^KEBO Notes' 2>/dev/null | head -1)
-    [ -n "$frame" ] && break
-    sleep 0.1
-done
-[ -n "$frame" ] || { fail "no frame titled KEBO Notes"; exit 1; }
+start_notes
 expect_title "KEBO Notes - Untitled 1 (UTF-8)" "the new document"
 focus_frame
 
@@ -116,17 +108,6 @@ cmp -s expected-clip clip-out.txt ||
     fail "the copied text: the clipboard holds [$(od -c clip-out.txt | head -3)], expected [$(od -c expected-clip | head -3)]"
 
 note "Ctrl+Q ends the program, nothing being changed"
-key ctrl+q
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$pid" 2>/dev/null; then
-    fail "the program is still running after Ctrl+Q"
-else
-    wait "$pid"
-    pid=""
-fi
+quit_with_ctrl_q
 
-if [ "$failures" -gt 0 ]; then
-    echo "$failures check(s) failed; screenshots in $shots"
-    exit 1
-fi
-echo "all checks passed; screenshots in $shots"
+report_and_exit
