@@ -1,4 +1,5 @@
 #include "views/XGDraw.h"
+#include "views/XGDpiScale.h"
 #include "views/XGContrast.h"
 
 #include <windows.h>
@@ -213,15 +214,39 @@ void XGDraw::CreateContext(bool)
     ::SetBkColor(fDC, fBackColor);
     ::SetTextAlign(fDC, TA_UPDATECP | TA_BASELINE);
     ::SetBkMode(fDC, TRANSPARENT);
-    if (!GDefaultFont) {
-        int height = -::MulDiv(8, ::GetDeviceCaps(fDC, LOGPIXELSY), 72);
-        GDefaultFont = ::CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
-                                     FF_SWISS, L"Arial");
-    }
-    fDefFont = static_cast<HFONT>(::SelectObject(fDC, GDefaultFont));
+    const int dpi = fView && fView->GetWindow() ? fView->GetDpi() : ::GetDeviceCaps(fDC, LOGPIXELSY);
+    fDefFont = static_cast<HFONT>(::SelectObject(fDC, DefaultFont(dpi)));
     fPenWidth = 1;
     fAUnderscore = true;
+}
+
+HFONT__* XGDraw::DefaultFont(int dpi)
+{
+    struct Made {
+        int dpi;
+        HFONT font;
+    };
+    static Made made[8];
+    static int count = 0;
+    dpi = XGDpiScale::ClampDpi(dpi);
+    for (int i = 0; i < count; ++i) {
+        if (made[i].dpi == dpi)
+            return made[i].font;
+    }
+    HFONT font = ::CreateFontW(-::MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, FF_SWISS, L"Arial");
+    HDC screen = ::GetDC(nullptr);
+    const int displayDpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    if (!GDefaultFont && dpi == XGDpiScale::ClampDpi(displayDpi))
+        GDefaultFont = font;
+    // Past eight scales (never met in practice) the last is replaced; the
+    // one replaced stays alive, as it may still be selected somewhere.
+    if (count < 8)
+        made[count++] = {dpi, font};
+    else
+        made[7] = {dpi, font};
+    return font;
 }
 
 void XGDraw::DestroyContext()

@@ -103,6 +103,10 @@ public:
 
     // Whether a live context has the font selected.
     static bool IsFontInUse(const XGFont* font);
+    // The framework's default font ("Arial", 8 points) made for a DPI; one
+    // per DPI, kept for the life of the process. At the display's own DPI
+    // it is GDefaultFont.
+    static HFONT__* DefaultFont(int dpi);
 
     static XGDraw* gDraw;
     static tagRECT* gUpdate;

@@ -2,11 +2,13 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "foundation/XGAssert.h"
 #include "foundation/XGUtf8.h"
 #include "foundation/XGWide.h"
+#include "views/XGDpiScale.h"
 #include "views/XGDraw.h"
 
 XGPDynArray<XGFont> XGFont::gFontArray;
@@ -28,7 +30,8 @@ const BuiltInFont kBuiltInFonts[] = {
 }  // namespace
 
 XGFont::XGFont()
-    : fAttach(1), fFontResID(-1), fFontFlags(0), fFontSize(9), fFontName(), fFontHandle(nullptr)
+    : fAttach(1), fFontResID(-1), fFontFlags(0), fFontSize(9), fFontName(), fFontHandle(nullptr),
+      fScaled(), fNextScaled(0)
 {
     gFontArray += this;
 }
@@ -106,7 +109,42 @@ HFONT__* XGFont::GetFont(HDC__* dc)
     HDC device = dc;
     if (!device)
         device = ::CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
-    int height = -(fFontSize * ::GetDeviceCaps(device, LOGPIXELSY) / 72);
+    fFontHandle = MakeFont(::GetDeviceCaps(device, LOGPIXELSY));
+    if (!dc)
+        ::DeleteDC(device);
+    return fFontHandle;
+}
+
+HFONT__* XGFont::GetFontForDpi(int dpi)
+{
+    dpi = XGDpiScale::ClampDpi(dpi);
+    for (const ScaledFont& scaled : fScaled) {
+        if (scaled.handle && scaled.dpi == dpi)
+            return scaled.handle;
+    }
+    // The oldest goes when all are taken, but not while a drawing context
+    // has this font selected (it may be drawing with that very handle):
+    // then the nearest kept scale serves until the context ends.
+    ScaledFont& slot = fScaled[fNextScaled];
+    if (slot.handle && XGDraw::IsFontInUse(this)) {
+        const ScaledFont* nearest = &fScaled[0];
+        for (const ScaledFont& scaled : fScaled) {
+            if (std::abs(scaled.dpi - dpi) < std::abs(nearest->dpi - dpi))
+                nearest = &scaled;
+        }
+        return nearest->handle;
+    }
+    if (slot.handle)
+        ::DeleteObject(slot.handle);
+    slot.dpi = dpi;
+    slot.handle = MakeFont(dpi);
+    fNextScaled = (fNextScaled + 1) % kScaledFonts;
+    return slot.handle;
+}
+
+HFONT__* XGFont::MakeFont(int pixelsPerInch) const
+{
+    int height = -(fFontSize * pixelsPerInch / 72);
     int weight = (fFontFlags & kBold) ? 700 : 400;
     BYTE pitch = (fFontFlags & kFixedPitch) ? FIXED_PITCH : VARIABLE_PITCH;
     BYTE family = (fFontFlags & kRoman) ? FF_ROMAN : FF_SWISS;
@@ -123,10 +161,7 @@ HFONT__* XGFont::GetFont(HDC__* dc)
     const XGWide face(fFontName);
     const size_t faceUnits = size_t(face.Length()) < LF_FACESIZE - 1 ? size_t(face.Length()) : LF_FACESIZE - 1;
     std::memcpy(logFont.lfFaceName, face.Get(), faceUnits * sizeof(wchar_t));
-    fFontHandle = ::CreateFontIndirectW(&logFont);
-    if (!dc)
-        ::DeleteDC(device);
-    return fFontHandle;
+    return ::CreateFontIndirectW(&logFont);
 }
 
 // A context may draw with the font on a reference handed over to it, which
@@ -142,4 +177,11 @@ void XGFont::DeleteHandle()
         ::DeleteObject(fFontHandle);
         fFontHandle = nullptr;
     }
+    for (ScaledFont& scaled : fScaled) {
+        if (scaled.handle)
+            ::DeleteObject(scaled.handle);
+        scaled.handle = nullptr;
+        scaled.dpi = 0;
+    }
+    fNextScaled = 0;
 }

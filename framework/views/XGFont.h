@@ -49,6 +49,10 @@ public:
 
     // The cached Windows font, made for dc (or the display when dc is null).
     HFONT__* GetFont(HDC__* dc = nullptr);
+    // The font made for a window of this DPI (its point size at that scale);
+    // a few DPIs are kept at once, so windows on screens of different scales
+    // can share the font. Changing the font drops them all.
+    HFONT__* GetFontForDpi(int dpi);
 
     // Every live font, in creation order; a registry only.
     static XGPDynArray<XGFont> gFontArray;
@@ -56,6 +60,7 @@ public:
 private:
     bool IsChangeable() const;
     void DeleteHandle();
+    HFONT__* MakeFont(int pixelsPerInch) const;
 
     long fAttach;
     short fFontResID;
@@ -63,4 +68,11 @@ private:
     short fFontSize;
     char fFontName[64];
     HFONT__* fFontHandle;
+    struct ScaledFont {
+        int dpi;
+        HFONT__* handle;
+    };
+    enum { kScaledFonts = 4 };
+    ScaledFont fScaled[kScaledFonts];
+    int fNextScaled;
 };

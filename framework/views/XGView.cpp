@@ -9,6 +9,7 @@
 #include "records/XGFieldReader.h"
 #include "foundation/XGAssert.h"
 #include "views/XGCursor.h"
+#include "views/XGDpiScale.h"
 #include "views/XGDraw.h"
 #include "dispatch/XGEventLoop.h"
 #include "dispatch/XGGlobals.h"
@@ -596,6 +597,20 @@ void XGView::DoShowHide()
 
 void XGView::DoEnable()
 {
+}
+
+void XGView::DoDpiChanged(int, int)
+{
+}
+
+int XGView::GetDpi() const
+{
+    return fWindow ? fWindow->GetWindowDpi() : XGDpiScale::kBaseDpi;
+}
+
+short XGView::ScaleUnits(long units) const
+{
+    return XGDpiScale::Scale16(units, GetDpi());
 }
 
 void XGView::GetTitle(char* out) const

@@ -115,6 +115,12 @@ public:
     // (DoEnable) and it is drawn again.
     void EnableView(bool enabled);
 
+    // scale: the DPI of the view's window (96 for a process that is not
+    // DPI-aware, and before the view is in a window), and a length in
+    // layout units (1/96 inch) at that DPI, saturated to 16 bits.
+    int GetDpi() const;
+    short ScaleUnits(long units) const;
+
     // virtual operations, in slot order after those of XGDispatch
     void SetFocus() override;
     XG_DECLARE_DISPATCH(XGView)
@@ -166,6 +172,10 @@ public:
     virtual long GetAccItemCount() const;
     virtual bool GetAccItem(long index, XGAccItem& item) const;
     virtual bool DoAccItemAction(long index);
+    // The window moved to a screen of another DPI: the view rescales what it
+    // keeps in pixels (metrics, fonts, caches) from oldDpi to newDpi. Its
+    // location is set by its parent afterwards; the base does nothing.
+    virtual void DoDpiChanged(int oldDpi, int newDpi);
 
     // The name screen readers give a view without a readable title (a
     // picture button, an icon); UTF-8.

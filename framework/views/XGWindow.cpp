@@ -15,6 +15,7 @@
 #include "records/XGFieldReader.h"
 #include "records/XGForm.h"
 #include "foundation/XGPostError.h"
+#include "views/XGDpiScale.h"
 #include "views/XGWindowPlacement.h"
 #include "views/XGWindowProc.h"
 
@@ -73,7 +74,7 @@ XGWindow::XGWindow(XGArgStream& stream, XGForm* form)
     : XGView(this), fWindow(nullptr), fDlogParent(nullptr), fCorner(nullptr), fPrev(nullptr),
       fNext(nullptr), fForm(nullptr), fFocus(this), fMin{0, 0}, fMax{0, 0}, fZoom{0, 0},
       fMenuBar(0), fWindowType(0), fWindowKind(0), fWindowID(0), fUnpainted(false),
-      fFocusMarks(KeyboardCuesAlwaysShown())
+      fFocusMarks(KeyboardCuesAlwaysShown()), fDpi(96)
 {
     XGSWindowInitRecord record;
     ReadInitRecord(stream, record);
@@ -84,7 +85,7 @@ XGWindow::XGWindow(XGSWindowInitRecord& record, XGForm* form)
     : XGView(this), fWindow(nullptr), fDlogParent(nullptr), fCorner(nullptr), fPrev(nullptr),
       fNext(nullptr), fForm(nullptr), fFocus(this), fMin{0, 0}, fMax{0, 0}, fZoom{0, 0},
       fMenuBar(0), fWindowType(0), fWindowKind(0), fWindowID(0), fUnpainted(false),
-      fFocusMarks(KeyboardCuesAlwaysShown())
+      fFocusMarks(KeyboardCuesAlwaysShown()), fDpi(96)
 {
     Build(record, form);
 }
@@ -790,4 +791,30 @@ void XGWindow::ProcessMouseLeave()
     gLastView = nullptr;
     gLastHWND = nullptr;
     old->DoMouseLeave();
+}
+
+namespace {
+
+void TellDpiChanged(XGView* view, int oldDpi, int newDpi)
+{
+    view->DoDpiChanged(oldDpi, newDpi);
+    for (XGView* child = view->GetChild(); child; child = child->GetSibling())
+        TellDpiChanged(child, oldDpi, newDpi);
+}
+
+}  // namespace
+
+void XGWindow::ChangeDpi(int newDpi, const tagRECT* frame)
+{
+    newDpi = XGDpiScale::ClampDpi(newDpi);
+    const int oldDpi = fDpi;
+    if (newDpi == oldDpi)
+        return;
+    fDpi = newDpi;
+    TellDpiChanged(this, oldDpi, newDpi);
+    if (frame && fWindow) {
+        ::SetWindowPos(fWindow, nullptr, frame->left, frame->top, frame->right - frame->left,
+                       frame->bottom - frame->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    InvalView();
 }

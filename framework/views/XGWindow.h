@@ -155,6 +155,15 @@ public:
     static void SizeToContent(Point* size);
     static void SizeToContent(tagRECT* rect);
 
+    // The DPI the window's views are laid out at: the window's own for a
+    // per-monitor aware process, 96 for one that is not.
+    int GetWindowDpi() const { return fDpi; }
+    // Lays the window's tree out again at another DPI, in place: every view
+    // hears DoDpiChanged (parents before children), then the tree is placed
+    // again at the new scale; with a frame rectangle (screen coordinates,
+    // the one WM_DPICHANGED suggests) the window takes it.
+    void ChangeDpi(int newDpi, const tagRECT* frame = nullptr);
+
     // keyboard focus
     void NextTabStop();
     void PrevTabStop();
@@ -234,4 +243,5 @@ private:
     short fWindowID;
     bool fUnpainted;
     bool fFocusMarks;
+    int fDpi;
 };
