@@ -328,8 +328,12 @@ XGView* XGView::FindClick(Point global)
 
 tagRECT XGView::CalcAutoLocate(tagRECT parentContent) const
 {
+    // The offsets stay in layout units and are scaled here, each on its
+    // own, so that a view placed again at another DPI never drifts and two
+    // edges that meet at 96 DPI meet at every scale.
     RectMath::AutoLocation location = {fLockLeft, fLockTop, fLockRight, fLockBottom,
-                                       fAutoLeft, fAutoTop, fAutoRight, fAutoBottom};
+                                       ScaleUnits(fAutoLeft), ScaleUnits(fAutoTop),
+                                       ScaleUnits(fAutoRight), ScaleUnits(fAutoBottom)};
     return RectMath::AutoLocate(location, parentContent);
 }
 

@@ -267,7 +267,7 @@ LRESULT XGWindowProc::ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM 
         };
         for (const Limit& limit : limits) {
             Point size = limit.size;
-            XGWindow::ContentToSize(&size);
+            window->ContentToFrameSize(&size);
             if (size.h > 0)
                 limit.target->x = size.h;
             if (size.v > 0)
