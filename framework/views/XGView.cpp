@@ -11,6 +11,7 @@
 #include "views/XGCursor.h"
 #include "views/XGDpiScale.h"
 #include "views/XGDraw.h"
+#include "dispatch/XGSystemDpi.h"
 #include "dispatch/XGEventLoop.h"
 #include "dispatch/XGGlobals.h"
 #include "views/XGInline.h"
@@ -609,7 +610,13 @@ void XGView::DoDpiChanged(int, int)
 
 int XGView::GetDpi() const
 {
-    return fWindow ? fWindow->GetWindowDpi() : XGDpiScale::kBaseDpi;
+    if (fWindow)
+        return fWindow->GetWindowDpi();
+    // A view shown in a native window of its own (the frame's tool strip)
+    // follows that window.
+    if (fRootWindow)
+        return XGSystemDpi::GetDpiForWindow(fRootWindow);
+    return XGDpiScale::kBaseDpi;
 }
 
 short XGView::ScaleUnits(long units) const

@@ -16,7 +16,7 @@
 #include "records/XGForm.h"
 #include "foundation/XGPostError.h"
 #include "views/XGDpiScale.h"
-#include "views/XGSystemDpi.h"
+#include "dispatch/XGSystemDpi.h"
 #include "views/XGWindowPlacement.h"
 #include "views/XGWindowProc.h"
 

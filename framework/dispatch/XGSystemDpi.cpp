@@ -1,16 +1,24 @@
-#include "views/XGSystemDpi.h"
+#include "dispatch/XGSystemDpi.h"
 
 #include <windows.h>
 
 #include <cstring>
 
-#include "views/XGDpiScale.h"
 
 namespace XGSystemDpi {
 
 namespace {
 
+const int kBaseDpi = 96;
+
 int gTestDpi = 0;
+
+// The bounds the layout arithmetic reads a DPI in (XGDpiScale, a floor
+// above this one): anything else is taken for 96.
+int ClampDpi(long dpi)
+{
+    return dpi < 48 || dpi > 960 ? kBaseDpi : int(dpi);
+}
 
 // Function pointers are copied, not cast: FARPROC has another signature.
 template <typename Fn>
@@ -62,10 +70,10 @@ Awareness GetAwareness()
 int GetSystemDpi()
 {
     HDC screen = ::GetDC(nullptr);
-    const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSX) : XGDpiScale::kBaseDpi;
+    const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSX) : kBaseDpi;
     if (screen)
         ::ReleaseDC(nullptr, screen);
-    return XGDpiScale::ClampDpi(dpi);
+    return ClampDpi(dpi);
 }
 
 int GetDpiForFrame(const tagRECT& frame)
@@ -74,7 +82,7 @@ int GetDpiForFrame(const tagRECT& frame)
         return gTestDpi;
     switch (GetAwareness()) {
     case kUnaware:
-        return XGDpiScale::kBaseDpi;
+        return kBaseDpi;
     case kSystemAware:
         return GetSystemDpi();
     default:
@@ -86,7 +94,7 @@ int GetDpiForFrame(const tagRECT& frame)
         UINT y = 0;
         HMONITOR monitor = ::MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST);
         if (monitor && SUCCEEDED(forMonitor(monitor, kEffectiveDpi, &x, &y)) && x)
-            return XGDpiScale::ClampDpi(long(x));
+            return ClampDpi(long(x));
     }
     return GetSystemDpi();
 }
@@ -97,11 +105,11 @@ int GetDpiForWindow(HWND__* window)
         return gTestDpi;
     const Awareness awareness = GetAwareness();
     if (awareness == kUnaware)
-        return XGDpiScale::kBaseDpi;
+        return kBaseDpi;
     static const DpiForWindowFn forWindow = Lookup<DpiForWindowFn>(L"user32.dll", "GetDpiForWindow", false);
     if (window && forWindow) {
         if (const UINT dpi = forWindow(window))
-            return XGDpiScale::ClampDpi(long(dpi));
+            return ClampDpi(long(dpi));
     }
     if (awareness == kSystemAware || !window)
         return GetSystemDpi();
@@ -114,7 +122,7 @@ int GetDpiForWindow(HWND__* window)
 int GetMetric(int index, int dpi)
 {
     static const MetricsForDpiFn forDpi = Lookup<MetricsForDpiFn>(L"user32.dll", "GetSystemMetricsForDpi", false);
-    if (forDpi && dpi != XGDpiScale::kBaseDpi && GetAwareness() == kPerMonitorAware && dpi != GetSystemDpi()) {
+    if (forDpi && dpi != kBaseDpi && GetAwareness() == kPerMonitorAware && dpi != GetSystemDpi()) {
         if (const int value = forDpi(index, UINT(dpi)))
             return value;
     }
@@ -123,7 +131,7 @@ int GetMetric(int index, int dpi)
 
 void SetTestDpi(int dpi)
 {
-    gTestDpi = dpi ? XGDpiScale::ClampDpi(dpi) : 0;
+    gTestDpi = dpi ? ClampDpi(dpi) : 0;
 }
 
 }  // namespace XGSystemDpi
