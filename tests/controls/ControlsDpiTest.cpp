@@ -76,9 +76,9 @@ protected:
     void SetUp() override
     {
         fApp = new TestApp();
-        XGSWindowInitRecord w = WindowRecord(2, "dpi", 420, 300);
+        XGSWindowInitRecord w = WindowRecord(2, "dpi", 600, 420);
         fWindow = new XGWindow(w, nullptr);
-        XGSViewInitRecord r = ViewRecord(0, 0, 0, 420, 300);
+        XGSViewInitRecord r = ViewRecord(0, 0, 0, 600, 420);
         fHost = new Recorder(fWindow, r);
         Pump();
     }
@@ -99,7 +99,7 @@ protected:
     }
     XGListControl* MakeList(long items)
     {
-        Args a = Args::View('list', 5, 20, 100, 220, 260).Bool(false).Bool(true).Bool(false)
+        Args a = Args::View('list', 5, 20, 20, 220, 180).Bool(false).Bool(true).Bool(false)
                      .Bool(false).Int(kFont).Bool(false);
         XGArgStream s = a.Stream();
         XGListControl* list = new XGListControl(fHost, s);
