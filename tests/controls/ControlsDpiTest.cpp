@@ -224,6 +224,39 @@ TEST_P(ControlsDpi, ListRowsAreTheScaledFontsHeightBeforeAndAfterARescale)
     EXPECT_FALSE(after->GetSelect(4));
 }
 
+TEST_P(ControlsDpi, ListTextStartsAtTheScaledInset)
+{
+    const int dpi = GetParam();
+    fWindow->ChangeDpi(dpi);
+    XGListControl* list = MakeList(3);
+    InvalidateRect(fWindow->GetHWND(), nullptr, TRUE);
+    UpdateWindow(fWindow->GetHWND());
+    // Where the ink of "Item" begins: the inset of 5 units, then the
+    // letter's own left bearing in the font at the scale.
+    const FontAt font(dpi);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font.Get());
+    ABC abc = {};
+    GetCharABCWidthsW(dc, L'I', L'I', &abc);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    const long expected = XGDpiScale::Scale(5, dpi) + (abc.abcA > 0 ? abc.abcA : 0);
+    XGListView* view = list->GetListView();
+    const Point at = view->GetGlobalPos();
+    const long step = list->GetPixelStep();
+    long first = -1;
+    for (int x = 0; x < 40 && first < 0; ++x) {
+        for (long y = 0; y < step; ++y) {
+            const COLORREF c = Pixel(fWindow->GetHWND(), at.h + x, int(at.v + y));
+            if (GetRValue(c) < 128 && GetGValue(c) < 128 && GetBValue(c) < 128) {
+                first = x;
+                break;
+            }
+        }
+    }
+    EXPECT_NEAR(double(expected), double(first), 1.0);
+}
+
 TEST_P(ControlsDpi, ScrollBarsAreAsThickAsTheSystemMakesThemAtTheScale)
 {
     const int dpi = GetParam();
