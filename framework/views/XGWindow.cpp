@@ -616,7 +616,12 @@ Point XGWindow::GetWindowSize() const
         GetWindowRect(fWindow, &frame);
     Point size{static_cast<int16_t>(frame.bottom - frame.top),
                static_cast<int16_t>(frame.right - frame.left)};
-    SizeToContent(&size);
+    // The window's own frame, at its DPI.
+    const XGWindowPlacement::Metrics m = FrameMetrics();
+    if (size.h > 0)
+        size.h = static_cast<int16_t>(size.h - 2 * m.frameWidth);
+    if (size.v > 0)
+        size.v = static_cast<int16_t>(size.v - (2 * m.frameHeight + m.captionHeight + m.menuHeight));
     return size;
 }
 
