@@ -125,7 +125,7 @@ int GetDpiForWindow(HWND__* window)
 int GetMetric(int index, int dpi)
 {
     static const MetricsForDpiFn forDpi = Lookup<MetricsForDpiFn>(L"user32.dll", "GetSystemMetricsForDpi", false);
-    if (forDpi && GetAwareness() == kPerMonitorAware && dpi != GetSystemDpi()) {
+    if (forDpi && !gTestDpi && GetAwareness() == kPerMonitorAware && dpi != GetSystemDpi()) {
         if (const int value = forDpi(index, UINT(dpi)))
             return value;
     }

@@ -406,32 +406,46 @@ XGWindowPlacement::Metrics XGWindow::FrameMetrics() const
     return FrameMetricsAt(fDpi);
 }
 
-tagRECT XGWindow::FrameAtDpi(int dpi) const
+tagRECT XGWindow::FrameAtDpi(int dpi) const { return ScaledFrame(dpi, true); }
+
+tagRECT XGWindow::ScaledFrame(int dpi, bool systemFrameFollows) const
 {
-    // The content keeps its place and scales; the frame around it is the
-    // system's at that DPI.
-    RECT client = {0, 0, 0, 0};
+    if (!fWindow)
+        return tagRECT{0, 0, 0, 0};
+    // The content keeps its place and scales. The frame around it is the
+    // one the window has (read from the window, not worked out, since a
+    // frame need not be what the metrics add up to), grown or shrunk by as
+    // much as the system's frame pieces differ between the two DPIs when the
+    // system is about to draw it at the new one.
+    RECT window;
+    RECT client;
+    ::GetWindowRect(fWindow, &window);
+    ::GetClientRect(fWindow, &client);
     POINT origin = {0, 0};
-    if (fWindow) {
-        ::GetClientRect(fWindow, &client);
-        ::ClientToScreen(fWindow, &origin);
-        // A document of the multiple-document client is placed in its
-        // parent's coordinates; a dialog's GetParent is its owner.
-        if (::GetWindowLongPtrW(fWindow, GWL_STYLE) & WS_CHILD) {
-            if (HWND parent = ::GetParent(fWindow))
-                ::ScreenToClient(parent, &origin);
+    ::ClientToScreen(fWindow, &origin);
+    const XGWindowPlacement::Metrics from = FrameMetricsAt(fDpi);
+    const XGWindowPlacement::Metrics to = systemFrameFollows ? FrameMetricsAt(dpi) : from;
+    const long side = to.frameWidth - from.frameWidth;
+    const long bottom = to.frameHeight - from.frameHeight;
+    long top = (to.frameHeight + to.captionHeight) - (from.frameHeight + from.captionHeight);
+    if (::GetMenu(fWindow))
+        top += to.menuHeight - from.menuHeight;
+    tagRECT frame;
+    frame.left = window.left - side;
+    frame.top = window.top - top;
+    frame.right = origin.x + XGDpiScale::Rescale(client.right, fDpi, dpi) + (window.right - origin.x - client.right)
+        + side;
+    frame.bottom = origin.y + XGDpiScale::Rescale(client.bottom, fDpi, dpi)
+        + (window.bottom - origin.y - client.bottom) + bottom;
+    // A document of the multiple-document client is placed in its parent's
+    // coordinates; a dialog's GetParent is its owner.
+    if (::GetWindowLongPtrW(fWindow, GWL_STYLE) & WS_CHILD) {
+        if (HWND parent = ::GetParent(fWindow)) {
+            POINT corner = {0, 0};
+            ::ClientToScreen(parent, &corner);
+            RectMath::OffsetRect(&frame, -corner.x, -corner.y);
         }
     }
-    tagRECT frame;
-    frame.left = origin.x;
-    frame.top = origin.y;
-    frame.right = origin.x + XGDpiScale::Rescale(client.right, fDpi, dpi);
-    frame.bottom = origin.y + XGDpiScale::Rescale(client.bottom, fDpi, dpi);
-    XGWindowPlacement::Metrics metrics = FrameMetricsAt(dpi);
-    const short kind = fWindowKind & kWindowKindMask;
-    if (kind == kWindowDialog || kind == kWindowDialogAlike)
-        metrics.menuHeight = 0;     // dialog-style windows have no menu bar
-    XGWindowPlacement::ContentToFrame(&frame, metrics);
     return frame;
 }
 
@@ -913,7 +927,9 @@ void XGWindow::ChangeDpi(int newDpi, const tagRECT* frame)
     const int oldDpi = fDpi;
     if (newDpi == oldDpi)
         return;
-    const tagRECT target = frame ? *frame : FrameAtDpi(newDpi);
+    // Without a suggestion the system has not moved the window to another
+    // DPI: its frame stays as it is, only the content scales.
+    const tagRECT target = frame ? *frame : ScaledFrame(newDpi, false);
     fDpi = newDpi;
     TellDpiChanged(this, oldDpi, newDpi);
     if (fWindow) {

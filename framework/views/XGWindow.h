@@ -169,8 +169,9 @@ public:
     // the one WM_DPICHANGED suggests) the window takes it.
     void ChangeDpi(int newDpi, const tagRECT* frame = nullptr);
     // The frame (screen coordinates; a document's in its client's) that
-    // shows the window's content where it is, scaled to dpi, in the
-    // system's frame at dpi: what ChangeDpi takes without a suggestion.
+    // shows the window's content where it is, scaled to dpi, with the
+    // window's frame changed as the system's changes at dpi: what
+    // ChangeDpi takes without a suggestion.
     tagRECT FrameAtDpi(int dpi) const;
 
     // keyboard focus
@@ -237,6 +238,8 @@ private:
     int CreationDpi(const tagRECT& content) const;
     // The frame pieces at the window's DPI.
     XGWindowPlacement::Metrics FrameMetrics() const;
+    // FrameAtDpi, with the frame kept as it is unless the system's follows.
+    tagRECT ScaledFrame(int dpi, bool systemFrameFollows) const;
 
     // The native window. It hides XGView::fWindow (an XGWindow*, which for a
     // window is the window itself): inside XGWindow, fWindow is always the HWND.

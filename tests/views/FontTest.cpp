@@ -194,7 +194,8 @@ TEST(Font, SettingTheSameFontAgainKeepsTheContextsReference)
         draw.SetFont(font, false);
         draw.SetFont(font, false);
         EXPECT_EQ(font->GetAttach(), 2);
-        EXPECT_EQ(GetCurrentObject(draw.GetDC(), OBJ_FONT), static_cast<HGDIOBJ>(font->GetFont(nullptr)));
+        // A view's context draws with the font made for the view's DPI.
+        EXPECT_EQ(GetCurrentObject(draw.GetDC(), OBJ_FONT), static_cast<HGDIOBJ>(font->GetFontForDpi(root->GetDpi())));
     }
     ASSERT_TRUE(Registered(font));
     EXPECT_EQ(font->GetAttach(), 1);
@@ -210,5 +211,5 @@ TEST(Font, ChangesWaitWhileAContextDrawsWithTheFont)
     draw.SetFont(font, false);  // the context now holds the only reference
     HGDIOBJ selected = GetCurrentObject(draw.GetDC(), OBJ_FONT);
     ExpectChangesRefused(font);
-    EXPECT_EQ(selected, static_cast<HGDIOBJ>(font->GetFont(nullptr)));
+    EXPECT_EQ(selected, static_cast<HGDIOBJ>(font->GetFontForDpi(root->GetDpi())));
 }

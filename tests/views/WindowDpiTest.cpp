@@ -121,12 +121,14 @@ protected:
 TEST_F(WindowDpiTest, ChangeDpiLaysTheTreeOutFromItsLayoutUnits)
 {
     Build();
+    const SIZE at96 = ClientSize();
     for (const Layout& layout : kLayouts) {
         fWindow->ChangeDpi(layout.dpi);
         ExpectLayout(layout);
+        // The content scales where it is; the frame stays the system's.
         const SIZE client = ClientSize();
-        EXPECT_EQ(XGDpiScale::Scale(kContentWidth, layout.dpi), client.cx) << layout.dpi;
-        EXPECT_EQ(XGDpiScale::Scale(kContentHeight, layout.dpi), client.cy) << layout.dpi;
+        EXPECT_EQ(XGDpiScale::Rescale(at96.cx, 96, layout.dpi), client.cx) << layout.dpi;
+        EXPECT_EQ(XGDpiScale::Rescale(at96.cy, 96, layout.dpi), client.cy) << layout.dpi;
     }
 }
 
@@ -149,16 +151,24 @@ TEST_F(WindowDpiTest, ARescaleThereAndBackGivesTheSamePixels)
 {
     Build();
     const SIZE before = ClientSize();
-    const int paths[][3] = {{144, 96, 0}, {192, 96, 0}, {120, 144, 96}, {192, 120, 96}, {144, 192, 96}};
-    for (const auto& path : paths) {
-        for (int dpi : path) {
+    // The views are placed from their units: exact after any path. The
+    // content's size is pixels (a user may have sized it): exact there and
+    // straight back, within a pixel per step through a third scale.
+    struct Path {
+        int dpis[3];
+        long slack;
+    };
+    const Path paths[] = {{{144, 96, 0}, 0}, {{192, 96, 0}, 0}, {{120, 96, 0}, 0},
+                          {{120, 144, 96}, 2}, {{192, 120, 96}, 2}, {{144, 192, 96}, 2}};
+    for (const Path& path : paths) {
+        for (int dpi : path.dpis) {
             if (dpi)
                 fWindow->ChangeDpi(dpi);
         }
         ExpectLayout(kLayouts[0]);
         const SIZE after = ClientSize();
-        EXPECT_EQ(before.cx, after.cx);
-        EXPECT_EQ(before.cy, after.cy);
+        EXPECT_NEAR(before.cx, after.cx, path.slack) << path.dpis[0] << " " << path.dpis[1];
+        EXPECT_NEAR(before.cy, after.cy, path.slack) << path.dpis[0] << " " << path.dpis[1];
     }
 }
 
@@ -207,13 +217,27 @@ TEST_F(WindowDpiTest, SizeLimitsAreAnsweredAtTheWindowsScale)
 
 TEST_F(WindowDpiTest, AWindowMadeOnAScreenOfAnotherScaleIsLaidOutThereFromTheStart)
 {
+    // What the frame adds to or takes from the record's content at 96 DPI
+    // it does at every scale: only the content scales.
+    Build();
+    const SIZE at96 = ClientSize();
+    const long extraWidth = at96.cx - kContentWidth;
+    const long extraHeight = at96.cy - kContentHeight;
+    RECT frame96;
+    GetWindowRect(fWindow->GetHWND(), &frame96);
+    delete fWindow;
+    fWindow = nullptr;
     for (const Layout& layout : kLayouts) {
         XGSystemDpi::SetTestDpi(layout.dpi);
         Build();
         ExpectLayout(layout);
         const SIZE client = ClientSize();
-        EXPECT_EQ(XGDpiScale::Scale(kContentWidth, layout.dpi), client.cx) << layout.dpi;
-        EXPECT_EQ(XGDpiScale::Scale(kContentHeight, layout.dpi), client.cy) << layout.dpi;
+        EXPECT_EQ(XGDpiScale::Scale(kContentWidth, layout.dpi) + extraWidth, client.cx) << layout.dpi;
+        EXPECT_EQ(XGDpiScale::Scale(kContentHeight, layout.dpi) + extraHeight, client.cy) << layout.dpi;
+        // The record's position is in layout units too.
+        RECT frame;
+        GetWindowRect(fWindow->GetHWND(), &frame);
+        EXPECT_EQ(XGDpiScale::Scale(40, layout.dpi) + (frame96.left - 40), frame.left) << layout.dpi;
         // Back to 96 it is the window made at 96.
         fWindow->ChangeDpi(96);
         ExpectLayout(kLayouts[0]);
@@ -268,22 +292,18 @@ TEST_F(WindowDpiTest, AViewDrawsWithFontsMadeInPointsAtItsWindowsDpi)
     XGView* field = fTree->FindViewByID(3);
     XGFont* font = XGFont::LoadFont(1);     // Arial 8
     ASSERT_NE(nullptr, font);
-    short heights[3] = {};
-    short defaults[3] = {};
-    const int dpis[3] = {96, 144, 192};
-    for (int i = 0; i < 3; ++i) {
-        fWindow->ChangeDpi(dpis[i]);
+    // The em height asked of the system: 8 points at the window's DPI,
+    // for the framework's default font and for a font of the view's.
+    for (int dpi : {96, 144, 192}) {
+        fWindow->ChangeDpi(dpi);
         XGDraw draw(field, true);
-        defaults[i] = draw.GetFontHeight();
+        LOGFONTW selected = {};
+        GetObjectW(GetCurrentObject(draw.GetDC(), OBJ_FONT), sizeof selected, &selected);
+        EXPECT_EQ(-MulDiv(8, dpi, 72), selected.lfHeight) << "default at " << dpi;
         draw.SetFont(font, true);
-        heights[i] = draw.GetFontHeight();
-    }
-    // Points, not pixels: the height grows with the scale (within the
-    // rounding of the font's own metrics).
-    for (int i = 1; i < 3; ++i) {
-        const long expected = XGDpiScale::Rescale(heights[0], 96, dpis[i]);
-        EXPECT_NEAR(expected, heights[i], 2) << dpis[i];
-        EXPECT_NEAR(XGDpiScale::Rescale(defaults[0], 96, dpis[i]), defaults[i], 2) << dpis[i];
+        GetObjectW(GetCurrentObject(draw.GetDC(), OBJ_FONT), sizeof selected, &selected);
+        // (The framework's fonts truncate the pixels, as they always have.)
+        EXPECT_EQ(-(8 * dpi / 72), selected.lfHeight) << "Arial 8 at " << dpi;
     }
     font->Detach();
 }
