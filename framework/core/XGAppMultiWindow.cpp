@@ -10,6 +10,8 @@
 #include "controls/XGToolbarView.h"
 #include "views/RectMath.h"
 #include "views/XGDDEServer.h"
+#include "views/XGDpiScale.h"
+#include "dispatch/XGSystemDpi.h"
 #include "views/XGInline.h"
 #include "views/XGMouseGesture.h"
 #include "views/XGWindow.h"
@@ -491,7 +493,27 @@ long XGAppMultiWindow::DoPostPeriodic(long, void*)
 
 namespace {
 
+// The strip's height in layout units.
 enum { kToolBarHeight = 27, kToolViewMinWidth = 0x1000 };
+
+// Newer than the headers here.
+const UINT kWmDpiChanged = 0x02E0;
+
+// The DPI the tool view last laid itself out at.
+int gToolDpi = XGDpiScale::kBaseDpi;
+
+// The tool view hears of a scale other than the one it was last laid out at.
+void FollowToolDpi()
+{
+    if (!_GToolView)
+        return;
+    const int dpi = _GToolView->GetDpi();
+    if (dpi == gToolDpi)
+        return;
+    const int old = gToolDpi;
+    gToolDpi = dpi;
+    _GToolView->DoDpiChanged(old, dpi);
+}
 
 // The tool strip's gesture goes to its one view, which lies at the strip's
 // origin: points are passed on unconverted. It starts only while no window
@@ -577,8 +599,9 @@ LRESULT CALLBACK _GMainMDIWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
             RECT client;
             GetClientRect(hwnd, &client);
             if (_GToolWindow) {
-                MoveWindow(_GToolWindow, 0, 0, client.right - client.left, kToolBarHeight, TRUE);
-                client.top += kToolBarHeight;
+                const int height = int(XGDpiScale::Scale(kToolBarHeight, XGSystemDpi::GetDpiForWindow(hwnd)));
+                MoveWindow(_GToolWindow, 0, 0, client.right - client.left, height, TRUE);
+                client.top += height;
             }
             // Not moved by copying its pixels: a tool strip that has just
             // appeared over the client's top shows on them, and a copy would
@@ -593,6 +616,19 @@ LRESULT CALLBACK _GMainMDIWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
             if (XGDispatch::SendDispatch(kMsgMenuCommand, command, nullptr) != -1)
                 return 0;
             return DefFrameProcW(hwnd, _GMDIWindow, message, wParam, lParam);
+        }
+        case kWmDpiChanged: {
+            // The frame moved to a screen of another scale: the tool view
+            // rescales, the frame takes the suggested rectangle and its
+            // WM_SIZE lays the strip and the client out again; the
+            // documents hear of it on their own.
+            FollowToolDpi();
+            const RECT* r = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(hwnd, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            if (_GToolView)
+                _GToolView->SetLocation(ToolViewRect(_GToolWindow ? _GToolWindow : hwnd));
+            return 0;
         }
         default:
             XGWindowProc::NoteMoveOrSize(message);
@@ -616,6 +652,9 @@ LRESULT CALLBACK _GToolBarWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         case WM_CREATE:
             if (_GToolView) {
                 _GToolView->SetRootWindow(hwnd);
+                // Made before it had a window, it was laid out at 96 DPI.
+                gToolDpi = XGDpiScale::kBaseDpi;
+                FollowToolDpi();
                 _GToolView->SetLocation(ToolViewRect(hwnd));
             }
             return 0;

@@ -4,6 +4,7 @@
 #include "files/XGAppVersion.h"
 #include "dispatch/XGGlobals.h"
 #include "foundation/XGResBitmap.h"
+#include "dispatch/XGSystemDpi.h"
 
 namespace {
 
@@ -17,7 +18,11 @@ void PaintCopyright(HWND window)
 
     char version[256];
     if (XGGetAppVersion(version, sizeof(version))) {
-        int height = -MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72);
+        // The version is set in points at the splash window's DPI; a process
+        // that is not aware keeps what its device context says, as before.
+        const int dpi = XGSystemDpi::GetAwareness() == XGSystemDpi::kUnaware
+            ? GetDeviceCaps(dc, LOGPIXELSY) : XGSystemDpi::GetDpiForWindow(window);
+        int height = -MulDiv(8, dpi, 72);
         HFONT font = CreateFontW(height, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                  FF_SWISS, L"Ariel");
@@ -27,7 +32,8 @@ void PaintCopyright(HWND window)
         int oldMode = SetBkMode(dc, TRANSPARENT);
         UINT oldAlign = SetTextAlign(dc, TA_RIGHT | TA_TOP);
         const XGWide wide(version);
-        TextOutW(dc, client.right - 5, 0, wide, wide.Length());
+        const int margin = XGSystemDpi::GetAwareness() == XGSystemDpi::kUnaware ? 5 : MulDiv(5, dpi, 96);
+        TextOutW(dc, client.right - margin, 0, wide, wide.Length());
         SetTextAlign(dc, oldAlign);
         SetBkMode(dc, oldMode);
         if (font) {

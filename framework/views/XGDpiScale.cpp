@@ -51,6 +51,16 @@ int16_t Rescale16(long value, int fromDpi, int toDpi)
     return Saturate16(RescaleWide(value, fromDpi, toDpi));
 }
 
+int ScaleLine(long units, int dpi)
+{
+    if (units <= 0)
+        return int(units);
+    const long long pixels = (long long)units * ClampDpi(dpi) / kBaseDpi;
+    if (pixels < 1)
+        return 1;
+    return pixels > INT16_MAX ? INT16_MAX : int(pixels);
+}
+
 tagRECT RescaleRect(tagRECT r, int fromDpi, int toDpi)
 {
     tagRECT out;

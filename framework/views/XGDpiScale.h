@@ -31,6 +31,11 @@ inline long Scale(long units, int dpi) { return Rescale(units, kBaseDpi, dpi); }
 int16_t Scale16(long units, int dpi);
 int16_t Rescale16(long value, int fromDpi, int toDpi);
 
+// A line's width in layout units at dpi: scaled down to whole pixels as the
+// system scales its borders (1 unit stays 1 pixel until 192 DPI), never
+// thinner than 1 pixel for a line of any width; 0 and less stay as given.
+int ScaleLine(long units, int dpi);
+
 // Each edge scaled on its own, then saturated to 16 bits.
 tagRECT ScaleRect(tagRECT r, int dpi);
 tagRECT RescaleRect(tagRECT r, int fromDpi, int toDpi);

@@ -214,7 +214,8 @@ void XGDraw::CreateContext(bool)
     ::SetBkColor(fDC, fBackColor);
     ::SetTextAlign(fDC, TA_UPDATECP | TA_BASELINE);
     ::SetBkMode(fDC, TRANSPARENT);
-    const int dpi = fView && fView->GetWindow() ? fView->GetDpi() : ::GetDeviceCaps(fDC, LOGPIXELSY);
+    const int dpi = fView && (fView->GetWindow() || fView->GetRootWindow()) ? fView->GetDpi()
+                                                                            : ::GetDeviceCaps(fDC, LOGPIXELSY);
     fDefFont = static_cast<HFONT>(::SelectObject(fDC, DefaultFont(dpi)));
     fPenWidth = 1;
     fAUnderscore = true;
@@ -305,7 +306,8 @@ void XGDraw::MoveTo(short x, short y)
 
 void XGDraw::LineTo(short x, short y)
 {
-    HPEN pen = ::CreatePen(PS_SOLID, fPenWidth, fForeColor);
+    // The width is in layout units, drawn as the system draws its lines.
+    HPEN pen = ::CreatePen(PS_SOLID, XGDpiScale::ScaleLine(fPenWidth, ViewDpi()), fForeColor);
     HGDIOBJ old = ::SelectObject(fDC, pen);
     ::LineTo(fDC, x, y);
     ::SelectObject(fDC, old);
@@ -420,6 +422,20 @@ void XGDraw::Draw3DRect(tagRECT r, XGERectType type)
 
 // text
 
+int XGDraw::ViewDpi() const
+{
+    return fView ? fView->GetDpi() : XGDpiScale::kBaseDpi;
+}
+
+// A view in a window draws with the font made for the window's DPI; a
+// context of no window (a printer, a memory bitmap) with the device's.
+HFONT__* XGDraw::FontHandle(XGFont* font) const
+{
+    if (fView && (fView->GetWindow() || fView->GetRootWindow()))
+        return font->GetFontForDpi(fView->GetDpi());
+    return font->GetFont(fDC);
+}
+
 void XGDraw::SetFont(XGFont* font, bool attach)
 {
     if (!font)
@@ -428,14 +444,14 @@ void XGDraw::SetFont(XGFont* font, bool attach)
     // again selects it again and leaves the count alone, so a second
     // hand-over cannot drop the reference the context still draws with.
     if (font == fFontPtr) {
-        ::SelectObject(fDC, font->GetFont(fDC));
+        ::SelectObject(fDC, FontHandle(font));
         return;
     }
     XGFont* old = fFontPtr;
     fFontPtr = font;
     if (attach)
         font->Attach();
-    ::SelectObject(fDC, font->GetFont(fDC));
+    ::SelectObject(fDC, FontHandle(font));
     if (old)
         old->Detach();
 }
@@ -511,8 +527,10 @@ void XGDraw::DrawStringA(const char* text, short length)
             const size_t end = XGUtf8::Next(text, size_t(count), size_t(i + 1));
             Point pen = GetPenPos();
             short width = StringWidth(text + i + 1, short(end - size_t(i + 1)));
-            MoveTo(short(pen.h + width - 2), short(pen.v + 1));
-            LineTo(short(pen.h - 1), short(pen.v + 1));
+            const int dpi = ViewDpi();
+            const short below = short(pen.v + XGDpiScale::ScaleLine(1, dpi));
+            MoveTo(short(pen.h + width - XGDpiScale::Scale16(2, dpi)), below);
+            LineTo(short(pen.h - XGDpiScale::Scale16(1, dpi)), below);
             MoveTo(pen.h, pen.v);
         }
         // The marked character starts the next run, so "&&" leaves one "&".

@@ -117,6 +117,9 @@ private:
     void CreateContext(bool flag);
     void DestroyContext();
     void DrawRun(const char* text, int length);
+    HFONT__* FontHandle(XGFont* font) const;
+    // The DPI the view is laid out at (96 without a view).
+    int ViewDpi() const;
     int TabRunWidth(const char* text, unsigned long length, unsigned short tabChars, bool masked,
                     int startWidth);
 

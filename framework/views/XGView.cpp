@@ -11,6 +11,7 @@
 #include "views/XGCursor.h"
 #include "views/XGDpiScale.h"
 #include "views/XGDraw.h"
+#include "dispatch/XGSystemDpi.h"
 #include "dispatch/XGEventLoop.h"
 #include "dispatch/XGGlobals.h"
 #include "views/XGInline.h"
@@ -328,8 +329,12 @@ XGView* XGView::FindClick(Point global)
 
 tagRECT XGView::CalcAutoLocate(tagRECT parentContent) const
 {
+    // The offsets stay in layout units and are scaled here, each on its
+    // own, so that a view placed again at another DPI never drifts and two
+    // edges that meet at 96 DPI meet at every scale.
     RectMath::AutoLocation location = {fLockLeft, fLockTop, fLockRight, fLockBottom,
-                                       fAutoLeft, fAutoTop, fAutoRight, fAutoBottom};
+                                       ScaleUnits(fAutoLeft), ScaleUnits(fAutoTop),
+                                       ScaleUnits(fAutoRight), ScaleUnits(fAutoBottom)};
     return RectMath::AutoLocate(location, parentContent);
 }
 
@@ -605,7 +610,13 @@ void XGView::DoDpiChanged(int, int)
 
 int XGView::GetDpi() const
 {
-    return fWindow ? fWindow->GetWindowDpi() : XGDpiScale::kBaseDpi;
+    if (fWindow)
+        return fWindow->GetWindowDpi();
+    // A view shown in a native window of its own (the frame's tool strip)
+    // follows that window.
+    if (fRootWindow)
+        return XGSystemDpi::GetDpiForWindow(fRootWindow);
+    return XGDpiScale::kBaseDpi;
 }
 
 short XGView::ScaleUnits(long units) const

@@ -116,7 +116,8 @@ public:
     void EnableView(bool enabled);
 
     // scale: the DPI of the view's window (96 for a process that is not
-    // DPI-aware, and before the view is in a window), and a length in
+    // DPI-aware, and before the view is in a window; a view in a native
+    // window of its own but no framework window follows that), and a length in
     // layout units (1/96 inch) at that DPI, saturated to 16 bits.
     int GetDpi() const;
     short ScaleUnits(long units) const;

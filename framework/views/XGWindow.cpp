@@ -16,6 +16,7 @@
 #include "records/XGForm.h"
 #include "foundation/XGPostError.h"
 #include "views/XGDpiScale.h"
+#include "dispatch/XGSystemDpi.h"
 #include "views/XGWindowPlacement.h"
 #include "views/XGWindowProc.h"
 
@@ -46,6 +47,22 @@ int MenuHeight() { return GetSystemMetrics(SM_CYMENU); }
 XGWindowPlacement::Metrics SystemFrameMetrics()
 {
     return XGWindowPlacement::Metrics{FrameWidth(), FrameHeight(), CaptionHeight(), MenuHeight()};
+}
+
+// The frame pieces of a window at dpi: the system draws the frame, the
+// framework only adds it to the content.
+XGWindowPlacement::Metrics FrameMetricsAt(int dpi)
+{
+    return XGWindowPlacement::Metrics{XGSystemDpi::GetMetric(SM_CXFRAME, dpi),
+                                      XGSystemDpi::GetMetric(SM_CYFRAME, dpi),
+                                      XGSystemDpi::GetMetric(SM_CYCAPTION, dpi),
+                                      XGSystemDpi::GetMetric(SM_CYMENU, dpi)};
+}
+
+// A size kept in layout units (width in h) at dpi; 0 stays "none".
+Point ScaleSize(Point units, int dpi)
+{
+    return Point{XGDpiScale::Scale16(units.v, dpi), XGDpiScale::Scale16(units.h, dpi)};
 }
 
 // The user who asked for keyboard cues always sees the focus marks.
@@ -350,17 +367,61 @@ void XGWindow::IInitWindow(XGSWindowInitRecord& record)
             around.frontKind = front->fWindowKind;
         }
     }
-    const tagRECT content = XGWindowPlacement::Place(place, around, SystemFrameMetrics(), &gStagger);
+    // The window is laid out at the DPI of the screen it will appear on,
+    // known only once it is placed: placed at 96 to find the screen, then
+    // again at that screen's DPI when it differs, from the same step of
+    // the cascade.
+    const int16_t stagger = gStagger;
+    tagRECT content = XGWindowPlacement::Place(place, around, SystemFrameMetrics(), &gStagger);
+    const int dpi = CreationDpi(content);
+    if (dpi != XGDpiScale::kBaseDpi) {
+        gStagger = stagger;
+        content = XGWindowPlacement::Place(place, around, FrameMetricsAt(dpi), &gStagger, dpi);
+    }
+    fDpi = dpi;
 
     ICreateWindow(record.fTitle, content);
     SetRootWindow(fWindow);
+    // The system may see the new window on another screen than the one
+    // guessed: the content follows the window's own DPI.
+    const int actual = XGSystemDpi::GetDpiForWindow(fWindow);
+    if (actual != fDpi)
+        ChangeDpi(actual);
     ProcessSizeWindow();
+}
+
+int XGWindow::CreationDpi(const tagRECT& content) const
+{
+    if (XGSystemDpi::GetAwareness() == XGSystemDpi::kUnaware)
+        return XGDpiScale::kBaseDpi;
+    // Documents of a multiple-document client are child windows: they have
+    // the DPI of the frame that holds them.
+    if (_GMDIWindow && XGWindowPlacement::IsDocumentKind(fWindowKind & kWindowKindMask))
+        return XGSystemDpi::GetDpiForWindow(_GMDIWindow);
+    tagRECT frame = content;
+    ContentToSize(&frame);
+    return XGSystemDpi::GetDpiForFrame(frame);
+}
+
+XGWindowPlacement::Metrics XGWindow::FrameMetrics() const
+{
+    return fDpi == XGDpiScale::kBaseDpi ? SystemFrameMetrics() : FrameMetricsAt(fDpi);
+}
+
+void XGWindow::ContentToFrameSize(Point* size) const
+{
+    const XGWindowPlacement::Metrics m = FrameMetrics();
+    if (size->h > 0)
+        size->h = static_cast<int16_t>(size->h + 2 * m.frameWidth);
+    if (size->v > 0)
+        size->v = static_cast<int16_t>(size->v + 2 * m.frameHeight + m.captionHeight + m.menuHeight);
 }
 
 void XGWindow::ICreateWindow(const char* title, tagRECT content)
 {
+    const XGWindowPlacement::Metrics metrics = FrameMetrics();
     tagRECT frame = content;
-    ContentToSize(&frame);
+    XGWindowPlacement::ContentToFrame(&frame, metrics);
     ::SetFocus(nullptr);
     fDlogParent = nullptr;
     _GWindow = this;
@@ -389,7 +450,7 @@ void XGWindow::ICreateWindow(const char* title, tagRECT content)
         HWND owner = _GMainWindow;
         if (loop && loop->GetModalWindow())
             owner = loop->GetModalWindow()->GetHWND();
-        frame.top += MenuHeight();     // dialog-style windows have no menu bar
+        frame.top += metrics.menuHeight;     // dialog-style windows have no menu bar
         const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN /* 0x82C80000 */;
         created = CreateWindowExW(WS_EX_DLGMODALFRAME /* 1 */, XGWide(_GDlogClass), XGWide(title), style, frame.left,
                                   frame.top, frame.right - frame.left, frame.bottom - frame.top,
@@ -409,8 +470,8 @@ void XGWindow::ICreateWindow(const char* title, tagRECT content)
     if (!(GetWindowAttributes() & kWindowAttrFixedSize)) {
         RECT client;
         GetClientRect(fWindow, &client);
-        const int w = GetSystemMetrics(SM_CXVSCROLL);
-        const int h = GetSystemMetrics(SM_CYHSCROLL);
+        const int w = XGSystemDpi::GetMetric(SM_CXVSCROLL, fDpi);
+        const int h = XGSystemDpi::GetMetric(SM_CYHSCROLL, fDpi);
         const DWORD style = WS_CHILD | SBS_SIZEBOX | SBS_SIZEBOXBOTTOMRIGHTALIGN /* 0x40000014 */;
         fCorner = CreateWindowExW(0, L"SCROLLBAR", nullptr, style, client.right - w,
                                   client.bottom - h, w, h, fWindow, nullptr, _GInstance, nullptr);
@@ -622,9 +683,9 @@ bool XGWindow::CloseWindow()
     return true;
 }
 
-Point XGWindow::MinWindowSize() { return fMin; }
-Point XGWindow::MaxWindowSize() { return fMax; }
-Point XGWindow::ZoomWindowSize() { return fZoom; }
+Point XGWindow::MinWindowSize() { return ScaleSize(fMin, fDpi); }
+Point XGWindow::MaxWindowSize() { return ScaleSize(fMax, fDpi); }
+Point XGWindow::ZoomWindowSize() { return ScaleSize(fZoom, fDpi); }
 short XGWindow::GetMenuBarID() { return fMenuBar; }
 
 void XGWindow::ProcessSizeWindow()
@@ -802,6 +863,16 @@ void TellDpiChanged(XGView* view, int oldDpi, int newDpi)
         TellDpiChanged(child, oldDpi, newDpi);
 }
 
+// Every view placed again by its parent from the layout units it keeps, so
+// that a view whose own size did not change still moves its children.
+void PlaceTree(XGView* view)
+{
+    for (XGView* child = view->GetChild(); child; child = child->GetSibling()) {
+        child->SetLocation(view->CalcChildPos(child));
+        PlaceTree(child);
+    }
+}
+
 }  // namespace
 
 void XGWindow::ChangeDpi(int newDpi, const tagRECT* frame)
@@ -812,9 +883,45 @@ void XGWindow::ChangeDpi(int newDpi, const tagRECT* frame)
         return;
     fDpi = newDpi;
     TellDpiChanged(this, oldDpi, newDpi);
-    if (frame && fWindow) {
-        ::SetWindowPos(fWindow, nullptr, frame->left, frame->top, frame->right - frame->left,
-                       frame->bottom - frame->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (fWindow) {
+        // All of it is drawn again once, after the last view has moved: the
+        // views need not mark their own pieces meanwhile.
+        ::InvalidateRect(fWindow, nullptr, FALSE);
+        fUnpainted = true;
+        RECT target;
+        if (frame) {
+            target = *frame;
+        } else {
+            // Without a suggestion the content keeps its place and scales.
+            RECT client;
+            ::GetClientRect(fWindow, &client);
+            POINT origin = {0, 0};
+            ::ClientToScreen(fWindow, &origin);
+            // A document of the multiple-document client is placed in its
+            // parent's coordinates; a dialog's GetParent is its owner.
+            if (::GetWindowLongPtrW(fWindow, GWL_STYLE) & WS_CHILD) {
+                if (HWND parent = ::GetParent(fWindow))
+                    ::ScreenToClient(parent, &origin);
+            }
+            target.left = origin.x;
+            target.top = origin.y;
+            target.right = origin.x + XGDpiScale::Rescale(client.right, oldDpi, newDpi);
+            target.bottom = origin.y + XGDpiScale::Rescale(client.bottom, oldDpi, newDpi);
+            XGWindowPlacement::Metrics metrics = FrameMetrics();
+            if ((fWindowKind & kWindowKindMask) == kWindowDialog
+                || (fWindowKind & kWindowKindMask) == kWindowDialogAlike)
+                metrics.menuHeight = 0;
+            XGWindowPlacement::ContentToFrame(&target, metrics);
+        }
+        if (fCorner) {
+            ::SetWindowPos(fCorner, nullptr, 0, 0, XGSystemDpi::GetMetric(SM_CXVSCROLL, newDpi),
+                           XGSystemDpi::GetMetric(SM_CYHSCROLL, newDpi),
+                           SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+        }
+        ::SetWindowPos(fWindow, nullptr, target.left, target.top, target.right - target.left,
+                       target.bottom - target.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        ProcessSizeWindow();
     }
+    PlaceTree(this);
     InvalView();
 }

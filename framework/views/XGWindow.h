@@ -8,6 +8,8 @@
 
 #include "views/XGView.h"
 
+#include "views/XGWindowPlacement.h"
+
 class XGArgStream;
 class XGForm;
 struct HWND__;
@@ -154,6 +156,9 @@ public:
     static void ContentToSize(tagRECT* rect);
     static void SizeToContent(Point* size);
     static void SizeToContent(tagRECT* rect);
+    // The frame size of a content size with this window's own frame, at its
+    // DPI (what the window procedure answers the system's size limits with).
+    void ContentToFrameSize(Point* size) const;
 
     // The DPI the window's views are laid out at: the window's own for a
     // per-monitor aware process, 96 for one that is not.
@@ -224,6 +229,10 @@ private:
     void DestroyNativeWindow();
     // Focus to the tab stop after (or before) the focused view, wrapping at the ends.
     void StepTabStop(bool forward);
+    // The DPI of the screen a window of this content rectangle goes on.
+    int CreationDpi(const tagRECT& content) const;
+    // The frame pieces at the window's DPI.
+    XGWindowPlacement::Metrics FrameMetrics() const;
 
     // The native window. It hides XGView::fWindow (an XGWindow*, which for a
     // window is the window itself): inside XGWindow, fWindow is always the HWND.
@@ -234,6 +243,8 @@ private:
     XGWindow* fNext;
     XGForm* fForm;
     XGView* fFocus;
+    // Layout units, as the record gives them (MinWindowSize and the others
+    // answer them at the window's DPI).
     Point fMin;
     Point fMax;
     Point fZoom;

@@ -1,7 +1,10 @@
 #include "views/XGWindowPlacement.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
+
+#include "views/XGDpiScale.h"
 
 namespace {
 
@@ -45,15 +48,19 @@ void Offset(WideRect* r, int64_t dh, int64_t dv)
 enum : int16_t { kKindMask = 0x0F, kPlacementMask = 0xF0, kCascade = 0x00, kCentreOnFront = 0x10 };
 enum : int16_t { kKindDocument = 0, kKindFloating = 3 };
 
-// Centred windows keep clear of the screen's left edge by this much.
+// Centred windows keep clear of the screen's left edge by this much (layout
+// units).
 const int64_t kCentredMinLeft = 24;
+
+// The content length of a record that gives none (layout units).
+const int32_t kDefaultLength = 320;
 
 // The automatic position: a step of the cascade, or centred on the front
 // window or the screen.
 void PlaceAutomatically(const XGWindowPlacement::Record& record,
                         const XGWindowPlacement::Surroundings& around,
                         const XGWindowPlacement::Metrics& metrics, int64_t width, int64_t height,
-                        int16_t* stagger, int64_t* left, int64_t* top)
+                        int16_t* stagger, int dpi, int64_t* left, int64_t* top)
 {
     if ((record.windowKind & kPlacementMask) == kCascade) {
         const int64_t n = *stagger;
@@ -85,8 +92,9 @@ void PlaceAutomatically(const XGWindowPlacement::Record& record,
     }
     if (*top < 0)
         *top = 0;
-    if (*left < kCentredMinLeft)
-        *left = kCentredMinLeft;
+    const int64_t minLeft = XGDpiScale::Scale(kCentredMinLeft, dpi);
+    if (*left < minLeft)
+        *left = minLeft;
 }
 
 }  // namespace
@@ -103,7 +111,7 @@ bool XGWindowPlacement::CentresOnFront(const Record& record)
 }
 
 int32_t XGWindowPlacement::ContentLength(int16_t low, int16_t high, int16_t defLength, int16_t minLength,
-                                         int16_t maxLength)
+                                         int16_t maxLength, int dpi)
 {
     int32_t length;
     if (high != 0) {
@@ -113,7 +121,7 @@ int32_t XGWindowPlacement::ContentLength(int16_t low, int16_t high, int16_t defL
     } else if (defLength >= 1) {
         length = defLength;
     } else {
-        length = 320;
+        length = int32_t(XGDpiScale::Scale(kDefaultLength, dpi));
         if (minLength > length)
             length = minLength;
         if (maxLength != 0 && maxLength < length)
@@ -146,17 +154,27 @@ void XGWindowPlacement::FrameToContent(tagRECT* rect, const Metrics& metrics)
     *rect = Narrow(r);
 }
 
-tagRECT XGWindowPlacement::Place(const Record& record, const Surroundings& around, const Metrics& metrics,
-                                 int16_t* stagger)
+XGWindowPlacement::Record XGWindowPlacement::ScaleRecord(const Record& record, int dpi)
 {
+    Record r = record;
+    for (int16_t* field : {&r.left, &r.top, &r.right, &r.bottom, &r.minWidth, &r.minHeight, &r.maxWidth,
+                           &r.maxHeight, &r.defWidth, &r.defHeight})
+        *field = XGDpiScale::Scale16(*field, dpi);
+    return r;
+}
+
+tagRECT XGWindowPlacement::Place(const Record& unscaled, const Surroundings& around, const Metrics& metrics,
+                                 int16_t* stagger, int dpi)
+{
+    const Record record = ScaleRecord(unscaled, dpi);
     const int64_t width = ContentLength(record.left, record.right, record.defWidth, record.minWidth,
-                                        record.maxWidth);
+                                        record.maxWidth, dpi);
     const int64_t height = ContentLength(record.top, record.bottom, record.defHeight, record.minHeight,
-                                         record.maxHeight);
+                                         record.maxHeight, dpi);
     int64_t left = record.left;
     int64_t top = record.top;
     if (left == 0 && top == 0)
-        PlaceAutomatically(record, around, metrics, width, height, stagger, &left, &top);
+        PlaceAutomatically(record, around, metrics, width, height, stagger, dpi, &left, &top);
     WideRect content{left, top, left + width, top + height};
 
     // Kept on the screen by moving only; where it cannot fit, its left and

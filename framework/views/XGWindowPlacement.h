@@ -42,9 +42,15 @@ public:
     enum : int16_t { kStaggerSteps = 5 };
 
     // The content rectangle of the new window. A cascading window takes the
-    // position of *stagger and moves the counter on.
+    // position of *stagger and moves the counter on. The record's edges and
+    // sizes are layout units, shown at dpi; the surroundings and metrics are
+    // pixels already.
     static tagRECT Place(const Record& record, const Surroundings& around, const Metrics& metrics,
-                         int16_t* stagger);
+                         int16_t* stagger, int dpi = 96);
+
+    // The record at dpi: each edge and size scaled on its own (saturated to
+    // 16 bits), so that 0 stays "none".
+    static Record ScaleRecord(const Record& record, int dpi);
 
     // Whether Place reads the front window for this record.
     static bool CentresOnFront(const Record& record);
@@ -53,9 +59,10 @@ public:
     static bool IsDocumentKind(int16_t windowKind);
 
     // The width (or height) of the content: from the record's edges, else its
-    // default, else 320 within the minimum and maximum. Never negative.
+    // default, else 320 layout units at dpi within the minimum and maximum.
+    // Never negative.
     static int32_t ContentLength(int16_t low, int16_t high, int16_t defLength, int16_t minLength,
-                                 int16_t maxLength);
+                                 int16_t maxLength, int dpi = 96);
 
     // Between a window's content rectangle and its frame; an empty rectangle
     // stays as it is.

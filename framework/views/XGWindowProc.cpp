@@ -15,6 +15,7 @@
 #include "views/XGInline.h"
 #include "dispatch/XGMessages.h"
 #include "views/XGMouseGesture.h"
+#include "dispatch/XGSystemDpi.h"
 #include "views/XGWindow.h"
 
 XGMenuBar* (*XGWindowProc::gCurMenuHook)() = nullptr;
@@ -22,6 +23,10 @@ bool (*XGWindowProc::gMenuCommandHook)(XGMenuBar* menu, unsigned int command) = 
 long (*XGWindowProc::gPopCountHook)() = nullptr;
 
 namespace {
+
+// Newer than the headers here.
+const UINT kWmDpiChanged = 0x02E0;
+const UINT kWmDpiChangedAfterParent = 0x02E3;
 
 short WithBits(short mods, unsigned short bits) { return static_cast<short>(mods | bits); }
 
@@ -267,7 +272,7 @@ LRESULT XGWindowProc::ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM 
         };
         for (const Limit& limit : limits) {
             Point size = limit.size;
-            XGWindow::ContentToSize(&size);
+            window->ContentToFrameSize(&size);
             if (size.h > 0)
                 limit.target->x = size.h;
             if (size.v > 0)
@@ -303,6 +308,17 @@ LRESULT XGWindowProc::ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM 
         XGInline::Close();
         if (!IsIconic(hwnd) && window != _GWindow && hwnd)
             window->ProcessSizeWindow();
+        return -1;
+    case kWmDpiChanged:
+        // The window moved to a screen of another scale: the tree is laid
+        // out again in place, in the frame the system suggests.
+        if (hwnd)
+            window->ChangeDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case kWmDpiChangedAfterParent:
+        // A document inside a frame that changed scale keeps its place.
+        if (hwnd)
+            window->ChangeDpi(XGSystemDpi::GetDpiForWindow(hwnd));
         return -1;
     case WM_SETTINGCHANGE:
     case WM_SYSCOLORCHANGE:
