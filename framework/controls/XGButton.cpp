@@ -120,6 +120,12 @@ void XGButton::DoEnable()
     EnableControlWithView(fControl);
 }
 
+void XGButton::DoDpiChanged(int oldDpi, int newDpi)
+{
+    XGControl::DoDpiChanged(oldDpi, newDpi);
+    SetControlFont(fControl, fFont);
+}
+
 void XGButton::GetTitle(char* out) const
 {
     out[0] = 0;

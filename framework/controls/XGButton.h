@@ -25,6 +25,7 @@ public:
     void SetTitle(const char* title) override;
     void PushButton() override;
     HWND__* GetAccNative() const override;
+    void DoDpiChanged(int oldDpi, int newDpi) override;
 
     // new operations: 0 unchecked, 1 checked, -1 indeterminate
     virtual long GetValue();

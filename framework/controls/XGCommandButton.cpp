@@ -18,7 +18,7 @@ XGCommandButton::~XGCommandButton() = default;
 tagRECT XGCommandButton::GetButtonRect() const
 {
     tagRECT r = GetRootRect();
-    RectMath::InsetRect(&r, 4, 4);
+    RectMath::InsetRect(&r, ScaleUnits(4), ScaleUnits(4));
     return r;
 }
 

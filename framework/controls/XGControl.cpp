@@ -1,4 +1,5 @@
 #include "controls/XGControl.h"
+#include "controls/XGControlFont.h"
 #include "foundation/XGWide.h"
 #include "views/XGControlLink.h"
 #include "views/XGFont.h"
@@ -59,8 +60,16 @@ HWND XGControl::CreateControl(const char* className, DWORD style, const char* ti
         return nullptr;
     }
     if (font)
-        SendMessageW(control, WM_SETFONT, WPARAM(font->GetFont(nullptr)), FALSE);
+        SendMessageW(control, WM_SETFONT, WPARAM(XGControlFont::For(this, font)), FALSE);
     return control;
+}
+
+void XGControl::SetControlFont(HWND control, XGFont* font)
+{
+    if (!control)
+        return;
+    const bool shown = (GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) != 0;
+    SendMessageW(control, WM_SETFONT, WPARAM(XGControlFont::For(this, font)), shown ? TRUE : FALSE);
 }
 
 void XGControl::DestroyControl(HWND control)

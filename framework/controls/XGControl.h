@@ -26,10 +26,14 @@ protected:
     // The view's content rectangle in root-window coordinates.
     tagRECT GetRootRect() const;
     // Creates the native child window over rect, links it to this wrapper
-    // and sets the font when there is one; null when creation failed.
+    // and sets the font, at the window's DPI, when there is one; null when
+    // creation failed.
     HWND CreateControl(const char* className, DWORD style, const char* title,
                        const tagRECT& rect, XGFont* font);
     void DestroyControl(HWND control);
+    // Gives the native control font (the default font when null) made for
+    // the window's DPI; a control already shown is drawn again with it.
+    void SetControlFont(HWND control, XGFont* font);
     // Moves and sizes the native window, hidden until the view is drawn again.
     static void MoveControl(HWND control, const tagRECT& rect);
     void ShowControl(HWND control);

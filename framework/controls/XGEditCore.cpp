@@ -12,6 +12,7 @@
 #include "foundation/XGHandleLock.h"
 #include "views/XGPalette.h"
 #include "foundation/XGPostError.h"
+#include "controls/XGControlFont.h"
 #include "controls/XGTabMeasure.h"
 #include "controls/XGTextClusters.h"
 #include "foundation/XGUtf8.h"
@@ -176,7 +177,7 @@ XGEditCore::XGEditCore(XGView* view, XGFont* font, const tagRECT& frame)
       fBlinkTime(XGGetTime()), fTabWidth(8), fWordWrap(false), fCaretOn(false), fWordDrag(false),
       fFieldEditor(false), fPassword(false), fActive(false), fScrollH(0), fScrollV(0),
       fPixelStep(1), fSelStart(0), fSelEnd(0), fMaxScrollH(0), fDragAnchor(0), fDragPoint(0),
-      fLineHeight(16), fAscent(12), fGoalPixel(-1), fMargin(2), fAtLineEnd(false),
+      fLineHeight(16), fAscent(12), fGoalPixel(-1), fMargin(2), fCaretWidth(1), fAtLineEnd(false),
       fCaretValid(true), fCaretV(0), fCaretH(-1), fSystemCaret(false), fSystemCaretAt{-1, -1},
       fTextColor(kPaletteBlack), fFillColor(kPaletteWhite),
       fWidthsKnown(false), fStaleFirst(-1), fStaleLast(-1), fWidthExtra(0), fWidthsFont(nullptr),
@@ -187,16 +188,52 @@ XGEditCore::XGEditCore(XGView* view, XGFont* font, const tagRECT& frame)
     fLineBreaks.KeepPixels(true);
     if (fFont)
         fFont->Attach();
+    TakeMetrics();
+}
+
+void XGEditCore::TakeMetrics()
+{
     if (fView) {
         XGDraw draw(fView, true);
-        draw.SetFont(fFont, true);
+        XGControlFont::Select(draw, fFont, true);
         fLineHeight = draw.GetFontHeight();
         fAscent = draw.GetFontAscent();
+        fMargin = fView->ScaleUnits(2);
+        fCaretWidth = fView->ScaleUnits(1);
     }
     // A zero line height would divide by zero in every hit test.
     if (fLineHeight <= 0)
         fLineHeight = 1;
+    if (fCaretWidth < 1)
+        fCaretWidth = 1;
     fPixelStep = fLineHeight;
+}
+
+void XGEditCore::DoDpiChanged()
+{
+    // The whole window is drawn again at the new scale: the caret's
+    // inversion is not undone, only forgotten.
+    fCaretOn = false;
+    fCaretValid = true;
+    fCaretH = -1;
+    const bool systemCaret = fSystemCaret;
+    DestroySystemCaret();
+    TakeMetrics();
+    // Every width was measured with the old scale's font.
+    fCharWidths.clear();
+    fWideWidths.clear();
+    fWidthsFont = nullptr;
+    fWidthsKnown = false;
+    fLineWidths.clear();
+    fStaleFirst = fStaleLast = -1;
+    fGoalPixel = -1;
+    fLineBreaks.ForgetPixels();
+    // The scroll values count steps, and a step is a line: the same line
+    // stays at the top.
+    RecalcLineStarts();
+    if (systemCaret)
+        CreateSystemCaret();
+    Invalidate();
 }
 
 XGEditCore::~XGEditCore()
@@ -214,13 +251,13 @@ const int32_t* XGEditCore::CharWidths(XGDraw* draw)
         return nullptr;
     if (!draw)
         draw = fEventDraw;
-    HFONT__* font = fFont ? fFont->GetFont() : GDefaultFont;
+    HFONT__* font = XGControlFont::For(fView, fFont);
     if (fCharWidths.empty() || font != fWidthsFont) {
         std::unique_ptr<XGDraw> own(draw ? nullptr : OpenDraw());
         XGDraw& reader = draw ? *draw : *own;
         fCharWidths.resize(256);
         reader.GetCharWidths(fCharWidths.data(), &fWidthExtra);
-        fWidthsFont = fFont ? fFont->GetFont() : GDefaultFont;
+        fWidthsFont = font;
         fWideWidths.clear();
         fLineBreaks.ForgetPixels();
     }
@@ -267,7 +304,7 @@ XGDraw* XGEditCore::OpenDraw()
     if (!fView)
         return nullptr;
     XGDraw* draw = new XGDraw(fView, true);
-    draw->SetFont(fFont, true);
+    XGControlFont::Select(*draw, fFont, true);
     return draw;
 }
 
@@ -900,7 +937,7 @@ void XGEditCore::InvertCursor(XGDraw& draw)
         fCaretV = short(y);
         PlaceSystemCaret(fCaretH, fCaretV);
     }
-    tagRECT bar = {fCaretH - 1, fCaretV, fCaretH, fCaretV + fLineHeight};
+    tagRECT bar = {fCaretH - fCaretWidth, fCaretV, fCaretH, fCaretV + fLineHeight};
     draw.InvertRect(bar);
 }
 
@@ -937,7 +974,7 @@ void XGEditCore::CreateSystemCaret()
 {
     if (fSystemCaret || !fView || !fView->GetRootWindow())
         return;
-    fSystemCaret = CreateCaret(fView->GetRootWindow(), nullptr, 1, fLineHeight) != FALSE;
+    fSystemCaret = CreateCaret(fView->GetRootWindow(), nullptr, fCaretWidth, fLineHeight) != FALSE;
     fSystemCaretAt = Point{-1, -1};
     if (!fSystemCaret)
         return;
@@ -961,7 +998,7 @@ void XGEditCore::PlaceSystemCaret(long caretH, long caretV)
 {
     if (!fSystemCaret || !fView)
         return;
-    Point at = {static_cast<int16_t>(caretV), static_cast<int16_t>(caretH - 1)};
+    Point at = {static_cast<int16_t>(caretV), static_cast<int16_t>(caretH - fCaretWidth)};
     fView->ViewToGlobal(&at);
     // Each move is a trip to the window server; most keys move it, a blink does not.
     if (at.h == fSystemCaretAt.h && at.v == fSystemCaretAt.v)
@@ -1185,7 +1222,7 @@ void XGEditCore::ScrollInRange(long offset)
 
 void XGEditCore::DoDraw(XGDraw& draw, tagRECT area)
 {
-    draw.SetFont(fFont, true);
+    XGControlFont::Select(draw, fFont, true);
     tagRECT clip;
     if (!RectMath::SectRectLong(&area, &fFrame, &clip))
         return;

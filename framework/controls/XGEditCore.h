@@ -57,6 +57,9 @@ public:
     bool CanPaste() const { return true; }
     bool CanDelete() const;
     bool IsCaretShown() const { return fCaretOn && fCaretValid && fActive; }
+    short GetLineHeight() const { return fLineHeight; }
+    short GetCaretWidth() const { return fCaretWidth; }
+    short GetMargin() const { return fMargin; }
 
     // editing and selection
     void DoInsert(long length, const char* chars);
@@ -82,6 +85,10 @@ public:
     void DoLoseFocus(bool invalidate);
     void DoIdle();
     void DoDraw(XGDraw& draw, tagRECT area);
+    // The host's window changed its DPI: the font's metrics, the margin,
+    // the caret and every kept width are taken again at the new scale, and
+    // the lines laid out again. The host sets the frame afterwards.
+    void DoDpiChanged();
 
     // scrolling
     void SetScrollValue(long h, long v);
@@ -106,6 +113,8 @@ private:
     void SetSelectInternal(long a, long b);
     void SetDragSelect(long a, long b);
     void GetWordSelect(long* start, long* end);
+    // The line height, ascent, margin and caret width of the font and scale.
+    void TakeMetrics();
     void InvertCursor(XGDraw& draw);
     void ShowCursor(XGDraw& draw);
     void HideCursor(XGDraw& draw);
@@ -170,6 +179,7 @@ private:
     short fAscent;
     long fGoalPixel;
     short fMargin;
+    short fCaretWidth;
     bool fAtLineEnd;
     bool fCaretValid;
     short fCaretV;

@@ -156,7 +156,7 @@ tagRECT XGEditText::GetTextArea() const
 {
     tagRECT r = GetContentRect();
     if (!fNoMargin)
-        RectMath::InsetRect(&r, 3, 3);
+        RectMath::InsetRect(&r, ScaleUnits(3), ScaleUnits(3));
     return r;
 }
 
@@ -512,7 +512,7 @@ void XGEditText::DoDrawView(tagRECT)
     tagRECT r = GetContentRect();
     DrawTextFrame(draw, r);
     if (!fNoMargin)
-        RectMath::InsetRect(&r, 3, 3);
+        RectMath::InsetRect(&r, ScaleUnits(3), ScaleUnits(3));
     if (fEdit)
         fEdit->DoDraw(draw, r);
 }
@@ -531,6 +531,16 @@ void XGEditText::DrawTextFrame(XGDraw& draw, tagRECT r)
         }
     }
     draw.EraseRect(r);
+}
+
+void XGEditText::DoDpiChanged(int oldDpi, int newDpi)
+{
+    XGView::DoDpiChanged(oldDpi, newDpi);
+    if (!fEdit)
+        return;
+    fEdit->DoDpiChanged();
+    fEdit->DoSize(GetTextArea());
+    RecalcScroll();
 }
 
 void XGEditText::DoActivate(bool active)

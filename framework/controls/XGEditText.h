@@ -48,6 +48,7 @@ public:
     void GetAccName(std::string& out) const override;
     bool GetAccValue(std::string& out) const override;
     long GetAccState() const override;
+    void DoDpiChanged(int oldDpi, int newDpi) override;
 
     // its own virtual operations
     // `c` is the typed character when it is ASCII, else the first byte of

@@ -5,6 +5,8 @@
 
 #include "controls/XGControlFields.h"
 #include "records/XGFieldReader.h"
+#include "controls/XGControlFont.h"
+#include "views/XGDpiScale.h"
 #include "views/XGDraw.h"
 #include "controls/XGPicture.h"
 
@@ -24,10 +26,13 @@ void XGIcon::DoDrawView(tagRECT area)
 {
     XGDraw draw(this);
     draw.Draw3DRect(area, kRectFaceFill);
-    tagRECT r = XGPicture::CenteredBand(GetContentRect(), fWidth, fHeight);
+    tagRECT r = XGPicture::CenteredBand(GetContentRect(), ScaleUnits(fWidth), ScaleUnits(fHeight));
     tagRECT frame = {r.left - 1, r.top - 1, r.right + 1, r.bottom + 1};
     draw.Draw3DRect(frame, kRectSunken);
-    draw.DrawIcon(fIconID, short(r.left), short(r.top), true);
+    // At 96 DPI the icon keeps the resource's own size; at other scales it
+    // is made at its size (the band's, or the system's 32) scaled.
+    const int size = GetDpi() == XGDpiScale::kBaseDpi ? 0 : ScaleUnits(fWidth > 0 ? fWidth : 32);
+    XGControlFont::DrawIconAt(draw, fIconID, int(r.left), int(r.top), size, true);
 }
 
 long XGIcon::GetAccRole() const

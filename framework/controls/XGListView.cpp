@@ -2,6 +2,7 @@
 
 #include "views/XGDraw.h"
 #include "views/XGFont.h"
+#include "controls/XGControlFont.h"
 #include "controls/XGListControl.h"
 #include "controls/XGListLayout.h"
 #include "dispatch/XGMessages.h"
@@ -10,6 +11,7 @@
 
 namespace {
 
+// In layout units.
 const short kTextInset = 5;
 // Text width plus a margin on both sides of the widest line.
 const long kLineMargin = 10;
@@ -43,7 +45,7 @@ void XGListView::AttachFont(XGDraw& draw)
 {
     if (XGFont* font = fOwner->GetFont()) {
         font->Attach();
-        draw.SetFont(font, false);  // the context drops this reference when it ends
+        XGControlFont::Select(draw, font, false);  // the context drops this reference when it ends
     }
 }
 
@@ -85,7 +87,7 @@ void XGListView::CalcResize()
         long length = fOwner->Length();
         for (long i = 0; i < length; ++i) {
             fOwner->GetItem(i, text);
-            long width = draw.StringWidth(text) + kLineMargin;
+            long width = draw.StringWidth(text) + ScaleUnits(kLineMargin);
             if (width > widest)
                 widest = width;
         }
@@ -143,7 +145,7 @@ void XGListView::DrawLine(XGDraw& draw, long row, long item, bool selected)
     line.right = content.right;
     line.top = row * step;
     line.bottom = line.top + step;
-    long originH = kTextInset - h * step;
+    long originH = ScaleUnits(kTextInset) - h * step;
     long originV = line.bottom - draw.GetFontDescent();
 
     tagRECT clip;
@@ -191,6 +193,13 @@ void XGListView::DoMouseMove(Point where, short modifiers)
 void XGListView::DoMouseUp(Point where, short modifiers)
 {
     XGView::DoMouseUp(where, modifiers);
+}
+
+void XGListView::DoDpiChanged(int oldDpi, int newDpi)
+{
+    XGView::DoDpiChanged(oldDpi, newDpi);
+    CalcResize();
+    InvalView();
 }
 
 void XGListView::DoSizeView()

@@ -24,6 +24,7 @@ public:
     void DoMouseMove(Point where, short modifiers) override;
     void DoMouseUp(Point where, short modifiers) override;
     void DoSizeView() override;
+    void DoDpiChanged(int oldDpi, int newDpi) override;
 
 private:
     void AttachFont(XGDraw& draw);

@@ -6,6 +6,7 @@
 #include "foundation/XGWide.h"
 #include "foundation/XGKeys.h"
 #include "controls/XGControlFields.h"
+#include "controls/XGControlFont.h"
 #include "records/XGFieldReader.h"
 #include "views/XGControlMessage.h"
 #include "views/XGDraw.h"
@@ -46,7 +47,7 @@ XGPopControl::~XGPopControl()
 tagRECT XGPopControl::GetComboRect() const
 {
     tagRECT r = GetRootRect();
-    r.bottom += 500;
+    r.bottom += ScaleUnits(500);
     return r;
 }
 
@@ -195,15 +196,21 @@ long XGPopControl::DoInlineClose(long, void* data)
     XGDraw draw(this);
     if (fFont) {
         fFont->Attach();
-        draw.SetFont(fFont, false);
+        XGControlFont::Select(draw, fFont, false);
     }
     tagRECT r = GetContentRect();
     draw.Draw3DRect(r, kRectBlackRaised);
     long side = r.bottom - r.top;
     tagRECT square = {r.right - side, r.top, r.right, r.bottom};
-    RectMath::InsetRect(&square, 2, 2);
+    RectMath::InsetRect(&square, ScaleUnits(2), ScaleUnits(2));
     draw.Draw3DRect(square, kRectRaised);
     return 0;
+}
+
+void XGPopControl::DoDpiChanged(int oldDpi, int newDpi)
+{
+    XGControl::DoDpiChanged(oldDpi, newDpi);
+    SetControlFont(fControl, fFont);
 }
 
 HWND__* XGPopControl::GetAccNative() const

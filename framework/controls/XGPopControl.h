@@ -40,6 +40,7 @@ public:
     void DoShowHide() override;
     void DoEnable() override;
     HWND__* GetAccNative() const override;
+    void DoDpiChanged(int oldDpi, int newDpi) override;
 
     // new operations
     virtual long GetValue();

@@ -6,6 +6,7 @@
 #include "views/XGControlMessage.h"
 #include "dispatch/XGMessages.h"
 #include "controls/XGScrollScale.h"
+#include "views/XGDpiScale.h"
 
 // long Handler(long arg, void* data); -1 passes the message on.
 XG_BEGIN_DISPATCH(XGScrollBar, XGView)
@@ -44,11 +45,34 @@ void XGScrollBar::InitScrollBar(const XGSScrollInitRecord& record)
     SetStepSize(record.fStepSize);
 }
 
-Point XGScrollBar::GetDefaultSize()
+namespace {
+
+// The system's width of a bar at a DPI: its own answer where it has one
+// (Windows 10 1607 on); else the metric of the display's DPI, scaled.
+int BarMetric(int index, int dpi)
 {
+    typedef int(WINAPI * ForDpi)(int, UINT);
+    static const ForDpi forDpi = reinterpret_cast<ForDpi>(reinterpret_cast<void (*)()>(
+        ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
+    if (forDpi) {
+        const int value = forDpi(index, UINT(dpi));
+        if (value > 0)
+            return value;
+    }
+    HDC screen = ::GetDC(nullptr);
+    const int displayDpi = XGDpiScale::ClampDpi(::GetDeviceCaps(screen, LOGPIXELSX));
+    ::ReleaseDC(nullptr, screen);
+    return int(XGDpiScale::Rescale(::GetSystemMetrics(index), displayDpi, dpi));
+}
+
+}  // namespace
+
+Point XGScrollBar::GetDefaultSize(int dpi)
+{
+    dpi = XGDpiScale::ClampDpi(dpi);
     Point size;
-    size.v = int16_t(GetSystemMetrics(SM_CYHSCROLL));
-    size.h = int16_t(GetSystemMetrics(SM_CXVSCROLL));
+    size.v = int16_t(BarMetric(SM_CYHSCROLL, dpi));
+    size.h = int16_t(BarMetric(SM_CXVSCROLL, dpi));
     return size;
 }
 

@@ -36,7 +36,8 @@ public:
     void SetStepSize(long step) { fStepSize = step; }
     void SetPageSize(long page);
     HWND GetControl() const { return fControl; }
-    static Point GetDefaultSize();
+    // The system's thickness of the bars at a window's DPI.
+    static Point GetDefaultSize(int dpi = 96);
 
     // overridden operations, in slot order
     void SetFocus() override;

@@ -39,7 +39,7 @@ XGScrollView::~XGScrollView()
 
 XGScrollBar* XGScrollView::MakeBar(PlacingBar which)
 {
-    XGScrollLayout layout(GetContentRect(), XGScrollBar::GetDefaultSize(), fHScroll != nullptr,
+    XGScrollLayout layout(GetContentRect(), XGScrollBar::GetDefaultSize(GetDpi()), fHScroll != nullptr,
                           which == kPlacingVertical, fHasCorner);
     const tagRECT& r = which == kPlacingHorizontal ? layout.fHorizontal : layout.fVertical;
 
@@ -132,7 +132,7 @@ void XGScrollView::DoDrawView(tagRECT)
     tagRECT content = GetContentRect();
     draw.Draw3DRect(content, kRectBlackFrame);
     if (fHasCorner) {
-        XGScrollLayout layout(content, XGScrollBar::GetDefaultSize(), fHScroll != nullptr,
+        XGScrollLayout layout(content, XGScrollBar::GetDefaultSize(GetDpi()), fHScroll != nullptr,
                               fVScroll != nullptr, fHasCorner);
         draw.Draw3DRect(layout.fCorner, kRectFaceFill);
     }
@@ -140,7 +140,7 @@ void XGScrollView::DoDrawView(tagRECT)
 
 tagRECT XGScrollView::CalcChildPos(XGView* child)
 {
-    XGScrollLayout layout(GetContentRect(), XGScrollBar::GetDefaultSize(), fHScroll != nullptr,
+    XGScrollLayout layout(GetContentRect(), XGScrollBar::GetDefaultSize(GetDpi()), fHScroll != nullptr,
                           fVScroll != nullptr, fHasCorner);
     if (child == fHScroll || (!IsBar(child) && fPlacing == kPlacingHorizontal))
         return layout.fHorizontal;

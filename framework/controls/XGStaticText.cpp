@@ -5,6 +5,7 @@
 
 #include "views/XGContrast.h"
 #include "controls/XGControlFields.h"
+#include "controls/XGControlFont.h"
 #include "records/XGFieldReader.h"
 #include "views/XGDraw.h"
 #include "views/XGFont.h"
@@ -64,9 +65,10 @@ void XGStaticText::DoDrawView(tagRECT)
         draw.SetForeColor(kPaletteButtonText);  // it stands on the button face
     if (fFont) {
         fFont->Attach();
-        draw.SetFont(fFont, false);  // the context drops this reference when it ends
+        XGControlFont::Select(draw, fFont, false);  // the context drops this reference when it ends
     }
-    DrawLines(draw, fText.Get(), short(r.left + 1), short(r.top), short(r.right - r.left - 2));
+    const short inset = ScaleUnits(1);
+    DrawLines(draw, fText.Get(), short(r.left + inset), short(r.top), short(r.right - r.left - 2 * inset));
 }
 
 short XGStaticText::SkipSpace(const char* text, short index)

@@ -2,6 +2,7 @@
 
 #include "views/XGDraw.h"
 #include "views/XGFont.h"
+#include "controls/XGControlFont.h"
 #include "controls/XGPopWindow.h"
 #include "controls/XGToolTipView.h"
 #include "views/XGView.h"
@@ -9,13 +10,15 @@
 XGPopWindow* XGToolTip::gPopWindow = nullptr;
 XGToolTipView* XGToolTip::gPopView = nullptr;
 
-void XGToolTip::OpenTip(XGView* owner, Point where, const char* text)
+void XGToolTip::OpenTip(XGView* owner, Point where, const char* text, int dpi)
 {
+    if (dpi <= 0 && owner && owner->GetWindow())
+        dpi = owner->GetDpi();
     XGDraw draw(owner, true);
     if (XGFont* font = XGFont::LoadFont(1))
-        draw.SetFont(font, false);
+        XGControlFont::Select(draw, font, false, dpi);
     CloseTip();
-    XGToolTipView* tip = new XGToolTipView(text);
+    XGToolTipView* tip = new XGToolTipView(text, dpi);
     const Point size = tip->GetPopSize(draw);
     tagRECT r;
     r.left = where.h;

@@ -7,8 +7,9 @@ class XGDraw;
 
 class XGToolTipView : public XGView {
 public:
-    // construction; a text longer than 255 characters is cut
-    explicit XGToolTipView(const char* text);
+    // construction; a text longer than 255 characters is cut. dpi is the
+    // scale of the view the tip is for (0: the display's).
+    explicit XGToolTipView(const char* text, int dpi = 0);
     ~XGToolTipView() override;
 
     const char* GetText() const { return fText; }
@@ -19,4 +20,5 @@ public:
 
 private:
     char fText[256];
+    int fDpi;
 };

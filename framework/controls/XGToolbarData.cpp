@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "views/XGDpiScale.h"
+
 namespace {
 
 uint16_t ReadBigEndian(const char* at)
@@ -107,29 +109,43 @@ void XGToolbarData::GetItemHelp(const char* data, uint32_t size, long index, cha
     out[length] = 0;
 }
 
-tagRECT XGToolbarData::CalcButton(const char* data, uint32_t size, const tagRECT& content, long index)
+int16_t XGToolbarData::ButtonSize(int dpi)
 {
+    return XGDpiScale::Scale16(kButtonSize, XGDpiScale::ClampDpi(dpi));
+}
+
+int16_t XGToolbarData::SeparatorWidth(int dpi)
+{
+    return XGDpiScale::Scale16(kSeparatorWidth, XGDpiScale::ClampDpi(dpi));
+}
+
+tagRECT XGToolbarData::CalcButton(const char* data, uint32_t size, const tagRECT& content, long index, int dpi)
+{
+    dpi = XGDpiScale::ClampDpi(dpi);
     const int32_t L = content.left, T = content.top, R = content.right, B = content.bottom;
-    auto step = [&](long i) { return GetItemCommand(data, size, i) == 0 ? kSeparatorWidth : kButtonSize; };
+    const int16_t button = ButtonSize(dpi), separatorWidth = SeparatorWidth(dpi);
+    const int16_t one = XGDpiScale::Scale16(1, dpi), two = XGDpiScale::Scale16(2, dpi);
+    const int16_t three = XGDpiScale::Scale16(3, dpi);
+    auto step = [&](long i) { return GetItemCommand(data, size, i) == 0 ? separatorWidth : button; };
     int16_t x, y;
-    if (B - T < 2 * kButtonSize) {
-        x = 2;
-        y = int16_t((T + B - kButtonSize) / 2 + 1);
+    if (B - T < 2 * button) {
+        x = two;
+        y = int16_t((T + B - button) / 2 + one);
         for (long i = 0; i < index; ++i)
             x = int16_t(x + step(i));
-    } else if (R - L < 2 * kButtonSize) {
-        y = 2;
-        x = int16_t((L + R - kButtonSize) / 2);
+    } else if (R - L < 2 * button) {
+        y = two;
+        x = int16_t((L + R - button) / 2);
         for (long i = 0; i < index; ++i)
             y = int16_t(y + step(i));
     } else {
-        x = int16_t(L + 2);
-        y = int16_t(T + 1);
+        x = int16_t(L + two);
+        y = int16_t(T + one);
         for (long i = 0; i < index; ++i) {
             x = int16_t(x + step(i));
-            if (x + kButtonSize > R - 3) {
-                x = int16_t(L + 2);
-                y = int16_t(y + kButtonSize);
+            if (x + button > R - three) {
+                x = int16_t(L + two);
+                y = int16_t(y + button);
             }
         }
     }
@@ -137,7 +153,7 @@ tagRECT XGToolbarData::CalcButton(const char* data, uint32_t size, const tagRECT
     tagRECT r;
     r.left = x;
     r.top = y;
-    r.right = separator ? x : x + kButtonSize;
-    r.bottom = separator ? y : y + kButtonSize;
+    r.right = separator ? x : x + button;
+    r.bottom = separator ? y : y + button;
     return r;
 }

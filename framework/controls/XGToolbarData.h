@@ -33,10 +33,15 @@ public:
     static void GetItemHelp(const char* data, uint32_t size, long index, char* out, size_t outSize);
 
     // The rectangle of item index in a strip whose content rectangle is
-    // content: a row when it is less than 44 high, a column when less than
-    // 44 wide, otherwise rows that wrap. Separators get an empty rectangle
-    // at their place.
-    static tagRECT CalcButton(const char* data, uint32_t size, const tagRECT& content, long index);
+    // content: a row when it is less than two buttons high, a column when
+    // less than two buttons wide, otherwise rows that wrap. Separators get an
+    // empty rectangle at their place. The sizes and gaps above are layout
+    // units, shown at dpi.
+    static tagRECT CalcButton(const char* data, uint32_t size, const tagRECT& content, long index,
+                              int dpi = 96);
+    // A button's side and a separator's width at dpi.
+    static int16_t ButtonSize(int dpi);
+    static int16_t SeparatorWidth(int dpi);
 
 private:
     static int16_t ReadNative(const char* at);

@@ -12,7 +12,9 @@
 #include "dispatch/XGGlobals.h"
 #include "dispatch/XGMenuStatus.h"
 #include "dispatch/XGMessages.h"
+#include "controls/XGControlFont.h"
 #include "controls/XGToolTip.h"
+#include "views/XGDpiScale.h"
 #include "controls/XGToolbarData.h"
 #include "foundation/XGKeys.h"
 
@@ -23,7 +25,8 @@ XG_END_DISPATCH()
 
 XGToolbarView::XGToolbarView(short resID)
     : XGView(nullptr, CodeRecord('****', 1)), fToolMenu(-1), fToolData(), fToolState(), fHotItem(-1),
-      fTrackRect(), fTrackItem(-1), fTrackInside(false), fTrackState(0)
+      fTrackRect(), fTrackItem(-1), fTrackInside(false), fTrackState(0),
+      fToolDpi(XGDpiScale::kBaseDpi)
 {
     ChangeToolMenu(resID);
     XGBroadcast::AddBroadcast(this);
@@ -97,7 +100,23 @@ long XGToolbarView::GetItemOffset(long index) const
 
 tagRECT XGToolbarView::CalcButton(long index) const
 {
-    return XGToolbarData::CalcButton(*fToolData, fToolData.GetSize(), GetContentRect(), index);
+    return XGToolbarData::CalcButton(*fToolData, fToolData.GetSize(), GetContentRect(), index, fToolDpi);
+}
+
+void XGToolbarView::SetToolDpi(int dpi)
+{
+    dpi = XGDpiScale::ClampDpi(dpi);
+    if (dpi == fToolDpi)
+        return;
+    // A hover or a press in progress holds a button's rectangle at the old scale.
+    XGToolTip::CloseTip();
+    fHotItem = -1;
+    fTrackItem = -1;
+    fTrackInside = false;
+    const int oldDpi = fToolDpi;
+    fToolDpi = dpi;
+    DoDpiChanged(oldDpi, dpi);
+    InvalView();
 }
 
 long XGToolbarView::FindItem(Point where) const
@@ -172,12 +191,17 @@ void XGToolbarView::DoDrawView(tagRECT)
         const tagRECT r = CalcButton(i);
         if (GetItemCommand(i) == 0) {
             const short x = short(r.left), y = short(r.top);
-            draw.SetForeColor(kPaletteButtonShadow);
-            draw.MoveTo(short(x + 5), y);
-            draw.LineTo(short(x + 5), short(y + 22));
-            draw.SetForeColor(kPaletteButtonHighlight);
-            draw.MoveTo(short(x + 6), y);
-            draw.LineTo(short(x + 6), short(y + 22));
+            const short line = XGDpiScale::Scale16(1, fToolDpi);
+            const short shadow = short(x + XGDpiScale::Scale16(5, fToolDpi));
+            const short bottom = short(y + XGToolbarData::ButtonSize(fToolDpi));
+            for (short i = 0; i < line; ++i) {
+                draw.SetForeColor(kPaletteButtonShadow);
+                draw.MoveTo(short(shadow + i), y);
+                draw.LineTo(short(shadow + i), bottom);
+                draw.SetForeColor(kPaletteButtonHighlight);
+                draw.MoveTo(short(shadow + line + i), y);
+                draw.LineTo(short(shadow + line + i), bottom);
+            }
         } else {
             DrawButton(draw, r, i, GetItemState(i));
         }
@@ -186,10 +210,14 @@ void XGToolbarView::DoDrawView(tagRECT)
 
 void XGToolbarView::DrawButton(XGDraw& draw, tagRECT r, long index, uint8_t state)
 {
+    // At 96 DPI the icon is drawn at the resource's own size, 3 pixels in;
+    // at other scales it is made at its scaled size and centred.
+    const int iconSize = fToolDpi == XGDpiScale::kBaseDpi ? 0 : XGDpiScale::Scale16(16, fToolDpi);
+    const int iconInset = fToolDpi == XGDpiScale::kBaseDpi ? 3 : (XGToolbarData::ButtonSize(fToolDpi) - iconSize) / 2;
+    const int iconLeft = r.left + iconInset, iconTop = r.top + iconInset;
     if (!(state & kStateEnabled)) {
         draw.Draw3DRect(r, kRectFaceFill);
-        RectMath::InsetRect(&r, 3, 3);
-        draw.DrawIcon(GetItemIcon(index), short(r.left), short(r.top), false);
+        XGControlFont::DrawIconAt(draw, GetItemIcon(index), iconLeft, iconTop, iconSize, false);
         return;
     }
     const bool down = (state & (kStatePressed | kStateChecked)) != 0;
@@ -210,9 +238,8 @@ void XGToolbarView::DrawButton(XGDraw& draw, tagRECT r, long index, uint8_t stat
     } else {
         draw.Draw3DRect(r, kRectFaceFill);
     }
-    RectMath::InsetRect(&r, 1, 1);
-    const short shift = down ? 1 : 0;
-    draw.DrawIcon(GetItemIcon(index), short(r.left + shift), short(r.top + shift), true);
+    const int shift = down ? XGDpiScale::Scale16(1, fToolDpi) : 0;
+    XGControlFont::DrawIconAt(draw, GetItemIcon(index), iconLeft + shift, iconTop + shift, iconSize, true);
 }
 
 bool XGToolbarView::DoMouseDown(Point where, short)
@@ -289,7 +316,8 @@ void XGToolbarView::OutlineButton(long index)
         Point at;
         at.v = int16_t(r.bottom);
         at.h = int16_t(r.right);
-        XGToolTip::OpenTip(this, at, help);
+        // Until the frame tells a scale, the tip keeps the display's font.
+        XGToolTip::OpenTip(this, at, help, fToolDpi == XGDpiScale::kBaseDpi ? 0 : fToolDpi);
     }
     fHotItem = index;
 }

@@ -1,4 +1,4 @@
-// A strip of 22-pixel icon buttons and separators described by a "TMenu"
+// A strip of icon buttons (22 layout units square) and separators described by a "TMenu"
 // resource. Each button stands for a menu command: its look follows the
 // command's status from the dispatch chain after every event, a click sends
 // the command, and hovering outlines the button and shows its help text in a
@@ -23,6 +23,11 @@ public:
 
     // Shows another tool bar resource; the same number again does nothing.
     void ChangeToolMenu(short resID);
+
+    // The strip lives in the frame's own window, not in a framework window:
+    // the frame tells it the DPI it is shown at (96 until told).
+    void SetToolDpi(int dpi);
+    int GetToolDpi() const { return fToolDpi; }
 
     // accessors
     short GetToolMenu() const { return fToolMenu; }
@@ -68,4 +73,5 @@ private:
     long fTrackItem;
     bool fTrackInside;
     uint8_t fTrackState;
+    int fToolDpi;
 };

@@ -160,4 +160,54 @@ TEST(ToolbarLayout, BlockWrapsAButtonThatWouldCrossTheRightMargin)
     EXPECT_EQ(23, fourth.top);
 }
 
+// The strip of a window at another DPI: buttons 22 units square, separators
+// 11 wide, the gaps before and above them in units too. The strip is the
+// 30-unit one above at the scale (its height scaled by the frame).
+TEST(ToolbarLayout, ButtonsSeparatorsAndGapsScaleWithTheDpi)
+{
+    std::vector<char> bytes = Resource(kThree);
+    const uint32_t size = uint32_t(bytes.size());
+    XGToolbarData::Prepare(bytes.data(), size);
+    struct Case {
+        int dpi;
+        int16_t button, separator;
+        tagRECT first, separatorAt, third;
+    } cases[] = {
+        {96, 22, 11, {2, 5, 24, 27}, {24, 5, 24, 5}, {35, 5, 57, 27}},
+        {120, 28, 14, {3, 5, 31, 33}, {31, 5, 31, 5}, {45, 5, 73, 33}},
+        {144, 33, 17, {3, 8, 36, 41}, {36, 8, 36, 8}, {53, 8, 86, 41}},
+        {192, 44, 22, {4, 10, 48, 54}, {48, 10, 48, 10}, {70, 10, 114, 54}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.button, XGToolbarData::ButtonSize(c.dpi)) << c.dpi;
+        EXPECT_EQ(c.separator, XGToolbarData::SeparatorWidth(c.dpi)) << c.dpi;
+        const tagRECT strip = {0, 0, 4096, int32_t(c.dpi * 30 / 96)};
+        const tagRECT expected[] = {c.first, c.separatorAt, c.third};
+        for (long index = 0; index < 3; ++index) {
+            const tagRECT r = XGToolbarData::CalcButton(bytes.data(), size, strip, index, c.dpi);
+            EXPECT_EQ(expected[index].left, r.left) << c.dpi << " " << index;
+            EXPECT_EQ(expected[index].top, r.top) << c.dpi << " " << index;
+            EXPECT_EQ(expected[index].right, r.right) << c.dpi << " " << index;
+            EXPECT_EQ(expected[index].bottom, r.bottom) << c.dpi << " " << index;
+        }
+    }
+}
+
+// At 200 % a block of many buttons still wraps inside its right margin, and
+// the rows step by the scaled button.
+TEST(ToolbarLayout, BlockWrapsAtTheScaledMarginAt200Percent)
+{
+    std::vector<char> bytes = Resource({{1, 1, ""}, {1, 2, ""}, {1, 3, ""}, {1, 4, ""}});
+    const uint32_t size = uint32_t(bytes.size());
+    XGToolbarData::Prepare(bytes.data(), size);
+    // After three buttons x is 4 + 3 * 44 = 136; a fourth would end at 180, past 160 - 6.
+    const tagRECT block = {0, 0, 160, 200};
+    const tagRECT third = XGToolbarData::CalcButton(bytes.data(), size, block, 2, 192);
+    const tagRECT fourth = XGToolbarData::CalcButton(bytes.data(), size, block, 3, 192);
+    EXPECT_EQ(92, third.left);
+    EXPECT_EQ(2, third.top);
+    EXPECT_EQ(4, fourth.left);
+    EXPECT_EQ(46, fourth.top);
+}
+
 }  // namespace

@@ -12,6 +12,7 @@
 #include "controls/XGToolTip.h"
 #include "controls/XGToolTipView.h"
 #include "controls/XGToolbarView.h"
+#include "views/XGDpiScale.h"
 #include "views/XGWindowProc.h"
 
 namespace toolbartest {
@@ -234,6 +235,40 @@ TEST_F(ToolbarTest, SeparatorIsDrawnAsTwoLinesOnly)
     for (int x = 24 + 7; x < 35; ++x)
         for (int y = 4; y < 25; ++y)
             ASSERT_EQ(GetSysColor(COLOR_BTNFACE), At(x, y)) << x << "," << y;
+}
+
+// The frame tells the strip the DPI it is shown at: buttons, separators and
+// icons take their scaled sizes (a 16-pixel icon made at the scaled size).
+TEST_F(ToolbarTest, AtEachScaleButtonsSeparatorsAndIconsTakeTheirScaledSizes)
+{
+    const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW), light = GetSysColor(COLOR_BTNHIGHLIGHT);
+    for (int dpi : {120, 144, 192}) {
+        fTool->SetToolDpi(dpi);
+        EXPECT_EQ(dpi, fTool->GetToolDpi());
+        SetWindowPos(fStrip, nullptr, 0, 0, 400, int(XGDpiScale::Scale(27, dpi)), SWP_NOZORDER | SWP_NOMOVE);
+        Post();
+        InvalidateRect(fStrip, nullptr, TRUE);
+        UpdateWindow(fStrip);
+        const int button = int(XGDpiScale::Scale(22, dpi)), icon = int(XGDpiScale::Scale(16, dpi));
+        const int inset = (button - icon) / 2;
+        const tagRECT open = fTool->CalcButton(0);
+        EXPECT_EQ(button, open.right - open.left) << dpi;
+        EXPECT_EQ(button, open.bottom - open.top) << dpi;
+        EXPECT_EQ(kRed, At(open.left + inset, open.top + inset)) << dpi;
+        EXPECT_EQ(kRed, At(open.left + inset + icon - 1, open.top + inset + icon - 1)) << dpi;
+        EXPECT_NE(kRed, At(open.left + inset + icon, open.top + inset + icon)) << dpi;
+        const tagRECT separator = fTool->CalcButton(1);
+        const tagRECT save = fTool->CalcButton(2);
+        EXPECT_EQ(XGDpiScale::Scale(11, dpi), save.left - separator.left) << dpi;
+        const int line = int(XGDpiScale::Scale(5, dpi)) + separator.left;
+        const int middle = open.top + button / 2;
+        EXPECT_EQ(shadow, At(line, middle)) << dpi;
+        EXPECT_EQ(light, At(line + int(XGDpiScale::Scale(1, dpi)), middle)) << dpi;
+        // A click in the scaled button's far corner is still that button.
+        Click({open.right - 2, open.bottom - 2});
+        ASSERT_FALSE(fCommands->fCommands.empty()) << dpi;
+        EXPECT_EQ(1001, fCommands->fCommands.back()) << dpi;
+    }
 }
 
 TEST_F(ToolbarTest, LoadingTheSameResourceAgainChangesNothing)

@@ -64,3 +64,19 @@ TEST(DpiScale, RescalingThereAndBackReturnsTheSameEdges)
                     EXPECT_LE(std::labs(back - px), 1L) << v << " " << from << "->" << to;
             }
 }
+
+TEST(DpiScale, LineWidthsScaleDownToWholePixelsAndNeverVanish)
+{
+    struct Case {
+        long units;
+        int dpi;
+        int pixels;
+    };
+    const Case cases[] = {
+        {1, 96, 1},   {1, 120, 1},  {1, 144, 1},  {1, 191, 1},  {1, 192, 2},  {1, 48, 1},
+        {2, 96, 2},   {2, 120, 2},  {2, 144, 3},  {2, 192, 4},  {3, 144, 4},  {3, 120, 3},
+        {0, 192, 0},  {-1, 192, -1}, {30000, 192, INT16_MAX}, {1, 5000, 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.pixels, XGDpiScale::ScaleLine(c.units, c.dpi)) << c.units << " at " << c.dpi;
+}

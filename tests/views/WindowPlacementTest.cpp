@@ -302,3 +302,53 @@ TEST(WindowPlacement, FrameConversionsAreInverseAndLeaveEmptyRectanglesAlone)
     Placement::ContentToFrame(&far, kMetrics);
     ExpectRect(Rect(kMax - 14, kMin, kMax, kMin + 14), far);
 }
+
+TEST(WindowPlacement, RecordsAreLayoutUnitsShownAtTheWindowsDpi)
+{
+    // Metrics and screen are pixels already; the record's edges, sizes and
+    // the built-in length and left margin scale, each edge on its own.
+    const Placement::Surroundings big = Screen(Rect(0, 0, 3000, 2000));
+    struct Case {
+        const char* what;
+        Placement::Record record;
+        int dpi;
+        tagRECT expected;
+    };
+    Placement::Record limited = Auto(kDocument | kOnScreen, 0, 0);
+    limited.minWidth = 401;
+    limited.maxHeight = 101;
+    const Case cases[] = {
+        {"fixed at 96", At(kDialog, 41, 61, 141, 261), 96, Rect(41, 61, 141, 261)},
+        {"fixed at 120", At(kDialog, 41, 61, 141, 261), 120, Rect(51, 76, 176, 326)},
+        {"fixed at 144", At(kDialog, 41, 61, 141, 261), 144, Rect(62, 92, 212, 392)},
+        {"fixed at 192", At(kDialog, 41, 61, 141, 261), 192, Rect(82, 122, 282, 522)},
+        {"default size centred at 144", Auto(kDocument | kOnScreen, 201, 101), 144,
+         Rect(1349, 924, 1651, 1076)},
+        {"built-in length within limits at 192", limited, 192, Rect(1099, 899, 1901, 1101)},
+        {"built-in length at 144", Auto(kDocument | kOnScreen, 0, 0), 144, Rect(1260, 760, 1740, 1240)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        int16_t stagger = 0;
+        ExpectRect(c.expected, Placement::Place(c.record, big, kMetrics, &stagger, c.dpi));
+    }
+}
+
+TEST(WindowPlacement, CentredWindowsKeepAScaledMarginFromTheLeft)
+{
+    // Nearly as wide as the screen: centring would leave less than the
+    // margin of 24 units, which scales with the window.
+    int16_t stagger = 0;
+    const Placement::Surroundings screen = Screen(Rect(0, 0, 1024, 740));
+    EXPECT_EQ(36, Placement::Place(Auto(kDocument | kOnScreen, 640, 100), screen, kMetrics, &stagger, 144).left);
+    EXPECT_EQ(24, Placement::Place(Auto(kDocument | kOnScreen, 980, 100), screen, kMetrics, &stagger, 96).left);
+}
+
+TEST(WindowPlacement, ScaledRecordsSaturateAtSixteenBits)
+{
+    const Placement::Record r = Placement::ScaleRecord(At(kDialog, 20000, -20000, 30000, 0), 192);
+    EXPECT_EQ(INT16_MAX, r.left);
+    EXPECT_EQ(INT16_MIN, r.top);
+    EXPECT_EQ(INT16_MAX, r.right);
+    EXPECT_EQ(0, r.bottom);
+}
