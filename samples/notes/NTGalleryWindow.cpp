@@ -18,7 +18,7 @@
 namespace {
 const char* const kColours[] = {"Red", "Green", "Blue", "Yellow"};
 const char* const kFruits[] = {"Apple", "Banana", "Cherry", "Damson", "Elderberry", "Fig", "Grape", "Kiwi"};
-// The picture in the scroll view, larger than the view.
+// The picture in the scroll view, larger than the view, in layout units.
 const long kPictureWidth = 320;
 const long kPictureHeight = 240;
 }
@@ -89,8 +89,9 @@ void NTGalleryWindow::SetPictureRange(long contentWidth, long contentHeight)
     if (!scroller)
         return;
     long step = scroller->GetPixelStep() > 0 ? scroller->GetPixelStep() : 1;
-    long h = (kPictureWidth - contentWidth + step - 1) / step;
-    long v = (kPictureHeight - contentHeight + step - 1) / step;
+    // GetDpi() is the new one already while the window hears of a change.
+    long h = (XGDpiScale::Scale(kPictureWidth, GetDpi()) - contentWidth + step - 1) / step;
+    long v = (XGDpiScale::Scale(kPictureHeight, GetDpi()) - contentHeight + step - 1) / step;
     scroller->SetMaxValue(h > 0 ? h : 0, v > 0 ? v : 0);
 }
 

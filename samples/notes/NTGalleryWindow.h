@@ -32,8 +32,8 @@ public:
     // The face colour behind the controls, as a dialog has it: static texts
     // draw only their letters, so a changed text needs its ground redrawn.
     void DoDrawView(tagRECT area) override;
-    // The picture keeps its pixels at every scale while the scroll view's
-    // content grows with it: the scroll range is worked out again.
+    // The picture and the scroll view's content area both scale, but the
+    // range over them is counted in pixels: it is worked out again.
     void DoDpiChanged(int oldDpi, int newDpi) override;
 
     // message handlers

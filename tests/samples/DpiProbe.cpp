@@ -6,11 +6,15 @@
 //       the DPI a DPI-aware process of this prefix gets (the LogPixels the
 //       test set took effect)
 //   dpi_probe client TITLE
-//       the client size of the visible top-level window titled TITLE
+//       the client size of the visible window titled TITLE (a top-level
+//       one, else a child: a document of a multiple-document frame)
 //   dpi_probe dpichanged TITLE DPI
-//       sends WM_DPICHANGED to that window, as the system does when it moves
-//       to a screen of DPI: the suggested frame keeps the window's top left
-//       and scales its size from the window's DPI; prints that rectangle
+//       sends WM_DPICHANGED to that window, as the system does when a
+//       top-level window moves to a screen of DPI: the suggested frame keeps
+//       the window's top left and scales its size from the window's DPI;
+//       prints the old and new DPI and that rectangle. Sent to a document,
+//       it stands for what the system tells a frame's children, which a
+//       fixed DPI (Wine's) never does.
 //
 // Exit status 0 on success, 1 when the window is not found or the message
 // could not be sent, 2 for a wrong command line.
@@ -59,12 +63,41 @@ int WindowDpi(HWND window)
     return ScreenDpi();
 }
 
-HWND FindTopLevel(const char* title)
+struct Search {
+    const char* title;
+    HWND found;
+};
+
+BOOL CALLBACK SearchChild(HWND hwnd, LPARAM data)
+{
+    Search& search = *reinterpret_cast<Search*>(data);
+    char text[512] = {};
+    GetWindowTextA(hwnd, text, sizeof text);
+    if (IsWindowVisible(hwnd) && std::string(text) == search.title) {
+        search.found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK SearchTop(HWND hwnd, LPARAM data)
+{
+    EnumChildWindows(hwnd, SearchChild, data);
+    return reinterpret_cast<Search*>(data)->found ? FALSE : TRUE;
+}
+
+// The visible top-level window titled so, or else a child window (a
+// document of a multiple-document frame).
+HWND FindWindowTitled(const char* title)
 {
     for (int i = 0; i < 50; ++i) {
         HWND found = FindWindowA(nullptr, title);
         if (found && IsWindowVisible(found))
             return found;
+        Search search = {title, nullptr};
+        EnumWindows(SearchTop, reinterpret_cast<LPARAM>(&search));
+        if (search.found)
+            return search.found;
         Sleep(100);
     }
     return nullptr;
@@ -82,6 +115,9 @@ int SendDpiChanged(HWND window, int dpi)
 {
     RECT frame;
     GetWindowRect(window, &frame);
+    // A child window's rectangle is in its parent's client coordinates.
+    if ((GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) && GetParent(window))
+        MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&frame), 2);
     const int oldDpi = WindowDpi(window);
     RECT suggested = frame;
     suggested.right = frame.left + MulDiv(frame.right - frame.left, dpi, oldDpi);
@@ -125,7 +161,7 @@ int main(int argc, char** argv)
     }
     if (argc < 3)
         return Usage();
-    HWND window = FindTopLevel(argv[2]);
+    HWND window = FindWindowTitled(argv[2]);
     if (!window) {
         std::puts("no window");
         return 1;

@@ -98,7 +98,10 @@ check_scale() {
 
     start_notes digits.txt
     expect_title "KEBO Notes - $doc" "Notes at $dpi DPI"
-    sleep 1
+    # The caret goes below the two lines, out of the measured ink.
+    focus_frame
+    key ctrl+End
+    sleep 0.5
     acc_walk "$doc" >"$work/notes-$dpi.walk"
     [ "$dpi" = 96 ] || same_scaled "$work/notes-96.walk" "$work/notes-$dpi.walk" "$dpi" 96 \
         "the document window at $dpi DPI against 96"
@@ -120,10 +123,14 @@ check_scale() {
             echo "text at $dpi DPI: line pitch ${pitch[$dpi]}, digit height ${ink[$dpi]}, advance ${advance[$dpi]}"
             if [ "$dpi" != 96 ] && [ -n "${pitch[96]:-}" ]; then
                 awk -v p="${pitch[$dpi]}" -v p0="${pitch[96]}" -v i="${ink[$dpi]}" -v i0="${ink[96]}" \
-                    -v a="${advance[$dpi]}" -v a0="${advance[96]:-0}" -v s="$dpi" 'BEGIN { s /= 96
-                    d = p - p0 * s; if (d < -2 || d > 2) print "line pitch " p ", expected " p0 * s
-                    d = i - i0 * s; if (d < -2 || d > 2) print "digit height " i ", expected " i0 * s
-                    d = a - a0 * s; if (d < -1 || d > 1) print "digit advance " a ", expected " a0 * s }' \
+                    -v a="${advance[$dpi]}" -v a0="${advance[96]:-0}" -v s="$dpi" '
+                    # The measures at 96 DPI are whole pixels of a font made
+                    # for 11 pixels: a tenth, or 2 pixels, either way.
+                    function off(v, e, least) { t = e / 10; if (t < least) t = least; return v < e - t || v > e + t }
+                    BEGIN { s /= 96
+                    if (off(p, p0 * s, 2)) print "line pitch " p ", expected " p0 * s
+                    if (off(i, i0 * s, 2)) print "digit height " i ", expected " i0 * s
+                    if (off(a, a0 * s, 1)) print "digit advance " a ", expected " a0 * s }' \
                     >"$work/text-check"
                 [ -s "$work/text-check" ] && fail "the text at $dpi DPI: $(paste -sd ';' "$work/text-check")"
             fi
@@ -144,8 +151,12 @@ check_scale() {
 
     if [ "$dpi" = 96 ]; then
         note "WM_DPICHANGED to 192 DPI lays Notes' windows out again in place"
+        key ctrl+End
         local suggested
         suggested=$(wine "$probe" dpichanged "KEBO Notes - $doc" 192 | tr -d '\r')
+        # The system tells the frame's documents after the frame; at one
+        # fixed DPI that never comes, so the test tells the document.
+        wine "$probe" dpichanged "$doc" 192 >/dev/null
         sleep 1
         acc_walk "$doc" >"$work/notes-96-to-192.walk"
         same_scaled "$work/notes-96.walk" "$work/notes-96-to-192.walk" 2 1 "the document window after WM_DPICHANGED"
@@ -158,8 +169,9 @@ check_scale() {
         rect=$(text_rect "$work/notes-96-to-192.walk")
         local p0=${pitch[96]:-0}
         if [ -n "$rect" ] && measure_text "$work/screen.png" "$rect" && [ -n "${top1:-}" ]; then
-            local d=$((top1 - top0 - 2 * p0))
-            [ "$d" -ge -2 ] && [ "$d" -le 2 ] ||
+            local d=$((top1 - top0 - 2 * p0)) t=$(((2 * p0 + 9) / 10))
+            [ "$t" -ge 2 ] || t=2
+            [ "$d" -ge "-$t" ] && [ "$d" -le "$t" ] ||
                 fail "after WM_DPICHANGED the line pitch is $((top1 - top0)), expected $((2 * p0))"
         else
             fail "after WM_DPICHANGED the text's two lines were not found ($rect)"
