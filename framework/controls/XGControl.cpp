@@ -1,5 +1,5 @@
 #include "controls/XGControl.h"
-#include "controls/XGControlFont.h"
+#include "controls/XGDpiResources.h"
 #include "foundation/XGWide.h"
 #include "views/XGControlLink.h"
 #include "views/XGFont.h"
@@ -60,7 +60,7 @@ HWND XGControl::CreateControl(const char* className, DWORD style, const char* ti
         return nullptr;
     }
     if (font)
-        SendMessageW(control, WM_SETFONT, WPARAM(XGControlFont::For(this, font)), FALSE);
+        SendMessageW(control, WM_SETFONT, WPARAM(XGDpiResources::FontFor(this, font)), FALSE);
     return control;
 }
 
@@ -69,7 +69,7 @@ void XGControl::SetControlFont(HWND control, XGFont* font)
     if (!control)
         return;
     const bool shown = (GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) != 0;
-    SendMessageW(control, WM_SETFONT, WPARAM(XGControlFont::For(this, font)), shown ? TRUE : FALSE);
+    SendMessageW(control, WM_SETFONT, WPARAM(XGDpiResources::FontFor(this, font)), shown ? TRUE : FALSE);
 }
 
 void XGControl::DestroyControl(HWND control)

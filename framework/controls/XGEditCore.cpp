@@ -12,7 +12,7 @@
 #include "foundation/XGHandleLock.h"
 #include "views/XGPalette.h"
 #include "foundation/XGPostError.h"
-#include "controls/XGControlFont.h"
+#include "controls/XGDpiResources.h"
 #include "controls/XGTabMeasure.h"
 #include "controls/XGTextClusters.h"
 #include "foundation/XGUtf8.h"
@@ -195,7 +195,7 @@ void XGEditCore::TakeMetrics()
 {
     if (fView) {
         XGDraw draw(fView, true);
-        XGControlFont::Select(draw, fFont, true);
+        draw.SetFont(fFont, true);
         fLineHeight = draw.GetFontHeight();
         fAscent = draw.GetFontAscent();
         fMargin = fView->ScaleUnits(2);
@@ -251,7 +251,7 @@ const int32_t* XGEditCore::CharWidths(XGDraw* draw)
         return nullptr;
     if (!draw)
         draw = fEventDraw;
-    HFONT__* font = XGControlFont::For(fView, fFont);
+    HFONT__* font = XGDpiResources::FontFor(fView, fFont);
     if (fCharWidths.empty() || font != fWidthsFont) {
         std::unique_ptr<XGDraw> own(draw ? nullptr : OpenDraw());
         XGDraw& reader = draw ? *draw : *own;
@@ -304,7 +304,7 @@ XGDraw* XGEditCore::OpenDraw()
     if (!fView)
         return nullptr;
     XGDraw* draw = new XGDraw(fView, true);
-    XGControlFont::Select(*draw, fFont, true);
+    draw->SetFont(fFont, true);
     return draw;
 }
 
@@ -329,10 +329,16 @@ long XGEditCore::LineTop(long line) const
     return line * fLineHeight - fScrollV * fPixelStep + fFrame.top;
 }
 
+long XGEditCore::Units(long units) const
+{
+    return fView ? long(fView->ScaleUnits(units)) : units;
+}
+
+// inset and the narrowest width are layout units.
 long XGEditCore::WrapWidth(long inset) const
 {
-    long width = fFrame.right - fFrame.left - inset;
-    return width < 20 ? 20 : width;
+    long width = fFrame.right - fFrame.left - Units(inset);
+    return width < Units(20) ? Units(20) : width;
 }
 
 void XGEditCore::Invalidate()
@@ -958,8 +964,8 @@ bool XGEditCore::LocateCaret(XGDraw& draw, long* caretH, long* caretV)
         x = fLineBreaks.FindPixel(fSelStart, fMargin, measure) - fScrollH * fPixelStep
             + fFrame.left;
     }
-    if (fWordWrap && x > fFrame.right - 2)
-        x = fFrame.right - 2;
+    if (fWordWrap && x > fFrame.right - Units(2))
+        x = fFrame.right - Units(2);
     if (x < fFrame.left || x >= fFrame.right || y + fLineHeight < fFrame.top
         || y >= fFrame.bottom)
         return false;
@@ -1222,7 +1228,7 @@ void XGEditCore::ScrollInRange(long offset)
 
 void XGEditCore::DoDraw(XGDraw& draw, tagRECT area)
 {
-    XGControlFont::Select(draw, fFont, true);
+    draw.SetFont(fFont, true);
     tagRECT clip;
     if (!RectMath::SectRectLong(&area, &fFrame, &clip))
         return;

@@ -147,6 +147,8 @@ private:
     long LineTop(long line) const;
     long ScreenX(long offset);
     long WrapWidth(long inset) const;
+    // Layout units at the host's scale.
+    long Units(long units) const;
     void Invalidate();
     void MoveCaret(long selStart, long selEnd, long scrollTo);
     // An arrow without Shift over a selection only drops the selection onto

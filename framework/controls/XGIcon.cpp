@@ -5,7 +5,7 @@
 
 #include "controls/XGControlFields.h"
 #include "records/XGFieldReader.h"
-#include "controls/XGControlFont.h"
+#include "controls/XGDpiResources.h"
 #include "views/XGDpiScale.h"
 #include "views/XGDraw.h"
 #include "controls/XGPicture.h"
@@ -32,7 +32,7 @@ void XGIcon::DoDrawView(tagRECT area)
     // At 96 DPI the icon keeps the resource's own size; at other scales it
     // is made at its size (the band's, or the system's 32) scaled.
     const int size = GetDpi() == XGDpiScale::kBaseDpi ? 0 : ScaleUnits(fWidth > 0 ? fWidth : 32);
-    XGControlFont::DrawIconAt(draw, fIconID, int(r.left), int(r.top), size, true);
+    XGDpiResources::DrawIcon(draw, fIconID, int(r.left), int(r.top), size, true);
 }
 
 long XGIcon::GetAccRole() const

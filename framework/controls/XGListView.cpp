@@ -2,7 +2,6 @@
 
 #include "views/XGDraw.h"
 #include "views/XGFont.h"
-#include "controls/XGControlFont.h"
 #include "controls/XGListControl.h"
 #include "controls/XGListLayout.h"
 #include "dispatch/XGMessages.h"
@@ -45,7 +44,7 @@ void XGListView::AttachFont(XGDraw& draw)
 {
     if (XGFont* font = fOwner->GetFont()) {
         font->Attach();
-        XGControlFont::Select(draw, font, false);  // the context drops this reference when it ends
+        draw.SetFont(font, false);  // the context drops this reference when it ends
     }
 }
 

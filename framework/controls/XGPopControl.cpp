@@ -6,7 +6,6 @@
 #include "foundation/XGWide.h"
 #include "foundation/XGKeys.h"
 #include "controls/XGControlFields.h"
-#include "controls/XGControlFont.h"
 #include "records/XGFieldReader.h"
 #include "views/XGControlMessage.h"
 #include "views/XGDraw.h"
@@ -196,7 +195,7 @@ long XGPopControl::DoInlineClose(long, void* data)
     XGDraw draw(this);
     if (fFont) {
         fFont->Attach();
-        XGControlFont::Select(draw, fFont, false);
+        draw.SetFont(fFont, false);
     }
     tagRECT r = GetContentRect();
     draw.Draw3DRect(r, kRectBlackRaised);

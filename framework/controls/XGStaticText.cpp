@@ -5,7 +5,6 @@
 
 #include "views/XGContrast.h"
 #include "controls/XGControlFields.h"
-#include "controls/XGControlFont.h"
 #include "records/XGFieldReader.h"
 #include "views/XGDraw.h"
 #include "views/XGFont.h"
@@ -65,7 +64,7 @@ void XGStaticText::DoDrawView(tagRECT)
         draw.SetForeColor(kPaletteButtonText);  // it stands on the button face
     if (fFont) {
         fFont->Attach();
-        XGControlFont::Select(draw, fFont, false);  // the context drops this reference when it ends
+        draw.SetFont(fFont, false);  // the context drops this reference when it ends
     }
     const short inset = ScaleUnits(1);
     DrawLines(draw, fText.Get(), short(r.left + inset), short(r.top), short(r.right - r.left - 2 * inset));

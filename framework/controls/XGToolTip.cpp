@@ -2,7 +2,6 @@
 
 #include "views/XGDraw.h"
 #include "views/XGFont.h"
-#include "controls/XGControlFont.h"
 #include "controls/XGPopWindow.h"
 #include "controls/XGToolTipView.h"
 #include "views/XGView.h"
@@ -10,15 +9,13 @@
 XGPopWindow* XGToolTip::gPopWindow = nullptr;
 XGToolTipView* XGToolTip::gPopView = nullptr;
 
-void XGToolTip::OpenTip(XGView* owner, Point where, const char* text, int dpi)
+void XGToolTip::OpenTip(XGView* owner, Point where, const char* text)
 {
-    if (dpi <= 0 && owner && owner->GetWindow())
-        dpi = owner->GetDpi();
     XGDraw draw(owner, true);
     if (XGFont* font = XGFont::LoadFont(1))
-        XGControlFont::Select(draw, font, false, dpi);
+        draw.SetFont(font, false);
     CloseTip();
-    XGToolTipView* tip = new XGToolTipView(text, dpi);
+    XGToolTipView* tip = new XGToolTipView(text);
     const Point size = tip->GetPopSize(draw);
     tagRECT r;
     r.left = where.h;

@@ -12,10 +12,8 @@ class XGToolTip {
 public:
     XGToolTip() = delete;
 
-    // where is the tip's top-left corner in owner's coordinates; dpi is the
-    // scale owner is shown at (0: its window's, or the display's for a view
-    // in no framework window).
-    static void OpenTip(XGView* owner, Point where, const char* text, int dpi = 0);
+    // where is the tip's top-left corner in owner's coordinates.
+    static void OpenTip(XGView* owner, Point where, const char* text);
     static void CloseTip();
 
     static XGPopWindow* gPopWindow;

@@ -7,18 +7,17 @@ class XGDraw;
 
 class XGToolTipView : public XGView {
 public:
-    // construction; a text longer than 255 characters is cut. dpi is the
-    // scale of the view the tip is for (0: the display's).
-    explicit XGToolTipView(const char* text, int dpi = 0);
+    // construction; a text longer than 255 characters is cut
+    explicit XGToolTipView(const char* text);
     ~XGToolTipView() override;
 
     const char* GetText() const { return fText; }
-    // The size the tip needs with the font selected in draw.
+    // The size the tip needs with the font selected in draw, at the scale
+    // of draw's view (the tip's owner, whose screen it opens on).
     Point GetPopSize(XGDraw& draw);
 
     void DoDrawView(tagRECT area) override;
 
 private:
     char fText[256];
-    int fDpi;
 };

@@ -12,7 +12,7 @@
 #include "dispatch/XGGlobals.h"
 #include "dispatch/XGMenuStatus.h"
 #include "dispatch/XGMessages.h"
-#include "controls/XGControlFont.h"
+#include "controls/XGDpiResources.h"
 #include "controls/XGToolTip.h"
 #include "views/XGDpiScale.h"
 #include "controls/XGToolbarData.h"
@@ -25,8 +25,7 @@ XG_END_DISPATCH()
 
 XGToolbarView::XGToolbarView(short resID)
     : XGView(nullptr, CodeRecord('****', 1)), fToolMenu(-1), fToolData(), fToolState(), fHotItem(-1),
-      fTrackRect(), fTrackItem(-1), fTrackInside(false), fTrackState(0),
-      fToolDpi(XGDpiScale::kBaseDpi)
+      fTrackRect(), fTrackItem(-1), fTrackInside(false), fTrackState(0)
 {
     ChangeToolMenu(resID);
     XGBroadcast::AddBroadcast(this);
@@ -100,22 +99,18 @@ long XGToolbarView::GetItemOffset(long index) const
 
 tagRECT XGToolbarView::CalcButton(long index) const
 {
-    return XGToolbarData::CalcButton(*fToolData, fToolData.GetSize(), GetContentRect(), index, fToolDpi);
+    return XGToolbarData::CalcButton(*fToolData, fToolData.GetSize(), GetContentRect(), index, GetDpi());
 }
 
-void XGToolbarView::SetToolDpi(int dpi)
+void XGToolbarView::DoDpiChanged(int oldDpi, int newDpi)
 {
-    dpi = XGDpiScale::ClampDpi(dpi);
-    if (dpi == fToolDpi)
-        return;
-    // A hover or a press in progress holds a button's rectangle at the old scale.
+    XGView::DoDpiChanged(oldDpi, newDpi);
+    // A hover or a press in progress holds a button's rectangle at the old
+    // scale, and the tip its text's size.
     XGToolTip::CloseTip();
     fHotItem = -1;
     fTrackItem = -1;
     fTrackInside = false;
-    const int oldDpi = fToolDpi;
-    fToolDpi = dpi;
-    DoDpiChanged(oldDpi, dpi);
     InvalView();
 }
 
@@ -174,16 +169,19 @@ void XGToolbarView::DoDrawView(tagRECT)
     const tagRECT content = GetContentRect();
     const short L = short(content.left), T = short(content.top), R = short(content.right),
                 B = short(content.bottom);
+    const int dpi = GetDpi();
+    // Each edge line is as thick as the context draws a line at the scale.
+    const short line = short(XGDpiScale::ScaleLine(1, dpi));
     draw.SetForeColor(kPaletteButtonShadow);
     draw.MoveTo(L, T);
     draw.LineTo(R, T);
     draw.SetForeColor(kPaletteButtonHighlight);
-    draw.MoveTo(L, short(T + 1));
-    draw.LineTo(R, short(T + 1));
+    draw.MoveTo(L, short(T + line));
+    draw.LineTo(R, short(T + line));
     draw.SetForeColor(kPaletteButtonShadow);
-    draw.MoveTo(L, short(B - 1));
-    draw.LineTo(R, short(B - 1));
-    tagRECT face = {L, short(T + 2), R, short(B - 1)};
+    draw.MoveTo(L, short(B - line));
+    draw.LineTo(R, short(B - line));
+    tagRECT face = {L, short(T + 2 * line), R, short(B - line)};
     draw.Draw3DRect(face, kRectFaceFill);
 
     const long length = GetToolLength();
@@ -191,17 +189,16 @@ void XGToolbarView::DoDrawView(tagRECT)
         const tagRECT r = CalcButton(i);
         if (GetItemCommand(i) == 0) {
             const short x = short(r.left), y = short(r.top);
-            const short line = XGDpiScale::Scale16(1, fToolDpi);
-            const short shadow = short(x + XGDpiScale::Scale16(5, fToolDpi));
-            const short bottom = short(y + XGToolbarData::ButtonSize(fToolDpi));
-            for (short i = 0; i < line; ++i) {
-                draw.SetForeColor(kPaletteButtonShadow);
-                draw.MoveTo(short(shadow + i), y);
-                draw.LineTo(short(shadow + i), bottom);
-                draw.SetForeColor(kPaletteButtonHighlight);
-                draw.MoveTo(short(shadow + line + i), y);
-                draw.LineTo(short(shadow + line + i), bottom);
-            }
+            // The context draws each line as thick as the scale makes it.
+            const short shadow = short(x + XGDpiScale::Scale16(5, dpi));
+            const short light = short(shadow + line);
+            const short bottom = short(y + XGToolbarData::ButtonSize(dpi));
+            draw.SetForeColor(kPaletteButtonShadow);
+            draw.MoveTo(shadow, y);
+            draw.LineTo(shadow, bottom);
+            draw.SetForeColor(kPaletteButtonHighlight);
+            draw.MoveTo(light, y);
+            draw.LineTo(light, bottom);
         } else {
             DrawButton(draw, r, i, GetItemState(i));
         }
@@ -210,14 +207,15 @@ void XGToolbarView::DoDrawView(tagRECT)
 
 void XGToolbarView::DrawButton(XGDraw& draw, tagRECT r, long index, uint8_t state)
 {
+    const int dpi = GetDpi();
     // At 96 DPI the icon is drawn at the resource's own size, 3 pixels in;
     // at other scales it is made at its scaled size and centred.
-    const int iconSize = fToolDpi == XGDpiScale::kBaseDpi ? 0 : XGDpiScale::Scale16(16, fToolDpi);
-    const int iconInset = fToolDpi == XGDpiScale::kBaseDpi ? 3 : (XGToolbarData::ButtonSize(fToolDpi) - iconSize) / 2;
+    const int iconSize = dpi == XGDpiScale::kBaseDpi ? 0 : XGDpiScale::Scale16(16, dpi);
+    const int iconInset = dpi == XGDpiScale::kBaseDpi ? 3 : (XGToolbarData::ButtonSize(dpi) - iconSize) / 2;
     const int iconLeft = r.left + iconInset, iconTop = r.top + iconInset;
     if (!(state & kStateEnabled)) {
         draw.Draw3DRect(r, kRectFaceFill);
-        XGControlFont::DrawIconAt(draw, GetItemIcon(index), iconLeft, iconTop, iconSize, false);
+        XGDpiResources::DrawIcon(draw, GetItemIcon(index), iconLeft, iconTop, iconSize, false);
         return;
     }
     const bool down = (state & (kStatePressed | kStateChecked)) != 0;
@@ -238,8 +236,8 @@ void XGToolbarView::DrawButton(XGDraw& draw, tagRECT r, long index, uint8_t stat
     } else {
         draw.Draw3DRect(r, kRectFaceFill);
     }
-    const int shift = down ? XGDpiScale::Scale16(1, fToolDpi) : 0;
-    XGControlFont::DrawIconAt(draw, GetItemIcon(index), iconLeft + shift, iconTop + shift, iconSize, true);
+    const int shift = down ? XGDpiScale::Scale16(1, dpi) : 0;
+    XGDpiResources::DrawIcon(draw, GetItemIcon(index), iconLeft + shift, iconTop + shift, iconSize, true);
 }
 
 bool XGToolbarView::DoMouseDown(Point where, short)
@@ -316,8 +314,7 @@ void XGToolbarView::OutlineButton(long index)
         Point at;
         at.v = int16_t(r.bottom);
         at.h = int16_t(r.right);
-        // Until the frame tells a scale, the tip keeps the display's font.
-        XGToolTip::OpenTip(this, at, help, fToolDpi == XGDpiScale::kBaseDpi ? 0 : fToolDpi);
+        XGToolTip::OpenTip(this, at, help);
     }
     fHotItem = index;
 }

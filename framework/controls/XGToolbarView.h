@@ -24,11 +24,6 @@ public:
     // Shows another tool bar resource; the same number again does nothing.
     void ChangeToolMenu(short resID);
 
-    // The strip lives in the frame's own window, not in a framework window:
-    // the frame tells it the DPI it is shown at (96 until told).
-    void SetToolDpi(int dpi);
-    int GetToolDpi() const { return fToolDpi; }
-
     // accessors
     short GetToolMenu() const { return fToolMenu; }
     long GetHotItem() const { return fHotItem; }
@@ -50,6 +45,7 @@ public:
     long GetAccItemCount() const override;
     bool GetAccItem(long index, XGAccItem& item) const override;
     bool DoAccItemAction(long index) override;
+    void DoDpiChanged(int oldDpi, int newDpi) override;
 
     // message handlers
     long DoPeriodic(long arg, void* data);     // 'post'
@@ -73,5 +69,4 @@ private:
     long fTrackItem;
     bool fTrackInside;
     uint8_t fTrackState;
-    int fToolDpi;
 };

@@ -84,8 +84,13 @@ WNDCLASSEXW XGAppMultiWindow::DescribeFrameClass(const wchar_t* name, UINT style
     wc.cbWndExtra = 0;
     wc.hInstance = _GInstance;
     if (icons) {
-        wc.hIcon = static_cast<HICON>(LoadImageW(_GInstance, L"AppIcon", IMAGE_ICON, 32, 32, LR_SHARED));
-        wc.hIconSm = static_cast<HICON>(LoadImageW(_GInstance, L"AppIconSmall", IMAGE_ICON, 16, 16, LR_SHARED));
+        // An aware process takes the sizes of its screen's scale: the nearest
+        // picture the resource holds, scaled by the system where none fits.
+        const bool aware = XGSystemDpi::GetAwareness() != XGSystemDpi::kUnaware;
+        const int bigIcon = aware ? GetSystemMetrics(SM_CXICON) : 32;
+        const int smallIcon = aware ? GetSystemMetrics(SM_CXSMICON) : 16;
+        wc.hIcon = static_cast<HICON>(LoadImageW(_GInstance, L"AppIcon", IMAGE_ICON, bigIcon, bigIcon, LR_SHARED));
+        wc.hIconSm = static_cast<HICON>(LoadImageW(_GInstance, L"AppIconSmall", IMAGE_ICON, smallIcon, smallIcon, LR_SHARED));
     }
     // Classes without a cursor leave it to the window procedures.
     wc.hCursor = arrow ? LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)) : nullptr;  // IDC_ARROW

@@ -47,8 +47,6 @@ const int kEffectiveDpi = 0;    // MDT_EFFECTIVE_DPI
 
 Awareness GetAwareness()
 {
-    if (gTestDpi)
-        return kPerMonitorAware;
     static const ThreadContextFn context =
         Lookup<ThreadContextFn>(L"user32.dll", "GetThreadDpiAwarenessContext", false);
     static const AwarenessFromContextFn awareness =
@@ -69,11 +67,16 @@ Awareness GetAwareness()
 
 int GetSystemDpi()
 {
+    // Fixed for the session: the system reads it once at log-on.
+    static int known = 0;
+    if (known)
+        return known;
     HDC screen = ::GetDC(nullptr);
     const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSX) : kBaseDpi;
     if (screen)
         ::ReleaseDC(nullptr, screen);
-    return ClampDpi(dpi);
+    known = ClampDpi(dpi);
+    return known;
 }
 
 int GetDpiForFrame(const tagRECT& frame)
@@ -122,7 +125,7 @@ int GetDpiForWindow(HWND__* window)
 int GetMetric(int index, int dpi)
 {
     static const MetricsForDpiFn forDpi = Lookup<MetricsForDpiFn>(L"user32.dll", "GetSystemMetricsForDpi", false);
-    if (forDpi && dpi != kBaseDpi && GetAwareness() == kPerMonitorAware && dpi != GetSystemDpi()) {
+    if (forDpi && GetAwareness() == kPerMonitorAware && dpi != GetSystemDpi()) {
         if (const int value = forDpi(index, UINT(dpi)))
             return value;
     }

@@ -29,8 +29,9 @@ int GetDpiForWindow(HWND__* window);
 // system's or the system cannot say.
 int GetMetric(int index, int dpi);
 
-// Tests only: a DPI other than 0 stands in for every monitor's and window's
-// while the process is treated as per-monitor aware; 0 ends it.
+// Tests only: a DPI other than 0 stands in for every monitor's and window's,
+// as a per-monitor aware process on such a screen would see it (the frame
+// metrics stay the process's own); 0 ends it.
 void SetTestDpi(int dpi);
 
 }  // namespace XGSystemDpi

@@ -544,7 +544,7 @@ void XGView::DoDrawView(tagRECT)
     draw.Draw3DRect(content, kRectFaceFill);
     char label[64];
     yformat(label, "'#I'#L", XGArg(fViewType), XGArg(fViewID));
-    draw.MoveTo(5, 15);
+    draw.MoveTo(ScaleUnits(5), ScaleUnits(15));
     draw.DrawString(label, -1);
     draw.Draw3DRect(content, kRectRaised);
 }

@@ -392,8 +392,6 @@ void XGWindow::IInitWindow(XGSWindowInitRecord& record)
 
 int XGWindow::CreationDpi(const tagRECT& content) const
 {
-    if (XGSystemDpi::GetAwareness() == XGSystemDpi::kUnaware)
-        return XGDpiScale::kBaseDpi;
     // Documents of a multiple-document client are child windows: they have
     // the DPI of the frame that holds them.
     if (_GMDIWindow && XGWindowPlacement::IsDocumentKind(fWindowKind & kWindowKindMask))
@@ -405,7 +403,36 @@ int XGWindow::CreationDpi(const tagRECT& content) const
 
 XGWindowPlacement::Metrics XGWindow::FrameMetrics() const
 {
-    return fDpi == XGDpiScale::kBaseDpi ? SystemFrameMetrics() : FrameMetricsAt(fDpi);
+    return FrameMetricsAt(fDpi);
+}
+
+tagRECT XGWindow::FrameAtDpi(int dpi) const
+{
+    // The content keeps its place and scales; the frame around it is the
+    // system's at that DPI.
+    RECT client = {0, 0, 0, 0};
+    POINT origin = {0, 0};
+    if (fWindow) {
+        ::GetClientRect(fWindow, &client);
+        ::ClientToScreen(fWindow, &origin);
+        // A document of the multiple-document client is placed in its
+        // parent's coordinates; a dialog's GetParent is its owner.
+        if (::GetWindowLongPtrW(fWindow, GWL_STYLE) & WS_CHILD) {
+            if (HWND parent = ::GetParent(fWindow))
+                ::ScreenToClient(parent, &origin);
+        }
+    }
+    tagRECT frame;
+    frame.left = origin.x;
+    frame.top = origin.y;
+    frame.right = origin.x + XGDpiScale::Rescale(client.right, fDpi, dpi);
+    frame.bottom = origin.y + XGDpiScale::Rescale(client.bottom, fDpi, dpi);
+    XGWindowPlacement::Metrics metrics = FrameMetricsAt(dpi);
+    const short kind = fWindowKind & kWindowKindMask;
+    if (kind == kWindowDialog || kind == kWindowDialogAlike)
+        metrics.menuHeight = 0;     // dialog-style windows have no menu bar
+    XGWindowPlacement::ContentToFrame(&frame, metrics);
+    return frame;
 }
 
 void XGWindow::ContentToFrameSize(Point* size) const
@@ -589,7 +616,12 @@ Point XGWindow::GetWindowSize() const
         GetWindowRect(fWindow, &frame);
     Point size{static_cast<int16_t>(frame.bottom - frame.top),
                static_cast<int16_t>(frame.right - frame.left)};
-    SizeToContent(&size);
+    // The window's own frame, at its DPI.
+    const XGWindowPlacement::Metrics m = FrameMetrics();
+    if (size.h > 0)
+        size.h = static_cast<int16_t>(size.h - 2 * m.frameWidth);
+    if (size.v > 0)
+        size.v = static_cast<int16_t>(size.v - (2 * m.frameHeight + m.captionHeight + m.menuHeight));
     return size;
 }
 
@@ -881,38 +913,13 @@ void XGWindow::ChangeDpi(int newDpi, const tagRECT* frame)
     const int oldDpi = fDpi;
     if (newDpi == oldDpi)
         return;
+    const tagRECT target = frame ? *frame : FrameAtDpi(newDpi);
     fDpi = newDpi;
     TellDpiChanged(this, oldDpi, newDpi);
     if (fWindow) {
         // All of it is drawn again once, after the last view has moved: the
         // views need not mark their own pieces meanwhile.
-        ::InvalidateRect(fWindow, nullptr, FALSE);
         fUnpainted = true;
-        RECT target;
-        if (frame) {
-            target = *frame;
-        } else {
-            // Without a suggestion the content keeps its place and scales.
-            RECT client;
-            ::GetClientRect(fWindow, &client);
-            POINT origin = {0, 0};
-            ::ClientToScreen(fWindow, &origin);
-            // A document of the multiple-document client is placed in its
-            // parent's coordinates; a dialog's GetParent is its owner.
-            if (::GetWindowLongPtrW(fWindow, GWL_STYLE) & WS_CHILD) {
-                if (HWND parent = ::GetParent(fWindow))
-                    ::ScreenToClient(parent, &origin);
-            }
-            target.left = origin.x;
-            target.top = origin.y;
-            target.right = origin.x + XGDpiScale::Rescale(client.right, oldDpi, newDpi);
-            target.bottom = origin.y + XGDpiScale::Rescale(client.bottom, oldDpi, newDpi);
-            XGWindowPlacement::Metrics metrics = FrameMetrics();
-            if ((fWindowKind & kWindowKindMask) == kWindowDialog
-                || (fWindowKind & kWindowKindMask) == kWindowDialogAlike)
-                metrics.menuHeight = 0;
-            XGWindowPlacement::ContentToFrame(&target, metrics);
-        }
         if (fCorner) {
             ::SetWindowPos(fCorner, nullptr, 0, 0, XGSystemDpi::GetMetric(SM_CXVSCROLL, newDpi),
                            XGSystemDpi::GetMetric(SM_CYHSCROLL, newDpi),
@@ -920,6 +927,7 @@ void XGWindow::ChangeDpi(int newDpi, const tagRECT* frame)
         }
         ::SetWindowPos(fWindow, nullptr, target.left, target.top, target.right - target.left,
                        target.bottom - target.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        ::InvalidateRect(fWindow, nullptr, FALSE);
         ProcessSizeWindow();
     }
     PlaceTree(this);

@@ -168,6 +168,10 @@ public:
     // again at the new scale; with a frame rectangle (screen coordinates,
     // the one WM_DPICHANGED suggests) the window takes it.
     void ChangeDpi(int newDpi, const tagRECT* frame = nullptr);
+    // The frame (screen coordinates; a document's in its client's) that
+    // shows the window's content where it is, scaled to dpi, in the
+    // system's frame at dpi: what ChangeDpi takes without a suggestion.
+    tagRECT FrameAtDpi(int dpi) const;
 
     // keyboard focus
     void NextTabStop();

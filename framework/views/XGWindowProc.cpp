@@ -27,6 +27,7 @@ namespace {
 // Newer than the headers here.
 const UINT kWmDpiChanged = 0x02E0;
 const UINT kWmDpiChangedAfterParent = 0x02E3;
+const UINT kWmGetDpiScaledSize = 0x02E4;
 
 short WithBits(short mods, unsigned short bits) { return static_cast<short>(mods | bits); }
 
@@ -315,6 +316,18 @@ LRESULT XGWindowProc::ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM 
         if (hwnd)
             window->ChangeDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case kWmGetDpiScaledSize:
+        // Asked before a move to a screen of another scale: the content is
+        // what scales, not the whole frame, so the suggestion WM_DPICHANGED
+        // brings fits the content exactly.
+        if (hwnd && lParam) {
+            const tagRECT frame = window->FrameAtDpi(int(wParam));
+            SIZE* size = reinterpret_cast<SIZE*>(lParam);
+            size->cx = frame.right - frame.left;
+            size->cy = frame.bottom - frame.top;
+            return TRUE;
+        }
+        return -1;
     case kWmDpiChangedAfterParent:
         // A document inside a frame that changed scale keeps its place.
         if (hwnd)

@@ -76,9 +76,9 @@ protected:
     void SetUp() override
     {
         fApp = new TestApp();
-        XGSWindowInitRecord w = WindowRecord(2, "dpi", 420, 300);
+        XGSWindowInitRecord w = WindowRecord(2, "dpi", 600, 420);
         fWindow = new XGWindow(w, nullptr);
-        XGSViewInitRecord r = ViewRecord(0, 0, 0, 420, 300);
+        XGSViewInitRecord r = ViewRecord(0, 0, 0, 600, 420);
         fHost = new Recorder(fWindow, r);
         Pump();
     }
@@ -99,7 +99,7 @@ protected:
     }
     XGListControl* MakeList(long items)
     {
-        Args a = Args::View('list', 5, 20, 100, 220, 260).Bool(false).Bool(true).Bool(false)
+        Args a = Args::View('list', 5, 20, 20, 220, 180).Bool(false).Bool(true).Bool(false)
                      .Bool(false).Int(kFont).Bool(false);
         XGArgStream s = a.Stream();
         XGListControl* list = new XGListControl(fHost, s);
@@ -222,6 +222,39 @@ TEST_P(ControlsDpi, ListRowsAreTheScaledFontsHeightBeforeAndAfterARescale)
     EXPECT_TRUE(after->GetSelect(3));
     EXPECT_FALSE(after->GetSelect(2));
     EXPECT_FALSE(after->GetSelect(4));
+}
+
+TEST_P(ControlsDpi, ListTextStartsAtTheScaledInset)
+{
+    const int dpi = GetParam();
+    fWindow->ChangeDpi(dpi);
+    XGListControl* list = MakeList(3);
+    InvalidateRect(fWindow->GetHWND(), nullptr, TRUE);
+    UpdateWindow(fWindow->GetHWND());
+    // Where the ink of "Item" begins: the inset of 5 units, then the
+    // letter's own left bearing in the font at the scale.
+    const FontAt font(dpi);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font.Get());
+    ABC abc = {};
+    GetCharABCWidthsW(dc, L'I', L'I', &abc);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    const long expected = XGDpiScale::Scale(5, dpi) + (abc.abcA > 0 ? abc.abcA : 0);
+    XGListView* view = list->GetListView();
+    const Point at = view->GetGlobalPos();
+    const long step = list->GetPixelStep();
+    long first = -1;
+    for (int x = 0; x < 40 && first < 0; ++x) {
+        for (long y = 0; y < step; ++y) {
+            const COLORREF c = Pixel(fWindow->GetHWND(), at.h + x, int(at.v + y));
+            if (GetRValue(c) < 128 && GetGValue(c) < 128 && GetBValue(c) < 128) {
+                first = x;
+                break;
+            }
+        }
+    }
+    EXPECT_NEAR(double(expected), double(first), 1.0);
 }
 
 TEST_P(ControlsDpi, ScrollBarsAreAsThickAsTheSystemMakesThemAtTheScale)

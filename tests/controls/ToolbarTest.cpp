@@ -12,6 +12,7 @@
 #include "controls/XGToolTip.h"
 #include "controls/XGToolTipView.h"
 #include "controls/XGToolbarView.h"
+#include "dispatch/XGSystemDpi.h"
 #include "views/XGDpiScale.h"
 #include "views/XGWindowProc.h"
 
@@ -237,14 +238,20 @@ TEST_F(ToolbarTest, SeparatorIsDrawnAsTwoLinesOnly)
             ASSERT_EQ(GetSysColor(COLOR_BTNFACE), At(x, y)) << x << "," << y;
 }
 
-// The frame tells the strip the DPI it is shown at: buttons, separators and
-// icons take their scaled sizes (a 16-pixel icon made at the scaled size).
+// The strip shown at another scale (its window's DPI): buttons, separators
+// and icons take their scaled sizes, the 16-pixel icon made at its scaled
+// size from the resource.
 TEST_F(ToolbarTest, AtEachScaleButtonsSeparatorsAndIconsTakeTheirScaledSizes)
 {
     const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW), light = GetSysColor(COLOR_BTNHIGHLIGHT);
+    struct EndTestDpi {
+        ~EndTestDpi() { XGSystemDpi::SetTestDpi(0); }
+    } endTestDpi;
     for (int dpi : {120, 144, 192}) {
-        fTool->SetToolDpi(dpi);
-        EXPECT_EQ(dpi, fTool->GetToolDpi());
+        const int old = fTool->GetDpi();
+        XGSystemDpi::SetTestDpi(dpi);
+        ASSERT_EQ(dpi, fTool->GetDpi());
+        fTool->DoDpiChanged(old, dpi);
         SetWindowPos(fStrip, nullptr, 0, 0, 400, int(XGDpiScale::Scale(27, dpi)), SWP_NOZORDER | SWP_NOMOVE);
         Post();
         InvalidateRect(fStrip, nullptr, TRUE);
@@ -263,7 +270,7 @@ TEST_F(ToolbarTest, AtEachScaleButtonsSeparatorsAndIconsTakeTheirScaledSizes)
         const int line = int(XGDpiScale::Scale(5, dpi)) + separator.left;
         const int middle = open.top + button / 2;
         EXPECT_EQ(shadow, At(line, middle)) << dpi;
-        EXPECT_EQ(light, At(line + int(XGDpiScale::Scale(1, dpi)), middle)) << dpi;
+        EXPECT_EQ(light, At(line + XGDpiScale::ScaleLine(1, dpi), middle)) << dpi;
         // A click in the scaled button's far corner is still that button.
         Click({open.right - 2, open.bottom - 2});
         ASSERT_FALSE(fCommands->fCommands.empty()) << dpi;

@@ -12,6 +12,8 @@
 #include "dispatch/XGSystemDpi.h"
 #include "forms/XGViewFactory.h"
 #include "views/XGDpiScale.h"
+#include "views/XGDraw.h"
+#include "views/XGFont.h"
 
 extern const unsigned char WindowDpiTree[];
 extern const long WindowDpiTreeSize;
@@ -165,7 +167,8 @@ TEST_F(WindowDpiTest, DpiChangedMessageRescalesInPlaceAndTakesTheSuggestedFrame)
     Build();
     const HWND hwnd = fWindow->GetHWND();
     XGView* box = fTree->FindViewByID(5);
-    RECT suggested = {50, 40, 50 + 700, 40 + 560};
+    // Within the size limits at 144 DPI, as the system would suggest.
+    RECT suggested = {50, 40, 50 + 600, 40 + 470};
     EXPECT_EQ(0, SendMessageW(hwnd, kWmDpiChanged, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested)));
     // The same native window and the same views, placed again.
     EXPECT_EQ(hwnd, fWindow->GetHWND());
@@ -257,6 +260,32 @@ TEST_F(WindowDpiTest, TheAccessibleRectangleAndHitTestFollowTheScaledViews)
     VariantClear(&hit);
     panel->Release();
     client->Release();
+}
+
+TEST_F(WindowDpiTest, AViewDrawsWithFontsMadeInPointsAtItsWindowsDpi)
+{
+    Build();
+    XGView* field = fTree->FindViewByID(3);
+    XGFont* font = XGFont::LoadFont(1);     // Arial 8
+    ASSERT_NE(nullptr, font);
+    short heights[3] = {};
+    short defaults[3] = {};
+    const int dpis[3] = {96, 144, 192};
+    for (int i = 0; i < 3; ++i) {
+        fWindow->ChangeDpi(dpis[i]);
+        XGDraw draw(field, true);
+        defaults[i] = draw.GetFontHeight();
+        draw.SetFont(font, true);
+        heights[i] = draw.GetFontHeight();
+    }
+    // Points, not pixels: the height grows with the scale (within the
+    // rounding of the font's own metrics).
+    for (int i = 1; i < 3; ++i) {
+        const long expected = XGDpiScale::Rescale(heights[0], 96, dpis[i]);
+        EXPECT_NEAR(expected, heights[i], 2) << dpis[i];
+        EXPECT_NEAR(XGDpiScale::Rescale(defaults[0], 96, dpis[i]), defaults[i], 2) << dpis[i];
+    }
+    font->Detach();
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "controls/XGControlFont.h"
+#include "controls/XGDpiResources.h"
 
 #include <windows.h>
 
@@ -7,26 +7,14 @@
 #include "views/XGFont.h"
 #include "views/XGView.h"
 
-HFONT__* XGControlFont::For(const XGView* view, XGFont* font)
+HFONT__* XGDpiResources::FontFor(const XGView* view, XGFont* font)
 {
-    if (view && view->GetWindow())
+    if (view && (view->GetWindow() || view->GetRootWindow()))
         return font ? font->GetFontForDpi(view->GetDpi()) : XGDraw::DefaultFont(view->GetDpi());
     return font ? font->GetFont(nullptr) : GDefaultFont;
 }
 
-void XGControlFont::Select(XGDraw& draw, XGFont* font, bool attach, int dpi)
-{
-    if (!font)
-        return;
-    draw.SetFont(font, attach);
-    const XGView* view = draw.GetView();
-    if (dpi <= 0 && view && view->GetWindow())
-        dpi = view->GetDpi();
-    if (dpi > 0)
-        ::SelectObject(draw.GetDC(), font->GetFontForDpi(dpi));
-}
-
-void XGControlFont::DrawIconAt(XGDraw& draw, short icon, int x, int y, int size, bool enabled)
+void XGDpiResources::DrawIcon(XGDraw& draw, short icon, int x, int y, int size, bool enabled)
 {
     if (size <= 0) {
         draw.DrawIcon(icon, short(x), short(y), enabled);
