@@ -8,13 +8,17 @@
 //   dpi_probe client TITLE
 //       the client size of the visible window titled TITLE (a top-level
 //       one, else a child: a document of a multiple-document frame)
-//   dpi_probe dpichanged TITLE DPI
+//   dpi_probe dpichanged TITLE DPI [WIDTH HEIGHT]
 //       sends WM_DPICHANGED to that window, as the system does when a
 //       top-level window moves to a screen of DPI: the suggested frame keeps
-//       the window's top left and scales its size from the window's DPI;
+//       the window's top left and its client area scales from the window's
+//       DPI (or the frame is WIDTH x HEIGHT);
 //       prints the old and new DPI and that rectangle. Sent to a document,
 //       it stands for what the system tells a frame's children, which a
 //       fixed DPI (Wine's) never does.
+//
+// With --unaware first, the probe stays DPI-unaware and reads what such a
+// program (the launcher) is told.
 //
 // Exit status 0 on success, 1 when the window is not found or the message
 // could not be sent, 2 for a wrong command line.
@@ -105,13 +109,13 @@ HWND FindWindowTitled(const char* title)
 
 int Usage()
 {
-    std::fputs("usage: dpi_probe dpi | client TITLE | dpichanged TITLE DPI\n", stderr);
+    std::fputs("usage: dpi_probe [--unaware] dpi | client TITLE | dpichanged TITLE DPI [WIDTH HEIGHT]\n", stderr);
     return 2;
 }
 
 // The suggested rectangle lives in the receiver's address space, as the
 // system's own does: a pointer into this process would mean nothing there.
-int SendDpiChanged(HWND window, int dpi)
+int SendDpiChanged(HWND window, int dpi, int width, int height)
 {
     RECT frame;
     GetWindowRect(window, &frame);
@@ -119,9 +123,18 @@ int SendDpiChanged(HWND window, int dpi)
     if ((GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) && GetParent(window))
         MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&frame), 2);
     const int oldDpi = WindowDpi(window);
+    // The content scales; the frame Wine draws keeps its size at one fixed
+    // DPI. A size given on the command line is taken as it is.
+    RECT client;
+    GetClientRect(window, &client);
     RECT suggested = frame;
-    suggested.right = frame.left + MulDiv(frame.right - frame.left, dpi, oldDpi);
-    suggested.bottom = frame.top + MulDiv(frame.bottom - frame.top, dpi, oldDpi);
+    if (width > 0 && height > 0) {
+        suggested.right = frame.left + width;
+        suggested.bottom = frame.top + height;
+    } else {
+        suggested.right = frame.right + MulDiv(client.right, dpi, oldDpi) - client.right;
+        suggested.bottom = frame.bottom + MulDiv(client.bottom, dpi, oldDpi) - client.bottom;
+    }
     DWORD processID = 0;
     GetWindowThreadProcessId(window, &processID);
     HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processID);
@@ -151,7 +164,13 @@ int SendDpiChanged(HWND window, int dpi)
 
 int main(int argc, char** argv)
 {
-    BecomeDpiAware();
+    // --unaware: what a program that is not DPI-aware is told.
+    if (argc >= 2 && std::string(argv[1]) == "--unaware") {
+        --argc;
+        ++argv;
+    } else {
+        BecomeDpiAware();
+    }
     if (argc < 2)
         return Usage();
     const std::string command = argv[1];
@@ -173,6 +192,7 @@ int main(int argc, char** argv)
         return 0;
     }
     if (command == "dpichanged" && argc >= 4)
-        return SendDpiChanged(window, std::atoi(argv[3]));
+        return SendDpiChanged(window, std::atoi(argv[3]), argc >= 6 ? std::atoi(argv[4]) : 0,
+                              argc >= 6 ? std::atoi(argv[5]) : 0);
     return Usage();
 }

@@ -51,7 +51,9 @@ same_scaled() {
         { m = FNR; split($6, r, " ")
           if (FNR == 1) { x0 = r[1]; y0 = r[2] }
           if (role[FNR] != $2 || name[FNR] != $3) { print "object " FNR " is " $2 " [" $3 "], was " role[FNR] " [" name[FNR] "]"; next }
-          if (w[FNR] == 0 && h[FNR] == 0) next
+          # A list row is as high as its font'"'"'s line, which is no exact
+          # multiple of the one at 96 DPI; the text test measures fonts.
+          if ((w[FNR] == 0 && h[FNR] == 0) || $2 == "listitem") next
           ex = (x[FNR] - x[1]) * num / den; ey = (y[FNR] - y[1]) * num / den
           ew = w[FNR] * num / den; eh = h[FNR] * num / den
           if (abs(r[1] - x0 - ex) > 2 || abs(r[2] - y0 - ey) > 2 || abs(r[3] - ew) > 2 || abs(r[4] - eh) > 2)
@@ -71,9 +73,11 @@ text_rect() { awk -F'\t' '$2 == "text" { print $6; exit }' "$1"; }
 measure_text() {
     local png=$1 x y w h
     read -r x y w h <<<"$2"
+    # Inside the view's edge.
+    x=$((x + 2)) y=$((y + 2)) w=$((w - 4)) h=$((h - 4))
     [ "$h" -gt 200 ] && h=200
     [ "$w" -gt 600 ] && w=600
-    convert "$png" -crop "${w}x${h}+${x}+${y}" +repage -colorspace gray -threshold 50% -negate \
+    convert "$png" -crop "${w}x${h}+${x}+${y}" +repage -colorspace gray -threshold 75% -negate \
         -scale "1x${h}!" -depth 8 txt:- | awk -F'[,: ]+' 'NR > 1 { print $2, ($0 ~ /gray\(0\)|#000000/) ? 0 : 1 }' \
         >"$work/rows"
     read -r top0 bottom0 top1 <<<"$(awk '{ if ($2 && !on) { s[k++] = $1; on = 1 } else if (!$2 && on) { e[k-1] = $1 - 1; on = 0 } }
@@ -81,10 +85,17 @@ measure_text() {
     centres=""
     [ -n "${top0:-}" ] && [ -n "${bottom0:-}" ] || return 1
     convert "$png" -crop "${w}x$((bottom0 - top0 + 1))+${x}+$((y + top0))" +repage -colorspace gray \
-        -threshold 50% -negate -scale "${w}x1!" -depth 8 txt:- |
+        -threshold 75% -negate -scale "${w}x1!" -depth 8 txt:- |
         awk -F'[,: ]+' 'NR > 1 { print $1, ($0 ~ /gray\(0\)|#000000/) ? 0 : 1 }' >"$work/columns"
-    centres=$(awk '{ if ($2 && !on) { s = $1; on = 1 } else if (!$2 && on) { printf "%s ", (s + $1 - 1) / 2; on = 0 } }' \
-        "$work/columns")
+    # A run that starts much closer to the one before than the runs' usual
+    # spacing is a piece of the same glyph.
+    centres=$(awk '{ if ($2 && !on) { s[n] = $1; on = 1 } else if (!$2 && on) { e[n++] = $1 - 1; on = 0 } }
+        END { for (i = 1; i < n; i++) d[i] = s[i] - s[i - 1]
+              m = n - 1; for (i = 1; i <= m; i++) for (j = i + 1; j <= m; j++) if (d[j] < d[i]) { t = d[i]; d[i] = d[j]; d[j] = t }
+              median = m > 0 ? d[int((m + 1) / 2)] : 0
+              k = 0; a[0] = s[0]; b[0] = e[0]
+              for (i = 1; i < n; i++) { if (s[i] - a[k] < median / 2) b[k] = e[i]; else { k++; a[k] = s[i]; b[k] = e[i] } }
+              for (i = 0; i <= k && n > 0; i++) printf "%s ", (a[i] + b[i]) / 2 }' "$work/columns")
 }
 
 # Per scale: the walks, the text's measures and the screenshots, for the
@@ -107,6 +118,7 @@ check_scale() {
         "the document window at $dpi DPI against 96"
     eval "$(xdotool getwindowgeometry --shell "$frame")"
     import -window root "$work/screen.png"
+    cp "$work/screen.png" "$shots/dpi-$dpi-screen.png"
     convert "$work/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/dpi-$dpi-notes.png"
 
     local rect
@@ -125,10 +137,13 @@ check_scale() {
                 awk -v p="${pitch[$dpi]}" -v p0="${pitch[96]}" -v i="${ink[$dpi]}" -v i0="${ink[96]}" \
                     -v a="${advance[$dpi]}" -v a0="${advance[96]:-0}" -v s="$dpi" '
                     # The measures at 96 DPI are whole pixels of a font made
-                    # for 11 pixels: a tenth, or 2 pixels, either way.
+                    # for 11 pixels: a tenth, or 2 pixels, either way. The
+                    # line pitch is the font'"'"'s own height at that size, which
+                    # hinting makes grow faster than the scale at small sizes
+                    # (11, 18, 25 pixels): the lines are never squeezed.
                     function off(v, e, least) { t = e / 10; if (t < least) t = least; return v < e - t || v > e + t }
                     BEGIN { s /= 96
-                    if (off(p, p0 * s, 2)) print "line pitch " p ", expected " p0 * s
+                    if (p < p0 * s - 1 || p > p0 * s * 1.25 + 1) print "line pitch " p ", expected " p0 * s " to " p0 * s * 1.25
                     if (off(i, i0 * s, 2)) print "digit height " i ", expected " i0 * s
                     if (off(a, a0 * s, 1)) print "digit advance " a ", expected " a0 * s }' \
                     >"$work/text-check"
@@ -137,6 +152,7 @@ check_scale() {
             # Between the fifth and the sixth digit of the first line.
             local x y w h
             read -r x y w h <<<"$rect"
+            x=$((x + 2)) y=$((y + 2))
             local cx cy
             cx=$(awk -v c="$5" -v d="$6" -v x="$x" 'BEGIN { printf "%d", x + (c + d) / 2 + 0.5 }')
             cy=$((y + (top0 + bottom0) / 2))
@@ -153,7 +169,9 @@ check_scale() {
         note "WM_DPICHANGED to 192 DPI lays Notes' windows out again in place"
         key ctrl+End
         local suggested
-        suggested=$(wine "$probe" dpichanged "KEBO Notes - $doc" 192 | tr -d '\r')
+        # A frame of twice the size would not fit the screen; any suggestion
+        # is to be taken as it is.
+        suggested=$(wine "$probe" dpichanged "KEBO Notes - $doc" 192 1900 1400 | tr -d '\r')
         # The system tells the frame's documents after the frame; at one
         # fixed DPI that never comes, so the test tells the document.
         wine "$probe" dpichanged "$doc" 192 >/dev/null
@@ -169,9 +187,8 @@ check_scale() {
         rect=$(text_rect "$work/notes-96-to-192.walk")
         local p0=${pitch[96]:-0}
         if [ -n "$rect" ] && measure_text "$work/screen.png" "$rect" && [ -n "${top1:-}" ]; then
-            local d=$((top1 - top0 - 2 * p0)) t=$(((2 * p0 + 9) / 10))
-            [ "$t" -ge 2 ] || t=2
-            [ "$d" -ge "-$t" ] && [ "$d" -le "$t" ] ||
+            local d=$((top1 - top0 - 2 * p0)) t=$(((2 * p0 + 3) / 4 + 1))
+            [ "$d" -ge -1 ] && [ "$d" -le "$t" ] ||
                 fail "after WM_DPICHANGED the line pitch is $((top1 - top0)), expected $((2 * p0))"
         else
             fail "after WM_DPICHANGED the text's two lines were not found ($rect)"
