@@ -66,7 +66,8 @@ HWND XGControl::CreateControl(const char* className, DWORD style, const char* ti
 
 void XGControl::SetControlFont(HWND control, XGFont* font)
 {
-    if (!control)
+    // A control made without a font keeps the system's own.
+    if (!control || !font)
         return;
     const bool shown = (GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) != 0;
     SendMessageW(control, WM_SETFONT, WPARAM(XGDpiResources::FontFor(this, font)), shown ? TRUE : FALSE);

@@ -31,8 +31,8 @@ protected:
     HWND CreateControl(const char* className, DWORD style, const char* title,
                        const tagRECT& rect, XGFont* font);
     void DestroyControl(HWND control);
-    // Gives the native control font (the default font when null) made for
-    // the window's DPI; a control already shown is drawn again with it.
+    // Gives the native control font made for the window's DPI; a control
+    // already shown is drawn again with it. Without a font nothing changes.
     void SetControlFont(HWND control, XGFont* font);
     // Moves and sizes the native window, hidden until the view is drawn again.
     static void MoveControl(HWND control, const tagRECT& rect);

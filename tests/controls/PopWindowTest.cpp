@@ -5,6 +5,7 @@
 
 #include "ToolbarTestSupport.h"
 #include "dispatch/XGEventLoop.h"
+#include "views/XGDpiScale.h"
 #include "views/XGDraw.h"
 #include "views/XGFont.h"
 #include "dispatch/XGGlobals.h"
@@ -220,6 +221,32 @@ TEST_F(PopWindowTest, TipIsSizedToItsTextAndDrawnInTheTipColours)
     EXPECT_FALSE(IsWindow(tip));
     EXPECT_EQ(nullptr, XGToolTip::gPopView);
     XGToolTip::CloseTip();  // nothing open: nothing happens
+}
+
+// Over a window at another scale the tip takes the font at that scale and
+// margins of 2 and 6 units.
+TEST_F(PopWindowTest, TipOverAWindowAtAnotherScaleIsSizedAtThatScale)
+{
+    for (int dpi : {144, 192}) {
+        fWindow->ChangeDpi(dpi);
+        XGToolTip::OpenTip(fBase, Point{40, 30}, "Save the file");
+        ASSERT_NE(nullptr, XGToolTip::gPopWindow);
+        XGFont* font = XGFont::LoadFont(1);
+        HDC dc = GetDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, font->GetFontForDpi(dpi));
+        TEXTMETRICW metrics = {};
+        GetTextMetricsW(dc, &metrics);
+        SIZE text = {};
+        GetTextExtentPoint32W(dc, L"Save the file", 13, &text);
+        SelectObject(dc, old);
+        ReleaseDC(nullptr, dc);
+        font->Detach();
+        RECT client;
+        GetClientRect(XGToolTip::gPopWindow->GetHWND(), &client);
+        EXPECT_EQ(text.cx + XGDpiScale::Scale(6, dpi), client.right) << dpi;
+        EXPECT_EQ(metrics.tmHeight + XGDpiScale::Scale(2, dpi), client.bottom) << dpi;
+        XGToolTip::CloseTip();
+    }
 }
 
 // The event loop notices the pointer leaving a window by its next periodic
