@@ -6,7 +6,8 @@
 # in an Xvfb display and Wine prefix of its own, the two side by side.
 #
 #   scripts/test.sh [--build DIR] [--only native|win32|win64] [-R regex]
-# (-R japanese runs only the x86_64 tests under LANG=ja_JP.UTF-8.)
+# (-R japanese runs only the x86_64 tests under LANG=ja_JP.UTF-8; -R dpi only
+# the tests at LogPixels 96, 144 and 192, labelled dpi, in a prefix of their own.)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build
@@ -81,7 +82,7 @@ start_suite() {
         trap wine_session_stop EXIT
         trap 'exit 143' TERM INT
         wine_session_start "$build/wineprefix-$width"
-        cd "$build/$width" && ctest --output-on-failure "${regex[@]}"
+        cd "$build/$width" && ctest --output-on-failure "${regex[@]}" -LE dpi
     ) >"$build/$width-tests.log" 2>&1 &
     suites+=("$width:$!")
 }
@@ -98,6 +99,19 @@ start_japanese_suite() {
         wine_session_start "$build/wineprefix-$width-ja"
         cd "$build/$width" && ctest --output-on-failure -R "$japanese_tests"
     ) >"$build/$width-ja-tests.log" 2>&1
+}
+# The tests at other scales (label dpi) change their prefix's LogPixels, so
+# they run in a prefix of their own, on a screen that holds a window at 200 %.
+start_dpi_suite() {
+    local width=$1
+    (
+        export KEBO_SCREEN=2048x1536x24
+        source "$root/scripts/wine-session.sh"
+        trap wine_session_stop EXIT
+        trap 'exit 143' TERM INT
+        wine_session_start "$build/wineprefix-$width-dpi"
+        cd "$build/$width" && ctest --output-on-failure -L dpi
+    ) >"$build/$width-dpi-tests.log" 2>&1
 }
 stop_suites() {
     local suite
@@ -157,6 +171,16 @@ if want win64 && { [ ${#regex[@]} -eq 0 ] || [ "${regex[1]}" = japanese ]; }; th
     else
         skipped+=("SKIPPED: the x86_64 tests under LANG=ja_JP.UTF-8: the locale is not generated")
     fi
+fi
+if want win64 && { [ ${#regex[@]} -eq 0 ] || [ "${regex[1]}" = dpi ]; }; then
+    echo "=== x86_64 tests under 64-bit Wine at LogPixels 96, 144 and 192"
+    start_dpi_suite win64 || status=1
+    cat "$build/win64-dpi-tests.log"
+fi
+if want win32 && wine32_runs && { [ ${#regex[@]} -eq 0 ] || [ "${regex[1]}" = dpi ]; }; then
+    echo "=== i686 tests under 32-bit Wine at LogPixels 96, 144 and 192"
+    start_dpi_suite win32 || status=1
+    cat "$build/win32-dpi-tests.log"
 fi
 # The benchmarks once, short, from the shipped build's tree, to show that they
 # run; no timing is judged.

@@ -1,6 +1,8 @@
 # Sourced by the test and run scripts: one Xvfb display and one persistent
 # wineserver for a whole run, ended by pid afterwards.
 #
+# KEBO_SCREEN sets the display's size (1024x768x24 unless set).
+#
 # The prefix is made once and kept. Its windows are unmanaged ("Managed"="N"):
 # without a window manager on the display, Wine otherwise waits up to two
 # seconds for a manager's answer each time a top-level window goes away, which
@@ -19,7 +21,7 @@ wine_session_start() {
             n=$((n + 1))
         done
         KEBO_DISPLAY_CLAIM=/tmp/.kebo-display-$n
-        Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >"$WINEPREFIX/xvfb.log" 2>&1 &
+        Xvfb :$n -screen 0 "${KEBO_SCREEN:-1024x768x24}" -nolisten tcp >"$WINEPREFIX/xvfb.log" 2>&1 &
         KEBO_XVFB_PID=$!
         export DISPLAY=:$n
         for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done

@@ -9,6 +9,7 @@
 #include "controls/XGScrollView.h"
 #include "foundation/XGStringList.h"
 #include "forms/XGWindowFactory.h"
+#include "views/XGDpiScale.h"
 #include "views/XGDraw.h"
 
 #include <cstdlib>
@@ -17,7 +18,7 @@
 namespace {
 const char* const kColours[] = {"Red", "Green", "Blue", "Yellow"};
 const char* const kFruits[] = {"Apple", "Banana", "Cherry", "Damson", "Elderberry", "Fig", "Grape", "Kiwi"};
-// The picture in the scroll view, larger than the view.
+// The picture in the scroll view, larger than the view, in layout units.
 const long kPictureWidth = 320;
 const long kPictureHeight = 240;
 }
@@ -78,10 +79,30 @@ void NTGalleryWindow::Fill()
     }
     if (auto* scroller = dynamic_cast<XGScrollView*>(FindViewByID(kScrollView))) {
         tagRECT content = scroller->GetContentRect();
-        long step = scroller->GetPixelStep() > 0 ? scroller->GetPixelStep() : 1;
-        long h = (kPictureWidth - (content.right - content.left) + step - 1) / step;
-        long v = (kPictureHeight - (content.bottom - content.top) + step - 1) / step;
-        scroller->SetMaxValue(h > 0 ? h : 0, v > 0 ? v : 0);
+        SetPictureRange(content.right - content.left, content.bottom - content.top);
+    }
+}
+
+void NTGalleryWindow::SetPictureRange(long contentWidth, long contentHeight)
+{
+    auto* scroller = dynamic_cast<XGScrollView*>(FindViewByID(kScrollView));
+    if (!scroller)
+        return;
+    long step = scroller->GetPixelStep() > 0 ? scroller->GetPixelStep() : 1;
+    // GetDpi() is the new one already while the window hears of a change.
+    long h = (XGDpiScale::Scale(kPictureWidth, GetDpi()) - contentWidth + step - 1) / step;
+    long v = (XGDpiScale::Scale(kPictureHeight, GetDpi()) - contentHeight + step - 1) / step;
+    scroller->SetMaxValue(h > 0 ? h : 0, v > 0 ? v : 0);
+}
+
+// Heard before the tree is placed again: the content area it will have is
+// the present one at the new scale.
+void NTGalleryWindow::DoDpiChanged(int oldDpi, int newDpi)
+{
+    XGWindow::DoDpiChanged(oldDpi, newDpi);
+    if (auto* scroller = dynamic_cast<XGScrollView*>(FindViewByID(kScrollView))) {
+        tagRECT content = XGDpiScale::RescaleRect(scroller->GetContentRect(), oldDpi, newDpi);
+        SetPictureRange(content.right - content.left, content.bottom - content.top);
     }
 }
 

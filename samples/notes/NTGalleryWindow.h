@@ -32,6 +32,9 @@ public:
     // The face colour behind the controls, as a dialog has it: static texts
     // draw only their letters, so a changed text needs its ground redrawn.
     void DoDrawView(tagRECT area) override;
+    // The picture and the scroll view's content area both scale, but the
+    // range over them is counted in pixels: it is worked out again.
+    void DoDpiChanged(int oldDpi, int newDpi) override;
 
     // message handlers
     long ControlClick(long viewID, void* data);     // 'cclk'
@@ -42,6 +45,9 @@ public:
 
 private:
     void Fill();
+    // The scroll view's range over the picture for a content area of this
+    // many pixels.
+    void SetPictureRange(long contentWidth, long contentHeight);
     void SetText(short viewID, const char* text);
     void ShowListSelection();
 

@@ -407,6 +407,13 @@ int main()
     if ((command == L"press" || command == L"listen") && argument.empty())
         return Usage();
 
+    // A screen reader is DPI-aware: the rectangles it reads are the screen's
+    // pixels, not ones the system scaled for it.
+    using SetAwareFn = BOOL(WINAPI*)();
+    auto setAware = reinterpret_cast<SetAwareFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDPIAware")));
+    if (setAware)
+        setAware();
     CoInitialize(nullptr);
     HWND target = FindTarget(title, className, wait);
     if (!target) {
