@@ -216,6 +216,31 @@ LRESULT XGWindowProc::ProcKeyboardCommon(UINT message, WPARAM wParam, LPARAM lPa
     }
 }
 
+// the system's focus
+
+namespace {
+
+// The framework window that received the focus and has not lost it since,
+// or null when the focus is elsewhere or not known.
+HWND gNativeFocus = nullptr;
+
+}  // namespace
+
+void XGWindowProc::NoteFocus(HWND window, UINT message)
+{
+    if (message == WM_SETFOCUS)
+        gNativeFocus = window;
+    else if ((message == WM_KILLFOCUS || message == WM_NCDESTROY) && gNativeFocus == window)
+        gNativeFocus = nullptr;
+}
+
+bool XGWindowProc::HasNativeFocus(HWND window)
+{
+    if (gNativeFocus)
+        return gNativeFocus == window;
+    return ::GetFocus() == window;
+}
+
 // mouse messages
 
 Point XGWindowProc::MousePoint(LPARAM lParam)
@@ -359,6 +384,7 @@ LRESULT XGWindowProc::ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM 
 
 LRESULT CALLBACK _GSingleWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    XGWindowProc::NoteFocus(hwnd, message);
     if (message == WM_ACTIVATE)
         XGWindow::NoteActivation(hwnd, LOWORD(wParam) != WA_INACTIVE, reinterpret_cast<HWND>(lParam));
     else if (message == WM_NCDESTROY)
@@ -405,6 +431,7 @@ LRESULT CALLBACK _GSingleWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 
 LRESULT CALLBACK _GChildWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    XGWindowProc::NoteFocus(hwnd, message);
     XGWindow* window = WindowFor(hwnd);
     if (!window)
         return DefMDIChildProcW(hwnd, message, wParam, lParam);
