@@ -99,6 +99,7 @@ public:
     explicit WindowGesture(XGWindow* window) : fWindow(window) {}
 
 protected:
+    bool ReportsCaptureLoss() const override { return true; }
     XGView* Press(Point where, short modifiers) override { return fWindow->ProcessMouseDown(where, modifiers); }
     void Move(Point where, short modifiers, XGView* capture) override
     {
@@ -385,6 +386,8 @@ LRESULT XGWindowProc::ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM 
 LRESULT CALLBACK _GSingleWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     XGWindowProc::NoteFocus(hwnd, message);
+    if (message == WM_CAPTURECHANGED || message == WM_NCDESTROY)
+        XGMouseGesture::NoteCaptureLost(hwnd);
     if (message == WM_ACTIVATE)
         XGWindow::NoteActivation(hwnd, LOWORD(wParam) != WA_INACTIVE, reinterpret_cast<HWND>(lParam));
     else if (message == WM_NCDESTROY)
@@ -432,6 +435,8 @@ LRESULT CALLBACK _GSingleWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 LRESULT CALLBACK _GChildWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     XGWindowProc::NoteFocus(hwnd, message);
+    if (message == WM_CAPTURECHANGED || message == WM_NCDESTROY)
+        XGMouseGesture::NoteCaptureLost(hwnd);
     XGWindow* window = WindowFor(hwnd);
     if (!window)
         return DefMDIChildProcW(hwnd, message, wParam, lParam);
