@@ -22,6 +22,10 @@ double BenchSide::Input(unsigned message, unsigned long long wParam, long long l
     // the sides take turns, so each turn reactivates its window, which a
     // user typing into one window does not pay for each key.
     Settle();
+    // Wine keeps a window's drawing in memory and hands it to the display
+    // when the thread next waits: the activation's paint would otherwise
+    // reach the screen inside the timed input, at its first GetMessage.
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
     HWND target = InputTarget();
     double start = BenchApp::Now();
     PostMessageA(target, message, WPARAM(wParam), LPARAM(lParam));

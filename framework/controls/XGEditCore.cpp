@@ -747,8 +747,9 @@ void XGEditCore::SetSelect(long start, long end)
     SetSelectInternal(start, end);
 }
 
-void XGEditCore::SetSelectInternal(long a, long b)
+void XGEditCore::ClampSelection(long* start, long* end) const
 {
+    long a = *start, b = *end;
     if (a > b) {
         long t = a;
         a = b;
@@ -767,6 +768,13 @@ void XGEditCore::SetSelectInternal(long a, long b)
         a = long(XGTextClusters::Floor(**fText, size_t(size), size_t(a)));
         b = long(XGTextClusters::Floor(**fText, size_t(size), size_t(b)));
     }
+    *start = a;
+    *end = b;
+}
+
+void XGEditCore::SetSelectInternal(long a, long b)
+{
+    ClampSelection(&a, &b);
     if (a == fSelStart && b == fSelEnd)
         return;
     if (!fView) {
@@ -802,15 +810,20 @@ void XGEditCore::SetSelectInternal(long a, long b)
     draw->ClipRect(nullptr);
 }
 
-void XGEditCore::SetDragSelect(long a, long b)
+void XGEditCore::DragSelection(long* a, long* b)
 {
-    if (a > b) {
-        long t = a;
-        a = b;
-        b = t;
+    if (*a > *b) {
+        long t = *a;
+        *a = *b;
+        *b = t;
     }
     if (fWordDrag)
-        GetWordSelect(&a, &b);
+        GetWordSelect(a, b);
+}
+
+void XGEditCore::SetDragSelect(long a, long b)
+{
+    DragSelection(&a, &b);
     SetSelect(a, b);
 }
 
@@ -1073,6 +1086,7 @@ bool XGEditCore::DoMouseDown(Point where, short modifiers)
     fWordDrag = false;
     bool beyond = false;
     long o = GetOffsetBeyond(where, &beyond);
+    const bool wasAtLineEnd = fAtLineEnd;
     fAtLineEnd = beyond;
     long anchor = o;
     if (modifiers & kDoubleClick) {
@@ -1082,10 +1096,18 @@ bool XGEditCore::DoMouseDown(Point where, short modifiers)
     }
     fDragAnchor = anchor;
     fDragPoint = o;
-    {
+    long a = anchor, b = o;
+    DragSelection(&a, &b);
+    ClampSelection(&a, &b);
+    // A click that selects what is selected, with the caret on the same side
+    // of a wrap, leaves every pixel as it is: the drawing context and the
+    // caret's blink are not worth a trip to the window server.
+    if (a == fSelStart && b == fSelEnd && fAtLineEnd == wasAtLineEnd && fCaretValid) {
+        fGoalPixel = -1;
+    } else {
         EventDraw shared(*this);
         ClearCursor();
-        SetDragSelect(anchor, o);
+        SetSelect(a, b);
     }
     fMaxScrollH = XGTextEngine::DivUp(int32_t(GetMaxWidth() - (fFrame.right - fFrame.left)),
                                       int32_t(fPixelStep));

@@ -111,6 +111,11 @@ private:
     void DrawLine(XGDraw& draw, long line);
     void DrawLines(long first, long last);
     void SetSelectInternal(long a, long b);
+    // What SetSelectInternal would select for a and b: ordered, within the
+    // text, between clusters.
+    void ClampSelection(long* start, long* end) const;
+    // What a drag from a to b selects: ordered, whole words in a word drag.
+    void DragSelection(long* a, long* b);
     void SetDragSelect(long a, long b);
     void GetWordSelect(long* start, long* end);
     // The line height, ascent, margin and caret width of the font and scale.

@@ -29,8 +29,16 @@ public:
     static bool IsMouseMessage(UINT message);
     // Runs one of those messages, which arrived at the native window.
     void Track(HWND window, UINT message, LPARAM lParam);
+    // A window's procedure passes on WM_CAPTURECHANGED and WM_NCDESTROY
+    // here when its gesture says ReportsCaptureLoss.
+    static void NoteCaptureLost(HWND window);
 
 protected:
+    // True when the window's procedure calls NoteCaptureLost: the gesture
+    // then knows that its window holds the mouse without asking the window
+    // server at each move and at the release.
+    virtual bool ReportsCaptureLoss() const { return false; }
+
     // The view that accepted the press, which then tracks the gesture, or null.
     virtual XGView* Press(Point where, short modifiers) = 0;
     // capture is the view tracking the gesture, or null between gestures.
@@ -39,5 +47,7 @@ protected:
     virtual bool Release(Point where, short modifiers, XGView* capture) = 0;
 
 private:
+    void Capture(HWND window);
+
     PressRule fRule;
 };

@@ -17,6 +17,7 @@
 #include "views/XGInline.h"
 #include "foundation/XGResource.h"
 #include "views/XGWindow.h"
+#include "views/XGWindowProc.h"
 
 namespace {
 
@@ -513,7 +514,7 @@ void XGView::SetFocus()
     // system's focus call and the accessibility event are trips to the window
     // server that every such click would pay.
     bool already = XGDispatch::GetFocus() == this && fWindow && fWindow->GetFocusView() == this &&
-                   (!fRootWindow || ::GetFocus() == fRootWindow);
+                   (!fRootWindow || XGWindowProc::HasNativeFocus(fRootWindow));
     XGDispatch::SetFocus();
     if (fWindow && !already) {
         fWindow->SetFocusView(this);

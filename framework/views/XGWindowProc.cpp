@@ -105,6 +105,7 @@ public:
     explicit WindowGesture(XGWindow* window) : fWindow(window) {}
 
 protected:
+    bool ReportsCaptureLoss() const override { return true; }
     XGView* Press(Point where, short modifiers) override { return fWindow->ProcessMouseDown(where, modifiers); }
     void Move(Point where, short modifiers, XGView* capture) override
     {
@@ -220,6 +221,31 @@ LRESULT XGWindowProc::ProcKeyboardCommon(UINT message, WPARAM wParam, LPARAM lPa
     default:
         return -1;
     }
+}
+
+// the system's focus
+
+namespace {
+
+// The framework window that received the focus and has not lost it since,
+// or null when the focus is elsewhere or not known.
+HWND gNativeFocus = nullptr;
+
+}  // namespace
+
+void XGWindowProc::NoteFocus(HWND window, UINT message)
+{
+    if (message == WM_SETFOCUS)
+        gNativeFocus = window;
+    else if ((message == WM_KILLFOCUS || message == WM_NCDESTROY) && gNativeFocus == window)
+        gNativeFocus = nullptr;
+}
+
+bool XGWindowProc::HasNativeFocus(HWND window)
+{
+    if (gNativeFocus)
+        return gNativeFocus == window;
+    return ::GetFocus() == window;
 }
 
 // mouse messages
@@ -388,6 +414,9 @@ LRESULT XGWindowProc::ProcXGWindowCommon(XGWindow* window, UINT message, WPARAM 
 
 LRESULT CALLBACK _GSingleWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    XGWindowProc::NoteFocus(hwnd, message);
+    if (message == WM_CAPTURECHANGED || message == WM_NCDESTROY)
+        XGMouseGesture::NoteCaptureLost(hwnd);
     if (message == WM_ACTIVATE)
         XGWindow::NoteActivation(hwnd, LOWORD(wParam) != WA_INACTIVE, reinterpret_cast<HWND>(lParam));
     else if (message == WM_NCDESTROY)
@@ -434,6 +463,9 @@ LRESULT CALLBACK _GSingleWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 
 LRESULT CALLBACK _GChildWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    XGWindowProc::NoteFocus(hwnd, message);
+    if (message == WM_CAPTURECHANGED || message == WM_NCDESTROY)
+        XGMouseGesture::NoteCaptureLost(hwnd);
     XGWindow* window = WindowFor(hwnd);
     if (!window)
         return DefMDIChildProcW(hwnd, message, wParam, lParam);

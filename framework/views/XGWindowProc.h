@@ -42,6 +42,13 @@ public:
     // double click.
     static short GetPressFlags(UINT message);
 
+    // Whether the system's focus is on window. The framework windows'
+    // procedures see the focus arrive and leave, so that a click into the
+    // focused view needs no trip to the window server to know it; other
+    // windows are asked about.
+    static void NoteFocus(HWND window, UINT message);
+    static bool HasNativeFocus(HWND window);
+
     // Draws a view over the native window's update region, inside one paint.
     static void PaintView(HWND window, XGView* view);
     // A window moved or sized, or being so, takes the inline editor away.

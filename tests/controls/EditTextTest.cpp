@@ -571,6 +571,46 @@ TEST_F(EditText, DraggingSelectsFromThePressToThePointer)
     EXPECT_EQ(Selection(edit), std::make_pair(2L, 8L));
 }
 
+// The pixels of the first line's band, row by row.
+std::vector<COLORREF> BandPixels(Host& host, XGEditText* edit)
+{
+    tagRECT frame = edit->GetEditCore()->GetFrame();
+    std::vector<COLORREF> pixels;
+    for (int y = frame.top; y < frame.top + edit->GetEditCore()->GetPixelStep(); ++y) {
+        for (int x = frame.left; x < frame.right; ++x)
+            pixels.push_back(host.Pixel(10 + x, 10 + y));
+    }
+    return pixels;
+}
+
+TEST_F(EditText, AClickOnTheCaretsOwnPlaceLeavesTheCaretDrawn)
+{
+    Host& host = Host::Shared();
+    host.Clear(RGB(0, 255, 0));
+    EditOptions o;
+    o.text = "alpha beta";
+    XGEditText* edit = Make(o);
+    edit->SetFocus();
+    edit->DoDrawView(edit->GetContentRect());
+    Select(edit, 3, 3);
+    Type(edit, "x");
+    Type(edit, "\b");   // redraws the line and shows the caret
+    XGEditCore* core = edit->GetEditCore();
+    ASSERT_TRUE(core->IsCaretShown());
+    const std::vector<COLORREF> before = BandPixels(host, edit);
+    for (short modifiers : {short(0), kShift}) {
+        edit->DoMouseDown(PointAt(edit, 3), modifiers);
+        edit->DoMouseUp(PointAt(edit, 3), kCaptured);
+        EXPECT_EQ(Selection(edit), std::make_pair(3L, 3L));
+        EXPECT_TRUE(core->IsCaretShown());
+        EXPECT_TRUE(BandPixels(host, edit) == before);
+    }
+    // Elsewhere the caret moves: the line is drawn again.
+    edit->DoMouseDown(PointAt(edit, 7), 0);
+    EXPECT_EQ(Selection(edit), std::make_pair(7L, 7L));
+    EXPECT_FALSE(BandPixels(host, edit) == before);
+}
+
 TEST_F(EditText, ShiftClickExtendsFromTheFartherEnd)
 {
     EditOptions o;
