@@ -102,6 +102,7 @@ TEST(ToolbarFrame, TheStripReadsAsAToolBarWithItsButtonsNamedByTheirTips)
     };
     RECT strip;
     GetWindowRect(_GToolWindow, &strip);
+    LONG previousX = strip.left - 1;
     for (long i = 1; i <= 4; ++i) {
         SCOPED_TRACE(i);
         VariantInit(&role);
@@ -113,9 +114,13 @@ TEST(ToolbarFrame, TheStripReadsAsAToolBarWithItsButtonsNamedByTheirTips)
         SysFreeString(name);
         LONG x = 0, y = 0, w = 0, h = 0;
         EXPECT_EQ(S_OK, bar->accLocation(&x, &y, &w, &h, ChildId(i)));
-        EXPECT_GE(x, strip.left);
+        // Each in its own place, left to right across the strip.
+        EXPECT_GT(x, previousX);
+        previousX = x;
         EXPECT_GE(y, strip.top);
         EXPECT_LE(y + h, strip.bottom);
+        EXPECT_EQ(rows[i - 1].role == ROLE_SYSTEM_PUSHBUTTON ? 22 : 11, w);
+        EXPECT_EQ(22, h);
     }
     HWND hwnd = _GToolWindow;
     DestroyWindow(_GMainWindow);
