@@ -248,14 +248,14 @@ IDispatch* XGAccessible::ObjectFor(XGView* view) const
 tagRECT XGAccessible::ScreenRect(const Target& target) const
 {
     tagRECT r;
-    if (target.view == fRoot) {
-        // A hosted view may reach past its window (the tool bar strip's
-        // does): what a reader can point at is the window's client area.
-        GetClientRect(fHWND, &r);
-    } else if (target.item >= 0) {
+    if (target.item >= 0) {
         XGAccItem item;
         target.view->GetAccItem(target.item, item);
         r = item.rect;
+    } else if (target.view == fRoot) {
+        // A hosted view may reach past its window (the tool bar strip's
+        // does): what a reader can point at is the window's client area.
+        GetClientRect(fHWND, &r);
     } else {
         r = target.view->GetGlobalRect();
         // The clipped rectangle of a hidden view is empty; its place is not.

@@ -245,6 +245,25 @@ TEST_F(AccessibleTest, AListsItemsAreItsChildrenWithTheSelectionMarked)
     tree->Release();
 }
 
+// As a dialog's edit control is named by the label before it: the static
+// text just before a field names it when the program gave no name or label,
+// read without its mnemonic's ampersand; a field after anything else stays
+// unnamed.
+TEST_F(AccessibleTest, AnUnnamedFieldTakesTheStaticTextBeforeItWithoutItsAmpersand)
+{
+    fTree->FindViewByID(3)->SetAccessibleLabel(0);
+    fTree->FindViewByID(2)->SetTitle("&N\u00e9v && c\u00edm:");
+    IAccessible* tree = TreeObject();
+    ASSERT_NE(nullptr, tree);
+    EXPECT_EQ(L"N\u00e9v & c\u00edm:", Name(tree, 1));
+    EXPECT_EQ(L"N\u00e9v & c\u00edm:", Name(tree, 2));
+    EXPECT_EQ(L"", Name(tree, 3));
+    // A name the program gives wins over the label before it.
+    fTree->FindViewByID(3)->SetAccessibleName("Full name");
+    EXPECT_EQ(L"Full name", Name(tree, 2));
+    tree->Release();
+}
+
 TEST_F(AccessibleTest, LocationAndHitTestAgreeOnTheScreen)
 {
     IAccessible* tree = TreeObject();
