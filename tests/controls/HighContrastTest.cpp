@@ -186,12 +186,12 @@ TEST_F(HighContrast, WithTheSettingOffAListKeepsItsBlackOnWhite)
     EXPECT_EQ(Count(lines, GetSysColor(COLOR_WINDOW)), 0);
 }
 
-// The tool bar (resource 128, its buttons not yet enabled by any command
+// The tool bar (resource 150, its buttons not yet enabled by any command
 // status) drawn in a strip at the window's top: face, edges, separator and
 // the disabled icons come from the scheme and nothing else.
 TEST_F(HighContrast, TheToolBarDrawsOnlyTheSchemesColours)
 {
-    XGToolbarView* tool = new XGToolbarView(128);
+    XGToolbarView* tool = new XGToolbarView(150);
     tool->SetRootWindow(fWindow->GetHWND());
     const tagRECT strip = {0, 0, 200, 27};
     tool->SetLocation(strip);
