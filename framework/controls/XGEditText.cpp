@@ -605,8 +605,18 @@ long XGEditText::GetAccRole() const
 void XGEditText::GetAccName(std::string& out) const
 {
     out.clear();
-    if (fAccLabel != 0 || !fAccName.empty())
+    if (fAccLabel != 0 || !fAccName.empty()) {
         XGView::GetAccName(out);
+        return;
+    }
+    // Unnamed, it takes the static text just before it in the tree, as a
+    // dialog's edit control takes the label before it: "&Name:" beside it.
+    XGView* before = nullptr;
+    for (XGView* view = GetParent() ? GetParent()->GetChild() : nullptr; view && view != this;
+         view = view->GetSibling())
+        before = view;
+    if (before && before->GetAccRole() == ROLE_SYSTEM_STATICTEXT)
+        before->GetAccName(out);
 }
 
 // A password field's text is not read out: its value is absent.

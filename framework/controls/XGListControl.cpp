@@ -102,7 +102,7 @@ void XGListControl::StoreSelect(long index, bool select)
     if (fListView)
         fListView->RedrawLine(index);
     if (select)
-        NotifyAccEvent(EVENT_OBJECT_SELECTION);
+        NotifyAccItemEvent(EVENT_OBJECT_SELECTION, index);
 }
 
 long XGListControl::GetAccRole() const

@@ -338,6 +338,10 @@ bool XGToolbarView::GetAccItem(long index, XGAccItem& item) const
     item.rect = CalcButton(index);
     ViewToGlobal(&item.rect);
     if (GetItemCommand(index) == 0) {
+        // Its button rectangle is empty, so that no click lands on it; a
+        // reader shows the gap it makes between the buttons.
+        item.rect.right = item.rect.left + XGToolbarData::kSeparatorWidth;
+        item.rect.bottom = item.rect.top + XGToolbarData::kButtonSize;
         item.role = ROLE_SYSTEM_SEPARATOR;
         return true;
     }

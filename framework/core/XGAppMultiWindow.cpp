@@ -8,6 +8,7 @@
 #include "dispatch/XGMenuStatus.h"
 #include "dispatch/XGMessages.h"
 #include "controls/XGToolbarView.h"
+#include "views/XGAccessible.h"
 #include "views/RectMath.h"
 #include "views/XGDDEServer.h"
 #include "views/XGDpiScale.h"
@@ -661,9 +662,17 @@ LRESULT CALLBACK _GToolBarWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
                 gToolDpi = XGDpiScale::kBaseDpi;
                 FollowToolDpi();
                 _GToolView->SetLocation(ToolViewRect(hwnd));
+                // The strip is no framework window: screen readers would
+                // find an empty pane in it without the view's own object.
+                XGAccessible::Host(hwnd, _GToolView);
             }
             return 0;
+        case WM_GETOBJECT: {
+            const LRESULT object = XGAccessible::AnswerHosted(hwnd, wParam, lParam);
+            return object != -1 ? object : DefWindowProcW(hwnd, message, wParam, lParam);
+        }
         case WM_DESTROY:
+            XGAccessible::Host(hwnd, nullptr);
             delete _GToolView;
             _GToolView = nullptr;
             _GToolWindow = nullptr;
@@ -684,6 +693,8 @@ LRESULT CALLBACK _GToolBarWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
             return 0;
         }
         default:
+            if (XGAccessible::RunPosted(_GToolView, message, wParam, lParam))
+                return 0;
             XGWindowProc::NoteMoveOrSize(message);
             return DefWindowProcW(hwnd, message, wParam, lParam);
         }

@@ -1,5 +1,7 @@
 #include "views/XGAccessible.h"
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "foundation/XGWide.h"
@@ -18,11 +20,38 @@ UINT PostedActionMessage()
 
 XGView* FindByAccID(XGView* view, long id)
 {
+    if (!view)
+        return nullptr;
     for (XGView* child = view->GetChild(); child; child = child->GetSibling()) {
         if (child->GetAccID() == id)
             return child;
         if (XGView* found = FindByAccID(child, id))
             return found;
+    }
+    return nullptr;
+}
+
+// The view with this ID: the root itself (a hosted view names itself in its
+// events) or one below it.
+XGView* FindInTree(XGView* root, long id)
+{
+    if (root && root->GetAccID() == id)
+        return root;
+    return FindByAccID(root, id);
+}
+
+// The native windows that show a view tree without being framework windows.
+std::vector<std::pair<HWND, XGView*>>& Hosts()
+{
+    static std::vector<std::pair<HWND, XGView*>> hosts;
+    return hosts;
+}
+
+XGView* HostedRoot(HWND hwnd)
+{
+    for (const auto& host : Hosts()) {
+        if (host.first == hwnd)
+            return host.second;
     }
     return nullptr;
 }
@@ -84,14 +113,14 @@ bool Contains(const tagRECT& r, POINT p)
 
 // construction
 
-XGAccessible* XGAccessible::Create(XGWindow* window, XGView* view)
+XGAccessible* XGAccessible::Create(XGView* root, HWND hwnd, XGView* view)
 {
-    const long id = (!view || view == window) ? 0 : view->GetAccID();
-    return new XGAccessible(window, window->GetHWND(), id);
+    const long id = (!view || view == root) ? 0 : view->GetAccID();
+    return new XGAccessible(root, hwnd, id);
 }
 
-XGAccessible::XGAccessible(XGWindow* window, HWND hwnd, long viewID)
-    : fRefs(1), fWindow(window), fHWND(hwnd), fViewID(viewID)
+XGAccessible::XGAccessible(XGView* root, HWND hwnd, long viewID)
+    : fRefs(1), fRoot(root), fHWND(hwnd), fViewID(viewID)
 {
 }
 
@@ -99,19 +128,48 @@ XGAccessible::~XGAccessible() = default;
 
 LRESULT XGAccessible::Answer(XGWindow* window, WPARAM flags, LPARAM objectID)
 {
-    if (static_cast<LONG>(objectID) != OBJID_CLIENT || !window || !window->GetHWND())
+    if (!window || !window->GetHWND())
         return -1;
-    XGAccessible* object = Create(window, window);
+    return AnswerFor(window, window->GetHWND(), flags, objectID);
+}
+
+void XGAccessible::Host(HWND hwnd, XGView* root)
+{
+    auto& hosts = Hosts();
+    hosts.erase(std::remove_if(hosts.begin(), hosts.end(), [hwnd](const std::pair<HWND, XGView*>& host) {
+        return host.first == hwnd;
+    }), hosts.end());
+    if (hwnd && root)
+        hosts.emplace_back(hwnd, root);
+}
+
+LRESULT XGAccessible::AnswerHosted(HWND hwnd, WPARAM flags, LPARAM objectID)
+{
+    XGView* root = HostedRoot(hwnd);
+    return root ? AnswerFor(root, hwnd, flags, objectID) : -1;
+}
+
+LRESULT XGAccessible::AnswerFor(XGView* root, HWND hwnd, WPARAM flags, LPARAM objectID)
+{
+    const LONG id = static_cast<LONG>(objectID);
+    XGView* view = nullptr;
+    if (id == OBJID_CLIENT)
+        view = root;
+    else if (id > 0)
+        view = FindInTree(root, id);
+    if (!view)
+        return -1;
+    XGAccessible* object = Create(root, hwnd, view);
     const LRESULT result = LresultFromObject(__uuidof(IAccessible), flags, object);
     object->Release();
     return result;
 }
 
-bool XGAccessible::RunPosted(XGWindow* window, UINT message, WPARAM wParam, LPARAM lParam)
+bool XGAccessible::RunPosted(XGView* root, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message != PostedActionMessage() || !window)
+    if (message != PostedActionMessage() || !root)
         return false;
-    XGView* view = FindByAccID(window, long(wParam));
+    XGView* view = FindInTree(root, long(wParam));
     if (view) {
         if (long(lParam) >= 0)
             view->DoAccItemAction(long(lParam));
@@ -123,19 +181,24 @@ bool XGAccessible::RunPosted(XGWindow* window, UINT message, WPARAM wParam, LPAR
 
 // the tree behind the object
 
-XGWindow* XGAccessible::LiveWindow() const
+XGView* XGAccessible::LiveRoot() const
 {
-    if (!fHWND || !IsWindow(fHWND) || XGWindow::GetXGWindow(fHWND) != fWindow)
+    if (!fHWND || !IsWindow(fHWND))
         return nullptr;
-    return fWindow->GetHWND() == fHWND ? fWindow : nullptr;
+    if (XGView* hosted = HostedRoot(fHWND))
+        return hosted == fRoot ? hosted : nullptr;
+    XGWindow* window = XGWindow::GetXGWindow(fHWND);
+    if (!window || static_cast<XGView*>(window) != fRoot || window->GetHWND() != fHWND)
+        return nullptr;
+    return window;
 }
 
 XGView* XGAccessible::Node() const
 {
-    XGWindow* window = LiveWindow();
-    if (!window)
+    XGView* root = LiveRoot();
+    if (!root)
         return nullptr;
-    return fViewID == 0 ? window : FindByAccID(window, fViewID);
+    return fViewID == 0 ? root : FindInTree(root, fViewID);
 }
 
 HRESULT XGAccessible::Resolve(const VARIANT& child, Target* target) const
@@ -151,7 +214,7 @@ HRESULT XGAccessible::Resolve(const VARIANT& child, Target* target) const
         return S_OK;
     }
     if (id < 0) {
-        XGView* view = FindByAccID(LiveWindow(), -id);
+        XGView* view = FindInTree(LiveRoot(), -id);
         if (!view)
             return E_INVALIDARG;
         target->view = view;
@@ -179,18 +242,20 @@ IDispatch* XGAccessible::ObjectFor(XGView* view) const
     }
     if (AccChildCount(view) == 0)
         return nullptr;
-    return Create(fWindow, view);
+    return Create(fRoot, fHWND, view);
 }
 
 tagRECT XGAccessible::ScreenRect(const Target& target) const
 {
     tagRECT r;
-    if (target.view == fWindow) {
-        GetClientRect(fHWND, &r);
-    } else if (target.item >= 0) {
+    if (target.item >= 0) {
         XGAccItem item;
         target.view->GetAccItem(target.item, item);
         r = item.rect;
+    } else if (target.view == fRoot) {
+        // A hosted view may reach past its window (the tool bar strip's
+        // does): what a reader can point at is the window's client area.
+        GetClientRect(fHWND, &r);
     } else {
         r = target.view->GetGlobalRect();
         // The clipped rectangle of a hidden view is empty; its place is not.
@@ -270,12 +335,12 @@ HRESULT XGAccessible::get_accParent(IDispatch** parent)
     if (!node)
         return CO_E_OBJNOTCONNECTED;
     XGView* up = node->GetParent();
-    if (node == fWindow || !up) {
+    if (node == fRoot || !up) {
         // Above the client area stands the system's object of the window.
         return AccessibleObjectFromWindow(fHWND, DWORD(OBJID_WINDOW), __uuidof(IDispatch),
                                           reinterpret_cast<void**>(parent));
     }
-    *parent = Create(fWindow, up);
+    *parent = Create(fRoot, fHWND, up);
     return S_OK;
 }
 
@@ -364,7 +429,7 @@ HRESULT XGAccessible::get_accRole(VARIANT child, VARIANT* role)
         XGAccItem item;
         target.view->GetAccItem(target.item, item);
         role->lVal = item.role;
-    } else if (target.view == fWindow) {
+    } else if (target.view == fRoot && !HostedRoot(fHWND)) {
         role->lVal = ROLE_SYSTEM_CLIENT;
     } else {
         role->lVal = target.view->GetAccRole();
@@ -389,7 +454,7 @@ HRESULT XGAccessible::get_accState(VARIANT child, VARIANT* state)
     } else {
         long bits = target.view->GetAccState();
         // The window's client area has the focus when any view of it has.
-        if (target.view == fWindow && GetFocus() == fHWND)
+        if (target.view == fRoot && GetFocus() == fHWND)
             bits |= STATE_SYSTEM_FOCUSED;
         state->lVal = bits;
     }
@@ -427,8 +492,8 @@ HRESULT XGAccessible::get_accFocus(VARIANT* focus)
     XGView* node = Node();
     if (!node)
         return CO_E_OBJNOTCONNECTED;
-    XGWindow* window = LiveWindow();
-    XGView* view = window->GetFocusView();
+    XGWindow* window = dynamic_cast<XGWindow*>(LiveRoot());
+    XGView* view = window ? window->GetFocusView() : nullptr;
     if (view && static_cast<XGDispatch*>(view) != XGDispatch::GetFocus())
         view = nullptr;
     if (!view || GetFocus() != fHWND) {
@@ -522,7 +587,7 @@ HRESULT XGAccessible::accSelect(LONG flags, VARIANT child)
     HRESULT hr = Resolve(child, &target);
     if (FAILED(hr))
         return hr;
-    if ((flags & SELFLAG_TAKEFOCUS) && target.item < 0 && target.view != fWindow && target.view->IsTabCandidate()) {
+    if ((flags & SELFLAG_TAKEFOCUS) && target.item < 0 && target.view != fRoot && target.view->IsTabCandidate()) {
         target.view->SetFocus();
         return S_OK;
     }

@@ -5,8 +5,10 @@
 // place of child views, a list's lines), a native control appearing as the
 // system's own object. Child IDs 1..n name the children; negative IDs name
 // any view of the window by its XGView::GetAccID, as the framework's win
-// events do. The object holds no pointer into the tree between calls: once
-// its window or view is gone it answers CO_E_OBJNOTCONNECTED.
+// events do; a positive object ID (WM_GETOBJECT) names a view's own object,
+// so that an event can name an item of a list by its child ID there. The
+// object holds no pointer into the tree between calls: once its window or
+// view is gone it answers CO_E_OBJNOTCONNECTED.
 #pragma once
 
 #include <windows.h>
@@ -20,14 +22,22 @@ class XGWindow;
 class XGAccessible final : public IAccessible {
 public:
     // The answer to WM_GETOBJECT for a framework window: the client
-    // object for OBJID_CLIENT, else -1 (the system answers).
+    // object for OBJID_CLIENT, a view's object for its GetAccID, else -1
+    // (the system answers).
     static LRESULT Answer(XGWindow* window, WPARAM flags, LPARAM objectID);
+    // The same for a native window that is no framework window but shows
+    // one view tree (the frame's tool bar strip): its client object is the
+    // top view itself. The window calls Host when the view moves in and
+    // Host(hwnd, nullptr) when it leaves.
+    static void Host(HWND hwnd, XGView* root);
+    static LRESULT AnswerHosted(HWND hwnd, WPARAM flags, LPARAM objectID);
     // Runs a default action posted to the window (kPostedAction), outside
-    // the caller's cross-process call.
-    static bool RunPosted(XGWindow* window, UINT message, WPARAM wParam, LPARAM lParam);
+    // the caller's cross-process call; `root` is the window or hosted view.
+    static bool RunPosted(XGView* root, UINT message, WPARAM wParam, LPARAM lParam);
 
-    // A new object for `view` of `window`, with one reference.
-    static XGAccessible* Create(XGWindow* window, XGView* view);
+    // A new object for `view` under `root` (a window, or a hosted view) in
+    // the native window `hwnd`, with one reference.
+    static XGAccessible* Create(XGView* root, HWND hwnd, XGView* view);
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
@@ -67,7 +77,8 @@ public:
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override;
 
 private:
-    XGAccessible(XGWindow* window, HWND hwnd, long viewID);
+    XGAccessible(XGView* root, HWND hwnd, long viewID);
+    static LRESULT AnswerFor(XGView* root, HWND hwnd, WPARAM flags, LPARAM objectID);
     ~XGAccessible();
     XGAccessible(const XGAccessible&) = delete;
     XGAccessible& operator=(const XGAccessible&) = delete;
@@ -77,8 +88,8 @@ private:
         XGView* view = nullptr;
         long item = -1;
     };
-    // The live window, or null once it is gone.
-    XGWindow* LiveWindow() const;
+    // The live window or hosted view, or null once it is gone.
+    XGView* LiveRoot() const;
     // This object's view, or null once it (or its window) is gone.
     XGView* Node() const;
     // S_OK with *target set; CO_E_OBJNOTCONNECTED or E_INVALIDARG.
@@ -90,7 +101,7 @@ private:
     tagRECT ScreenRect(const Target& target) const;
 
     LONG fRefs;
-    XGWindow* fWindow;
+    XGView* fRoot;  // compared only, never followed until found live
     HWND fHWND;
-    long fViewID;   // XGView::GetAccID of the node; 0 for the window
+    long fViewID;   // XGView::GetAccID of the node; 0 for the root
 };

@@ -41,6 +41,19 @@ char UpperC(char c)
     return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
 }
 
+// A title as a reader speaks it: "&Name:" marks N for Alt+N and reads
+// "Name:"; "&&" is one ampersand.
+std::string WithoutMnemonic(const char* title)
+{
+    std::string out;
+    for (const char* p = title; *p; ++p) {
+        if (*p == '&' && p[1] != '\0')
+            ++p;
+        out += *p;
+    }
+    return out;
+}
+
 }  // namespace
 
 void (*XGView::gCloseTipHook)() = nullptr;
@@ -690,7 +703,7 @@ void XGView::GetAccName(std::string& out) const
         if (label && label != this) {
             char title[256] = {};
             label->GetTitle(title);
-            out = title;
+            out = WithoutMnemonic(title);
             return;
         }
     }
@@ -700,7 +713,8 @@ void XGView::GetAccName(std::string& out) const
     }
     char title[256] = {};
     GetTitle(title);
-    out = title;
+    // A window's caption has no mnemonics: its ampersands are text.
+    out = static_cast<const XGView*>(fWindow) == this ? std::string(title) : WithoutMnemonic(title);
 }
 
 bool XGView::GetAccValue(std::string&) const
@@ -783,4 +797,13 @@ void XGView::NotifyAccEvent(unsigned long event)
     // window's accessible object resolves them (XGAccessible).
     if (fRootWindow)
         NotifyWinEvent(DWORD(event), fRootWindow, OBJID_CLIENT, -GetAccID());
+}
+
+void XGView::NotifyAccItemEvent(unsigned long event, long index)
+{
+    // An item has no ID of its own in the window: the event names the
+    // view's own object (a positive object ID, the view's) and the item's
+    // child ID there, 1-based as its children are.
+    if (fRootWindow && index >= 0)
+        NotifyWinEvent(DWORD(event), fRootWindow, GetAccID(), index + 1);
 }

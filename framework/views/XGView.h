@@ -190,6 +190,9 @@ public:
     // Tells the system's event hooks (screen readers) that something of
     // this view changed: an EVENT_OBJECT_ value.
     void NotifyAccEvent(unsigned long event);
+    // The same for the item at `index` of GetAccItem (a list's line, which
+    // a selection event names).
+    void NotifyAccItemEvent(unsigned long event, long index);
 
     // Closes the tooltip, if one is open, when the mouse leaves a view. The
     // tooltip registers it when it opens one; empty, no tip was ever open.

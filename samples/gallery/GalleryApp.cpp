@@ -68,6 +68,11 @@ XGDialog* GalleryApp::OpenGallery()
         list->GetListView()->CalcResize();
         list->InvalView();
     }
+    // A screen reader has no title to read for these two.
+    if (XGView* icon = dialog->FindViewByID(kIcon))
+        icon->SetAccessibleName("Document");
+    if (XGView* picture = dialog->FindViewByID(kPicture))
+        picture->SetAccessibleName("KEBO: hills under the sun");
     return XGDialog::CreateInit(dialog, WindowProc, nullptr);
 }
 

@@ -2,6 +2,11 @@
 // the strip out above its client; it tells the bar the front window's menu.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <oleacc.h>
+
+#include <string>
+
 #include "ToolbarTestSupport.h"
 #include "../support/TestWin32.h"
 #include "core/XGAppMultiWindow.h"
@@ -55,6 +60,74 @@ TEST(ToolbarFrame, FrameBuildsTheBarAndItsStripAboveTheClient)
     DestroyWindow(_GMainWindow);
     EXPECT_EQ(nullptr, _GToolView);
     EXPECT_EQ(nullptr, _GToolWindow);
+    delete app;
+}
+
+VARIANT ChildId(long id)
+{
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = id;
+    return v;
+}
+
+// The strip is a native window of its own, not a framework window: a screen
+// reader asks it, not the frame, for the bar.
+TEST(ToolbarFrame, TheStripReadsAsAToolBarWithItsButtonsNamedByTheirTips)
+{
+    StartProcess();
+    FrameApp* app = new FrameApp("Tool bar frame");
+    ASSERT_NE(nullptr, _GToolWindow);
+    IAccessible* bar = nullptr;
+    ASSERT_EQ(S_OK, AccessibleObjectFromWindow(_GToolWindow, DWORD(OBJID_CLIENT), __uuidof(IAccessible),
+                                               reinterpret_cast<void**>(&bar)));
+    ASSERT_NE(nullptr, bar);
+    VARIANT role;
+    VariantInit(&role);
+    EXPECT_EQ(S_OK, bar->get_accRole(ChildId(CHILDID_SELF), &role));
+    EXPECT_EQ(ROLE_SYSTEM_TOOLBAR, role.lVal);
+    LONG count = 0;
+    EXPECT_EQ(S_OK, bar->get_accChildCount(&count));
+    EXPECT_EQ(4, count);
+    struct Row {
+        long role;
+        const wchar_t* name;
+    };
+    const Row rows[] = {
+        {ROLE_SYSTEM_PUSHBUTTON, L"Open"},
+        {ROLE_SYSTEM_SEPARATOR, L""},
+        {ROLE_SYSTEM_PUSHBUTTON, L"Save the file"},
+        {ROLE_SYSTEM_PUSHBUTTON, L"Bold"},
+    };
+    RECT strip;
+    GetWindowRect(_GToolWindow, &strip);
+    LONG previousX = strip.left - 1;
+    for (long i = 1; i <= 4; ++i) {
+        SCOPED_TRACE(i);
+        VariantInit(&role);
+        EXPECT_EQ(S_OK, bar->get_accRole(ChildId(i), &role));
+        EXPECT_EQ(rows[i - 1].role, role.lVal);
+        BSTR name = nullptr;
+        bar->get_accName(ChildId(i), &name);
+        EXPECT_EQ(std::wstring(rows[i - 1].name), std::wstring(name ? name : L""));
+        SysFreeString(name);
+        LONG x = 0, y = 0, w = 0, h = 0;
+        EXPECT_EQ(S_OK, bar->accLocation(&x, &y, &w, &h, ChildId(i)));
+        // Each in its own place, left to right across the strip.
+        EXPECT_GT(x, previousX);
+        previousX = x;
+        EXPECT_GE(y, strip.top);
+        EXPECT_LE(y + h, strip.bottom);
+        EXPECT_EQ(rows[i - 1].role == ROLE_SYSTEM_PUSHBUTTON ? 22 : 11, w);
+        EXPECT_EQ(22, h);
+    }
+    HWND hwnd = _GToolWindow;
+    DestroyWindow(_GMainWindow);
+    // The bar gone, the object says so instead of following a freed view.
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(CO_E_OBJNOTCONNECTED, bar->get_accChildCount(&count));
+    bar->Release();
     delete app;
 }
 

@@ -2,13 +2,19 @@
 // process that reads a window through the system's accessibility interfaces
 // (as Narrator or NVDA do) and prints what it finds, one line per object.
 //
-//   acc_client [--title TITLE] [--class CLASS] [--wait SECONDS] walk
-//       depth, role, name, value, states and screen rectangle, tab-separated
+//   acc_client [--title TITLE] [--class CLASS] [--with NAME] [--wait SECONDS] [--dump] walk
+//       depth, role, name, value, states and screen rectangle, tab-separated;
+//       with --dump the same tree indented for a reader, places relative to
+//       the window's client area
 //   acc_client ... press NAME
 //       the default action of the first object named NAME
 //   acc_client ... listen SECONDS
 //       the focus, name, value, state, selection and show events the
 //       window's process raises, as they come, for SECONDS
+//
+// --with NAME picks, of the windows with that title and class, the one that
+// holds an object named NAME: a second window with the same title (the
+// launcher's QuickTime offer) is told apart by what it shows.
 //
 // Text is printed as UTF-8. Exit status 0 on success, 1 when the window or
 // the named object is not found, 2 for a wrong command line.
@@ -226,6 +232,7 @@ struct Search {
     const std::wstring* title;
     const std::wstring* className;
     HWND found;
+    std::vector<HWND>* all;   // when set, every match, and the search goes on
 };
 
 bool Matches(HWND hwnd, const Search& search)
@@ -253,7 +260,9 @@ BOOL CALLBACK SearchChild(HWND hwnd, LPARAM data)
     Search& search = *reinterpret_cast<Search*>(data);
     if (Matches(hwnd, search)) {
         search.found = hwnd;
-        return FALSE;
+        if (search.all)
+            search.all->push_back(hwnd);
+        return search.all ? TRUE : FALSE;
     }
     return TRUE;
 }
@@ -263,32 +272,117 @@ BOOL CALLBACK SearchTop(HWND hwnd, LPARAM data)
     Search& search = *reinterpret_cast<Search*>(data);
     if (Matches(hwnd, search)) {
         search.found = hwnd;
-        return FALSE;
+        if (!search.all)
+            return FALSE;
+        search.all->push_back(hwnd);
+        return TRUE;
     }
     EnumChildWindows(hwnd, SearchChild, data);
-    return search.found ? FALSE : TRUE;
+    return (search.found && !search.all) ? FALSE : TRUE;
+}
+
+IAccessible* ClientObject(HWND hwnd)
+{
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(hwnd, DWORD(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object))))
+        return nullptr;
+    return object;
+}
+
+// Whether the tree below `root` holds an object named `name`.
+bool Holds(IAccessible* root, const std::string& name)
+{
+    bool found = false;
+    auto visit = [&](const Element& e, int) {
+        VARIANT child = ChildVariant(e.child);
+        BSTR text = nullptr;
+        found = e.object->get_accName(child, &text) == S_OK && FromBSTR(text) == name;
+        return !found;
+    };
+    Walk(root, 0, visit);
+    return found;
 }
 
 // A visible window with this title and class: a top-level one, or a child
-// (a multiple-document window) when no top-level one has them.
-HWND FindTarget(const std::wstring& title, const std::wstring& className, double waitSeconds)
+// (a multiple-document window) when no top-level one has them; with `with`,
+// the first of them that holds an object of that name.
+HWND FindTarget(const std::wstring& title, const std::wstring& className, const std::string& with,
+                double waitSeconds)
 {
     const DWORD deadline = GetTickCount() + DWORD(waitSeconds * 1000);
     for (;;) {
-        Search search = {&title, &className, nullptr};
+        std::vector<HWND> all;
+        Search search = {&title, &className, nullptr, with.empty() ? nullptr : &all};
         EnumWindows(SearchTop, reinterpret_cast<LPARAM>(&search));
-        if (search.found)
+        if (search.found && with.empty())
             return search.found;
+        for (HWND hwnd : all) {
+            if (IAccessible* object = ClientObject(hwnd)) {
+                const bool holds = Holds(object, with);
+                object->Release();
+                if (holds)
+                    return hwnd;
+            }
+        }
         if (LONG(GetTickCount() - deadline) >= 0)
             return nullptr;
         Sleep(100);
     }
 }
 
-int DoWalk(IAccessible* root)
+std::vector<std::string> SplitTabs(const std::string& line)
 {
-    auto visit = [](const Element& e, int depth) {
-        Print(std::to_string(depth) + '\t' + Describe(e));
+    std::vector<std::string> fields;
+    size_t start = 0;
+    for (;;) {
+        const size_t tab = line.find('\t', start);
+        fields.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+        if (tab == std::string::npos)
+            return fields;
+        start = tab + 1;
+    }
+}
+
+// One object as a reader's tree shows it: role "name" = value [states] at
+// x,y w x h from the top left of the first object (the client area).
+std::string DumpLine(const std::string& described, int depth, long originX, long originY)
+{
+    std::vector<std::string> f = SplitTabs(described);
+    f.resize(5);
+    std::string line(size_t(depth) * 2, ' ');
+    line += f[0];
+    if (!f[1].empty())
+        line += " \"" + f[1] + '"';
+    if (!f[2].empty())
+        line += " = \"" + f[2] + '"';
+    if (f[3] != "-" && !f[3].empty())
+        line += " [" + f[3] + ']';
+    long x = 0, y = 0, w = 0, h = 0;
+    if (std::sscanf(f[4].c_str(), "%ld %ld %ld %ld", &x, &y, &w, &h) == 4)
+        line += " at " + std::to_string(x - originX) + ',' + std::to_string(y - originY) + ' ' + std::to_string(w) +
+                'x' + std::to_string(h);
+    return line;
+}
+
+int DoWalk(IAccessible* root, bool dump)
+{
+    long originX = 0, originY = 0;
+    bool first = true;
+    auto visit = [&](const Element& e, int depth) {
+        const std::string described = Describe(e);
+        if (!dump) {
+            Print(std::to_string(depth) + '\t' + described);
+            return true;
+        }
+        if (first) {
+            std::vector<std::string> f = SplitTabs(described);
+            long w = 0, h = 0;
+            if (f.size() > 4)
+                std::sscanf(f[4].c_str(), "%ld %ld %ld %ld", &originX, &originY, &w, &h);
+            first = false;
+        }
+        Print(DumpLine(described, depth, originX, originY));
         return true;
     };
     Walk(root, 0, visit);
@@ -332,8 +426,10 @@ const char* EventName(DWORD event)
 
 void CALLBACK OnEvent(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG objectID, LONG childID, DWORD, DWORD)
 {
+    // A positive object ID is the program's own: a view's object, in which
+    // the child ID names an item (a list's line).
     const char* name = EventName(event);
-    if (!name || objectID != OBJID_CLIENT)
+    if (!name || (objectID != OBJID_CLIENT && objectID <= 0))
         return;
     IAccessible* object = nullptr;
     VARIANT child;
@@ -376,7 +472,9 @@ int DoListen(HWND target, double seconds)
 
 int Usage()
 {
-    std::fputs("usage: acc_client [--title T] [--class C] [--wait S] walk | press NAME | listen SECONDS\n", stderr);
+    std::fputs("usage: acc_client [--title T] [--class C] [--with NAME] [--wait S] [--dump] walk | press NAME | "
+               "listen SECONDS\n",
+               stderr);
     return 2;
 }
 
@@ -387,18 +485,26 @@ int main()
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     std::wstring title, className;
+    std::string with;
     double wait = 10;
+    bool dump = false;
     int i = 1;
     for (; i + 1 < argc && argv[i][0] == L'-'; i += 2) {
         const std::wstring option = argv[i];
-        if (option == L"--title")
+        if (option == L"--dump") {
+            dump = true;
+            --i;  // a flag without a value
+        } else if (option == L"--with") {
+            with = Utf8(argv[i + 1]);
+        } else if (option == L"--title") {
             title = argv[i + 1];
-        else if (option == L"--class")
+        } else if (option == L"--class") {
             className = argv[i + 1];
-        else if (option == L"--wait")
+        } else if (option == L"--wait") {
             wait = _wtof(argv[i + 1]);
-        else
+        } else {
             return Usage();
+        }
     }
     if (i >= argc || (title.empty() && className.empty()))
         return Usage();
@@ -415,7 +521,7 @@ int main()
     if (setAware)
         setAware();
     CoInitialize(nullptr);
-    HWND target = FindTarget(title, className, wait);
+    HWND target = FindTarget(title, className, with, wait);
     if (!target) {
         Print("no window");
         return 1;
@@ -431,7 +537,7 @@ int main()
     }
     int status = 2;
     if (command == L"walk")
-        status = DoWalk(root);
+        status = DoWalk(root, dump);
     else if (command == L"press")
         status = DoPress(root, argument);
     else

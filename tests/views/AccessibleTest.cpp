@@ -245,6 +245,25 @@ TEST_F(AccessibleTest, AListsItemsAreItsChildrenWithTheSelectionMarked)
     tree->Release();
 }
 
+// As a dialog's edit control is named by the label before it: the static
+// text just before a field names it when the program gave no name or label,
+// read without its mnemonic's ampersand; a field after anything else stays
+// unnamed.
+TEST_F(AccessibleTest, AnUnnamedFieldTakesTheStaticTextBeforeItWithoutItsAmpersand)
+{
+    fTree->FindViewByID(3)->SetAccessibleLabel(0);
+    fTree->FindViewByID(2)->SetTitle("&N\u00e9v && c\u00edm:");
+    IAccessible* tree = TreeObject();
+    ASSERT_NE(nullptr, tree);
+    EXPECT_EQ(L"N\u00e9v & c\u00edm:", Name(tree, 1));
+    EXPECT_EQ(L"N\u00e9v & c\u00edm:", Name(tree, 2));
+    EXPECT_EQ(L"", Name(tree, 3));
+    // A name the program gives wins over the label before it.
+    fTree->FindViewByID(3)->SetAccessibleName("Full name");
+    EXPECT_EQ(L"Full name", Name(tree, 2));
+    tree->Release();
+}
+
 TEST_F(AccessibleTest, LocationAndHitTestAgreeOnTheScreen)
 {
     IAccessible* tree = TreeObject();
@@ -357,7 +376,7 @@ void CALLBACK Hear(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG chil
     gHeard.push_back({event, hwnd, object, child});
 }
 
-TEST_F(AccessibleTest, ChangesRaiseEventsWithTheViewsChildId)
+TEST_F(AccessibleTest, ChangesRaiseEventsWithTheViewsChildIdAndASelectionWithTheItems)
 {
     XGView* field = fTree->FindViewByID(3);
     XGView* label = fTree->FindViewByID(2);
@@ -367,14 +386,15 @@ TEST_F(AccessibleTest, ChangesRaiseEventsWithTheViewsChildId)
         DWORD event;
         XGView* view;
         std::function<void()> act;
+        long item;  // -1: the event names the view
     };
     const Case cases[] = {
-        {"focus", EVENT_OBJECT_FOCUS, field, [&] { field->SetFocus(); }},
-        {"name", EVENT_OBJECT_NAMECHANGE, label, [&] { label->SetTitle("Name:"); }},
-        {"selection", EVENT_OBJECT_SELECTION, fList, [&] { fList->SetSelect(2, true); }},
-        {"state", EVENT_OBJECT_STATECHANGE, label, [&] { label->EnableView(false); }},
-        {"show", EVENT_OBJECT_SHOW, plain, [&] { plain->ShowView(); }},
-        {"given name", EVENT_OBJECT_NAMECHANGE, plain, [&] { plain->SetAccessibleName("Preview"); }},
+        {"focus", EVENT_OBJECT_FOCUS, field, [&] { field->SetFocus(); }, -1},
+        {"name", EVENT_OBJECT_NAMECHANGE, label, [&] { label->SetTitle("Name:"); }, -1},
+        {"selection", EVENT_OBJECT_SELECTION, fList, [&] { fList->SetSelect(2, true); }, 2},
+        {"state", EVENT_OBJECT_STATECHANGE, label, [&] { label->EnableView(false); }, -1},
+        {"show", EVENT_OBJECT_SHOW, plain, [&] { plain->ShowView(); }, -1},
+        {"given name", EVENT_OBJECT_NAMECHANGE, plain, [&] { plain->SetAccessibleName("Preview"); }, -1},
     };
     HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_VALUECHANGE, nullptr, Hear,
                                          GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
@@ -385,16 +405,55 @@ TEST_F(AccessibleTest, ChangesRaiseEventsWithTheViewsChildId)
         gHeard.clear();
         c.act();
         Pump();
+        // An item has no ID in the window: its list's own object names it.
+        const LONG object = c.item < 0 ? LONG(OBJID_CLIENT) : LONG(c.view->GetAccID());
+        const LONG child = c.item < 0 ? -c.view->GetAccID() : c.item + 1;
         bool heard = false;
         for (const HeardEvent& e : gHeard) {
-            heard = heard || (e.event == c.event && e.hwnd == fWindow->GetHWND() && e.object == OBJID_CLIENT
-                              && e.child == -c.view->GetAccID());
+            heard = heard || (e.event == c.event && e.hwnd == fWindow->GetHWND() && e.object == object
+                              && e.child == child);
         }
         EXPECT_TRUE(heard);
     }
     UnhookWinEvent(hook);
     // What the hook names, the window's object resolves.
     EXPECT_EQ(L"Preview", Name(Client(), -plain->GetAccID()));
+}
+
+// A screen reader resolves an event as AccessibleObjectFromEvent does: the
+// window's object for the event's object ID, then the child ID in it.
+TEST_F(AccessibleTest, ASelectionEventResolvesToTheSelectedItem)
+{
+    XGView* plain = fTree->FindViewByID(7);
+    const struct {
+        DWORD object;
+        long child;
+        long role;
+        const wchar_t* name;
+    } rows[] = {
+        {DWORD(fList->GetAccID()), 3, ROLE_SYSTEM_LISTITEM, L"Cherry"},
+        {DWORD(fList->GetAccID()), 2, ROLE_SYSTEM_LISTITEM, L"K\u00f6rte"},
+        {DWORD(fList->GetAccID()), CHILDID_SELF, ROLE_SYSTEM_LIST, L""},
+        {DWORD(OBJID_CLIENT), -plain->GetAccID(), ROLE_SYSTEM_PANE, L""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.child);
+        IAccessible* object = nullptr;
+        VARIANT child;
+        VariantInit(&child);
+        ASSERT_EQ(S_OK, AccessibleObjectFromEvent(fWindow->GetHWND(), row.object, DWORD(row.child), &object, &child));
+        ASSERT_NE(nullptr, object);
+        ASSERT_EQ(VT_I4, child.vt);
+        EXPECT_EQ(row.role, Role(object, child.lVal));
+        EXPECT_EQ(row.name, Name(object, child.lVal));
+        object->Release();
+    }
+    // An object ID that names no view is the system's to answer.
+    IAccessible* none = nullptr;
+    EXPECT_NE(S_OK, AccessibleObjectFromWindow(fWindow->GetHWND(), 0x7FFFFFF0, __uuidof(IAccessible),
+                                               reinterpret_cast<void**>(&none)));
+    if (none)
+        none->Release();
 }
 
 }  // namespace

@@ -1,21 +1,24 @@
 #!/usr/bin/env bash
-# Reads the launcher and KEBO Notes as a screen reader does: the test client
-# (acc_client, a separate process) asks the running program's windows for
-# their accessible objects, and its output is compared with the tables in
-# tests/views/access/ (one line per object: depth, role, name, value, states,
-# and the place relative to the window's client area). It also presses
-# Install through the default action and reads a Notes document's text.
+# Reads the launcher, its QuickTime offer, KEBO Notes and the Control Gallery
+# as a screen reader does: the test client (acc_client, a separate process)
+# asks the running program's windows for their accessible objects, and its
+# output is compared with the tables in tests/views/access/ (one line per
+# object: depth, role, name, value, states, and the place relative to the
+# window's client area). It also presses Install through the default action,
+# reads a Notes document's text and listens for focus and selection events.
 #
-#   access-e2e.sh CLIENT.exe LAUNCHER.exe DEMO_FOLDER NOTES.exe [OUT_FOLDER]
+#   access-e2e.sh CLIENT.exe LAUNCHER.exe DEMO_FOLDER NOTES.exe GALLERY.exe [OUT_FOLDER]
 #
 # Needs DISPLAY and WINEPREFIX of a running session (the test script's). The
-# walks are kept in OUT_FOLDER for a look.
+# walks are kept in OUT_FOLDER for a look, with the trees a reader reads
+# (launcher-tree.txt, offer-tree.txt, gallery-tree.txt).
 set -uo pipefail
 client=$1
 launcher=$2
 demo=$3
 notes=$4
-out=${5:-$(dirname "$client")/access}
+gallery=$5
+out=${6:-$(dirname "$client")/access}
 tables=$(cd "$(dirname "$0")/access" && pwd)
 mkdir -p "$out"
 # The launcher's runs time its splash: one at a time on this machine.
@@ -90,6 +93,7 @@ grep -P '^\d+\tpushbutton\tInstall\t' "$work/splash" | grep -q invisible ||
     fail "during the splash the Install button is not reported invisible"
 if walk_after_splash; then
     check_table "$work/walk" launcher.txt "the launcher after the splash"
+    acc --title "$launcher_title" --dump walk >"$out/launcher-tree.txt"
 else
     fail "the Install button did not become visible to the client"
     cat "$work/walk"
@@ -140,6 +144,11 @@ acc --title 'doc.txt (UTF-8)' --wait 15 walk >"$work/notes"
 cp "$work/notes" "$out/notes-walk.txt"
 check_table "$work/notes" notes.txt "a Notes document"
 
+note "Notes' tool bar: its strip reads as a tool bar, its buttons named by their tips"
+acc --title 'MyToolbar' --wait 5 walk >"$work/toolbar"
+cp "$work/toolbar" "$out/notes-toolbar-walk.txt"
+check_table "$work/toolbar" notes-toolbar.txt "Notes' tool bar"
+
 note "focus events: a new document's text view takes the focus"
 acc --title 'doc.txt (UTF-8)' listen 4 >"$work/events" &
 listener=$!
@@ -154,6 +163,80 @@ fi
 wait "$listener"
 cp "$work/events" "$out/notes-events.txt"
 grep -qP '^focus\ttext\t' "$work/events" || { fail "no focus event for a text view"; cat "$work/events"; }
+stop
+
+# Tab, Tab, Shift+Tab in the window $1 (after a click at its client's top
+# left + 100,100, away from any button); the focus events' names in order
+# land in $work/tab-order, the events in $2.
+tab_events() {
+    local target=$1 events=$2 origin
+    origin=$(head -1 "$work/target-walk" | cut -f6)
+    acc "${target_args[@]}" listen 4 >"$events" &
+    local listener=$!
+    sleep 1.2
+    if [ -n "$origin" ]; then
+        set -- $origin
+        xdotool mousemove $(($1 + 100)) $(($2 + 100)) click 1
+        sleep 0.8
+        xdotool key Tab
+        sleep 0.3
+        xdotool key Tab
+        sleep 0.3
+        xdotool key shift+Tab
+    fi
+    wait "$listener"
+    grep -oP '^focus\tpushbutton\t[^\t]*' "$events" | cut -f3 | tr '\n' '|' >"$work/tab-order"
+}
+
+note "the QuickTime offer: a second window of the same title, read by its buttons"
+rm -f "$system_folder/QuickTime.qts"
+start_launcher
+if walk_after_splash; then
+    acc --title "$launcher_title" press Install >"$work/press"
+    target_args=(--title "$launcher_title" --with "Install QuickTime")
+    acc "${target_args[@]}" --wait 10 walk >"$work/target-walk"
+    cp "$work/target-walk" "$out/offer-walk.txt"
+    if grep -qP '^\d+\tpushbutton\tInstall QuickTime\t' "$work/target-walk"; then
+        check_table "$work/target-walk" offer.txt "the QuickTime offer"
+        acc "${target_args[@]}" --dump walk >"$out/offer-tree.txt"
+        note "focus events: Tab and Shift+Tab move between the offer's buttons"
+        tab_events offer "$work/offer-tabs"
+        cp "$work/offer-tabs" "$out/offer-tab-events.txt"
+        [ "$(cat "$work/tab-order")" = "Install QuickTime|Close|Install QuickTime|" ] ||
+            { fail "in the offer Tab, Tab, Shift+Tab focused: $(cat "$work/tab-order")"; cat "$work/offer-tabs"; }
+    else
+        fail "Install opened no window with an Install QuickTime button"
+        cat "$work/target-walk"
+    fi
+else
+    fail "the launcher's main screen did not come for the offer"
+fi
+stop
+
+note "the Control Gallery: every control's role, name, value, states and place"
+(cd "$work" && exec wine "$gallery") &
+pid=$!
+target_args=(--title 'Control Gallery')
+acc "${target_args[@]}" --wait 15 walk >"$work/target-walk"
+cp "$work/target-walk" "$out/gallery-walk.txt"
+check_table "$work/target-walk" gallery.txt "the Control Gallery"
+acc "${target_args[@]}" --dump walk >"$out/gallery-tree.txt"
+
+note "a click on a list's line raises a selection event that names the line"
+banana=$(grep -P '^\d+\tlistitem\tBanana\t' "$work/target-walk" | head -1 | cut -f6)
+if [ -n "$banana" ]; then
+    acc "${target_args[@]}" listen 3 >"$work/selection" &
+    listener=$!
+    sleep 1.2
+    set -- $banana
+    xdotool mousemove $(($1 + $3 / 2)) $(($2 + $4 / 2)) click 1
+    wait "$listener"
+    cp "$work/selection" "$out/gallery-selection-events.txt"
+    grep -qP '^selection\tlistitem\tBanana\t\t[^\t]*selected' "$work/selection" ||
+        { fail "no selection event naming the line Banana"; cat "$work/selection"; }
+else
+    fail "the gallery's list has no line Banana to click"
+fi
 stop
 
 [ "$failures" -eq 0 ] && echo "all accessibility checks passed"
