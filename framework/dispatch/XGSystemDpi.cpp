@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <string>
 
 
 namespace XGSystemDpi {
@@ -43,10 +44,69 @@ typedef int(WINAPI* MetricsForDpiFn)(int, UINT);
 
 const int kEffectiveDpi = 0;    // MDT_EFFECTIVE_DPI
 
+typedef BOOL(WINAPI* QuerySettingsFn)(DWORD, HANDLE, const wchar_t*, const wchar_t*, wchar_t*, SIZE_T, SIZE_T*);
+
+enum Declared { kDeclaredUnknown, kDeclaredUnaware, kDeclaredAware };
+
+// The first word of a setting's value, lower case, blanks trimmed.
+std::wstring FirstWord(const wchar_t* value)
+{
+    std::wstring word;
+    const wchar_t* p = value;
+    while (*p == L' ' || *p == L'\t')
+        ++p;
+    for (; *p && *p != L','; ++p) {
+        if (*p != L' ' && *p != L'\t')
+            word += wchar_t(*p >= L'A' && *p <= L'Z' ? *p - L'A' + L'a' : *p);
+    }
+    return word;
+}
+
+// What the program's manifest says about DPI. Windows answers the same as
+// the manifest; Wine 8 answers "per-monitor aware" for every program,
+// whatever its manifest says, and would have the launcher laid out at a
+// scale its pictures are not drawn at. The manifest is the program's word.
+Declared ReadManifest()
+{
+    static const QuerySettingsFn query = Lookup<QuerySettingsFn>(L"kernel32.dll", "QueryActCtxSettingsW", false);
+    if (!query)
+        return kDeclaredUnknown;
+    wchar_t value[128];
+    SIZE_T written = 0;
+    if (query(0, nullptr, L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness", value,
+              sizeof value / sizeof value[0], &written)) {
+        // A list: the first the system knows counts.
+        const wchar_t* p = value;
+        while (*p) {
+            const std::wstring word = FirstWord(p);
+            if (word == L"permonitorv2" || word == L"permonitor" || word == L"system")
+                return kDeclaredAware;
+            if (word == L"unaware" || word == L"gdiscaling")
+                return kDeclaredUnaware;
+            while (*p && *p != L',')
+                ++p;
+            if (*p == L',')
+                ++p;
+        }
+    }
+    written = 0;
+    if (query(0, nullptr, L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware", value,
+              sizeof value / sizeof value[0], &written)) {
+        const std::wstring word = FirstWord(value);
+        if (word == L"true" || word == L"true/pm" || word == L"permonitor")
+            return kDeclaredAware;
+    }
+    return kDeclaredUnaware;
+}
+
 }  // namespace
 
 Awareness GetAwareness()
 {
+    static const Declared declared = ReadManifest();
+    if (declared == kDeclaredUnaware)
+        return kUnaware;
+
     static const ThreadContextFn context =
         Lookup<ThreadContextFn>(L"user32.dll", "GetThreadDpiAwarenessContext", false);
     static const AwarenessFromContextFn awareness =
