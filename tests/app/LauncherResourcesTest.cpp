@@ -113,8 +113,13 @@ TEST_F(LauncherFile, ManifestNamesEveryWindowsFromVistaOnAndCommonControlsSix)
     EXPECT_EQ(Attribute(identity, "assemblyIdentity", "version"), "6.0.0.0");
     EXPECT_EQ(Attribute(identity, "assemblyIdentity", "publicKeyToken"), "6595b64144ccf1df");
 
-    // Left to Windows' scaling of the whole fixed-size window.
-    EXPECT_EQ(manifest.find("<dpiAware"), std::string::npos);
+    // Left to Windows' scaling of the whole fixed-size window, and said
+    // outright: the framework lays out at 96 only what its manifest keeps
+    // unaware.
+    size_t aware = manifest.find("<dpiAware ");
+    ASSERT_NE(aware, std::string::npos);
+    EXPECT_EQ(manifest.substr(manifest.find('>', aware) + 1, 5), "false");
+    EXPECT_EQ(manifest.find("<dpiAwareness"), std::string::npos);
 }
 
 BOOL CALLBACK TakeFirstName(HMODULE, LPCSTR, LPSTR name, LONG_PTR param)
