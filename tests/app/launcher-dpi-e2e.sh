@@ -14,19 +14,7 @@ demo=$2
 probe=$3
 shots=${4:-$demo/../screenshots}
 mkdir -p "$shots"
-# One launcher run at a time on this machine (launcher-e2e.sh times the splash).
-exec 9>"${TMPDIR:-/tmp}/kebo-launcher-e2e.lock"
-flock 9
-export HALCYRA_STANDIN_QUIET=1
-export WINEDEBUG=${WINEDEBUG:--all}
-source "$(dirname "$0")/../../scripts/wine-session.sh"
-system_folder=$(wine_system_folder "$demo/tools/SystemFolder.exe") || {
-    echo "FAILED: the system folder could not be asked of $demo/tools/SystemFolder.exe"; exit 1; }
-work=$(mktemp -d)
-failures=0
-pid=""
-fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
-note() { echo "--- $*"; }
+source "$(dirname "$0")/launcher-e2e-lib.sh"
 set_dpi() { wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null

@@ -12,22 +12,7 @@ demo=$2
 bitmaps=$3
 shots=${4:-$demo/../screenshots}
 mkdir -p "$shots"
-# One launcher run at a time on this machine: the two widths' suites run side
-# by side, and these checks time the splash to a fraction of a second.
-exec 9>"${TMPDIR:-/tmp}/kebo-launcher-e2e.lock"
-flock 9
-export HALCYRA_STANDIN_QUIET=1
-export WINEDEBUG=${WINEDEBUG:--all}
-source "$(dirname "$0")/../../scripts/wine-session.sh"
-# Where the launcher looks for QuickTime.qts: syswow64 for the 32-bit build.
-system_folder=$(wine_system_folder "$demo/tools/SystemFolder.exe") || {
-    echo "FAILED: the system folder could not be asked of $demo/tools/SystemFolder.exe"; exit 1; }
-work=$(mktemp -d)
-failures=0
-pid=""
-
-fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
-note() { echo "--- $*"; }
+source "$(dirname "$0")/launcher-e2e-lib.sh"
 
 cp "$demo/setup.ini" "$work/setup.ini"
 cleanup() {

@@ -21,19 +21,7 @@ gallery=$5
 out=${6:-$(dirname "$client")/access}
 tables=$(cd "$(dirname "$0")/access" && pwd)
 mkdir -p "$out"
-# The launcher's runs time its splash: one at a time on this machine.
-exec 9>"${TMPDIR:-/tmp}/kebo-launcher-e2e.lock"
-flock 9
-export HALCYRA_STANDIN_QUIET=1
-export WINEDEBUG=${WINEDEBUG:--all}
-source "$(dirname "$0")/../../scripts/wine-session.sh"
-system_folder=$(wine_system_folder "$demo/tools/SystemFolder.exe") || {
-    echo "FAILED: the system folder could not be asked of $demo/tools/SystemFolder.exe"; exit 1; }
-work=$(mktemp -d)
-failures=0
-pid=""
-fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
-note() { echo "--- $*"; }
+source "$(dirname "$0")/../app/launcher-e2e-lib.sh"
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
     rm -rf "$work"
