@@ -35,13 +35,7 @@ start() {
     rm -f "$demo/Halcyra/HalcyraSetup.args"
     (cd "$demo" && exec wine "$launcher") &
     pid=$!
-    window=""
-    for _ in $(seq 100); do
-        window=$(xdotool search --onlyvisible --name '^Halcyra  International$' 2>/dev/null | head -1)
-        [ -n "$window" ] && break
-        sleep 0.1
-    done
-    [ -n "$window" ] || { fail "no start window"; return 1; }
+    wait_start_window || return 1
     # The client area as the screen has it (642 x 482 for the 640 x 480
     # content at 96 DPI).
     read -r client_w client_h <<<"$(wine "$probe" client 'Halcyra  International' | tr -d '\r')"

@@ -17,3 +17,16 @@ failures=0
 pid=""
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 note() { echo "--- $*"; }
+
+# Waits up to ten seconds for the launcher's start window to show and sets
+# `window` to it; fails the check and answers 1 when it does not.
+wait_start_window() {
+    window=""
+    for _ in $(seq 100); do
+        window=$(xdotool search --onlyvisible --name '^Halcyra  International$' 2>/dev/null | head -1)
+        [ -n "$window" ] && return 0
+        sleep 0.1
+    done
+    fail "no start window titled 'Halcyra  International'"
+    return 1
+}

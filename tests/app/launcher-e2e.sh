@@ -44,13 +44,7 @@ start() {
     rm -f "$demo/Halcyra/HalcyraSetup.args" "$demo/QuickTime/QuickTimeInstaller.args"
     (cd "$from" && exec wine "$launcher") &
     pid=$!
-    window=""
-    for _ in $(seq 100); do
-        window=$(xdotool search --onlyvisible --name '^Halcyra  International$' 2>/dev/null | head -1)
-        [ -n "$window" ] && break
-        sleep 0.1
-    done
-    [ -n "$window" ] || { fail "no start window titled 'Halcyra  International'"; return 1; }
+    wait_start_window || return 1
     # The splash begins with the window's first paint.
     started=$(date +%s%3N)
     client_origin "$window"
